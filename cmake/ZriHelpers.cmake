@@ -1,0 +1,166 @@
+# Helpers that keep the per-folder CMakeLists files short: each folder lists its own files,
+# and the library target, the umbrella header and the package files are assembled here.
+
+set(ZRI_GENERATED_INCLUDE_ROOT "${CMAKE_BINARY_DIR}/include")
+set(ZRI_GENERATED_INCLUDE_DIR "${ZRI_GENERATED_INCLUDE_ROOT}/ZuRaradirIzurodudoz")
+set(CMAKE_INSTALL_RPATH "\$ORIGIN")
+
+define_property(GLOBAL PROPERTY ZRI_PUBLIC_HEADERS
+    BRIEF_DOCS "Public headers installed and listed in the umbrella header"
+    FULL_DOCS "Absolute paths of every installed header, in the order they were declared")
+
+function(_zri_register_headers)
+    foreach(header IN LISTS ARGN)
+        get_filename_component(abs "${header}" ABSOLUTE)
+        set_property(GLOBAL APPEND PROPERTY ZRI_PUBLIC_HEADERS "${abs}")
+    endforeach()
+endfunction()
+
+function(_zri_install_target target)
+    install(TARGETS ${target} EXPORT ZuRaradirIzurodudozTargets
+        LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR}
+        ARCHIVE DESTINATION ${CMAKE_INSTALL_LIBDIR}
+        RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR}
+        INCLUDES DESTINATION ${CMAKE_INSTALL_INCLUDEDIR})
+endfunction()
+
+# A stand-in for one of the product family's outside libraries: its own shared library with
+# its own export header (<EXPORT_HEADER>, macro <BASE_NAME>_EXPORT).
+#   zri_add_platform_library(NAME FenraStrings BASE_NAME FENRA_STRINGS EXPORT_HEADER FenraStringsExport.h
+#                            HEADERS ... SOURCES ... [PUBLIC_LINK ...] [PRIVATE_LINK ...])
+function(zri_add_platform_library)
+    cmake_parse_arguments(ARG "" "NAME;BASE_NAME;EXPORT_HEADER" "HEADERS;SOURCES;PUBLIC_LINK;PRIVATE_LINK" ${ARGN})
+    add_library(${ARG_NAME} SHARED ${ARG_HEADERS} ${ARG_SOURCES})
+    add_library(ZuRaradirIzurodudoz::${ARG_NAME} ALIAS ${ARG_NAME})
+    generate_export_header(${ARG_NAME} BASE_NAME ${ARG_BASE_NAME}
+        EXPORT_FILE_NAME "${ZRI_GENERATED_INCLUDE_DIR}/${ARG_EXPORT_HEADER}")
+    target_include_directories(${ARG_NAME} PUBLIC
+        "$<BUILD_INTERFACE:${CMAKE_CURRENT_SOURCE_DIR}>"
+        "$<BUILD_INTERFACE:${ZRI_GENERATED_INCLUDE_DIR}>"
+        "$<INSTALL_INTERFACE:${ZRI_INSTALL_INCLUDEDIR}>")
+    target_link_libraries(${ARG_NAME} PUBLIC ${ARG_PUBLIC_LINK} PRIVATE ${ARG_PRIVATE_LINK})
+    set_target_properties(${ARG_NAME} PROPERTIES VERSION ${PROJECT_VERSION} SOVERSION ${PROJECT_VERSION_MAJOR})
+    _zri_register_headers(${ARG_HEADERS} "${ZRI_GENERATED_INCLUDE_DIR}/${ARG_EXPORT_HEADER}")
+    _zri_install_target(${ARG_NAME})
+endfunction()
+
+# A header-only stand-in.
+function(zri_add_platform_interface)
+    cmake_parse_arguments(ARG "" "NAME" "HEADERS;PUBLIC_LINK" ${ARGN})
+    add_library(${ARG_NAME} INTERFACE)
+    add_library(ZuRaradirIzurodudoz::${ARG_NAME} ALIAS ${ARG_NAME})
+    target_include_directories(${ARG_NAME} INTERFACE
+        "$<BUILD_INTERFACE:${CMAKE_CURRENT_SOURCE_DIR}>"
+        "$<INSTALL_INTERFACE:${ZRI_INSTALL_INCLUDEDIR}>")
+    target_link_libraries(${ARG_NAME} INTERFACE ${ARG_PUBLIC_LINK})
+    _zri_register_headers(${ARG_HEADERS})
+    _zri_install_target(${ARG_NAME})
+endfunction()
+
+# The widget library is compiled once into an object library. The shared library is what users
+# get; the static twin exists only so that white-box tests can reach the internal (hidden)
+# helpers. A test links one of the two, never both.
+function(zri_create_library)
+    add_library(ZuRaradirIzurodudozObjects OBJECT)
+    target_compile_definitions(ZuRaradirIzurodudozObjects PRIVATE ZuRaradirIzurodudoz_EXPORTS)
+    target_include_directories(ZuRaradirIzurodudozObjects PUBLIC
+        "$<BUILD_INTERFACE:${ZRI_GENERATED_INCLUDE_DIR}>"
+        "$<BUILD_INTERFACE:${ZRI_GENERATED_INCLUDE_ROOT}>")
+
+    add_library(ZuRaradirIzurodudoz SHARED $<TARGET_OBJECTS:ZuRaradirIzurodudozObjects>)
+    add_library(ZuRaradirIzurodudoz::ZuRaradirIzurodudoz ALIAS ZuRaradirIzurodudoz)
+    set_target_properties(ZuRaradirIzurodudoz PROPERTIES
+        VERSION ${PROJECT_VERSION} SOVERSION ${PROJECT_VERSION_MAJOR})
+    target_include_directories(ZuRaradirIzurodudoz PUBLIC
+        "$<BUILD_INTERFACE:${ZRI_GENERATED_INCLUDE_DIR}>"
+        "$<BUILD_INTERFACE:${ZRI_GENERATED_INCLUDE_ROOT}>"
+        "$<INSTALL_INTERFACE:${CMAKE_INSTALL_INCLUDEDIR}>"
+        "$<INSTALL_INTERFACE:${ZRI_INSTALL_INCLUDEDIR}>")
+    generate_export_header(ZuRaradirIzurodudoz BASE_NAME ZRI
+        EXPORT_FILE_NAME "${ZRI_GENERATED_INCLUDE_DIR}/ZuRaradirIzurodudozExport.h")
+
+    add_library(ZuRaradirIzurodudozInternal STATIC EXCLUDE_FROM_ALL $<TARGET_OBJECTS:ZuRaradirIzurodudozObjects>)
+    target_include_directories(ZuRaradirIzurodudozInternal PUBLIC
+        "${ZRI_GENERATED_INCLUDE_DIR}" "${ZRI_GENERATED_INCLUDE_ROOT}")
+
+    zri_library_link(PUBLIC Qt5::Core Qt5::Gui Qt5::Widgets Boost::headers)
+endfunction()
+
+# Link requirements of the widget library, applied to the objects and to both libraries.
+#   zri_library_link(PUBLIC FenraStrings PRIVATE Boost::thread)
+function(zri_library_link)
+    cmake_parse_arguments(ARG "" "" "PUBLIC;PRIVATE" ${ARGN})
+    target_link_libraries(ZuRaradirIzurodudozObjects PUBLIC ${ARG_PUBLIC} ${ARG_PRIVATE})
+    target_link_libraries(ZuRaradirIzurodudoz PUBLIC ${ARG_PUBLIC} PRIVATE ${ARG_PRIVATE})
+    target_link_libraries(ZuRaradirIzurodudozInternal PUBLIC ${ARG_PUBLIC} ${ARG_PRIVATE})
+endfunction()
+
+# Files of one library folder. HEADERS are public (installed, listed in the umbrella header);
+# SOURCES hold the implementation and the private headers.
+#   zri_library_sources(HEADERS ArrowButton.h SOURCES ArrowButton.cpp ArrowGeometry.h)
+function(zri_library_sources)
+    cmake_parse_arguments(ARG "" "" "HEADERS;SOURCES" ${ARGN})
+    set(files)
+    foreach(f IN LISTS ARG_HEADERS ARG_SOURCES)
+        get_filename_component(abs "${f}" ABSOLUTE)
+        list(APPEND files "${abs}")
+    endforeach()
+    target_sources(ZuRaradirIzurodudozObjects PRIVATE ${files})
+    target_include_directories(ZuRaradirIzurodudozObjects PUBLIC "${CMAKE_CURRENT_SOURCE_DIR}")
+    target_include_directories(ZuRaradirIzurodudoz PUBLIC "$<BUILD_INTERFACE:${CMAKE_CURRENT_SOURCE_DIR}>")
+    target_include_directories(ZuRaradirIzurodudozInternal PUBLIC "${CMAKE_CURRENT_SOURCE_DIR}")
+    _zri_register_headers(${ARG_HEADERS})
+endfunction()
+
+# Writes the umbrella header, installs the library, the headers and the CMake package.
+function(zri_finish_library)
+    get_property(headers GLOBAL PROPERTY ZRI_PUBLIC_HEADERS)
+    list(APPEND headers "${ZRI_GENERATED_INCLUDE_DIR}/ZuRaradirIzurodudozExport.h")
+    list(REMOVE_DUPLICATES headers)
+    set(includes "")
+    foreach(h IN LISTS headers)
+        get_filename_component(name "${h}" NAME)
+        string(APPEND includes "#include \"${name}\"\n")
+    endforeach()
+    set(umbrella "${ZRI_GENERATED_INCLUDE_DIR}/ZuRaradirIzurodudoz.h")
+    file(WRITE "${umbrella}.in"
+        "// Generated at configure time: includes every public header of the library.\n"
+        "#pragma once\n\n${includes}")
+    configure_file("${umbrella}.in" "${umbrella}" COPYONLY)
+
+    _zri_install_target(ZuRaradirIzurodudoz)
+    install(FILES ${headers} "${umbrella}" DESTINATION ${ZRI_INSTALL_INCLUDEDIR})
+    install(EXPORT ZuRaradirIzurodudozTargets NAMESPACE ZuRaradirIzurodudoz::
+        DESTINATION ${ZRI_INSTALL_CMAKEDIR})
+
+    include(CMakePackageConfigHelpers)
+    configure_package_config_file("${PROJECT_SOURCE_DIR}/cmake/ZuRaradirIzurodudozConfig.cmake.in"
+        "${CMAKE_BINARY_DIR}/ZuRaradirIzurodudozConfig.cmake"
+        INSTALL_DESTINATION ${ZRI_INSTALL_CMAKEDIR})
+    write_basic_package_version_file("${CMAKE_BINARY_DIR}/ZuRaradirIzurodudozConfigVersion.cmake"
+        COMPATIBILITY SameMajorVersion)
+    install(FILES "${CMAKE_BINARY_DIR}/ZuRaradirIzurodudozConfig.cmake"
+        "${CMAKE_BINARY_DIR}/ZuRaradirIzurodudozConfigVersion.cmake"
+        DESTINATION ${ZRI_INSTALL_CMAKEDIR})
+endfunction()
+
+# One QTest executable registered with CTest, run on the offscreen platform.
+#   zri_add_qtest(NAME foundation SOURCES tst_foundation.cpp [INTERNAL] [LINK ...])
+# INTERNAL links the static twin of the library so that hidden helpers are reachable.
+function(zri_add_qtest)
+    cmake_parse_arguments(ARG "INTERNAL" "NAME;TIMEOUT" "SOURCES;LINK" ${ARGN})
+    set(target tst_${ARG_NAME})
+    add_executable(${target} ${ARG_SOURCES})
+    if(ARG_INTERNAL)
+        target_link_libraries(${target} PRIVATE ZuRaradirIzurodudozInternal)
+    else()
+        target_link_libraries(${target} PRIVATE ZuRaradirIzurodudoz)
+    endif()
+    target_link_libraries(${target} PRIVATE ZriTestSupport Qt5::Test ${ARG_LINK})
+    add_test(NAME ${ARG_NAME} COMMAND ${target})
+    if(NOT ARG_TIMEOUT)
+        set(ARG_TIMEOUT 120)
+    endif()
+    set_tests_properties(${ARG_NAME} PROPERTIES TIMEOUT ${ARG_TIMEOUT}
+        ENVIRONMENT "QT_QPA_PLATFORM=offscreen;QT_LOGGING_RULES=qt.qpa.*=false")
+endfunction()
