@@ -1,0 +1,73 @@
+#include "TestSupport.h"
+
+#include <QPainter>
+#include <QPalette>
+#include <QStyle>
+#include <QStyleFactory>
+#include <QWidget>
+
+namespace ZriTest
+{
+
+void PrepareEnvironment()
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+}
+
+QPalette TestPalette()
+{
+    QPalette palette = QApplication::style()->standardPalette();
+    for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
+    {
+        palette.setColor(group, QPalette::Light, kLight);
+        palette.setColor(group, QPalette::Dark, kDark);
+        palette.setColor(group, QPalette::Button, kButton);
+        palette.setColor(group, QPalette::ButtonText,
+                         group == QPalette::Disabled ? kDisabledButtonText : kButtonText);
+    }
+    return palette;
+}
+
+void SetUpApplication()
+{
+    // The style first: setting a style resets the application palette to the style's own.
+    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    QApplication::setPalette(TestPalette());
+}
+
+QImage RenderWidget(QWidget& widget)
+{
+    QImage image(widget.size(), QImage::Format_RGB32);
+    image.fill(kCanvas);
+    widget.render(&image);
+    return image;
+}
+
+QImage RenderPainter(const QSize& size, const std::function<void(QPainter&)>& draw)
+{
+    QImage image(size, QImage::Format_RGB32);
+    image.fill(kCanvas);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    draw(painter);
+    return image;
+}
+
+QColor PixelAt(const QImage& image, int x, int y)
+{
+    if (!image.valid(x, y))
+        return QColor();
+    return QColor(image.pixel(x, y));
+}
+
+bool AllPixels(const QImage& image, const QRect& rect, const QColor& color)
+{
+    for (int y = rect.top(); y <= rect.bottom(); ++y)
+        for (int x = rect.left(); x <= rect.right(); ++x)
+            if (PixelAt(image, x, y) != color)
+                return false;
+    return true;
+}
+
+} // namespace ZriTest

@@ -1,0 +1,57 @@
+#pragma once
+
+#include <QApplication>
+#include <QColor>
+#include <QImage>
+#include <QTest>
+
+#include <functional>
+
+class QPainter;
+class QWidget;
+
+// Shared set-up of every widget test: offscreen platform, Fusion style and a palette whose
+// Light, Dark and ButtonText colours are distinct, so a probe can tell which role a pixel got.
+namespace ZriTest
+{
+
+inline const QColor kLight{255, 255, 0};
+inline const QColor kDark{0, 0, 255};
+inline const QColor kButtonText{128, 0, 128};
+inline const QColor kDisabledButtonText{0, 128, 128};
+inline const QColor kButton{200, 200, 200};
+/// Background of images drawn by RenderPainter; none of the palette colours.
+inline const QColor kCanvas{16, 32, 48};
+
+/// Selects the offscreen platform unless the caller chose one.
+void PrepareEnvironment();
+/// Fusion style and the test palette on the running application.
+void SetUpApplication();
+QPalette TestPalette();
+
+/// The widget painted at its current size into an RGB32 image.
+QImage RenderWidget(QWidget& widget);
+/// An RGB32 image of the given size, filled with kCanvas, painted by draw (antialiasing off).
+QImage RenderPainter(const QSize& size, const std::function<void(QPainter&)>& draw);
+/// The colour of one pixel; an invalid colour outside the image.
+QColor PixelAt(const QImage& image, int x, int y);
+/// Whether every pixel of the rectangle (inclusive) has the given colour.
+bool AllPixels(const QImage& image, const QRect& rect, const QColor& color);
+
+} // namespace ZriTest
+
+/// main() of a test executable: the application is set up before the test object exists.
+#define ZRI_TEST_MAIN(TestObject)                                                                  \
+    int main(int argc, char** argv)                                                                \
+    {                                                                                              \
+        ZriTest::PrepareEnvironment();                                                             \
+        QApplication app(argc, argv);                                                              \
+        ZriTest::SetUpApplication();                                                               \
+        TestObject testObject;                                                                     \
+        QTEST_SET_MAIN_SOURCE_PATH                                                                 \
+        return QTest::qExec(&testObject, argc, argv);                                              \
+    }
+
+/// Compares a pixel with an expected colour and names both on failure.
+#define ZRI_COMPARE_PIXEL(image, x, y, expected)                                                   \
+    QCOMPARE(ZriTest::PixelAt((image), (x), (y)).name(), QColor(expected).name())
