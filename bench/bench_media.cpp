@@ -1,5 +1,5 @@
-// The media button with a steady lamp against a QPushButton of the same size. Besides the two
-// plain timings, one benchmark renders both alternately and reports their ratio directly.
+// The media button with a steady lamp against a QPushButton of the same size (its plain timing
+// is BM_QPushButton_60x40). One benchmark renders both alternately and reports their ratio.
 #include "BenchSupport.h"
 
 #include "MediaButton.h"
@@ -20,14 +20,6 @@ void SetUpMedia(CMediaButton& button)
     button.SetOnOffMode(CMediaButton::Steady);
     button.SetOn(true);
 }
-
-void BM_MediaQPushButton_60x40(benchmark::State& state)
-{
-    QPushButton button(QStringLiteral("OK"));
-    button.resize(60, 40);
-    ZriBench::RenderLoop(state, button);
-}
-BENCHMARK(BM_MediaQPushButton_60x40);
 
 void BM_MediaButtonSteadyLamp_60x40(benchmark::State& state)
 {
