@@ -2,6 +2,7 @@
 #include "WidgetCollection.h"
 
 #include "ArrowButton.h"
+#include "MediaButton.h"
 
 namespace ZriDesigner
 {
@@ -33,6 +34,10 @@ std::vector<SWidgetInfo> OfferedWidgets()
         {Class("CArrowButton"), Header("ArrowButton.h"), QStringLiteral("Arrow button"),
          QStringLiteral("A push button showing an engraved single or double arrow."),
          QSize(40, 30), Create<Zri::CArrowButton>()},
+        {Class("CMediaButton"), Header("MediaButton.h"), QStringLiteral("Media button"),
+         QStringLiteral("A push button showing a media symbol and an optional steady or blinking "
+                        "state lamp."),
+         QSize(60, 40), Create<Zri::CMediaButton>()},
     };
 }
 

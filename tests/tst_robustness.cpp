@@ -5,6 +5,9 @@
 #include "TestSupport.h"
 
 #include "ArrowButton.h"
+#include "MediaButton.h"
+#include "StateButtonBase.h"
+#include "StateLampBase.h"
 
 #include <QAbstractButton>
 #include <QPalette>
@@ -16,6 +19,18 @@ using namespace Varo::FenraQtGui::ZuRaradirIzurodudoz;
 
 namespace
 {
+
+class CMinimalLamp : public CStateLampBase
+{
+protected:
+    void _OnBlinkTimer() override {}
+};
+
+class CMinimalStateButton : public CStateButtonBase
+{
+protected:
+    void _OnBlinkTimer() override {}
+};
 
 /// One mode setter: values 0 .. nCount - 1 are valid; -1 and nCount are swept as well.
 struct SSetter
@@ -46,6 +61,15 @@ std::vector<SSweepEntry> Entries()
         {"CArrowButton", [] { return new CArrowButton; },
          {Setter("SetMode", 8, &CArrowButton::SetMode),
           Setter("SetFitMode", 2, &CArrowButton::SetFitMode)}},
+        {"CMediaButton", [] { return new CMediaButton; },
+         {Setter("SetMode", 10, &CMediaButton::SetMode),
+          Setter("SetOnOffMode", 3, &CMediaButton::SetOnOffMode),
+          {"SetLampSize", 3, [](QWidget& w, int v) {
+               static_cast<CMediaButton&>(w).SetLampSize(v * 40 - 1);
+           }},
+          {"SetOn", 2, [](QWidget& w, int v) { static_cast<CMediaButton&>(w).SetOn(v > 0); }}}},
+        {"CStateLampBase", [] { return new CMinimalLamp; }, {}},
+        {"CStateButtonBase", [] { return new CMinimalStateButton; }, {}},
     };
 }
 
@@ -115,6 +139,13 @@ void TestRobustness::sweep()
     const SSweepEntry sweep = Entries()[entry];
     std::unique_ptr<QWidget> widget(sweep.fnCreate());
     widget->show();
+    for (int state = 0; state < StateCount; ++state)
+        for (const QSize& size : kSizes)
+        {
+            widget->resize(size);
+            ApplyState(*widget, EState(state));
+            ZriTest::RenderWidget(*widget);
+        }
     for (const SSetter& setter : sweep.vSetters)
         for (int value = -1; value <= setter.nCount; ++value)
             for (int state = 0; state < StateCount; ++state)

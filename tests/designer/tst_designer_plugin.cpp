@@ -13,6 +13,7 @@ namespace
 // Every concrete widget, with the header a form includes; abstract bases must not appear.
 const QList<QPair<QString, QString>> kExpected = {
     {"Varo::FenraQtGui::ZuRaradirIzurodudoz::CArrowButton", "ZuRaradirIzurodudoz/ArrowButton.h"},
+    {"Varo::FenraQtGui::ZuRaradirIzurodudoz::CMediaButton", "ZuRaradirIzurodudoz/MediaButton.h"},
 };
 
 QList<QDesignerCustomWidgetInterface*> Widgets(QPluginLoader& loader)
