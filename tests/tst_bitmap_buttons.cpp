@@ -2,8 +2,10 @@
 #include "BitmapButton.h"
 #include "BitmapCheckBox.h"
 #include "BitmapGeometry.h"
+#include "ShadedDrawing.h"
 #include "TestSupport.h"
 
+#include <QPainter>
 #include <QPixmap>
 #include <QTemporaryDir>
 
@@ -64,6 +66,8 @@ private slots:
     void disabledBitmapAtTheSamePlace();
     void iconSizePicture();
     void engravedText();
+    void engravedTextLikeDrawText_data();
+    void engravedTextLikeDrawText();
     void bitmapSources();
     void resizeToTheLargerBitmap();
     void checkBoxTogglesAnywhere();
@@ -213,6 +217,51 @@ void TestBitmapButtons::engravedText()
         QCOMPARE(ZriTest::RenderWidget(button), bare);
         button.SetDrawText(true);
     }
+}
+
+void TestBitmapButtons::engravedTextLikeDrawText_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("pixelSize");
+    QTest::addColumn<QRect>("rect");
+    QTest::newRow("button face") << "Fire" << 0 << QRect(4, 4, 72, 22);
+    QTest::newRow("odd sizes") << "Wg 1" << 13 << QRect(5, 3, 41, 23);
+    QTest::newRow("large font") << "Hello" << 20 << QRect(0, 1, 90, 33);
+    QTest::newRow("clipped by the face") << "Hello world" << 0 << QRect(4, 4, 30, 10);
+    QTest::newRow("two lines") << "A\nB" << 9 << QRect(2, 2, 60, 40);
+    QTest::newRow("inverted face") << "X" << 0 << QRect(QPoint(20, 20), QPoint(10, 10));
+}
+
+// The engraved copies are laid out once and kept; the pixels must stay those of drawText.
+void TestBitmapButtons::engravedTextLikeDrawText()
+{
+    QFETCH(QString, text);
+    QFETCH(int, pixelSize);
+    QFETCH(QRect, rect);
+    QFont font;
+    if (pixelSize > 0)
+        font.setPixelSize(pixelSize);
+    const auto reference =
+        ZriTest::RenderPainter(QSize(100, 50),
+                               [&](QPainter& painter)
+                               {
+                                   painter.setFont(font);
+                                   painter.setPen(ZriTest::kDark);
+                                   painter.drawText(rect.translated(-1, -1), Qt::AlignCenter, text);
+                                   painter.setPen(ZriTest::kLight);
+                                   painter.drawText(rect.translated(1, 1), Qt::AlignCenter, text);
+                                   painter.setPen(ZriTest::kButtonText);
+                                   painter.drawText(rect, Qt::AlignCenter, text);
+                               });
+    for (int pass = 0; pass < 2; ++pass) // the second pass draws from the kept layout
+        QCOMPARE(ZriTest::RenderPainter(QSize(100, 50),
+                                        [&](QPainter& painter)
+                                        {
+                                            painter.setFont(font);
+                                            painter.setPen(ZriTest::kButtonText);
+                                            DrawShadedText(painter, rect, text, true, 1);
+                                        }),
+                 reference);
 }
 
 void TestBitmapButtons::bitmapSources()
