@@ -35,7 +35,12 @@ void DrawLine(QPainter& painter, int x1, int y1, int x2, int y2)
 // Laying a text out costs about as much as drawing it, and engraved text is drawn three times
 // per paint: single-line texts are laid out once and kept per font and text. The cache goes
 // with the application, before the fonts it refers to.
-QCache<QString, QStaticText>* s_poTextLayouts = nullptr;
+struct STextLayout
+{
+    QFont oFont; // the key names the font only in part (not its stretch, for one)
+    QStaticText oText;
+};
+QCache<QString, STextLayout>* s_poTextLayouts = nullptr;
 
 void DropTextLayouts()
 {
@@ -54,29 +59,36 @@ bool IsSimpleLine(const QString& text)
     return true;
 }
 
+bool IsPlainFont(const QFont& font)
+{
+    return font.letterSpacing() == 0 && font.wordSpacing() == 0 &&
+           font.capitalization() == QFont::MixedCase;
+}
+
 // The kept layout of a text that fits the rectangle, or null when drawText has to do the work
-// (several lines, right-to-left text, a text that the rectangle would clip).
+// (several lines, right-to-left text, spaced or capitalised fonts, a text the rectangle clips).
 const QStaticText* FittingLayout(const QPainter& painter, const QRect& rect, const QString& text)
 {
-    if (!IsSimpleLine(text) || painter.layoutDirection() == Qt::RightToLeft ||
-        !QCoreApplication::instance())
+    if (!IsSimpleLine(text) || !IsPlainFont(painter.font()) ||
+        painter.layoutDirection() == Qt::RightToLeft || !QCoreApplication::instance())
         return nullptr;
     if (!s_poTextLayouts)
     {
-        s_poTextLayouts = new QCache<QString, QStaticText>(64);
+        s_poTextLayouts = new QCache<QString, STextLayout>(64);
         qAddPostRoutine(DropTextLayouts);
     }
     const QString key = painter.font().key() + QLatin1Char('\n') + text;
-    QStaticText* layout = s_poTextLayouts->object(key);
-    if (!layout)
+    STextLayout* layout = s_poTextLayouts->object(key);
+    if (!layout || layout->oFont != painter.font())
     {
-        layout = new QStaticText(text);
-        layout->setTextFormat(Qt::PlainText);
-        layout->prepare(QTransform(), painter.font());
+        layout = new STextLayout{painter.font(), QStaticText(text)};
+        layout->oText.setTextFormat(Qt::PlainText);
+        layout->oText.prepare(QTransform(), painter.font());
         s_poTextLayouts->insert(key, layout);
     }
-    const QSizeF size = layout->size();
-    return size.width() <= rect.width() && size.height() <= rect.height() ? layout : nullptr;
+    const QSizeF size = layout->oText.size();
+    return size.width() <= rect.width() && size.height() <= rect.height() ? &layout->oText
+                                                                          : nullptr;
 }
 
 // Centred like drawText with Qt::AlignCenter, which gives the same pixels for a fitting line.
