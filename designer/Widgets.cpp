@@ -3,6 +3,11 @@
 
 #include "ArrowButton.h"
 #include "MediaButton.h"
+#include "KeyboardButton.h"
+#include "KeyboardCheckBox.h"
+#include "BitmapButton.h"
+#include "BitmapCheckBox.h"
+#include "CheckBoxSwitch.h"
 
 namespace ZriDesigner
 {
@@ -38,6 +43,21 @@ std::vector<SWidgetInfo> OfferedWidgets()
          QStringLiteral("A push button showing a media symbol and an optional steady or blinking "
                         "state lamp."),
          QSize(60, 40), Create<Zri::CMediaButton>()},
+        {Class("CKeyboardButton"), Header("KeyboardButton.h"), QStringLiteral("Keyboard key"),
+         QStringLiteral("A push button drawn like a keyboard key, with up to three key-cap legends or a key symbol."),
+         QSize(60, 40), Create<Zri::CKeyboardButton>()},
+        {Class("CKeyboardCheckBox"), Header("KeyboardCheckBox.h"), QStringLiteral("Keyboard check key"),
+         QStringLiteral("A keyboard key that stays pressed while checked; a click anywhere toggles it."),
+         QSize(60, 40), Create<Zri::CKeyboardCheckBox>()},
+        {Class("CBitmapButton"), Header("BitmapButton.h"), QStringLiteral("Bitmap button"),
+         QStringLiteral("A push button showing an enabled or disabled bitmap with optional engraved text."),
+         QSize(60, 40), Create<Zri::CBitmapButton>()},
+        {Class("CBitmapCheckBox"), Header("BitmapCheckBox.h"), QStringLiteral("Bitmap check box"),
+         QStringLiteral("A bitmap button that stays sunken while checked."),
+         QSize(60, 40), Create<Zri::CBitmapCheckBox>()},
+        {Class("CCheckBoxSwitch"), Header("CheckBoxSwitch.h"), QStringLiteral("Switch check box"),
+         QStringLiteral("A check box drawn as a slide switch, green when on and red when off, with its text beside it."),
+         QSize(120, 20), Create<Zri::CCheckBoxSwitch>()},
     };
 }
 

@@ -5,6 +5,11 @@
 #include "TestSupport.h"
 
 #include "ArrowButton.h"
+#include "BitmapButton.h"
+#include "BitmapCheckBox.h"
+#include "CheckBoxSwitch.h"
+#include "KeyboardButton.h"
+#include "KeyboardCheckBox.h"
 #include "MediaButton.h"
 #include "StateButtonBase.h"
 #include "StateLampBase.h"
@@ -47,27 +52,65 @@ struct SSweepEntry
     std::vector<SSetter> vSetters;
 };
 
-template <typename TWidget, typename TEnum>
-SSetter Setter(const char* name, int count, void (TWidget::*set)(TEnum))
+// TWidget is the concrete widget; the setter may belong to one of its bases (a mix-in).
+template <typename TWidget, typename TClass, typename TValue>
+SSetter Setter(const char* name, int count, void (TClass::*set)(TValue))
 {
     return {name, count, [set](QWidget& widget, int value) {
-                (static_cast<TWidget&>(widget).*set)(TEnum(value));
+                (static_cast<TWidget&>(widget).*set)(TValue(value));
             }};
+}
+
+template <typename TWidget> std::vector<SSetter> KeyboardSetters()
+{
+    return {{"Set(mode)", 13,
+             [](QWidget& w, int v) {
+                 static_cast<TWidget&>(w).Set(CKeyboardButtonBase::EKeyboardButtonMode(v));
+             }},
+            {"Set(labels)", 2,
+             [](QWidget& w, int v) {
+                 static_cast<TWidget&>(w).Set(v > 0 ? "Esc" : "", v > 0 ? "F1" : "", "x");
+             }},
+            Setter<TWidget>("SetTextSizeMode", 2, &TWidget::SetTextSizeMode),
+            {"SetTextBorder", 3,
+             [](QWidget& w, int v) { static_cast<TWidget&>(w).SetTextBorder(v * 30); }}};
+}
+
+template <typename TWidget> std::vector<SSetter> BitmapSetters()
+{
+    return {{"SetBitmap", 2,
+             [](QWidget& w, int v) {
+                 QImage image(32 * v + 1, 16 * v + 1, QImage::Format_ARGB32);
+                 image.fill(Qt::red);
+                 static_cast<TWidget&>(w).SetBitmap(image, true);
+                 static_cast<TWidget&>(w).SetBitmap(image.mirrored(), false);
+             }},
+            Setter<TWidget>("SetMode", 4, &TWidget::SetMode),
+            Setter<TWidget>("SetBitmapDefaultAlignment", 5, &TWidget::SetBitmapDefaultAlignment),
+            Setter<TWidget>("SetDrawText", 2, &TWidget::SetDrawText)};
 }
 
 std::vector<SSweepEntry> Entries()
 {
     return {
         {"CArrowButton", [] { return new CArrowButton; },
-         {Setter("SetMode", 8, &CArrowButton::SetMode),
-          Setter("SetFitMode", 2, &CArrowButton::SetFitMode)}},
+         {Setter<CArrowButton>("SetMode", 8, &CArrowButton::SetMode),
+          Setter<CArrowButton>("SetFitMode", 2, &CArrowButton::SetFitMode)}},
         {"CMediaButton", [] { return new CMediaButton; },
-         {Setter("SetMode", 10, &CMediaButton::SetMode),
-          Setter("SetOnOffMode", 3, &CMediaButton::SetOnOffMode),
+         {Setter<CMediaButton>("SetMode", 10, &CMediaButton::SetMode),
+          Setter<CMediaButton>("SetOnOffMode", 3, &CMediaButton::SetOnOffMode),
           {"SetLampSize", 3, [](QWidget& w, int v) {
                static_cast<CMediaButton&>(w).SetLampSize(v * 40 - 1);
            }},
           {"SetOn", 2, [](QWidget& w, int v) { static_cast<CMediaButton&>(w).SetOn(v > 0); }}}},
+        {"CKeyboardButton", [] { return new CKeyboardButton; }, KeyboardSetters<CKeyboardButton>()},
+        {"CKeyboardCheckBox", [] { return new CKeyboardCheckBox; },
+         KeyboardSetters<CKeyboardCheckBox>()},
+        {"CBitmapButton", [] { return new CBitmapButton; }, BitmapSetters<CBitmapButton>()},
+        {"CBitmapCheckBox", [] { return new CBitmapCheckBox; }, BitmapSetters<CBitmapCheckBox>()},
+        {"CCheckBoxSwitch", [] { return new CCheckBoxSwitch; },
+         {Setter<CCheckBoxSwitch>("SetDrawMode", 2, &CCheckBoxSwitch::SetDrawMode),
+          Setter<CCheckBoxSwitch>("SetTextMode", 3, &CCheckBoxSwitch::SetTextMode)}},
         {"CStateLampBase", [] { return new CMinimalLamp; }, {}},
         {"CStateButtonBase", [] { return new CMinimalStateButton; }, {}},
     };

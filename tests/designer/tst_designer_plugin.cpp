@@ -14,6 +14,11 @@ namespace
 const QList<QPair<QString, QString>> kExpected = {
     {"Varo::FenraQtGui::ZuRaradirIzurodudoz::CArrowButton", "ZuRaradirIzurodudoz/ArrowButton.h"},
     {"Varo::FenraQtGui::ZuRaradirIzurodudoz::CMediaButton", "ZuRaradirIzurodudoz/MediaButton.h"},
+    {"Varo::FenraQtGui::ZuRaradirIzurodudoz::CKeyboardButton", "ZuRaradirIzurodudoz/KeyboardButton.h"},
+    {"Varo::FenraQtGui::ZuRaradirIzurodudoz::CKeyboardCheckBox", "ZuRaradirIzurodudoz/KeyboardCheckBox.h"},
+    {"Varo::FenraQtGui::ZuRaradirIzurodudoz::CBitmapButton", "ZuRaradirIzurodudoz/BitmapButton.h"},
+    {"Varo::FenraQtGui::ZuRaradirIzurodudoz::CBitmapCheckBox", "ZuRaradirIzurodudoz/BitmapCheckBox.h"},
+    {"Varo::FenraQtGui::ZuRaradirIzurodudoz::CCheckBoxSwitch", "ZuRaradirIzurodudoz/CheckBoxSwitch.h"},
 };
 
 QList<QDesignerCustomWidgetInterface*> Widgets(QPluginLoader& loader)
