@@ -112,7 +112,7 @@ private slots:
 void TestStrings::bandSpec_data()
 {
     QTest::addColumn<QString>("entry");
-    QTest::addColumn<QString>("spec");
+    QTest::addColumn<QString>("specifier");
     QTest::newRow("list and range") << "image.tif[1,3-5]"
                                     << "[1,3-5]";
     QTest::newRow("none") << "image.tif"
@@ -132,10 +132,10 @@ void TestStrings::bandSpec_data()
 void TestStrings::bandSpec()
 {
     QFETCH(QString, entry);
-    QFETCH(QString, spec);
-    QCOMPARE(QString::fromStdString(GetBandSpec(entry.toStdString())), spec);
+    QFETCH(QString, specifier);
+    QCOMPARE(QString::fromStdString(GetBandSpec(entry.toStdString())), specifier);
     QCOMPARE(QString::fromStdString(StripBandSpec(entry.toStdString())),
-             entry.left(entry.size() - spec.size()));
+             entry.left(entry.size() - specifier.size()));
 }
 
 void TestStrings::bandSpecSplitsEveryEntryConsistently()
