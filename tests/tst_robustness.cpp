@@ -5,6 +5,7 @@
 #include "TestSupport.h"
 
 #include "ArrowButton.h"
+#include "BarScalePercent.h"
 #include "BitmapButton.h"
 #include "BitmapCheckBox.h"
 #include "CheckBoxSwitch.h"
@@ -113,6 +114,12 @@ std::vector<SSweepEntry> Entries()
           Setter<CCheckBoxSwitch>("SetTextMode", 3, &CCheckBoxSwitch::SetTextMode)}},
         {"CStateLampBase", [] { return new CMinimalLamp; }, {}},
         {"CStateButtonBase", [] { return new CMinimalStateButton; }, {}},
+        // Steps last: -1 becomes the largest unsigned count, and 0 stays behind.
+        {"CBarScalePercent", [] { return new CBarScalePercent; },
+         {{"SetScaleMode", 4,
+           [](QWidget& widget, int value)
+           { static_cast<CBarScalePercent&>(widget).SetScaleMode(value & 1, value & 2); }},
+          Setter<CBarScalePercent>("SetSteps", 12, &CBarScalePercent::SetSteps)}},
     };
 }
 
