@@ -8,6 +8,7 @@
 #include "BitmapButton.h"
 #include "BitmapCheckBox.h"
 #include "CheckBoxSwitch.h"
+#include "BarScalePercent.h"
 
 namespace ZriDesigner
 {
@@ -58,6 +59,9 @@ std::vector<SWidgetInfo> OfferedWidgets()
         {Class("CCheckBoxSwitch"), Header("CheckBoxSwitch.h"), QStringLiteral("Switch check box"),
          QStringLiteral("A check box drawn as a slide switch, green when on and red when off, with its text beside it."),
          QSize(120, 20), Create<Zri::CCheckBoxSwitch>()},
+        {Class("CBarScalePercent"), Header("BarScalePercent.h"), QStringLiteral("Percentage ruler"),
+         QStringLiteral("A ruler from 0 to 100 percent with engraved ticks, to stand beside a bar gauge."),
+         QSize(50, 200), Create<Zri::CBarScalePercent>()},
     };
 }
 

@@ -19,6 +19,7 @@ const QList<QPair<QString, QString>> kExpected = {
     {"Varo::FenraQtGui::ZuRaradirIzurodudoz::CBitmapButton", "ZuRaradirIzurodudoz/BitmapButton.h"},
     {"Varo::FenraQtGui::ZuRaradirIzurodudoz::CBitmapCheckBox", "ZuRaradirIzurodudoz/BitmapCheckBox.h"},
     {"Varo::FenraQtGui::ZuRaradirIzurodudoz::CCheckBoxSwitch", "ZuRaradirIzurodudoz/CheckBoxSwitch.h"},
+    {"Varo::FenraQtGui::ZuRaradirIzurodudoz::CBarScalePercent", "ZuRaradirIzurodudoz/BarScalePercent.h"},
 };
 
 QList<QDesignerCustomWidgetInterface*> Widgets(QPluginLoader& loader)
