@@ -51,6 +51,7 @@ private slots:
     void translationFilePath();
     void moduleFileName_data();
     void moduleFileName();
+    void locatesOwnFile();
     void registryFillsTables();
     void concurrentLookups();
     void writtenAtUnload_data();
@@ -178,6 +179,16 @@ void TestTranslation::moduleFileName()
     Detail::SplitModuleFileName(fileName.toStdString(), separator, actualDirectory, actualModule);
     QCOMPARE(QString::fromStdString(actualDirectory), directory);
     QCOMPARE(QString::fromStdString(actualModule), module);
+}
+
+void TestTranslation::locatesOwnFile()
+{
+    // Linked statically here, the translator's code lives in the test executable itself.
+    std::string directory;
+    std::string moduleName;
+    LocateModule(directory, moduleName);
+    QCOMPARE(QString::fromStdString(directory), QCoreApplication::applicationDirPath());
+    QCOMPARE(moduleName, std::string("tst_translation"));
 }
 
 void TestTranslation::registryFillsTables()
