@@ -12,15 +12,18 @@ namespace
 
 using CLock = boost::lock_guard<boost::recursive_mutex>;
 
-CTranslatorData MakeTranslatorData(const STranslationTable& table)
+// Adds a table read by the registry: its entries as known texts, its base modules as copies.
+void AppendTable(CTranslatorData& data, const STranslationTable& table)
 {
-    CTranslatorData data(table.m_ModuleName);
-    data.SetLanguage(table.m_Language);
     for (const auto& [text, translation] : table.m_Translations)
         data.AddKnown(text, translation);
-    for (const STranslationTable& baseModule : table.m_BaseModules)
-        data.AddBaseModule(MakeTranslatorData(baseModule));
-    return data;
+    for (const STranslationTable& baseTable : table.m_BaseModules)
+    {
+        CTranslatorData baseModule(baseTable.m_ModuleName);
+        baseModule.SetLanguage(baseTable.m_Language);
+        AppendTable(baseModule, baseTable);
+        data.AddBaseModule(baseModule);
+    }
 }
 
 } // namespace
@@ -98,10 +101,7 @@ void CTranslatorBase::SetLanguage(const std::string& language)
 void CTranslatorBase::LoadTable(const STranslationTable& table)
 {
     CLock lock(m_Mutex);
-    for (const auto& [text, translation] : table.m_Translations)
-        m_Data.AddKnown(text, translation);
-    for (const STranslationTable& baseModule : table.m_BaseModules)
-        m_Data.AddBaseModule(MakeTranslatorData(baseModule));
+    AppendTable(m_Data, table);
 }
 
 void CTranslatorBase::SetOutputDirectory(const std::string& directory)
