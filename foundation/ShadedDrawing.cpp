@@ -2,10 +2,13 @@
 
 #include "StyleStore.h"
 
+#include <QCache>
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QLine>
 #include <QPainter>
 #include <QPalette>
+#include <QStaticText>
 
 namespace Varo::FenraQtGui::ZuRaradirIzurodudoz
 {
@@ -27,6 +30,80 @@ void DrawLine(QPainter& painter, int x1, int y1, int x2, int y2)
 {
     const QLine line(x1, y1, x2, y2);
     painter.drawLines(&line, 1);
+}
+
+// Laying a text out costs about as much as drawing it, and engraved text is drawn three times
+// per paint: single-line texts are laid out once and kept per font and text. The cache goes
+// with the application, before the fonts it refers to.
+struct STextLayout
+{
+    QFont oFont; // the key names the font only in part (not its stretch, for one)
+    QStaticText oText;
+};
+QCache<QString, STextLayout>* s_poTextLayouts = nullptr;
+
+void DropTextLayouts()
+{
+    delete s_poTextLayouts;
+    s_poTextLayouts = nullptr;
+}
+
+bool IsSimpleLine(const QString& text)
+{
+    if (text.isEmpty() || text.isRightToLeft())
+        return false;
+    for (const QChar c : text)
+        if (c.category() == QChar::Other_Control || c == QChar::LineSeparator ||
+            c == QChar::ParagraphSeparator)
+            return false;
+    return true;
+}
+
+bool IsPlainFont(const QFont& font)
+{
+    return font.letterSpacing() == 0 && font.wordSpacing() == 0 &&
+           font.capitalization() == QFont::MixedCase;
+}
+
+// The kept layout of a text that fits the rectangle, or null when drawText has to do the work
+// (several lines, right-to-left text, spaced or capitalised fonts, a text the rectangle clips).
+const QStaticText* FittingLayout(const QPainter& painter, const QRect& rect, const QString& text)
+{
+    if (!IsSimpleLine(text) || !IsPlainFont(painter.font()) ||
+        painter.layoutDirection() == Qt::RightToLeft || !QCoreApplication::instance())
+        return nullptr;
+    if (!s_poTextLayouts)
+    {
+        s_poTextLayouts = new QCache<QString, STextLayout>(64);
+        qAddPostRoutine(DropTextLayouts);
+    }
+    const QString key = painter.font().key() + QLatin1Char('\n') + text;
+    STextLayout* layout = s_poTextLayouts->object(key);
+    if (!layout || layout->oFont != painter.font())
+    {
+        layout = new STextLayout{painter.font(), QStaticText(text)};
+        layout->oText.setTextFormat(Qt::PlainText);
+        layout->oText.prepare(QTransform(), painter.font());
+        s_poTextLayouts->insert(key, layout);
+    }
+    const QSizeF size = layout->oText.size();
+    return size.width() <= rect.width() && size.height() <= rect.height() ? &layout->oText
+                                                                          : nullptr;
+}
+
+// Centred like drawText with Qt::AlignCenter, which gives the same pixels for a fitting line.
+void DrawCentred(QPainter& painter, const QRect& rect, const QString& text,
+                 const QStaticText* layout)
+{
+    if (!layout)
+    {
+        painter.drawText(rect, Qt::AlignCenter, text);
+        return;
+    }
+    const QSizeF size = layout->size();
+    painter.drawStaticText(QPointF(rect.x() + (rect.width() - size.width()) / 2,
+                                   rect.y() + (rect.height() - size.height()) / 2),
+                           *layout);
 }
 
 } // namespace
@@ -80,15 +157,17 @@ void DrawShadedText(QPainter& painter, const QRect& rect, const QString& text, b
 {
     const QRect upperLeft = rect.translated(-offset, -offset);
     const QRect lowerRight = rect.translated(offset, offset);
+    // The three copies have the same size, so they share one layout.
+    const QStaticText* layout = FittingLayout(painter, rect, text);
     {
         CStyleStore store(painter, FirstColor(sunken));
-        painter.drawText(upperLeft, Qt::AlignCenter, text);
+        DrawCentred(painter, upperLeft, text, layout);
     }
     {
         CStyleStore store(painter, SecondColor(sunken));
-        painter.drawText(lowerRight, Qt::AlignCenter, text);
+        DrawCentred(painter, lowerRight, text, layout);
     }
-    painter.drawText(rect, Qt::AlignCenter, text);
+    DrawCentred(painter, rect, text, layout);
 }
 
 } // namespace Varo::FenraQtGui::ZuRaradirIzurodudoz

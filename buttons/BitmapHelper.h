@@ -1,0 +1,81 @@
+#pragma once
+
+#include "ZuRaradirIzurodudozExport.h"
+
+#include <QImage>
+
+#include <cstdint>
+
+class QPainter;
+class QPixmap;
+class QRect;
+class QSize;
+class QString;
+
+namespace Varo::FenraQtGui::ZuRaradirIzurodudoz
+{
+
+/**
+ * Paint state shared by the bitmap button and the bitmap check box: one bitmap for the enabled
+ * and one for the disabled widget, how the bitmap is fitted into the face, and whether the
+ * button text is engraved over it. Not a widget: the concrete button inherits it second.
+ *
+ * Placement is always computed from the larger width and the larger height of the two
+ * bitmaps, so the enabled and the disabled picture stand at the same place.
+ */
+class ZRI_EXPORT CBitmapHelper
+{
+public:
+    enum EMode : std::int32_t
+    {
+        NoBitmap = 0,  ///< no bitmap; only the text
+        Aligned = 1,   ///< own size, placed by the default alignment, cropped to the face
+        IconSize = 2,  ///< scaled into iconSize() keeping proportions, left, vertically centred
+        Stretched = 3, ///< stretched over the whole face
+    };
+
+    /// Placement in mode Aligned. Any other value places the bitmap at the top left.
+    enum EBitmapDefaultAlignment : std::int32_t
+    {
+        CenterAligned = 0,
+        LeftAligned = 1,   ///< vertically centred
+        RightAligned = 2,  ///< vertically centred
+        TopAligned = 3,    ///< horizontally centred
+        BottomAligned = 4, ///< horizontally centred
+    };
+
+    CBitmapHelper();
+    CBitmapHelper(const CBitmapHelper& other);
+    CBitmapHelper& operator=(const CBitmapHelper& other);
+    ~CBitmapHelper();
+
+    /// Stores the enabled bitmap when enabled is true, the disabled one otherwise.
+    void SetBitmap(const QImage& image, bool enabled);
+    void SetBitmap(const QPixmap& pixmap, bool enabled);
+    /// Loads the bitmap from a file; an unreadable file leaves a null image, silently.
+    void SetBitmap(const QString& fileName, bool enabled);
+    void SetMode(EMode mode);
+    void SetBitmapDefaultAlignment(EBitmapDefaultAlignment alignment);
+    void SetDrawText(bool drawText);
+
+protected:
+    /// Draws the bitmap for the enabled state and the engraved text into the content rect.
+    void _DrawContent(QPainter& painter, const QRect& rect, const QSize& iconSize,
+                      const QString& text, bool enabled);
+    /// Width and height that just hold the larger bitmap inside the border.
+    QSize _FittingSize() const;
+
+    /// Inset of the content rectangle from the widget edge.
+    static constexpr int kBorder = 4;
+
+    virtual void _Redraw() = 0;
+
+private:
+    QImage m_oEnabledBitmap;
+    QImage m_oDisabledBitmap;
+    EMode m_eMode = Aligned;
+    EBitmapDefaultAlignment m_eDefaultAlignment = CenterAligned;
+    bool m_bDrawText = true;
+};
+
+} // namespace Varo::FenraQtGui::ZuRaradirIzurodudoz

@@ -1,0 +1,29 @@
+#pragma once
+
+#include "KeyboardButtonBase.h"
+#include "ZuRaradirIzurodudozExport.h"
+
+#include <QPushButton>
+
+namespace Varo::FenraQtGui::ZuRaradirIzurodudoz
+{
+
+/**
+ * A push button drawn like a key of an on-screen keyboard: up to three legends placed like
+ * those of a key cap, or a key symbol. With ScaledSize and no bottom-left legend the top-left
+ * legend is drawn at a third and the bottom-right one at a quarter of the content height.
+ */
+class ZRI_EXPORT CKeyboardButton : public QPushButton, public CKeyboardButtonBase
+{
+    Q_OBJECT
+
+public:
+    explicit CKeyboardButton(QWidget* parent = nullptr);
+    ~CKeyboardButton() override;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void _Redraw() override;
+};
+
+} // namespace Varo::FenraQtGui::ZuRaradirIzurodudoz

@@ -1,0 +1,100 @@
+#include "KeyboardButtonBase.h"
+
+#include "KeyboardGeometry.h"
+#include "StyleStore.h"
+
+#include <QGuiApplication>
+#include <QPainter>
+#include <QStyle>
+#include <QWidget>
+
+#include <utility>
+
+namespace Varo::FenraQtGui::ZuRaradirIzurodudoz
+{
+
+CKeyboardButtonBase::CKeyboardButtonBase() = default;
+
+CKeyboardButtonBase::CKeyboardButtonBase(const CKeyboardButtonBase& other) = default;
+
+CKeyboardButtonBase& CKeyboardButtonBase::operator=(const CKeyboardButtonBase& other) = default;
+
+CKeyboardButtonBase::~CKeyboardButtonBase() = default;
+
+void CKeyboardButtonBase::Set(std::string topLeft, std::string bottomLeft, std::string bottomRight)
+{
+    m_sTopLeft = std::move(topLeft);
+    m_sBottomLeft = std::move(bottomLeft);
+    m_sBottomRight = std::move(bottomRight);
+    m_eMode = Labels;
+    _Redraw();
+}
+
+void CKeyboardButtonBase::Set(std::string topLeft, std::string bottomLeft)
+{
+    Set(std::move(topLeft), std::move(bottomLeft), std::string());
+}
+
+void CKeyboardButtonBase::Set(std::string topLeft)
+{
+    Set(std::move(topLeft), std::string(), std::string());
+}
+
+void CKeyboardButtonBase::Set(EKeyboardButtonMode mode)
+{
+    m_eMode = mode;
+    _Redraw();
+}
+
+void CKeyboardButtonBase::SetTextBorder(int border)
+{
+    m_nTextBorder = border;
+    _Redraw();
+}
+
+void CKeyboardButtonBase::SetTextSizeMode(ETextSizeMode mode)
+{
+    m_eTextSizeMode = mode;
+    _Redraw();
+}
+
+void CKeyboardButtonBase::_DrawKeyboardSymbol(QPainter& painter, const QRect& rect,
+                                              const QColor& color)
+{
+    const QPolygon polygon = Detail::KeyboardSymbolPolygon(m_eMode, rect, m_nTextBorder);
+    if (polygon.isEmpty())
+        return;
+    if (Detail::IsFilledKeyboardSymbol(m_eMode))
+        painter.setBrush(QBrush(color, Qt::SolidPattern));
+    else
+        painter.setBrush(Qt::NoBrush);
+    painter.drawPolygon(polygon, Qt::OddEvenFill);
+}
+
+void CKeyboardButtonBase::_DrawKeyboardFace(QPainter& painter, const QWidget& widget,
+                                            const QRect& rect, const QColor& color,
+                                            bool scaledLabels)
+{
+    if (m_eMode != Labels)
+    {
+        _DrawKeyboardSymbol(painter, rect, color);
+        return;
+    }
+    const auto labels = Detail::KeyboardLabels(m_sTopLeft, m_sBottomLeft, m_sBottomRight,
+                                               scaledLabels, rect.height());
+    if (labels.empty())
+        return;
+    CStyleStore store(painter);
+    const QPalette palette = QGuiApplication::palette();
+    for (const Detail::SKeyLabel& label : labels)
+    {
+        // A face too small for a font leaves the current one: Qt rejects pixel sizes below 1.
+        if (label.nPixelSize > 0)
+            store.SetFontPixelSize(label.nPixelSize);
+        // NoRole keeps the pen that the button frame set, so labels follow the enabled state.
+        widget.style()->drawItemText(&painter, rect, label.nFlags, palette, widget.isEnabled(),
+                                     label.sText, QPalette::NoRole);
+    }
+}
+
+} // namespace Varo::FenraQtGui::ZuRaradirIzurodudoz
