@@ -9,6 +9,21 @@
 namespace Varo::FenraQtGui::ZuRaradirIzurodudoz::Detail
 {
 
+namespace
+{
+
+// Both children keep their height and take at least their width from the row.
+void SetRowPolicy(QWidget* pw, int nHorizontalStretch)
+{
+    QSizePolicy policy(QSizePolicy::Minimum, QSizePolicy::Fixed);
+    policy.setHorizontalStretch(nHorizontalStretch);
+    policy.setVerticalStretch(0);
+    policy.setHeightForWidth(pw->sizePolicy().hasHeightForWidth());
+    pw->setSizePolicy(policy);
+}
+
+} // namespace
+
 void CFileEditLineData::setupUi(QWidget* pwForm)
 {
     if (pwForm->objectName().isEmpty())
@@ -24,22 +39,14 @@ void CFileEditLineData::setupUi(QWidget* pwForm)
 
     m_wCurrentPath = new QLineEdit(pwForm);
     m_wCurrentPath->setObjectName(QStringLiteral("m_wCurrentPath"));
-    QSizePolicy pathPolicy(QSizePolicy::Minimum, QSizePolicy::Fixed);
-    pathPolicy.setHorizontalStretch(1);
-    pathPolicy.setVerticalStretch(0);
-    pathPolicy.setHeightForWidth(m_wCurrentPath->sizePolicy().hasHeightForWidth());
-    m_wCurrentPath->setSizePolicy(pathPolicy);
+    SetRowPolicy(m_wCurrentPath, 1);
     m_wCurrentPath->setMinimumSize(QSize(150, 0));
     m_wCurrentPath->setSizeIncrement(QSize(1, 0));
     horizontalLayout->addWidget(m_wCurrentPath);
 
     m_wFileDialogButton = new QPushButton(pwForm);
     m_wFileDialogButton->setObjectName(QStringLiteral("m_wFileDialogButton"));
-    QSizePolicy buttonPolicy(QSizePolicy::Minimum, QSizePolicy::Fixed);
-    buttonPolicy.setHorizontalStretch(0);
-    buttonPolicy.setVerticalStretch(0);
-    buttonPolicy.setHeightForWidth(m_wFileDialogButton->sizePolicy().hasHeightForWidth());
-    m_wFileDialogButton->setSizePolicy(buttonPolicy);
+    SetRowPolicy(m_wFileDialogButton, 0);
     m_wFileDialogButton->setMaximumSize(QSize(25, 16777215));
     m_wFileDialogButton->setSizeIncrement(QSize(0, 0));
     horizontalLayout->addWidget(m_wFileDialogButton);
