@@ -158,8 +158,8 @@ void TestEditors::rectangleShowsWholeNumbers_data()
     QTest::addColumn<QRectF>("rect");
     QTest::addColumn<QList<double>>("shown"); // x, y, width, height
     QTest::newRow("fractions round") << QRectF(1.4, 2.6, 10.2, 7.8) << QList<double>{1, 3, 10, 8};
-    QTest::newRow("negative sizes") << QRectF(-5, -6, -70, -80) << QList<double>{-5, -6, -70, -80};
-    QTest::newRow("clamped") << QRectF(6e7, -2e8, 2e8, 1e8) << QList<double>{5e7, -1e8, 1e8, 1e8};
+    QTest::newRow("clamped, negative size")
+        << QRectF(6e7, -2e8, 2e8, -80) << QList<double>{5e7, -1e8, 1e8, -80};
 }
 
 void TestEditors::rectangleShowsWholeNumbers()
@@ -185,7 +185,6 @@ void TestEditors::rectangleEditEmits_data()
     // The rectangle starts as (1.4, 2.6, 10.2, 7.8), shown as 1, 3, 10, 8.
     QTest::newRow("unchanged height") << 3 << "" << QRectF(1, 3, 10, 8);
     QTest::newRow("x typed") << 0 << "42" << QRectF(42, 3, 10, 8);
-    QTest::newRow("y typed") << 1 << "-7" << QRectF(1, -7, 10, 8);
     QTest::newRow("width typed") << 2 << "99" << QRectF(1, 3, 99, 8);
 }
 

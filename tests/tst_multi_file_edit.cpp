@@ -90,7 +90,6 @@ private slots:
     void addThroughDialog_data();
     void addThroughDialog();
     void removeEmitsPerRowAndOnce();
-    void reorderEmitsNewOrder_data();
     void reorderEmitsNewOrder();
     void updateSelectionIsSilent();
     void bandSpecifier_data();
@@ -120,11 +119,8 @@ void TestMultiFileEdit::drop_data()
     QTest::newRow("plain drop appends")
         << "" << ab << "" << none << QStringList({"old", "%T/a.txt", "%T/b.txt"});
     QTest::newRow("shift replaces") << "" << ab << "" << shift << ab;
-    QTest::newRow("alt replaces") << "" << ab << "" << Qt::KeyboardModifiers(Qt::AltModifier) << ab;
     QTest::newRow("shift, nothing passes")
         << "X" << QStringList({"%T/no.txt"}) << "" << shift << QStringList();
-    QTest::newRow("existing: missing skipped") << "X" << QStringList({"%T/no.txt", "%T/a.txt"})
-                                               << "" << none << QStringList({"old", "%T/a.txt"});
     QTest::newRow("directories: file rejected") << "D" << QStringList({"%T/a.txt", "%T/sub"}) << ""
                                                 << none << QStringList({"old", "%T/sub"});
     QTest::newRow("same path twice") << "" << QStringList({"%T/a.txt", "%T/a.txt"}) << "" << none
@@ -199,9 +195,6 @@ void TestMultiFileEdit::addThroughDialog_data()
     QTest::newRow("save cancelled, accept-empty")
         << "E" << QStringList() << save << "~"
         << "Text ( *.txt )" << QStringList() << QStringList({""});
-    QTest::newRow("open cancelled, accept-empty")
-        << "XE" << QStringList({"%T/a.txt"}) << open << "%T"
-        << "Text ( *.txt )" << QStringList() << QStringList({"%T/a.txt"});
 }
 
 void TestMultiFileEdit::addThroughDialog()
@@ -259,28 +252,16 @@ void TestMultiFileEdit::removeEmitsPerRowAndOnce()
     QCOMPARE(spy.count(), 5);
 }
 
-void TestMultiFileEdit::reorderEmitsNewOrder_data()
-{
-    QTest::addColumn<int>("from");
-    QTest::addColumn<int>("to"); // the row the moved one is inserted before
-    QTest::addColumn<QStringList>("expected");
-    QTest::newRow("first to the end") << 0 << 3 << QStringList({"b", "c", "a"});
-    QTest::newRow("last to the top") << 2 << 0 << QStringList({"c", "a", "b"});
-}
-
 // The offscreen platform ends every QDrag at once, so a drag cannot run here; the test plays
 // the last step of an internal move in this Qt version instead: the list view's drop moves the
 // rows with moveRow(), which reports them as moved, never as removed.
 void TestMultiFileEdit::reorderEmitsNewOrder()
 {
-    QFETCH(int, from);
-    QFETCH(int, to);
-    QFETCH(QStringList, expected);
     auto pEdit = MakeEdit("", {"a", "b", "c"});
     QSignalSpy spy(pEdit.get(), &CMultiFileEdit::selectionChanged);
-    QVERIFY(List(*pEdit)->model()->moveRow(QModelIndex(), from, QModelIndex(), to));
+    QVERIFY(List(*pEdit)->model()->moveRow(QModelIndex(), 0, QModelIndex(), 3));
     QCOMPARE(spy.count(), 1);
-    QCOMPARE(spy.at(0).at(0).toStringList(), expected);
+    QCOMPARE(spy.at(0).at(0).toStringList(), QStringList({"b", "c", "a"}));
 }
 
 void TestMultiFileEdit::updateSelectionIsSilent()
@@ -308,9 +289,6 @@ void TestMultiFileEdit::bandSpecifier_data()
     QTest::newRow("replaced on two entries")
         << QList<int>{0, 2} << "[1,2]"
         << "[5-7]" << QStringList({"a.tif[5-7]", "b.tif", "c.tif[5-7]"});
-    QTest::newRow("added where there was none")
-        << QList<int>{1} << ""
-        << "[4]" << QStringList({"a.tif[1,2]", "b.tif[4]", "c.tif[3]"});
     QTest::newRow("empty specifier strips") << QList<int>{0, 1, 2} << "[1,2]"
                                             << "" << QStringList({"a.tif", "b.tif", "c.tif"});
     QTest::newRow("cancelled") << QList<int>{2} << "[3]" << QString()
