@@ -9,6 +9,10 @@
 #include "BitmapCheckBox.h"
 #include "CheckBoxSwitch.h"
 #include "BarScalePercent.h"
+#include "LineEdit.h"
+#include "FileEditLine.h"
+#include "MultiFileEdit.h"
+#include "RectangleDefinitionEdit.h"
 
 namespace ZriDesigner
 {
@@ -62,6 +66,18 @@ std::vector<SWidgetInfo> OfferedWidgets()
         {Class("CBarScalePercent"), Header("BarScalePercent.h"), QStringLiteral("Percentage ruler"),
          QStringLiteral("A ruler from 0 to 100 percent with engraved ticks, to stand beside a bar gauge."),
          QSize(50, 200), Create<Zri::CBarScalePercent>()},
+        {Class("CLineEdit"), Header("LineEdit.h"), QStringLiteral("Focus line edit"),
+         QStringLiteral("A line edit that signals setFocus() and looseFocus() after its own focus handling."),
+         QSize(120, 24), Create<Zri::CLineEdit>()},
+        {Class("CFileEditLine"), Header("FileEditLine.h"), QStringLiteral("File path edit"),
+         QStringLiteral("A path field with a button that opens a directory, open or save dialog."),
+         QSize(240, 28), Create<Zri::CFileEditLine>()},
+        {Class("CMultiFileEdit"), Header("MultiFileEdit.h"), QStringLiteral("Multi-file edit"),
+         QStringLiteral("An ordered list of file paths edited through dialogs, drag and drop, reordering and band specifiers."),
+         QSize(260, 160), Create<Zri::CMultiFileEdit>()},
+        {Class("CRectangleDefinitionEdit"), Header("RectangleDefinitionEdit.h"), QStringLiteral("Rectangle edit"),
+         QStringLiteral("Four whole-number fields for the position and size of a rectangle, with a unit."),
+         QSize(220, 90), Create<Zri::CRectangleDefinitionEdit>()},
     };
 }
 

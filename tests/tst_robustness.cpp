@@ -9,6 +9,10 @@
 #include "BitmapButton.h"
 #include "BitmapCheckBox.h"
 #include "CheckBoxSwitch.h"
+#include "FileEditLine.h"
+#include "LineEdit.h"
+#include "MultiFileEdit.h"
+#include "RectangleDefinitionEdit.h"
 #include "KeyboardButton.h"
 #include "KeyboardCheckBox.h"
 #include "MediaButton.h"
@@ -112,6 +116,11 @@ std::vector<SSweepEntry> Entries()
         {"CCheckBoxSwitch", [] { return new CCheckBoxSwitch; },
          {Setter<CCheckBoxSwitch>("SetDrawMode", 2, &CCheckBoxSwitch::SetDrawMode),
           Setter<CCheckBoxSwitch>("SetTextMode", 3, &CCheckBoxSwitch::SetTextMode)}},
+        // Composite editors have no modes; they are painted at every size and state.
+        {"CLineEdit", [] { return new CLineEdit; }, {}},
+        {"CFileEditLine", [] { return new CFileEditLine; }, {}},
+        {"CMultiFileEdit", [] { return new CMultiFileEdit; }, {}},
+        {"CRectangleDefinitionEdit", [] { return new CRectangleDefinitionEdit; }, {}},
         {"CStateLampBase", [] { return new CMinimalLamp; }, {}},
         {"CStateButtonBase", [] { return new CMinimalStateButton; }, {}},
         // Steps last: -1 becomes the largest unsigned count, and 0 stays behind.

@@ -20,6 +20,10 @@ const QList<QPair<QString, QString>> kExpected = {
     {"Varo::FenraQtGui::ZuRaradirIzurodudoz::CBitmapCheckBox", "ZuRaradirIzurodudoz/BitmapCheckBox.h"},
     {"Varo::FenraQtGui::ZuRaradirIzurodudoz::CCheckBoxSwitch", "ZuRaradirIzurodudoz/CheckBoxSwitch.h"},
     {"Varo::FenraQtGui::ZuRaradirIzurodudoz::CBarScalePercent", "ZuRaradirIzurodudoz/BarScalePercent.h"},
+    {"Varo::FenraQtGui::ZuRaradirIzurodudoz::CLineEdit", "ZuRaradirIzurodudoz/LineEdit.h"},
+    {"Varo::FenraQtGui::ZuRaradirIzurodudoz::CFileEditLine", "ZuRaradirIzurodudoz/FileEditLine.h"},
+    {"Varo::FenraQtGui::ZuRaradirIzurodudoz::CMultiFileEdit", "ZuRaradirIzurodudoz/MultiFileEdit.h"},
+    {"Varo::FenraQtGui::ZuRaradirIzurodudoz::CRectangleDefinitionEdit", "ZuRaradirIzurodudoz/RectangleDefinitionEdit.h"},
 };
 
 QList<QDesignerCustomWidgetInterface*> Widgets(QPluginLoader& loader)
