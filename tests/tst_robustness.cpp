@@ -6,6 +6,9 @@
 
 #include "ArrowButton.h"
 #include "BarScalePercent.h"
+#include "HistogramDisplayBase.h"
+#include "RangeSliderBase.h"
+#include "TrendDisplayBase.h"
 #include "BitmapButton.h"
 #include "BitmapCheckBox.h"
 #include "CheckBoxSwitch.h"
@@ -40,6 +43,27 @@ class CMinimalStateButton : public CStateButtonBase
 {
 protected:
     void _OnBlinkTimer() override {}
+};
+
+class CMinimalBar : public CBarBase
+{
+public:
+    bool NeedValue() const override { return true; }
+    bool NeedMinMax() const override { return false; }
+};
+
+class CMinimalHistogram : public CHistogramDisplayBase
+{
+protected:
+    void _HScrollSlot(int) override {}
+    void _VScrollSlot(int) override {}
+};
+
+class CMinimalTrend : public CTrendDisplayBase
+{
+protected:
+    void _HScrollSlot(int) override {}
+    void _VScrollSlot(int) override {}
 };
 
 /// One mode setter: values 0 .. nCount - 1 are valid; -1 and nCount are swept as well.
@@ -121,6 +145,14 @@ std::vector<SSweepEntry> Entries()
         {"CFileEditLine", [] { return new CFileEditLine; }, {}},
         {"CMultiFileEdit", [] { return new CMultiFileEdit; }, {}},
         {"CRectangleDefinitionEdit", [] { return new CRectangleDefinitionEdit; }, {}},
+        {"CBarBase", [] { return new CMinimalBar; },
+         {{"SetTitleSize", 3,
+           [](QWidget& w, int v) { static_cast<CBarBase&>(w).SetTitleSize(unsigned(v * 200)); }},
+          {"SetFooterFontSystem", 2,
+           [](QWidget& w, int v) { static_cast<CBarBase&>(w).SetFooterFontSystem(v > 0); }}}},
+        {"CHistogramDisplayBase", [] { return new CMinimalHistogram; }, {}},
+        {"CTrendDisplayBase", [] { return new CMinimalTrend; }, {}},
+        {"CRangeSliderBase", [] { return new CRangeSliderBase; }, {}},
         {"CStateLampBase", [] { return new CMinimalLamp; }, {}},
         {"CStateButtonBase", [] { return new CMinimalStateButton; }, {}},
         // Steps last: -1 becomes the largest unsigned count, and 0 stays behind.
