@@ -74,23 +74,27 @@ class TestDisplays : public QObject
     Q_OBJECT
 
 private slots:
-    void markRows_data()
+    void marks_data()
     {
         QTest::addColumn<int>("footer");
         QTest::addColumn<unsigned int>("steps");
         QTest::addColumn<QList<int>>("rows");
+        QTest::addColumn<QStringList>("labels");
         // Scale 16..183, span 168: 16.8 truncates to 16, so mark 1 sits at 167; the last mark
         // lies one row above the scale area.
         QTest::newRow("worked example")
-            << 16 << 10u << QList<int>{183, 167, 150, 133, 116, 99, 83, 66, 49, 32, 15};
-        QTest::newRow("thirds") << 0 << 3u << QList<int>{199, 138, 77, 15};
+            << 16 << 10u << QList<int>{183, 167, 150, 133, 116, 99, 83, 66, 49, 32, 15}
+            << QStringList{"0", "10", "20", "30", "40", "50", "60", "70", "80", "90", "100"};
+        QTest::newRow("thirds") << 0 << 3u << QList<int>{199, 138, 77, 15}
+                                << QStringList{"0", "33.3333", "66.6667", "100"};
     }
 
-    void markRows()
+    void marks()
     {
         QFETCH(int, footer);
         QFETCH(unsigned int, steps);
         QFETCH(QList<int>, rows);
+        QFETCH(QStringList, labels);
         const auto layout =
             Detail::RulerLayout(QRect(0, 0, 50, 200), 16, footer, steps, QSize(20, 12), true, true);
         QList<int> actual;
@@ -100,21 +104,6 @@ private slots:
             QCOMPARE(mark.oLabelRect, QRect(QPoint(0, mark.nY - 12), QPoint(49, mark.nY + 12)));
         }
         QCOMPARE(actual, rows);
-    }
-
-    void labels_data()
-    {
-        QTest::addColumn<unsigned int>("steps");
-        QTest::addColumn<QStringList>("labels");
-        QTest::newRow("default") << 10u << QStringList{"0",  "10", "20", "30", "40", "50",
-                                                       "60", "70", "80", "90", "100"};
-        QTest::newRow("thirds") << 3u << QStringList{"0", "33.3333", "66.6667", "100"};
-    }
-
-    void labels()
-    {
-        QFETCH(unsigned int, steps);
-        QFETCH(QStringList, labels);
         QCOMPARE(Detail::RulerLabels(steps), labels);
     }
 
@@ -126,7 +115,6 @@ private slots:
         QTest::newRow("both, label centred") << true << true << 0;
         QTest::newRow("left, label right") << true << false << 1;
         QTest::newRow("right, label left") << false << true << -1;
-        QTest::newRow("none, label centred") << false << false << 0;
     }
 
     void rulerPixels()

@@ -32,12 +32,11 @@ public:
     QRect m_oRect;
 };
 
-QFont Font(int pixelSize, int letterSpacing = 0)
+QFont Font(int pixelSize)
 {
     QFont font;
     if (pixelSize > 0)
         font.setPixelSize(pixelSize);
-    font.setLetterSpacing(QFont::AbsoluteSpacing, letterSpacing);
     return font;
 }
 
@@ -142,7 +141,6 @@ private slots:
         QTest::newRow("clipped by the rectangle")
             << "Hello world" << Font(0) << QRect(4, 4, 30, 10) << true << 1;
         QTest::newRow("two lines") << "A\nB" << Font(9) << QRect(2, 2, 60, 40) << false << 1;
-        QTest::newRow("letter-spaced") << "Hg" << Font(18, 3) << QRect(4, 4, 72, 30) << true << 1;
     }
 
     // The text in the pen wins, then the copy moved down-right (second colour), then the copy

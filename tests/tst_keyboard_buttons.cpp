@@ -94,31 +94,34 @@ private slots:
 
     void labelSizes_data()
     {
-        QTest::addColumn<bool>("checkBox");
-        QTest::addColumn<bool>("scaled");
+        QTest::addColumn<QString>("setup");
         QTest::addColumn<QString>("bottomLeft");
-        QTest::addColumn<bool>("down");
         QTest::addColumn<QVector<int>>("pixelSizes");
         // A 100 x 68 key with border 4 has a content rectangle 60 high: H / 3 = 20, H / 4 = 15.
-        QTest::newRow("scaled") << false << true << "" << false << QVector<int>{20, 15};
-        QTest::newRow("scaled, bottom-left set")
-            << false << true << "Alt" << false << QVector<int>{-1, -1, -1};
-        QTest::newRow("fixed") << false << false << "" << false << QVector<int>{-1, -1};
-        QTest::newRow("check box ignores scaling")
-            << true << true << "" << false << QVector<int>{-1, -1};
-        QTest::newRow("check box checked")
-            << true << false << "Alt" << true << QVector<int>{-1, -1, -1};
+        QTest::newRow("scaled") << "scaled"
+                                << "" << QVector<int>{20, 15};
+        QTest::newRow("scaled, pressed") << "scaled down"
+                                         << "" << QVector<int>{20, 15};
+        QTest::newRow("scaled, bottom-left set") << "scaled"
+                                                 << "Alt" << QVector<int>{-1, -1, -1};
+        QTest::newRow("fixed") << ""
+                               << "" << QVector<int>{-1, -1};
+        QTest::newRow("check box ignores scaling") << "box scaled"
+                                                   << "" << QVector<int>{-1, -1};
+        QTest::newRow("check box checked") << "box down"
+                                           << "Alt" << QVector<int>{-1, -1, -1};
     }
 
     // Each legend goes into the content rectangle with its corner's alignment, in the scaled size
     // or the widget's font (pixel size -1); pressing or checking moves the rectangle by (1,1).
     void labelSizes()
     {
-        QFETCH(bool, checkBox);
-        QFETCH(bool, scaled);
+        QFETCH(QString, setup);
         QFETCH(QString, bottomLeft);
-        QFETCH(bool, down);
         QFETCH(QVector<int>, pixelSizes);
+        const bool checkBox = setup.contains("box");
+        const bool scaled = setup.contains("scaled");
+        const bool down = setup.contains("down");
         CKeyboardButton button;
         CKeyboardCheckBox box;
         QAbstractButton& key = checkBox ? static_cast<QAbstractButton&>(box) : button;

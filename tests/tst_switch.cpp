@@ -53,27 +53,32 @@ private slots:
         QTest::addColumn<ETextMode>("textMode");
         QTest::addColumn<QSize>("size");
         QTest::addColumn<bool>("checked");
-        QTest::addColumn<QRect>("frame");
-        QTest::addColumn<QRect>("knob");
-        QTest::addColumn<QRect>("coloured");
-        QTest::addColumn<QRect>("text");
+        QTest::addColumn<QVector<QRect>>("rects"); // frame, knob, coloured half, text
         QTest::addColumn<int>("groove");
         const auto lying = CCheckBoxSwitch::Horizontal;
         const auto standing = CCheckBoxSwitch::Vertical;
         // 200 x 20, text at the left: s = 40, frame x 160 to 199, text x 0 to 157.
-        QTest::newRow("text left, off") << lying << CCheckBoxSwitch::TextLeft << QSize(200, 20)
-                                        << false << Span(160, 0, 199, 19) << Span(161, 1, 179, 18)
-                                        << Span(180, 1, 198, 18) << Span(0, 0, 157, 19) << 170;
+        QTest::newRow("text left, off")
+            << lying << CCheckBoxSwitch::TextLeft << QSize(200, 20) << false
+            << QVector<QRect>{Span(160, 0, 199, 19), Span(161, 1, 179, 18), Span(180, 1, 198, 18),
+                              Span(0, 0, 157, 19)}
+            << 170;
         QTest::newRow("text right, on")
-            << lying << CCheckBoxSwitch::TextRight << QSize(100, 20) << true << Span(0, 0, 39, 19)
-            << Span(20, 1, 38, 18) << Span(1, 1, 19, 18) << Span(42, 0, 99, 19) << 29;
+            << lying << CCheckBoxSwitch::TextRight << QSize(100, 20) << true
+            << QVector<QRect>{Span(0, 0, 39, 19), Span(20, 1, 38, 18), Span(1, 1, 19, 18),
+                              Span(42, 0, 99, 19)}
+            << 29;
         // Standing 30 high: 15 wide, knob up (y 1 to 14) and colour below (y 15 to 28) when on.
         QTest::newRow("standing, on")
-            << standing << CCheckBoxSwitch::TextRight << QSize(60, 30) << true << Span(0, 0, 14, 29)
-            << Span(1, 1, 13, 14) << Span(1, 15, 13, 28) << Span(17, 0, 59, 29) << 7;
+            << standing << CCheckBoxSwitch::TextRight << QSize(60, 30) << true
+            << QVector<QRect>{Span(0, 0, 14, 29), Span(1, 1, 13, 14), Span(1, 15, 13, 28),
+                              Span(17, 0, 59, 29)}
+            << 7;
         QTest::newRow("unknown modes: lying, text right")
-            << EDrawMode(7) << ETextMode(-3) << QSize(100, 20) << false << Span(0, 0, 39, 19)
-            << Span(1, 1, 19, 18) << Span(20, 1, 38, 18) << Span(42, 0, 99, 19) << 10;
+            << EDrawMode(7) << ETextMode(-3) << QSize(100, 20) << false
+            << QVector<QRect>{Span(0, 0, 39, 19), Span(1, 1, 19, 18), Span(20, 1, 38, 18),
+                              Span(42, 0, 99, 19)}
+            << 10;
     }
 
     void layout()
@@ -82,16 +87,11 @@ private slots:
         QFETCH(ETextMode, textMode);
         QFETCH(QSize, size);
         QFETCH(bool, checked);
-        QFETCH(QRect, frame);
-        QFETCH(QRect, knob);
-        QFETCH(QRect, coloured);
-        QFETCH(QRect, text);
+        QFETCH(QVector<QRect>, rects);
         QFETCH(int, groove);
         const auto layout = Detail::SwitchLayout(drawMode, textMode, size, checked);
-        QCOMPARE(layout.oFrame, frame);
-        QCOMPARE(layout.oKnob, knob);
-        QCOMPARE(layout.oColoured, coloured);
-        QCOMPARE(layout.oText, text);
+        QCOMPARE((QVector<QRect>{layout.oFrame, layout.oKnob, layout.oColoured, layout.oText}),
+                 rects);
         QCOMPARE(layout.nGroove, groove);
         QCOMPARE(layout.nTextFlags,
                  int(Qt::AlignVCenter) |
