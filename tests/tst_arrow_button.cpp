@@ -132,6 +132,8 @@ private slots:
         QTest::newRow("down: body") << down << "" << QPoint(20, 14) << kButtonText;
         // Double down: triangles (13,8),(26,8),(20,14) and 7 rows lower; the lower one is drawn
         // too.
+        QTest::newRow("double down: upper top edge")
+            << CArrowButton::DoubleDown << "" << QPoint(20, 8) << kDark;
         QTest::newRow("double down: lower tip")
             << CArrowButton::DoubleDown << "" << QPoint(20, 21) << kLight;
     }

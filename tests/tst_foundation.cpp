@@ -186,6 +186,7 @@ private slots:
         const int autoDefault = QStyleOptionButton::AutoDefaultButton;
         QTest::newRow("plain") << "" << false << autoDefault << kButtonText;
         QTest::newRow("pressed") << "down" << true << autoDefault << kButtonText;
+        QTest::newRow("checkable, unchecked") << "checkable" << false << autoDefault << kButtonText;
         QTest::newRow("default") << "default" << false
                                  << (autoDefault | QStyleOptionButton::DefaultButton)
                                  << kButtonText;
@@ -205,7 +206,7 @@ private slots:
         CFrameButton button;
         button.setStyle(&style);
         button.resize(40, 30);
-        button.setCheckable(setup.contains("checked"));
+        button.setCheckable(setup.contains("check"));
         button.setChecked(setup.contains("checked"));
         button.setDown(setup.contains("down"));
         button.setEnabled(!setup.contains("disabled"));

@@ -100,8 +100,6 @@ private slots:
         // A 100 x 68 key with border 4 has a content rectangle 60 high: H / 3 = 20, H / 4 = 15.
         QTest::newRow("scaled") << "scaled"
                                 << "" << QVector<int>{20, 15};
-        QTest::newRow("scaled, pressed") << "scaled down"
-                                         << "" << QVector<int>{20, 15};
         QTest::newRow("scaled, bottom-left set") << "scaled"
                                                  << "Alt" << QVector<int>{-1, -1, -1};
         QTest::newRow("fixed") << ""

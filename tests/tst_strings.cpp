@@ -149,9 +149,11 @@ private slots:
         QTest::newRow("quoted quote, backslash") << quoted("a\"b\\") << "\"a\\\"b\\\\\"";
         QTest::newRow("quoted others stay") << quoted("\\\"'\t") << "\"\\\\\\\"'\t\"";
         QTest::newRow("int") << Text(INT_MIN) << "-2147483648";
+        QTest::newRow("unsigned") << Text(UINT_MAX) << "4294967295";
         QTest::newRow("unsigned char is a number") << Text<unsigned char>(65) << "65";
         QTest::newRow("negative zero") << Text(-0.0) << "0";
         QTest::newRow("a third") << Text(100.0 / 3) << "33.3333";
+        QTest::newRow("two thirds round up") << Text(200.0 / 3) << "66.6667";
         QTest::newRow("large") << Text(1e7) << "1e+07";
         QTest::newRow("indent 2")
             << QString::fromStdString(Detail::_GetIndentString(
