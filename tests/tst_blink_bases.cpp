@@ -70,38 +70,35 @@ class TestBlinkBases : public QObject
     Q_OBJECT
 
 private slots:
-    void clock_data();
-    void clock();
-};
-
-void TestBlinkBases::clock_data()
-{
-    QTest::addColumn<bool>("lamp");
-    QTest::addColumn<QString>("steps");
-    QTest::addColumn<int>("hooks");
-    QTest::addColumn<bool>("running");
-    for (const bool lamp : {true, false})
+    void clock_data()
     {
-        const char* kind = lamp ? "lamp" : "button";
-        QTest::addRow("%s: fresh, never", kind) << lamp << "tt" << 0 << false;
-        QTest::addRow("%s: each tick after start", kind) << lamp << "tsttt" << 3 << true;
-        QTest::addRow("%s: none after stop", kind) << lamp << "stxtt" << 1 << false;
-        QTest::addRow("%s: restarting keeps it running", kind) << lamp << "stst" << 2 << true;
-        QTest::addRow("%s: destroyed while running", kind) << lamp << "s" << 0 << true;
+        QTest::addColumn<bool>("lamp");
+        QTest::addColumn<QString>("steps");
+        QTest::addColumn<int>("hooks");
+        QTest::addColumn<bool>("running");
+        for (const bool lamp : {true, false})
+        {
+            const char* kind = lamp ? "lamp" : "button";
+            QTest::addRow("%s: fresh, never", kind) << lamp << "tt" << 0 << false;
+            QTest::addRow("%s: each tick after start", kind) << lamp << "tsttt" << 3 << true;
+            QTest::addRow("%s: none after stop", kind) << lamp << "stxtt" << 1 << false;
+            QTest::addRow("%s: restarting keeps it running", kind) << lamp << "stst" << 2 << true;
+            QTest::addRow("%s: destroyed while running", kind) << lamp << "s" << 0 << true;
+        }
     }
-}
 
-void TestBlinkBases::clock()
-{
-    QFETCH(bool, lamp);
-    QFETCH(QString, steps);
-    QFETCH(int, hooks);
-    QFETCH(bool, running);
-    if (lamp)
-        RunClock<CStateLampBase>(steps, hooks, running);
-    else
-        RunClock<CStateButtonBase>(steps, hooks, running);
-}
+    void clock()
+    {
+        QFETCH(bool, lamp);
+        QFETCH(QString, steps);
+        QFETCH(int, hooks);
+        QFETCH(bool, running);
+        if (lamp)
+            RunClock<CStateLampBase>(steps, hooks, running);
+        else
+            RunClock<CStateButtonBase>(steps, hooks, running);
+    }
+};
 
 ZRI_TEST_MAIN(TestBlinkBases)
 #include "tst_blink_bases.moc"

@@ -4,9 +4,6 @@
 #include "KeyboardGeometry.h"
 #include "TestSupport.h"
 
-#include <QPainter>
-#include <QProxyStyle>
-
 using namespace Varo::FenraQtGui::ZuRaradirIzurodudoz;
 using ZriTest::kButtonText;
 using EMode = CKeyboardButtonBase::EKeyboardButtonMode;
@@ -16,38 +13,10 @@ Q_DECLARE_METATYPE(EMode)
 namespace
 {
 
-struct SDrawnLabel
+// The points painted in the symbol colour.
+QVector<QPoint> Ink(const QImage& image)
 {
-    QString sText;
-    QRect oRect;
-    int nFlags;
-    int nPixelSize;
-};
-
-// Remembers every legend the key hands to the style, with the font it is drawn in.
-class CRecordingStyle : public QProxyStyle
-{
-public:
-    CRecordingStyle() : QProxyStyle(QStringLiteral("Fusion")) {}
-    void drawItemText(QPainter* painter, const QRect& rect, int flags, const QPalette& palette,
-                      bool enabled, const QString& text, QPalette::ColorRole role) const override
-    {
-        if (!text.isEmpty()) // the bevel asks for its own (empty) label too
-            m_vLabels.push_back({text, rect, flags, painter->font().pixelSize()});
-        QProxyStyle::drawItemText(painter, rect, flags, palette, enabled, text, role);
-    }
-    mutable std::vector<SDrawnLabel> m_vLabels;
-};
-
-// The points painted in the symbol colour, moved by offset.
-QSet<QPair<int, int>> InkPoints(const QImage& image, const QPoint& offset = QPoint())
-{
-    QSet<QPair<int, int>> points;
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x)
-            if (ZriTest::PixelAt(image, x, y) == kButtonText)
-                points.insert({x + offset.x(), y + offset.y()});
-    return points;
+    return ZriTest::PixelsOf(image, image.rect(), {kButtonText});
 }
 
 QImage RenderKey(QAbstractButton& key, EMode mode, const QSize& size = QSize(60, 50))
@@ -64,201 +33,173 @@ class TestKeyboardButtons : public QObject
     Q_OBJECT
 
 private slots:
-    void symbolPolygon_data();
-    void symbolPolygon();
-    void blockArrowModesLookAlike();
-    void filledAndHollowSymbols();
-    void labelSizes_data();
-    void labelSizes();
-    void pressedShiftsSymbol();
-    void labelsSurviveSymbolMode();
-    void checkBoxTogglesAnywhere();
-    void degenerateSizesAndValues();
-};
-
-void TestKeyboardButtons::symbolPolygon_data()
-{
-    QTest::addColumn<EMode>("mode");
-    QTest::addColumn<QRect>("rect");
-    QTest::addColumn<QString>("points");
-    // Thin arrows stand at L + W / 2 in a face narrower than 24 pixels, else at L + 12.
-    QTest::newRow("up, 20 wide") << CKeyboardButtonBase::ArrowUp << QRect(4, 4, 20, 50)
-                                 << "14,8 10,20 13,20 13,38 15,38 15,20 19,20 15,8";
-    QTest::newRow("up, 24 wide") << CKeyboardButtonBase::ArrowUp << QRect(4, 4, 24, 50)
-                                 << "16,8 12,20 15,20 15,38 17,38 17,20 21,20 17,8";
-    // 30 high (< 39): the shafts end at the opposite inset edge, B - b = 29 or T + b = 8.
-    QTest::newRow("up, short") << CKeyboardButtonBase::ArrowUp << QRect(4, 4, 40, 30)
-                               << "16,8 12,20 15,20 15,29 17,29 17,20 21,20 17,8";
-    QTest::newRow("outline down, short")
-        << CKeyboardButtonBase::OutlineArrowDown << QRect(4, 4, 40, 30)
-        << "16,29 10,19 14,19 14,8 18,8 18,19 23,19 17,29";
-    QTest::newRow("right") << CKeyboardButtonBase::ArrowRight << QRect(0, 0, 60, 20)
-                           << "34,9 22,5 22,8 4,8 4,10 22,10 22,14 34,10";
-    QTest::newRow("long left") << CKeyboardButtonBase::LongArrowLeft << QRect(0, 0, 100, 20)
-                               << "4,10 16,6 16,9 44,9 44,11 16,11 16,15 4,11";
-    QTest::newRow("block") << CKeyboardButtonBase::BlockArrowUp3 << QRect(0, 0, 40, 30)
-                           << "20,4 35,15 29,15 29,25 10,25 10,15 4,15";
-    QTest::newRow("corner") << CKeyboardButtonBase::CornerArrow << QRect(0, 0, 80, 60)
-                            << "20,53 32,49 32,52 39,52 39,5 41,5 41,54 32,54 32,58 20,54";
-    QTest::newRow("out of range") << EMode(13) << QRect(0, 0, 40, 30) << "";
-}
-
-void TestKeyboardButtons::symbolPolygon()
-{
-    QFETCH(EMode, mode);
-    QFETCH(QRect, rect);
-    QFETCH(QString, points);
-    QPolygon polygon;
-    for (const QString& point : points.split(' ', Qt::SkipEmptyParts))
-        polygon << QPoint(point.section(',', 0, 0).toInt(), point.section(',', 1, 1).toInt());
-    QCOMPARE(Detail::KeyboardSymbolPolygon(mode, rect, 4), polygon);
-}
-
-void TestKeyboardButtons::blockArrowModesLookAlike()
-{
-    CKeyboardButton key;
-    const QImage first = RenderKey(key, CKeyboardButtonBase::BlockArrowUp1);
-    QVERIFY(!InkPoints(first).isEmpty());
-    for (EMode mode : {CKeyboardButtonBase::BlockArrowUp2, CKeyboardButtonBase::BlockArrowUp3,
-                       CKeyboardButtonBase::BlockArrowUp4})
-        QCOMPARE(RenderKey(key, mode), first);
-}
-
-// Content (4,4)-(55,45): the thin up arrow's shaft column x = 16 lies inside the filled
-// outline; the hollow block arrow leaves its inside (26,30) unpainted.
-void TestKeyboardButtons::filledAndHollowSymbols()
-{
-    CKeyboardButton key;
-    ZRI_COMPARE_PIXEL(RenderKey(key, CKeyboardButtonBase::ArrowUp), 16, 30, kButtonText);
-    const QImage block = RenderKey(key, CKeyboardButtonBase::BlockArrowUp1);
-    ZRI_COMPARE_PIXEL(block, 20, 41, kButtonText);
-    QVERIFY(ZriTest::PixelAt(block, 26, 30) != kButtonText);
-}
-
-void TestKeyboardButtons::labelSizes_data()
-{
-    QTest::addColumn<bool>("checkBox");
-    QTest::addColumn<bool>("scaled");
-    QTest::addColumn<QString>("bottomLeft");
-    QTest::addColumn<bool>("down");
-    QTest::addColumn<QVector<int>>("pixelSizes");
-    // A 100 x 68 key with border 4 has a content rectangle 60 high: H / 3 = 20, H / 4 = 15.
-    QTest::newRow("scaled") << false << true << "" << false << QVector<int>{20, 15};
-    QTest::newRow("scaled, pressed") << false << true << "" << true << QVector<int>{20, 15};
-    QTest::newRow("scaled, bottom-left set")
-        << false << true << "Alt" << false << QVector<int>{-1, -1, -1};
-    QTest::newRow("fixed") << false << false << "" << false << QVector<int>{-1, -1};
-    QTest::newRow("check box ignores scaling")
-        << true << true << "" << false << QVector<int>{-1, -1};
-    QTest::newRow("check box checked")
-        << true << false << "Alt" << true << QVector<int>{-1, -1, -1};
-}
-
-// Each legend goes into the content rectangle with its corner's alignment, in the scaled size
-// or the widget's font (pixel size -1); pressing or checking moves the rectangle by (1,1).
-void TestKeyboardButtons::labelSizes()
-{
-    QFETCH(bool, checkBox);
-    QFETCH(bool, scaled);
-    QFETCH(QString, bottomLeft);
-    QFETCH(bool, down);
-    QFETCH(QVector<int>, pixelSizes);
-    CKeyboardButton button;
-    CKeyboardCheckBox box;
-    QAbstractButton& key = checkBox ? static_cast<QAbstractButton&>(box) : button;
-    auto& base = dynamic_cast<CKeyboardButtonBase&>(key);
-    CRecordingStyle style;
-    key.setStyle(&style);
-    key.resize(100, 68);
-    key.setCheckable(checkBox);
-    (checkBox ? key.setChecked(down) : key.setDown(down));
-    base.SetTextSizeMode(scaled ? CKeyboardButtonBase::ScaledSize : CKeyboardButtonBase::FixedSize);
-    base.Set("Q", bottomLeft.toStdString(), "q");
-    style.m_vLabels.clear();
-    ZriTest::RenderWidget(key);
-
-    const QRect content = QRect(4, 4, 92, 60).translated(down ? QPoint(1, 1) : QPoint());
-    QStringList texts{"Q", "q"};
-    QVector<int> flags{Qt::AlignLeft | Qt::AlignTop, Qt::AlignRight | Qt::AlignBottom};
-    if (!bottomLeft.isEmpty())
+    void symbolPolygon_data()
     {
-        texts.insert(1, bottomLeft);
-        flags.insert(1, Qt::AlignLeft | Qt::AlignBottom);
+        QTest::addColumn<EMode>("mode");
+        QTest::addColumn<QRect>("rect");
+        QTest::addColumn<QString>("points");
+        // Thin arrows stand at L + W / 2 in a face narrower than 24 pixels, else at L + 12.
+        QTest::newRow("up, 20 wide") << CKeyboardButtonBase::ArrowUp << QRect(4, 4, 20, 50)
+                                     << "14,8 10,20 13,20 13,38 15,38 15,20 19,20 15,8";
+        QTest::newRow("up, 24 wide") << CKeyboardButtonBase::ArrowUp << QRect(4, 4, 24, 50)
+                                     << "16,8 12,20 15,20 15,38 17,38 17,20 21,20 17,8";
+        // 30 high (< 39): the shafts end at the opposite inset edge, B - b = 29 or T + b = 8.
+        QTest::newRow("up, short") << CKeyboardButtonBase::ArrowUp << QRect(4, 4, 40, 30)
+                                   << "16,8 12,20 15,20 15,29 17,29 17,20 21,20 17,8";
+        QTest::newRow("outline down, short")
+            << CKeyboardButtonBase::OutlineArrowDown << QRect(4, 4, 40, 30)
+            << "16,29 10,19 14,19 14,8 18,8 18,19 23,19 17,29";
+        QTest::newRow("right") << CKeyboardButtonBase::ArrowRight << QRect(0, 0, 60, 20)
+                               << "34,9 22,5 22,8 4,8 4,10 22,10 22,14 34,10";
+        QTest::newRow("long left") << CKeyboardButtonBase::LongArrowLeft << QRect(0, 0, 100, 20)
+                                   << "4,10 16,6 16,9 44,9 44,11 16,11 16,15 4,11";
+        QTest::newRow("block") << CKeyboardButtonBase::BlockArrowUp3 << QRect(0, 0, 40, 30)
+                               << "20,4 35,15 29,15 29,25 10,25 10,15 4,15";
+        QTest::newRow("corner") << CKeyboardButtonBase::CornerArrow << QRect(0, 0, 80, 60)
+                                << "20,53 32,49 32,52 39,52 39,5 41,5 41,54 32,54 32,58 20,54";
+        QTest::newRow("out of range") << EMode(13) << QRect(0, 0, 40, 30) << "";
     }
-    QCOMPARE(int(style.m_vLabels.size()), texts.size());
-    for (int i = 0; i < texts.size(); ++i)
-    {
-        QCOMPARE(style.m_vLabels[i].sText, texts[i]);
-        QCOMPARE(style.m_vLabels[i].oRect, content);
-        QCOMPARE(style.m_vLabels[i].nFlags, flags[i]);
-        QCOMPARE(style.m_vLabels[i].nPixelSize, pixelSizes[i]);
-    }
-}
 
-void TestKeyboardButtons::pressedShiftsSymbol()
-{
-    for (EMode mode : {CKeyboardButtonBase::ArrowDown, CKeyboardButtonBase::CornerArrow})
+    void symbolPolygon()
+    {
+        QFETCH(EMode, mode);
+        QFETCH(QRect, rect);
+        QFETCH(QString, points);
+        QPolygon polygon;
+        for (const QString& point : points.split(' ', Qt::SkipEmptyParts))
+            polygon << QPoint(point.section(',', 0, 0).toInt(), point.section(',', 1, 1).toInt());
+        QCOMPARE(Detail::KeyboardSymbolPolygon(mode, rect, 4), polygon);
+    }
+
+    void blockArrowModesLookAlike()
     {
         CKeyboardButton key;
-        const QImage normal = RenderKey(key, mode);
-        key.setDown(true);
-        QCOMPARE(InkPoints(RenderKey(key, mode)), InkPoints(normal, QPoint(1, 1)));
-        CKeyboardCheckBox box;
-        box.setCheckable(true);
-        box.setChecked(true);
-        QCOMPARE(InkPoints(RenderKey(box, mode)), InkPoints(normal, QPoint(1, 1)));
+        const QImage first = RenderKey(key, CKeyboardButtonBase::BlockArrowUp1);
+        QVERIFY(!Ink(first).isEmpty());
+        for (EMode mode : {CKeyboardButtonBase::BlockArrowUp2, CKeyboardButtonBase::BlockArrowUp3,
+                           CKeyboardButtonBase::BlockArrowUp4})
+            QCOMPARE(RenderKey(key, mode), first);
     }
-}
 
-// A symbol hides the legends without forgetting them; the one-argument Set clears the others.
-// Every setter repaints at once, so no explicit render is needed here.
-void TestKeyboardButtons::labelsSurviveSymbolMode()
-{
-    CKeyboardButton key;
-    CRecordingStyle style;
-    key.setStyle(&style);
-    key.resize(60, 40);
-    key.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&key));
-    key.Set("1", "2", "3");
-    style.m_vLabels.clear();
-    key.Set(CKeyboardButtonBase::ArrowUp);
-    QVERIFY(style.m_vLabels.empty());
-    key.Set(CKeyboardButtonBase::Labels);
-    QCOMPARE(int(style.m_vLabels.size()), 3);
-    style.m_vLabels.clear();
-    key.Set("X");
-    QCOMPARE(int(style.m_vLabels.size()), 1);
-}
+    // Content (4,4)-(55,45): the thin up arrow's shaft column x = 16 lies inside the filled
+    // outline; the hollow block arrow leaves its inside (26,30) unpainted.
+    void filledAndHollowSymbols()
+    {
+        CKeyboardButton key;
+        ZRI_COMPARE_PIXEL(RenderKey(key, CKeyboardButtonBase::ArrowUp), 16, 30, kButtonText);
+        const QImage block = RenderKey(key, CKeyboardButtonBase::BlockArrowUp1);
+        ZRI_COMPARE_PIXEL(block, 20, 41, kButtonText);
+        QVERIFY(ZriTest::PixelAt(block, 26, 30) != kButtonText);
+    }
 
-void TestKeyboardButtons::checkBoxTogglesAnywhere()
-{
-    CKeyboardCheckBox box;
-    box.resize(80, 40);
-    QTest::mouseClick(&box, Qt::LeftButton, {}, QPoint(79, 39));
-    QVERIFY(box.isChecked());
-}
+    void labelSizes_data()
+    {
+        QTest::addColumn<QString>("setup");
+        QTest::addColumn<QString>("bottomLeft");
+        QTest::addColumn<QVector<int>>("pixelSizes");
+        // A 100 x 68 key with border 4 has a content rectangle 60 high: H / 3 = 20, H / 4 = 15.
+        QTest::newRow("scaled") << "scaled"
+                                << "" << QVector<int>{20, 15};
+        QTest::newRow("scaled, bottom-left set") << "scaled"
+                                                 << "Alt" << QVector<int>{-1, -1, -1};
+        QTest::newRow("fixed") << ""
+                               << "" << QVector<int>{-1, -1};
+        QTest::newRow("check box ignores scaling") << "box scaled"
+                                                   << "" << QVector<int>{-1, -1};
+        QTest::newRow("check box checked") << "box down"
+                                           << "Alt" << QVector<int>{-1, -1, -1};
+    }
 
-// Every mode and border, in range or not, on sizes down to nothing: painting must survive.
-void TestKeyboardButtons::degenerateSizesAndValues()
-{
-    CKeyboardButton button;
-    CKeyboardCheckBox box;
-    button.SetTextSizeMode(CKeyboardButtonBase::ScaledSize);
-    for (QAbstractButton* key :
-         {static_cast<QAbstractButton*>(&button), static_cast<QAbstractButton*>(&box)})
-        for (const QSize& size : {QSize(1, 1), QSize(7, 3), QSize(30, 9)})
-            for (int border : {-3, 0, 4, 50})
-                for (int mode : {-1, 0, 1, 2, 3, 4, 5, 6, 7, 11, 12, 13, 99})
-                {
-                    auto& base = dynamic_cast<CKeyboardButtonBase&>(*key);
-                    base.Set("Top", "", "R");
-                    base.SetTextBorder(border);
-                    RenderKey(*key, EMode(mode), size);
-                    // A 0 x 0 widget never gets a paint event: its geometry must still hold.
-                    Detail::KeyboardSymbolPolygon(EMode(mode), QRect(), border);
-                }
-}
+    // Each legend goes into the content rectangle with its corner's alignment, in the scaled size
+    // or the widget's font (pixel size -1); pressing or checking moves the rectangle by (1,1).
+    void labelSizes()
+    {
+        QFETCH(QString, setup);
+        QFETCH(QString, bottomLeft);
+        QFETCH(QVector<int>, pixelSizes);
+        const bool checkBox = setup.contains("box");
+        const bool scaled = setup.contains("scaled");
+        const bool down = setup.contains("down");
+        CKeyboardButton button;
+        CKeyboardCheckBox box;
+        QAbstractButton& key = checkBox ? static_cast<QAbstractButton&>(box) : button;
+        auto& base = dynamic_cast<CKeyboardButtonBase&>(key);
+        ZriTest::CRecordingStyle style;
+        key.setStyle(&style);
+        key.resize(100, 68);
+        key.setCheckable(checkBox);
+        (checkBox ? key.setChecked(down) : key.setDown(down));
+        base.SetTextSizeMode(scaled ? CKeyboardButtonBase::ScaledSize
+                                    : CKeyboardButtonBase::FixedSize);
+        base.Set("Q", bottomLeft.toStdString(), "q");
+        style.m_vTexts.clear();
+        ZriTest::RenderWidget(key);
+
+        const QRect content = QRect(4, 4, 92, 60).translated(down ? QPoint(1, 1) : QPoint());
+        QStringList texts{"Q", "q"};
+        QVector<int> flags{Qt::AlignLeft | Qt::AlignTop, Qt::AlignRight | Qt::AlignBottom};
+        if (!bottomLeft.isEmpty())
+        {
+            texts.insert(1, bottomLeft);
+            flags.insert(1, Qt::AlignLeft | Qt::AlignBottom);
+        }
+        QCOMPARE(int(style.m_vTexts.size()), texts.size());
+        for (int i = 0; i < texts.size(); ++i)
+        {
+            QCOMPARE(style.m_vTexts[i].sText, texts[i]);
+            QCOMPARE(style.m_vTexts[i].oRect, content);
+            QCOMPARE(style.m_vTexts[i].nFlags, flags[i]);
+            QCOMPARE(style.m_vTexts[i].nPixelSize, pixelSizes[i]);
+        }
+    }
+
+    void pressedShiftsSymbol()
+    {
+        for (EMode mode : {CKeyboardButtonBase::ArrowDown, CKeyboardButtonBase::CornerArrow})
+        {
+            CKeyboardButton key;
+            const QImage normal = RenderKey(key, mode);
+            key.setDown(true);
+            CKeyboardCheckBox box;
+            box.setCheckable(true);
+            box.setChecked(true);
+            QVector<QPoint> shifted = Ink(normal);
+            for (QPoint& point : shifted)
+                point += QPoint(1, 1);
+            QCOMPARE(Ink(RenderKey(key, mode)), shifted);
+            QCOMPARE(Ink(RenderKey(box, mode)), shifted);
+        }
+    }
+
+    // A symbol hides the legends without forgetting them; the one-argument Set clears the others.
+    // Every setter repaints at once, so no explicit render is needed here.
+    void labelsSurviveSymbolMode()
+    {
+        CKeyboardButton key;
+        ZriTest::CRecordingStyle style;
+        key.setStyle(&style);
+        key.resize(60, 40);
+        key.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&key));
+        key.Set("1", "2", "3");
+        style.m_vTexts.clear();
+        key.Set(CKeyboardButtonBase::ArrowUp);
+        QVERIFY(style.m_vTexts.empty());
+        key.Set(CKeyboardButtonBase::Labels);
+        QCOMPARE(int(style.m_vTexts.size()), 3);
+        style.m_vTexts.clear();
+        key.Set("X");
+        QCOMPARE(int(style.m_vTexts.size()), 1);
+    }
+
+    void checkBoxTogglesAnywhere()
+    {
+        CKeyboardCheckBox box;
+        box.resize(80, 40);
+        QTest::mouseClick(&box, Qt::LeftButton, {}, QPoint(79, 39));
+        QVERIFY(box.isChecked());
+    }
+};
 
 ZRI_TEST_MAIN(TestKeyboardButtons)
 #include "tst_keyboard_buttons.moc"

@@ -90,6 +90,14 @@ SSetter Setter(const char* name, int count, void (TClass::*set)(TValue))
             }};
 }
 
+// Text beside or on the widget, first so that the later setters are swept with it.
+SSetter TextSetter()
+{
+    return {"setText", 2, [](QWidget& w, int v) {
+                static_cast<QAbstractButton&>(w).setText(v > 0 ? "Text" : "");
+            }};
+}
+
 template <typename TWidget> std::vector<SSetter> KeyboardSetters()
 {
     return {{"Set(mode)", 13,
@@ -107,7 +115,12 @@ template <typename TWidget> std::vector<SSetter> KeyboardSetters()
 
 template <typename TWidget> std::vector<SSetter> BitmapSetters()
 {
-    return {{"SetBitmap", 2,
+    return {TextSetter(),
+            {"setIconSize", 2,
+             [](QWidget& w, int v) {
+                 static_cast<QAbstractButton&>(w).setIconSize(QSize(8 * v, 5 - 7 * v));
+             }},
+            {"SetBitmap", 2,
              [](QWidget& w, int v) {
                  QImage image(32 * v + 1, 16 * v + 1, QImage::Format_ARGB32);
                  image.fill(Qt::red);
@@ -138,7 +151,8 @@ std::vector<SSweepEntry> Entries()
         {"CBitmapButton", [] { return new CBitmapButton; }, BitmapSetters<CBitmapButton>()},
         {"CBitmapCheckBox", [] { return new CBitmapCheckBox; }, BitmapSetters<CBitmapCheckBox>()},
         {"CCheckBoxSwitch", [] { return new CCheckBoxSwitch; },
-         {Setter<CCheckBoxSwitch>("SetDrawMode", 2, &CCheckBoxSwitch::SetDrawMode),
+         {TextSetter(),
+          Setter<CCheckBoxSwitch>("SetDrawMode", 2, &CCheckBoxSwitch::SetDrawMode),
           Setter<CCheckBoxSwitch>("SetTextMode", 3, &CCheckBoxSwitch::SetTextMode)}},
         // Composite editors have no modes; they are painted at every size and state.
         {"CLineEdit", [] { return new CLineEdit; }, {}},

@@ -70,4 +70,39 @@ bool AllPixels(const QImage& image, const QRect& rect, const QColor& color)
     return true;
 }
 
+QVector<QPoint> PixelsWhere(const QImage& image, const QRect& rect,
+                            const std::function<bool(const QColor&)>& test)
+{
+    QVector<QPoint> points;
+    for (int y = rect.top(); y <= rect.bottom(); ++y)
+        for (int x = rect.left(); x <= rect.right(); ++x)
+            if (test(PixelAt(image, x, y)))
+                points << QPoint(x, y);
+    return points;
+}
+
+QVector<QPoint> PixelsOf(const QImage& image, const QRect& rect, const QList<QColor>& colors)
+{
+    return PixelsWhere(image, rect, [&](const QColor& color) { return colors.contains(color); });
+}
+
+CRecordingStyle::CRecordingStyle() : QProxyStyle(QStringLiteral("Fusion")) {}
+
+void CRecordingStyle::drawControl(ControlElement element, const QStyleOption* option,
+                                  QPainter* painter, const QWidget* widget) const
+{
+    if (element == CE_PushButton)
+        m_vBevels << *qstyleoption_cast<const QStyleOptionButton*>(option);
+    QProxyStyle::drawControl(element, option, painter, widget);
+}
+
+void CRecordingStyle::drawItemText(QPainter* painter, const QRect& rect, int flags,
+                                   const QPalette& palette, bool enabled, const QString& text,
+                                   QPalette::ColorRole role) const
+{
+    if (!text.isEmpty()) // a bevel asks for its own empty label too
+        m_vTexts.push_back({text, rect, flags, painter->font().pixelSize()});
+    QProxyStyle::drawItemText(painter, rect, flags, palette, enabled, text, role);
+}
+
 } // namespace ZriTest

@@ -3,6 +3,8 @@
 #include <QApplication>
 #include <QColor>
 #include <QImage>
+#include <QProxyStyle>
+#include <QStyleOptionButton>
 #include <QTest>
 
 #include <functional>
@@ -37,6 +39,61 @@ QImage RenderPainter(const QSize& size, const std::function<void(QPainter&)>& dr
 QColor PixelAt(const QImage& image, int x, int y);
 /// Whether every pixel of the rectangle (inclusive) has the given colour.
 bool AllPixels(const QImage& image, const QRect& rect, const QColor& color);
+/// The points of the rectangle whose colour passes the test, row by row.
+QVector<QPoint> PixelsWhere(const QImage& image, const QRect& rect,
+                            const std::function<bool(const QColor&)>& test);
+/// The points of the rectangle painted in one of the colours, row by row.
+QVector<QPoint> PixelsOf(const QImage& image, const QRect& rect, const QList<QColor>& colors);
+
+/// A new TWidget of the given size, prepared by setup(widget), painted into an image.
+template <typename TWidget, typename TSetup> QImage Render(const QSize& size, TSetup&& setup)
+{
+    TWidget widget;
+    widget.resize(size);
+    setup(widget);
+    return RenderWidget(widget);
+}
+
+/// A shown, exposed TWidget that counts its paint events.
+template <typename TWidget> class CPaintCounter : public TWidget
+{
+public:
+    explicit CPaintCounter(const QSize& size)
+    {
+        this->resize(size);
+        this->show();
+        QVERIFY(QTest::qWaitForWindowExposed(this));
+        QCoreApplication::processEvents();
+    }
+    int m_nPaints = 0;
+
+protected:
+    void paintEvent(QPaintEvent* event) override
+    {
+        ++m_nPaints;
+        TWidget::paintEvent(event);
+    }
+};
+
+/// Fusion that records the push-button bevels and the non-empty item texts it draws.
+class CRecordingStyle : public QProxyStyle
+{
+public:
+    struct SText
+    {
+        QString sText;
+        QRect oRect;
+        int nFlags;
+        int nPixelSize; // of the painter's font
+    };
+    CRecordingStyle();
+    void drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,
+                     const QWidget* widget) const override;
+    void drawItemText(QPainter* painter, const QRect& rect, int flags, const QPalette& palette,
+                      bool enabled, const QString& text, QPalette::ColorRole role) const override;
+    mutable QVector<QStyleOptionButton> m_vBevels;
+    mutable QVector<SText> m_vTexts;
+};
 
 } // namespace ZriTest
 
