@@ -3,6 +3,8 @@
 #include "ArrowGeometry.h"
 #include "TestSupport.h"
 
+#include <QPainter>
+
 using namespace Varo::FenraQtGui::ZuRaradirIzurodudoz;
 using ZriTest::kButtonText;
 using ZriTest::kDark;
@@ -145,6 +147,52 @@ private slots:
         QFETCH(QPoint, point);
         QFETCH(QColor, color);
         ZRI_COMPARE_PIXEL(RenderArrow(mode, state), point.x(), point.y(), color);
+    }
+
+    // The painted symbol is exactly the shapes drawn in place: drawing them again over the
+    // button, pressed or disabled, in any size, changes no pixel.
+    void pictureEqualsShapesDrawnInPlace()
+    {
+        for (int mode = CArrowButton::Up; mode <= CArrowButton::DoubleRight; ++mode)
+            for (const QSize& size : {QSize(40, 30), QSize(23, 61), QSize(9, 9)})
+                for (bool down : {false, true})
+                {
+                    CArrowButton button;
+                    button.resize(size);
+                    button.SetMode(CArrowButton::EMode(mode));
+                    button.SetFitMode(size.height() > 50 ? CArrowButton::Stretch
+                                                         : CArrowButton::Square);
+                    // Disabling releases a pressed button, so the state comes first.
+                    button.setEnabled(!down || size.width() != 40);
+                    button.setDown(down);
+                    const QImage painted = ZriTest::RenderWidget(button);
+                    QImage redrawn = painted;
+                    QPainter painter(&redrawn);
+                    const QColor body = button.isEnabled() ? kButtonText
+                                                           : ZriTest::kDisabledButtonText;
+                    painter.setPen(body);
+                    painter.setBrush(body);
+                    const int m = down ? 5 : 4;
+                    const QRect content(m, m, size.width() - 8, size.height() - 8);
+                    for (const auto& shape : Detail::ArrowShapes(
+                             CArrowButton::EMode(mode),
+                             Detail::ArrowSymbolRect(content, button.GetFitMode())))
+                    {
+                        painter.setPen(body);
+                        painter.drawPolygon(shape.oPolygon, Qt::OddEvenFill);
+                        painter.setPen(kLight);
+                        for (const QPolygon& line : shape.vLight)
+                            painter.drawPolyline(line);
+                        painter.setPen(kDark);
+                        for (const QPolygon& line : shape.vDark)
+                            painter.drawPolyline(line);
+                    }
+                    painter.end();
+                    QVERIFY2(painted == redrawn, qPrintable(QStringLiteral("mode %1, %2x%3")
+                                                                 .arg(mode)
+                                                                 .arg(size.width())
+                                                                 .arg(size.height())));
+                }
     }
 
     void outOfRangeModePaintsBevelOnly()
