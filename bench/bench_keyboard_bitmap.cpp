@@ -30,6 +30,7 @@ void BM_KeyboardButton_ThreeLabels(benchmark::State& state)
     key.resize(kKeySize);
     key.Set("!", "1", "F1");
     ZriBench::RenderLoop(state, key);
+    state.SetLabel("baseline:BM_QPushButton_Key goal:1.5");
 }
 BENCHMARK(BM_KeyboardButton_ThreeLabels);
 
@@ -50,6 +51,7 @@ void BM_BitmapButton_Aligned(benchmark::State& state)
     button.setText(QStringLiteral("Fire"));
     button.SetBitmap(bitmap, true);
     ZriBench::RenderLoop(state, button);
+    state.SetLabel("baseline:BM_QPushButton_BitmapSize goal:1.3");
 }
 BENCHMARK(BM_BitmapButton_Aligned);
 

@@ -26,6 +26,7 @@ void BM_MediaButtonSteadyLamp_60x40(benchmark::State& state)
     CMediaButton button;
     SetUpMedia(button);
     ZriBench::RenderLoop(state, button);
+    state.SetLabel("baseline:BM_QPushButton_60x40 goal:1.5");
 }
 BENCHMARK(BM_MediaButtonSteadyLamp_60x40);
 
