@@ -1,0 +1,76 @@
+#pragma once
+
+#include "FenraTranslatorRegistryExport.h"
+
+#include <list>
+#include <map>
+#include <string>
+#include <vector>
+
+namespace Varo::Fenra::Internationalisation
+{
+
+/// The tables of one module as read from a translation file, with the tables of the modules it
+/// builds on. Plain data of the registry: the translator copies what it needs.
+struct STranslationTable
+{
+    std::string m_ModuleName;
+    std::string m_Language;
+    /// Names on the file's base module line, in file order.
+    std::vector<std::string> m_BaseModuleNames;
+    /// Source text to translation, in byte-wise order of the source text.
+    std::map<std::string, std::string> m_Translations;
+    /// The tables of the named base modules, in the same order; filled by the registry.
+    std::list<STranslationTable> m_BaseModules;
+};
+
+/// What the registry needs of a translator. The translator implements it and passes itself to
+/// Register, so the registry never needs the translator's own library: the link dependency runs
+/// from the translator to the registry only. Every call takes the translator's own lock.
+class CTranslatorRegistryClient
+{
+public:
+    virtual std::string GetModuleDirectory() = 0;
+    virtual std::string GetModuleName() = 0;
+    /// The language in which the translator's texts are recorded and written.
+    virtual void SetLanguage(const std::string& language) = 0;
+    /// Adds the table's translations (not counted as new texts) and its base modules.
+    virtual void LoadTable(const STranslationTable& table) = 0;
+    /// Where the translation file goes instead of the module's directory (empty: no change).
+    virtual void SetOutputDirectory(const std::string& directory) = 0;
+
+protected:
+    ~CTranslatorRegistryClient() = default;
+};
+
+/// The process-wide list of module translators. A translator registers itself when it is
+/// created; the registry then gives it the current language and fills its tables from
+/// <module directory>/<module name><language>.trl when that file exists.
+class FENRA_TRANSLATOR_REGISTRY_EXPORT CTranslatorRegistry
+{
+public:
+    static void Register(CTranslatorRegistryClient* pTranslator);
+    static void Unregister(CTranslatorRegistryClient* pTranslator);
+
+    /// Language given to translators that register from now on; "English" until changed.
+    static void SetLanguage(const std::string& language);
+    static std::string GetLanguage();
+    /// Directory given to translators that register from now on as the place of their file.
+    static void SetOutputDirectory(const std::string& directory);
+
+    static bool IsRegistered(CTranslatorRegistryClient* pTranslator);
+    static std::size_t GetRegisteredCount();
+    /// The message of the last translation file that could not be read; empty when none.
+    static std::string GetLastError();
+};
+
+/// Parses the text of a translation file. On failure returns false, leaves table untouched and
+/// puts a message naming the line into error.
+FENRA_TRANSLATOR_REGISTRY_EXPORT bool
+ParseTranslationText(const std::string& text, STranslationTable& table, std::string& error);
+
+/// Reads and parses one translation file (without its base modules).
+FENRA_TRANSLATOR_REGISTRY_EXPORT bool
+ReadTranslationFile(const std::string& path, STranslationTable& table, std::string& error);
+
+} // namespace Varo::Fenra::Internationalisation

@@ -1,0 +1,119 @@
+#include "TranslatorBase.h"
+#include "Translator.h"
+#include "TranslatorFile.h"
+
+#include <boost/thread/lock_guard.hpp>
+
+namespace Varo::Fenra::Internationalisation
+{
+
+namespace
+{
+
+using CLock = boost::lock_guard<boost::recursive_mutex>;
+
+CTranslatorData MakeTranslatorData(const STranslationTable& table)
+{
+    CTranslatorData data(table.m_ModuleName);
+    data.SetLanguage(table.m_Language);
+    for (const auto& [text, translation] : table.m_Translations)
+        data.AddKnown(text, translation);
+    for (const STranslationTable& baseModule : table.m_BaseModules)
+        data.AddBaseModule(MakeTranslatorData(baseModule));
+    return data;
+}
+
+} // namespace
+
+CTranslatorBase::CTranslatorBase(const std::string& directory, const std::string& moduleName,
+                                 bool bRegister)
+    : m_Data(moduleName), m_bBaseModulesFirst(true), m_Directory(directory), m_pDelegate(nullptr)
+{
+    // Last step: the registry may call back into this object, which is complete as a base.
+    if (bRegister)
+        CTranslatorRegistry::Register(this);
+}
+
+CTranslatorBase::~CTranslatorBase()
+{
+    if (m_Data.IsModified() && HasModuleName())
+        WriteFile();
+    CTranslatorRegistry::Unregister(this);
+}
+
+const std::string& CTranslatorBase::Translate(const std::string& text)
+{
+    CLock lock(m_Mutex);
+    // The delegate's lock is taken while this one is held: translator first, then delegate.
+    if (m_pDelegate != nullptr)
+        return m_pDelegate->Translate(text);
+    return *m_Data.Lookup(text, m_bBaseModulesFirst, true);
+}
+
+bool CTranslatorBase::HasModuleName()
+{
+    CLock lock(m_Mutex);
+    return !m_Data.GetModuleName().empty();
+}
+
+void CTranslatorBase::WriteFile()
+{
+    CLock lock(m_Mutex);
+    const std::string& directory = m_OutputDirectory.empty() ? m_Directory : m_OutputDirectory;
+    CTranslatorFile file(
+        MakeTranslationFilePath(directory, m_Data.GetModuleName(), m_Data.GetLanguage()));
+    file.Write(m_Data);
+}
+
+void CTranslatorBase::SetDelegate(CTranslatorBase* pDelegate)
+{
+    CLock lock(m_Mutex);
+    m_pDelegate = pDelegate;
+}
+
+void CTranslatorBase::SetBaseModulesFirst(bool bBaseModulesFirst)
+{
+    CLock lock(m_Mutex);
+    m_bBaseModulesFirst = bBaseModulesFirst;
+}
+
+CTranslatorData CTranslatorBase::GetDataCopy()
+{
+    CLock lock(m_Mutex);
+    return m_Data;
+}
+
+std::string CTranslatorBase::GetModuleDirectory()
+{
+    CLock lock(m_Mutex);
+    return m_Directory;
+}
+
+std::string CTranslatorBase::GetModuleName()
+{
+    CLock lock(m_Mutex);
+    return m_Data.GetModuleName();
+}
+
+void CTranslatorBase::SetLanguage(const std::string& language)
+{
+    CLock lock(m_Mutex);
+    m_Data.SetLanguage(language);
+}
+
+void CTranslatorBase::LoadTable(const STranslationTable& table)
+{
+    CLock lock(m_Mutex);
+    for (const auto& [text, translation] : table.m_Translations)
+        m_Data.AddKnown(text, translation);
+    for (const STranslationTable& baseModule : table.m_BaseModules)
+        m_Data.AddBaseModule(MakeTranslatorData(baseModule));
+}
+
+void CTranslatorBase::SetOutputDirectory(const std::string& directory)
+{
+    CLock lock(m_Mutex);
+    m_OutputDirectory = directory;
+}
+
+} // namespace Varo::Fenra::Internationalisation
