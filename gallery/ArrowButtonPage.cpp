@@ -35,8 +35,8 @@ QWidget* MakeArrowCell(int mode, int column)
 
 QWidget* MakeArrowButtonPage()
 {
-    const QStringList modes = {"Up",         "Down",         "Left",       "Right",
-                               "DoubleUp",   "DoubleDown",   "DoubleLeft", "DoubleRight"};
+    const QStringList modes = {"Up",       "Down",       "Left",       "Right",
+                               "DoubleUp", "DoubleDown", "DoubleLeft", "DoubleRight"};
     const QStringList states = {"normal", "pressed", "checked", "disabled"};
     QStringList columns;
     for (const QString& fit : {QStringLiteral("Square"), QStringLiteral("Stretch")})

@@ -23,6 +23,9 @@ public:
     /// Takes the next line without its line end; false at the end of the text.
     bool NextLine()
     {
+        m_nLine++;
+        m_nPos = 0;
+        m_Line.clear();
         if (m_nNext >= m_Text.size())
             return false;
         const std::size_t end = m_Text.find('\n', m_nNext);
@@ -32,8 +35,6 @@ public:
         if (!m_Line.empty() && m_Line.back() == '\r')
             m_Line.pop_back();
         m_nNext = end + 1;
-        m_nLine++;
-        m_nPos = 0;
         return true;
     }
 

@@ -92,23 +92,20 @@ void CTranslatorRegistry::Register(CTranslatorRegistryClient* pTranslator)
     const std::string directory = pTranslator->GetModuleDirectory();
     const std::string moduleName = pTranslator->GetModuleName();
     const std::string path = FilePath(directory, moduleName, language);
+    pTranslator->SetLanguage(language);
+    if (moduleName.empty() || !FileExists(path))
+        return;
     STranslationTable table;
     std::string error;
-    if (moduleName.empty() || !FileExists(path))
-    {
-        pTranslator->SetLanguage(language);
-        return;
-    }
     std::vector<std::string> chain{moduleName};
     if (ReadTranslationFile(path, table, error) &&
         ReadBaseModules(directory, language, table, chain, error))
     {
-        pTranslator->SetLanguage(language);
         pTranslator->LoadTable(table);
         return;
     }
-    // A file that cannot be read leaves the translator as it was (English, empty), so the
-    // file is not replaced by one holding only the texts recorded in this run.
+    // A file that cannot be read leaves the tables empty, as if there were no file; the error
+    // is kept for the application to show.
     boost::lock_guard<boost::mutex> lock(state.m_Mutex);
     state.m_LastError = error;
 }

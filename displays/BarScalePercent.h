@@ -1,0 +1,44 @@
+#pragma once
+
+#include "BarBase.h"
+
+namespace Varo::FenraQtGui::ZuRaradirIzurodudoz
+{
+
+/**
+ * A ruler from 0 % at the bottom to 100 % at the top of the scale area, with a label at every
+ * step and optional engraved tick lines at the left and right. It is placed beside bars drawn
+ * by other CBarBase widgets; it draws no background, bar, frame, title or footer.
+ */
+class ZRI_EXPORT CBarScalePercent : public CBarBase
+{
+    Q_OBJECT
+
+public:
+    explicit CBarScalePercent(QWidget* parent = nullptr);
+    ~CBarScalePercent() override;
+
+    /// Number of intervals between 0 and 100 %, stored unchecked; 0 draws nothing.
+    void SetSteps(unsigned int steps);
+    /// Tick lines at the left and at the right; they also decide the label alignment.
+    void SetScaleMode(bool ticksLeft, bool ticksRight);
+    /// Family (UTF-8), pixel size, bold and italic of the label font, used from now on.
+    void SetRulerFont(const std::string& family, unsigned int pixelSize, bool bold, bool italic);
+
+    bool NeedValue() const override;
+    bool NeedMinMax() const override;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    /// The ruler font when set, else the widget's font.
+    const QFont& _GetRulerFont() const;
+
+private:
+    unsigned int m_nSteps = 10;
+    bool m_bTicksLeft = true;
+    bool m_bTicksRight = true;
+    bool m_bRulerFontSet = false;
+    QFont m_oRulerFont;
+};
+
+} // namespace Varo::FenraQtGui::ZuRaradirIzurodudoz
