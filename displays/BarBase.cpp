@@ -14,51 +14,43 @@ CBarBase::~CBarBase() = default;
 void CBarBase::SetTitleFont(const std::string& family, unsigned int pixelSize, bool bold,
                             bool italic)
 {
-    m_oTitleFont = Detail::MakeBarFont(family, pixelSize, bold, italic);
-    m_bTitleFontSet = true;
-    update();
+    _SetFont(m_oTitle, Detail::MakeBarFont(family, pixelSize, bold, italic));
 }
 
 void CBarBase::SetTitleFontSystem(bool system)
 {
-    m_bTitleSystemFont = system;
+    m_oTitle.m_bSystem = system;
 }
 
 void CBarBase::SetTitleSize(unsigned int pixelSize)
 {
-    m_oTitleFont = Detail::WithPixelSize(_GetTitleFont(), pixelSize);
-    m_bTitleFontSet = true;
-    update();
+    _SetFont(m_oTitle, Detail::WithPixelSize(_GetTitleFont(), pixelSize));
 }
 
 void CBarBase::SetFooterFont(const std::string& family, unsigned int pixelSize, bool bold,
                              bool italic)
 {
-    m_oFooterFont = Detail::MakeBarFont(family, pixelSize, bold, italic);
-    m_bFooterFontSet = true;
-    update();
+    _SetFont(m_oFooter, Detail::MakeBarFont(family, pixelSize, bold, italic));
 }
 
 void CBarBase::SetFooterFontSystem(bool system)
 {
-    m_bFooterSystemFont = system;
+    m_oFooter.m_bSystem = system;
 }
 
 void CBarBase::SetFooterSize(unsigned int pixelSize)
 {
-    m_oFooterFont = Detail::WithPixelSize(_GetFooterFont(), pixelSize);
-    m_bFooterFontSet = true;
-    update();
+    _SetFont(m_oFooter, Detail::WithPixelSize(_GetFooterFont(), pixelSize));
 }
 
 const QFont& CBarBase::_GetTitleFont() const
 {
-    return !m_bTitleSystemFont && m_bTitleFontSet ? m_oTitleFont : font();
+    return _GetEffectiveFont(m_oTitle);
 }
 
 const QFont& CBarBase::_GetFooterFont() const
 {
-    return !m_bFooterSystemFont && m_bFooterFontSet ? m_oFooterFont : font();
+    return _GetEffectiveFont(m_oFooter);
 }
 
 int CBarBase::_GetTitleHeight() const
@@ -69,6 +61,18 @@ int CBarBase::_GetTitleHeight() const
 int CBarBase::_GetFooterHeight() const
 {
     return QFontMetrics(_GetFooterFont()).height();
+}
+
+const QFont& CBarBase::_GetEffectiveFont(const SFontChoice& choice) const
+{
+    return !choice.m_bSystem && choice.m_bSet ? choice.m_oFont : font();
+}
+
+void CBarBase::_SetFont(SFontChoice& choice, const QFont& chosen)
+{
+    choice.m_oFont = chosen;
+    choice.m_bSet = true;
+    update();
 }
 
 } // namespace Varo::FenraQtGui::ZuRaradirIzurodudoz

@@ -52,12 +52,18 @@ protected:
     int _GetFooterHeight() const;
 
 private:
-    bool m_bTitleSystemFont = true;
-    bool m_bTitleFontSet = false;
-    QFont m_oTitleFont;
-    bool m_bFooterSystemFont = true;
-    bool m_bFooterFontSet = false;
-    QFont m_oFooterFont;
+    /// One of the two fonts: the system flag, whether a font was given, and the given font.
+    struct SFontChoice
+    {
+        bool m_bSystem = true;
+        bool m_bSet = false;
+        QFont m_oFont;
+    };
+    const QFont& _GetEffectiveFont(const SFontChoice& choice) const;
+    void _SetFont(SFontChoice& choice, const QFont& chosen);
+
+    SFontChoice m_oTitle;
+    SFontChoice m_oFooter;
 };
 
 } // namespace Varo::FenraQtGui::ZuRaradirIzurodudoz
