@@ -48,12 +48,11 @@ private slots:
     void lookup_data();
     void lookup();
     void delegateRecordsMissingTexts();
-    void translationFilePath_data();
     void translationFilePath();
     void moduleFileName_data();
     void moduleFileName();
+    void locatesOwnFile();
     void registryFillsTables();
-    void registryKeepsBrokenFile();
     void concurrentLookups();
     void writtenAtUnload_data();
     void writtenAtUnload();
@@ -72,33 +71,38 @@ void TestTranslation::initTestCase()
 void TestTranslation::lookup_data()
 {
     QTest::addColumn<bool>("bBaseModulesFirst");
-    QTest::addColumn<QByteArray>("text");
-    QTest::addColumn<QByteArray>("expected");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("expected");
     QTest::addColumn<bool>("bRecorded");
-
-    QTest::newRow("base module beats own table")
-        << true << QByteArray("a") << QByteArray("1-a") << false;
-    QTest::newRow("deeper base module wins")
-        << true << QByteArray("d") << QByteArray("11-d") << false;
-    QTest::newRow("tie goes to earlier base")
-        << true << QByteArray("e") << QByteArray("1-e") << false;
-    QTest::newRow("own table as last resort")
-        << true << QByteArray("b") << QByteArray("own-b") << false;
-    QTest::newRow("own table first") << false << QByteArray("a") << QByteArray("own-a") << false;
-    QTest::newRow("shallower base wins") << false << QByteArray("d") << QByteArray("2-d") << false;
-    QTest::newRow("tie to earlier, own first")
-        << false << QByteArray("e") << QByteArray("1-e") << false;
-    QTest::newRow("only deep") << false << QByteArray("f") << QByteArray("11-f") << false;
-    QTest::newRow("unknown comes back")
-        << true << QByteArray("new \xff") << QByteArray("new \xff") << true;
-    QTest::newRow("empty text is a key") << false << QByteArray() << QByteArray() << true;
+    const struct
+    {
+        const char* name;
+        bool bBaseModulesFirst;
+        const char* text;
+        const char* expected;
+        bool bRecorded;
+    } rows[] = {
+        {"base module beats own table", true, "a", "1-a", false},
+        {"deeper base module wins", true, "d", "11-d", false},
+        {"tie goes to earlier base", true, "e", "1-e", false},
+        {"own table as last resort", true, "b", "own-b", false},
+        {"own table first", false, "a", "own-a", false},
+        {"shallower base wins", false, "d", "2-d", false},
+        {"tie to earlier, own first", false, "e", "1-e", false},
+        {"only deep", false, "f", "11-f", false},
+        {"unknown comes back", true, "new", "new", true},
+        {"empty text is a key", false, "", "", true},
+    };
+    for (const auto& row : rows)
+        QTest::newRow(row.name) << row.bBaseModulesFirst << row.text << row.expected
+                                << row.bRecorded;
 }
 
 void TestTranslation::lookup()
 {
     QFETCH(bool, bBaseModulesFirst);
-    QFETCH(QByteArray, text);
-    QFETCH(QByteArray, expected);
+    QFETCH(QString, text);
+    QFETCH(QString, expected);
     QFETCH(bool, bRecorded);
 
     // own { a b }, base 1 { a e } over base 11 { d f }, base 2 { a d e }
@@ -131,40 +135,12 @@ void TestTranslation::delegateRecordsMissingTexts()
     translator.SetDelegate(nullptr);
 }
 
-void TestTranslation::translationFilePath_data()
-{
-    QTest::addColumn<QString>("directory");
-    QTest::addColumn<QString>("module");
-    QTest::addColumn<QString>("language");
-    QTest::addColumn<QString>("expected");
-
-    QTest::newRow("windows directory") << "C:\\App\\bin"
-                                       << "ZuRaradirIzurodudoz"
-                                       << "English"
-                                       << "C:\\App\\bin/ZuRaradirIzurodudozEnglish.trl";
-    QTest::newRow("empty directory") << ""
-                                     << "M"
-                                     << "German"
-                                     << "/MGerman.trl";
-    QTest::newRow("trailing slash") << "/usr/lib/"
-                                    << "M"
-                                    << "E"
-                                    << "/usr/lib/ME.trl";
-    QTest::newRow("runs of slashes") << "//a///b"
-                                     << "M"
-                                     << "E"
-                                     << "/a/b/ME.trl";
-}
-
 void TestTranslation::translationFilePath()
 {
-    QFETCH(QString, directory);
-    QFETCH(QString, module);
-    QFETCH(QString, language);
-    QFETCH(QString, expected);
-    QCOMPARE(MakeTranslationFilePath(directory.toStdString(), module.toStdString(),
-                                     language.toStdString()),
-             expected.toStdString());
+    QCOMPARE(MakeTranslationFilePath("C:\\App\\bin", "ZuRaradirIzurodudoz", "English"),
+             std::string("C:\\App\\bin/ZuRaradirIzurodudozEnglish.trl"));
+    QCOMPARE(MakeTranslationFilePath("", "M", "German"), std::string("/MGerman.trl"));
+    QCOMPARE(MakeTranslationFilePath("//a///b/", "M", "E"), std::string("/a/b/ME.trl"));
 }
 
 void TestTranslation::moduleFileName_data()
@@ -173,22 +149,23 @@ void TestTranslation::moduleFileName_data()
     QTest::addColumn<char>("separator");
     QTest::addColumn<QString>("directory");
     QTest::addColumn<QString>("module");
-
-    QTest::newRow("windows dll") << "C:\\App\\bin\\ZuRaradirIzurodudoz.dll" << '\\'
-                                 << "C:\\App\\bin"
-                                 << "ZuRaradirIzurodudoz";
-    QTest::newRow("versioned shared object") << "/opt/lib/libZri.so.0" << '/' << "/opt/lib"
-                                             << "libZri";
-    QTest::newRow("full version") << "/l/libZri.so.0.1.0" << '/' << "/l"
-                                  << "libZri";
-    QTest::newRow("dots in the name") << "/l/lib.a.b.so" << '/' << "/l"
-                                      << "lib.a.b";
-    QTest::newRow("not a version") << "/l/x.so.beta" << '/' << "/l"
-                                   << "x.so";
-    QTest::newRow("no extension") << "/bin/tool" << '/' << "/bin"
-                                  << "tool";
-    QTest::newRow("no separator") << "tool.exe" << '\\' << "tool.exe"
-                                  << "tool";
+    const struct
+    {
+        const char* name;
+        const char* fileName;
+        char separator;
+        const char* directory;
+        const char* module;
+    } rows[] = {
+        {"windows dll", "C:\\App\\ZuRaradirIzurodudoz.dll", '\\', "C:\\App", "ZuRaradirIzurodudoz"},
+        {"versioned shared object", "/opt/lib/libZri.so.0", '/', "/opt/lib", "libZri"},
+        {"full version", "/l/libZri.so.0.1.0", '/', "/l", "libZri"},
+        {"not a version", "/l/x.so.beta", '/', "/l", "x.so"},
+        {"no extension", "/bin/tool", '/', "/bin", "tool"},
+        {"no separator", "tool.exe", '\\', "tool.exe", "tool"},
+    };
+    for (const auto& row : rows)
+        QTest::newRow(row.name) << row.fileName << row.separator << row.directory << row.module;
 }
 
 void TestTranslation::moduleFileName()
@@ -202,6 +179,16 @@ void TestTranslation::moduleFileName()
     Detail::SplitModuleFileName(fileName.toStdString(), separator, actualDirectory, actualModule);
     QCOMPARE(QString::fromStdString(actualDirectory), directory);
     QCOMPARE(QString::fromStdString(actualModule), module);
+}
+
+void TestTranslation::locatesOwnFile()
+{
+    // Linked statically here, the translator's code lives in the test executable itself.
+    std::string directory;
+    std::string moduleName;
+    LocateModule(directory, moduleName);
+    QCOMPARE(QString::fromStdString(directory), QCoreApplication::applicationDirPath());
+    QCOMPARE(moduleName, std::string("tst_translation"));
 }
 
 void TestTranslation::registryFillsTables()
@@ -242,20 +229,6 @@ void TestTranslation::registryFillsTables()
     QVERIFY(ReadTranslationFile(path.toStdString(), rewritten, error));
     QCOMPARE(rewritten.m_BaseModuleNames, std::vector<std::string>{"Base"});
     QCOMPARE(rewritten.m_Translations.size(), std::size_t(3));
-}
-
-void TestTranslation::registryKeepsBrokenFile()
-{
-    QTemporaryDir dir;
-    QFile file(dir.filePath(QStringLiteral("BrokenEnglish.trl")));
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write("TF(0001)\nSettings\n(\n\tModuleName(\"Broken)\n");
-    file.close();
-
-    CTranslatorBase translator(dir.path().toStdString(), "Broken", true);
-    QVERIFY(CTranslatorRegistry::GetLastError().find("line 4:") != std::string::npos);
-    QCOMPARE(translator.Translate("x"), std::string("x"));
-    QCOMPARE(translator.GetDataCopy().GetTranslations().size(), std::size_t(1));
 }
 
 void TestTranslation::concurrentLookups()

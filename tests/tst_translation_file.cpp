@@ -68,9 +68,6 @@ void TestTranslationFile::write_data()
         << File("\"ZuRaradirIzurodudoz\"", "\"English\"", "  ",
                 "\"Select a file to write to\"=\"Select a file to write to\"\n"
                 "\"Select an existing file\"=\"Select an existing file\"\n");
-    QTest::newRow("one base module")
-        << QByteArray("M") << QByteArray("German") << QByteArrayList{"Core"} << QByteArrayList()
-        << File("\"M\"", "\"German\"", " \"Core\" ", "");
     QTest::newRow("three base modules")
         << QByteArray("M") << QByteArray("German") << QByteArrayList{"A", "B", "C"}
         << QByteArrayList() << File("\"M\"", "\"German\"", " \"A\", \"B\", \"C\" ", "");
@@ -130,34 +127,32 @@ void TestTranslationFile::rejects_data()
     QTest::addColumn<QByteArray>("text");
     QTest::addColumn<QString>("error");
 
-    QByteArray crlfInside = kValid;
-    crlfInside.replace("\"a\"=\"b\"", "\"a\r\"=\"b\"");
-    QTest::newRow("empty") << QByteArray() << "line 1: expected \"TF(0001)\"";
-    QTest::newRow("other version")
-        << QByteArray(kValid).replace("0001", "0002") << "line 1: expected \"TF(0001)\"";
-    QTest::newRow("indent missing")
-        << QByteArray(kValid).replace("\tModule", "Module") << "line 4: expected \"\tModuleName(\"";
-    QTest::newRow("one blank in empty base list")
-        << QByteArray(kValid).replace("(  )", "( )") << "line 6: expected \"\"\"";
-    QTest::newRow("blank before comma")
-        << File("\"M\"", "\"E\"", " \"A\" , \"B\" ", "") << "line 6: expected \", \"";
-    QTest::newRow("unknown escape")
-        << QByteArray(kValid).replace("\"b\"", "\"\\q\"") << "line 10: unknown escape at column 6";
-    QTest::newRow("unterminated") << QByteArray(kValid).replace("=\"b\"", "=\"b")
-                                  << "line 10: unterminated";
-    QTest::newRow("raw carriage return") << crlfInside << "line 10: unescaped carriage return";
-    QTest::newRow("blank around equals")
-        << QByteArray(kValid).replace("\"=\"b", "\" = \"b") << "line 10: expected \"=\"";
-    QTest::newRow("out of order") << QByteArray(kValid).replace("\"c\"", "\"0\"")
-                                  << "line 11: entries are not in ascending order";
-    QTest::newRow("duplicate") << QByteArray(kValid).replace("\"c\"", "\"a\"")
-                               << "line 11: entries are not in ascending order";
-    QTest::newRow("closing line missing")
-        << kValid.left(kValid.size() - 2) << "line 12: expected \")\", found the end";
-    QTest::newRow("last line end missing")
-        << kValid.left(kValid.size() - 1) << "line 12: the line has no line end";
-    QTest::newRow("trailing line") << kValid + "\n"
-                                   << "line 13: text after the end";
+    // Each row changes the valid file in one place: replace "from" by "to".
+    const struct
+    {
+        const char* name;
+        QByteArray from;
+        QByteArray to;
+        const char* error;
+    } rows[] = {
+        {"other version", "0001", "0002", "line 1: expected \"TF(0001)\""},
+        {"indent missing", "\tModule", "Module", "line 4: expected \"\tModuleName(\""},
+        {"raw tab", "\"M\"", "\"\t\"", "line 4: unescaped control character"},
+        {"one blank in empty base list", "(  )", "( )", "line 6: expected \"\"\""},
+        {"blank before comma", "(  )", "( \"A\" , \"B\" )", "line 6: expected \", \""},
+        {"unknown escape", "\"b\"", "\"\\q\"", "line 10: unknown escape at column 6"},
+        {"unterminated", "=\"b\"", "=\"b", "line 10: unterminated"},
+        {"raw carriage return", "\"a\"", "\"a\r\"", "line 10: unescaped control character"},
+        {"raw apostrophe", "\"d\"", "\"'\"", "line 11: unescaped control character or apostrophe"},
+        {"blank around equals", "\"=\"b", "\" = \"b", "line 10: expected \"=\""},
+        {"out of order", "\"c\"", "\"0\"", "line 11: entries are not in ascending order"},
+        {"duplicate", "\"c\"", "\"a\"", "line 11: entries are not in ascending order"},
+        {"closing line missing", "\"d\"\n)\n", "\"d\"\n", "line 12: expected \")\", found the end"},
+        {"last line end missing", "\"d\"\n)\n", "\"d\"\n)", "line 12: the line has no line end"},
+        {"trailing line", "\"d\"\n)\n", "\"d\"\n)\n\n", "line 13: text after the end"},
+    };
+    for (const auto& row : rows)
+        QTest::newRow(row.name) << QByteArray(kValid).replace(row.from, row.to) << row.error;
 }
 
 void TestTranslationFile::rejects()

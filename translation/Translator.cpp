@@ -11,6 +11,7 @@
 #include <windows.h>
 #else
 #include <dlfcn.h>
+#include <unistd.h>
 #endif
 
 namespace Varo::Fenra::Internationalisation
@@ -94,7 +95,19 @@ void LocateModule(std::string& directory, std::string& moduleName)
     if (dladdr(&s_ModuleAnchor, &info) == 0 || info.dli_fname == nullptr ||
         info.dli_fname[0] == '\0')
         return;
-    Detail::SplitModuleFileName(info.dli_fname, '/', directory, moduleName);
+    std::string fileName = info.dli_fname;
+    // For code linked into the executable the loader reports argv[0], which may be relative
+    // or a bare name; the kernel's link names the same file absolutely.
+    if (fileName[0] != '/')
+    {
+        char buffer[4096];
+        const ssize_t length = readlink("/proc/self/exe", buffer, sizeof(buffer) - 1);
+        const auto FileOf = [](const std::string& path)
+        { return path.substr(path.rfind('/') + 1); };
+        if (length > 0 && FileOf(std::string(buffer, length)) == FileOf(fileName))
+            fileName.assign(buffer, length);
+    }
+    Detail::SplitModuleFileName(fileName, '/', directory, moduleName);
 #endif
 }
 

@@ -71,12 +71,6 @@ void CTranslatorBase::SetDelegate(CTranslatorBase* pDelegate)
     m_pDelegate = pDelegate;
 }
 
-void CTranslatorBase::SetBaseModulesFirst(bool bBaseModulesFirst)
-{
-    CLock lock(m_Mutex);
-    m_bBaseModulesFirst = bBaseModulesFirst;
-}
-
 CTranslatorData CTranslatorBase::GetDataCopy()
 {
     CLock lock(m_Mutex);

@@ -33,7 +33,6 @@ public:
 
     /// Forwards every lookup to pDelegate (not owned; null: look up here).
     void SetDelegate(CTranslatorBase* pDelegate);
-    void SetBaseModulesFirst(bool bBaseModulesFirst);
     /// A copy of the tables, taken under the lock.
     CTranslatorData GetDataCopy();
 

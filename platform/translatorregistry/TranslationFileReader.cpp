@@ -1,6 +1,7 @@
 // The reader accepts exactly what the translator's file writer produces: the tag line, the two
-// parenthesised sections, quoted strings with the writer's escapes, entries in strictly
-// ascending byte-wise order, and lines ended by LF or CR LF.
+// parenthesised sections, quoted strings with the writer's escapes (and no raw byte that the
+// writer would have escaped), entries in strictly ascending byte-wise order, and lines ended by
+// LF or CR LF. Apart from line ends, an accepted file is thus the writer's output of its table.
 #include "TranslatorRegistry.h"
 
 #include <boost/filesystem/fstream.hpp>
@@ -72,8 +73,10 @@ public:
             const char c = m_Line[m_nPos++];
             if (c == '"')
                 return true;
-            if (c == '\r')
-                return Fail("unescaped carriage return in a quoted string");
+            // The writer escapes these bytes, so a raw one is not its output.
+            if (c == '\r' || c == '\b' || c == '\t' || c == '\f' || c == '\'')
+                return Fail("unescaped control character or apostrophe at column " +
+                            std::to_string(m_nPos));
             if (c != '\\')
             {
                 value += c;
