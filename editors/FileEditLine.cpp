@@ -2,7 +2,7 @@
 
 #include "DialogFilter.h"
 #include "FileEditLineData.h"
-#include "Translate.h"
+#include "Translator.h"
 
 #include <QFileDialog>
 #include <QLineEdit>

@@ -1,9 +1,9 @@
 #include "MultiFileEdit.h"
 
+#include "BandSpec.h"
 #include "DialogFilter.h"
 #include "MultiFileEditData.h"
-#include "Strings.h"
-#include "Translate.h"
+#include "Translator.h"
 
 #include <QDir>
 #include <QFile>

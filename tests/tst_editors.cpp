@@ -1,8 +1,8 @@
 // The focus line edit, the file path edit and the rectangle edit, driven through real focus
 // changes, key presses and file dialogs.
+#include "EditorTestSupport.h"
 #include "FileEditLine.h"
 #include "LineEdit.h"
-#include "ModalAnswer.h"
 #include "RectangleDefinitionEdit.h"
 #include "TestSupport.h"
 
@@ -48,6 +48,7 @@ class TestEditors : public QObject
     Q_OBJECT
 
 private slots:
+    void initTestCase() { ZriTest::KeepTranslationFileOut(); }
     void lineEditSignalsFocusAfterBase();
     void lineEditSetFocusIsTheSignal();
 

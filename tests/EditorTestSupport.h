@@ -1,8 +1,11 @@
 #pragma once
 
+#include "TranslatorRegistry.h"
+
 #include <QApplication>
 #include <QDialog>
 #include <QPointer>
+#include <QTemporaryDir>
 #include <QTimer>
 
 #include <functional>
@@ -12,6 +15,17 @@
 // (a failed check inside the answer must not leave the test hanging).
 namespace ZriTest
 {
+
+// The editors record their dialog captions in the library's translator, which writes them to a
+// translation file at unload. Sent to a directory of the test's own, that file can neither
+// litter the build tree nor be read back by a later test. Call before the first dialog opens.
+inline void KeepTranslationFileOut()
+{
+    // Lives until exit, after the library's translator has written into it.
+    static QTemporaryDir s_Directory;
+    Varo::Fenra::Internationalisation::CTranslatorRegistry::SetOutputDirectory(
+        s_Directory.path().toStdString());
+}
 
 template <class TDialog> void AnswerModal(std::function<void(TDialog*)> answer, int nAttempts = 500)
 {
