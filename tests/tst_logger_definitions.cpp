@@ -332,15 +332,6 @@ void TestLoggerDefinitions::valueTexts()
         level ? SMakeValueStringImpl<_EVerbosityLevel>()(_EVerbosityLevel(value), parameter)
               : SMakeValueStringImpl<ELoggerType>()(ELoggerType(value), parameter);
     QCOMPARE(Q(actual), text);
-    // Every name reads back as its value, in its own case and in lower case; "unknown" does not.
-    for (const std::string& form : {actual, text.toLower().toStdString()})
-    {
-        const ZriReference::SResult back = LibraryParse(level, form, false);
-        QCOMPARE(back.eOutcome, text.startsWith("U", Qt::CaseInsensitive) ? ZriReference::NoMatch
-                                                                          : ZriReference::Parsed);
-        if (back.eOutcome == ZriReference::Parsed)
-            QCOMPARE(back.nValue, value);
-    }
 }
 
 void TestLoggerDefinitions::fillShowsDefinitionsSilently()
