@@ -15,6 +15,9 @@
 #include <QTableWidget>
 #include <QTemporaryDir>
 
+#include <atomic>
+#include <thread>
+
 using namespace Varo::Fenra::Progress;
 using Varo::Fenra::CBasicException;
 using Varo::Fenra::Strings::CMakeValueException;
@@ -149,6 +152,7 @@ private slots:
     void knownExamples();
     void agreesWithReference_data();
     void agreesWithReference();
+    void parsesInSeveralThreads();
     void valueTexts_data();
     void valueTexts();
 
@@ -262,9 +266,10 @@ void TestLoggerDefinitions::agreesWithReference_data()
     QTest::addColumn<bool>("level");
     QTest::addColumn<QByteArray>("text");
     QTest::addColumn<bool>("skip");
-    QList<QByteArray> texts = {"",     " ",      "n",         "nx",       "nonee", "gui gui",
-                               "\xc3", "\0info", "info\0x",   "\tinfo\n", "ine",   "networ k",
-                               "GUIS", "de bug", "warn\ting", "consolE ", "stdz",  "fatalerror"};
+    QList<QByteArray> texts = {"",         " ",        "n",          "nx",      "nonee",
+                               "gui gui",  "\xc3",     "\0info",     "info\0x", "\tinfo\n",
+                               "ine",      "networ k", "GUIS",       "de bug",  "warn\ting",
+                               "consolE ", "stdz",     "fatalerror", "unknown", "Unknown"};
     texts[7] = QByteArray("\0info", 5);
     texts[8] = QByteArray("info\0x", 6);
     for (const auto* table : {&ZriReference::kLoggerTypeWords, &ZriReference::kVerbosityWords})
@@ -303,6 +308,28 @@ void TestLoggerDefinitions::agreesWithReference()
         QCOMPARE(actual.nValue, expected.nValue);
     else
         QCOMPARE(Q(entry.m_Message), Q(Message(level, expected.sText, expected.sRest)));
+}
+
+void TestLoggerDefinitions::parsesInSeveralThreads()
+{
+    // Every call builds its own grammar; the failures also take the translator's locks.
+    std::atomic<int> nWrong{0};
+    std::vector<std::thread> threads;
+    for (int nThread = 0; nThread < 4; ++nThread)
+        threads.emplace_back(
+            [&nWrong, nThread]
+            {
+                for (int i = 0; i < 300; ++i)
+                {
+                    const int nValue = (i + nThread) % 8;
+                    const std::string& word = ZriReference::kVerbosityWords[nValue].back();
+                    nWrong += LibraryParse(true, word, false).nValue != nValue;
+                    nWrong += LibraryParse(false, "n", false).eOutcome != ZriReference::NoMatch;
+                }
+            });
+    for (std::thread& thread : threads)
+        thread.join();
+    QCOMPARE(nWrong.load(), 0);
 }
 
 void TestLoggerDefinitions::valueTexts_data()
