@@ -24,6 +24,7 @@ void BM_ArrowButton_60x40(benchmark::State& state)
     button.resize(60, 40);
     button.SetMode(CArrowButton::DoubleRight);
     ZriBench::RenderLoop(state, button);
+    state.SetLabel("baseline:BM_QPushButton_60x40 goal:1.3");
 }
 BENCHMARK(BM_ArrowButton_60x40);
 

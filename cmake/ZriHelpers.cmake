@@ -162,5 +162,16 @@ function(zri_add_qtest)
         set(ARG_TIMEOUT 120)
     endif()
     set_tests_properties(${ARG_NAME} PROPERTIES TIMEOUT ${ARG_TIMEOUT}
-        ENVIRONMENT "QT_QPA_PLATFORM=offscreen;QT_LOGGING_RULES=qt.qpa.*=false")
+        ENVIRONMENT "QT_QPA_PLATFORM=offscreen;QT_LOGGING_RULES=qt.qpa.*=false;${ZRI_SANITIZER_ENV}")
 endfunction()
+
+# Sanitizer settings for every test process: full stacks (Qt itself has no frame pointers, so
+# suppressions need them) and the suppressions of known leaks inside Qt.
+if(ZRI_SANITIZE)
+    set(ZRI_SANITIZER_ENV
+        "ASAN_OPTIONS=detect_leaks=1:fast_unwind_on_malloc=0:abort_on_error=1"
+        "UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1"
+        "LSAN_OPTIONS=suppressions=${PROJECT_SOURCE_DIR}/tests/lsan.supp:print_suppressions=0")
+else()
+    set(ZRI_SANITIZER_ENV "")
+endif()

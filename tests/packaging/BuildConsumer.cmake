@@ -1,4 +1,6 @@
-# cmake -DBUILD_DIR=... -DSOURCE_DIR=... -DWORK_DIR=... [-DCXX_FLAGS=...] -P BuildConsumer.cmake
+# cmake -DBUILD_DIR=... -DEXAMPLES_DIR=... -DWORK_DIR=... [-DCXX_FLAGS=...] -P BuildConsumer.cmake
+# Installs the build into a scratch prefix, then configures, builds and runs every example
+# project against the installed package.
 file(REMOVE_RECURSE "${WORK_DIR}")
 set(prefix "${WORK_DIR}/prefix")
 
@@ -10,7 +12,14 @@ function(run)
 endfunction()
 
 run(${CMAKE_COMMAND} --install "${BUILD_DIR}" --prefix "${prefix}")
-run(${CMAKE_COMMAND} -S "${SOURCE_DIR}" -B "${WORK_DIR}/build"
-    "-DCMAKE_PREFIX_PATH=${prefix}" "-DCMAKE_CXX_FLAGS=${CXX_FLAGS}")
-run(${CMAKE_COMMAND} --build "${WORK_DIR}/build" -j2)
-run("${WORK_DIR}/build/consumer")
+file(GLOB_RECURSE plugins "${prefix}/*/qt5/plugins/designer/*ZuRaradirIzurodudozDesigner*")
+if(NOT plugins)
+    message(FATAL_ERROR "the Designer plugin was not installed under ${prefix}/lib/qt5/plugins/designer")
+endif()
+foreach(example consumer designer-form)
+    set(build "${WORK_DIR}/${example}")
+    run(${CMAKE_COMMAND} -S "${EXAMPLES_DIR}/${example}" -B "${build}"
+        "-DCMAKE_PREFIX_PATH=${prefix}" "-DCMAKE_CXX_FLAGS=${CXX_FLAGS}")
+    run(${CMAKE_COMMAND} --build "${build}" -j2)
+    run("${build}/${example}")
+endforeach()

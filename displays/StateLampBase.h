@@ -1,0 +1,39 @@
+#pragma once
+
+#include "ZuRaradirIzurodudozExport.h"
+
+#include <QLabel>
+#include <QTimer>
+
+namespace Varo::FenraQtGui::ZuRaradirIzurodudoz
+{
+
+/**
+ * Abstract label that shows a state lamp, with a blink clock. While the clock runs, _OnBlinkTimer()
+ * of the derived class is called once a second; the derived class decides what a tick does and when
+ * the clock starts and stops. The clock is stopped after construction and ends with the widget.
+ */
+class ZRI_EXPORT CStateLampBase : public QLabel
+{
+    Q_OBJECT
+
+public:
+    explicit CStateLampBase(QWidget* parent = nullptr);
+    ~CStateLampBase() override;
+
+protected:
+    /// Called on every tick of the running blink clock.
+    virtual void _OnBlinkTimer() = 0;
+    /// Starts the blink clock, or restarts its interval when it already runs.
+    void _StartBlinkTimer();
+    void _StopBlinkTimer();
+
+protected slots:
+    void _BlinkSlot();
+
+protected:
+    /// The blink clock; subclasses may look at it (isActive()).
+    QTimer m_oBlinkTimer;
+};
+
+} // namespace Varo::FenraQtGui::ZuRaradirIzurodudoz
