@@ -3,7 +3,9 @@
 #include "BenchSupport.h"
 
 #include "LoggerDefinition.h"
+#include "TranslatorRegistry.h"
 
+#include <QDir>
 #include <QHash>
 #include <QString>
 
@@ -42,6 +44,10 @@ BENCHMARK(BM_MakeValueLevel_Words);
 
 void BM_MakeValueLevel_Failures(benchmark::State& state)
 {
+    // The error format is recorded as an untranslated text; its translation file belongs in
+    // the scratch directory, not beside the library in the build tree.
+    Varo::Fenra::Internationalisation::CTranslatorRegistry::SetOutputDirectory(
+        QDir::tempPath().toStdString());
     std::size_t i = 0;
     for (auto _ : state)
     {
