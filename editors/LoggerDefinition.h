@@ -96,27 +96,20 @@ template <> struct SAcceptedWords<_EVerbosityLevel>
 namespace Varo::Fenra::Strings::Detail
 {
 
+/// The name of a value in a table indexed by the value, or the fallback outside it.
+template <std::size_t N>
+std::string _NameOf(std::int32_t nValue, const char* const (&names)[N], const char* pFallback)
+{
+    return nValue >= 0 && std::size_t(nValue) < N ? names[nValue] : pFallback;
+}
+
 template <> struct SMakeValueStringImpl<Progress::ELoggerType>
 {
     /// The lower-case name of the type; "unknown" outside the enumeration.
     std::string operator()(Progress::ELoggerType eValue, const SMakeValueStringParameter&) const
     {
-        switch (eValue)
-        {
-        case Progress::LoggerNone:
-            return "none";
-        case Progress::LoggerGui:
-            return "gui";
-        case Progress::LoggerStdout:
-            return "stdout";
-        case Progress::LoggerFile:
-            return "file";
-        case Progress::LoggerConsole:
-            return "console";
-        case Progress::LoggerNetwork:
-            return "network";
-        }
-        return "unknown";
+        static const char* const kNames[] = {"none", "gui", "stdout", "file", "console", "network"};
+        return _NameOf(eValue, kNames, "unknown");
     }
 };
 
@@ -126,26 +119,9 @@ template <> struct SMakeValueStringImpl<Progress::_EVerbosityLevel>
     std::string operator()(Progress::_EVerbosityLevel eValue,
                            const SMakeValueStringParameter&) const
     {
-        switch (eValue)
-        {
-        case Progress::VerbosityNone:
-            return "None";
-        case Progress::VerbosityFatal:
-            return "Fatal";
-        case Progress::VerbosityError:
-            return "Error";
-        case Progress::VerbosityWarning:
-            return "Warning";
-        case Progress::VerbosityInfo:
-            return "Info";
-        case Progress::VerbosityLog:
-            return "Log";
-        case Progress::VerbosityDebug:
-            return "Debug";
-        case Progress::VerbosityTrace:
-            return "Trace";
-        }
-        return "Unknown";
+        static const char* const kNames[] = {"None", "Fatal", "Error", "Warning",
+                                             "Info", "Log",   "Debug", "Trace"};
+        return _NameOf(eValue, kNames, "Unknown");
     }
 };
 
