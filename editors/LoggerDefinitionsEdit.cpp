@@ -1,0 +1,258 @@
+#include "LoggerDefinitionsEdit.h"
+
+#include "ComboBoxDelegate.h"
+#include "ui_LoggerDefinitionsEdit.h"
+
+#include <QHeaderView>
+#include <QSettings>
+#include <QSignalBlocker>
+
+#include <array>
+#include <set>
+
+// Three choices the table makes where a user would otherwise be surprised:
+// - A new row shows the port of the default definition (5432) instead of an empty Port cell,
+//   so that the added definition keeps the port it was created with.
+// - The Port cell is disabled for the type "file": a file logger has no port.
+// - A type or level outside the enumerations shows "unknown" and is kept as it is: a cell text
+//   that does not parse never changes the stored value; the cell gets the text of the stored
+//   value back. The row of an unknown type keeps all its cells enabled, and picking a known
+//   entry in the combo box is the way to repair it.
+
+namespace Varo::FenraQtGui::ZuRaradirIzurodudoz
+{
+
+using Fenra::Progress::_EVerbosityLevel;
+using Fenra::Progress::CLoggerDefinition;
+using Fenra::Progress::ELoggerType;
+using namespace Detail;
+
+namespace
+{
+
+const QString kGeometryKey = QStringLiteral("/Session/Logger Definition/Geometry");
+
+template <typename T> QString ValueText(T value)
+{
+    const Fenra::Strings::SMakeValueStringParameter parameter;
+    return QString::fromStdString(
+        Fenra::Strings::Detail::SMakeValueStringImpl<T>()(value, parameter));
+}
+
+/// The cell text of a type or level: its display text in lower case.
+template <typename T> QString CellText(T value)
+{
+    return ValueText(value).toLower();
+}
+
+/// Whether a cell text names a value; a text that does not leaves the value untouched.
+template <typename T> bool ParseCell(const QString& text, T& value)
+{
+    try
+    {
+        value = Fenra::Strings::MakeValue<T>(text.toStdString(), false);
+        return true;
+    }
+    catch (...)
+    {
+        // CMakeValueException for a word that is not accepted, or the formatter's own error
+        // when a translation broke the message format: the text is refused either way.
+        return false;
+    }
+}
+
+/// Which of the Level, Name and Port cells a row of the given type offers for editing.
+std::array<bool, 3> EnabledCells(ELoggerType eType)
+{
+    switch (eType)
+    {
+    case Fenra::Progress::LoggerNone:
+        return {false, false, false};
+    case Fenra::Progress::LoggerGui:
+    case Fenra::Progress::LoggerStdout:
+    case Fenra::Progress::LoggerConsole:
+        return {true, false, false};
+    case Fenra::Progress::LoggerFile:
+        return {true, true, false};
+    case Fenra::Progress::LoggerNetwork:
+        break;
+    }
+    return {true, true, true};
+}
+
+} // namespace
+
+CLoggerDefinitionsEdit::CLoggerDefinitionsEdit(const std::vector<CLoggerDefinition>& definitions,
+                                               QWidget* parent)
+    : QWidget(parent), m_pForm(new Ui::CLoggerDefinitionsEditData), m_vDefinitions(definitions),
+      m_pItemDelegate(new CComboBoxDelegate(nullptr))
+{
+    m_pForm->setupUi(this);
+    QTableWidget* table = m_pForm->m_wDefinitions;
+    // restoreState refuses an empty or foreign state and leaves the header as the form made it.
+    table->horizontalHeader()->restoreState(QSettings().value(kGeometryKey).toByteArray());
+    table->setItemDelegate(m_pItemDelegate);
+    OnDefinitionsChanged(m_vDefinitions);
+}
+
+CLoggerDefinitionsEdit::CLoggerDefinitionsEdit(QWidget* parent)
+    : CLoggerDefinitionsEdit(std::vector<CLoggerDefinition>(), parent)
+{
+}
+
+CLoggerDefinitionsEdit::~CLoggerDefinitionsEdit()
+{
+    delete m_pItemDelegate;
+    QSettings().setValue(kGeometryKey, m_pForm->m_wDefinitions->horizontalHeader()->saveState());
+    delete m_pForm;
+}
+
+const std::vector<CLoggerDefinition>& CLoggerDefinitionsEdit::GetLoggerDefinitions() const
+{
+    return m_vDefinitions;
+}
+
+void CLoggerDefinitionsEdit::OnDefinitionsChanged(const std::vector<CLoggerDefinition>& definitions)
+{
+    try
+    {
+        m_vDefinitions = definitions;
+        QTableWidget* table = m_pForm->m_wDefinitions;
+        table->clearContents();
+        table->setRowCount(int(m_vDefinitions.size()));
+        const QSignalBlocker blocker(this);
+        for (std::size_t nRow = 0; nRow < m_vDefinitions.size(); ++nRow)
+            _SetRowCells(int(nRow), m_vDefinitions[nRow]);
+    }
+    catch (...)
+    {
+        // Only an allocation can fail here; the table keeps what it could show.
+    }
+}
+
+void CLoggerDefinitionsEdit::_OnAddDefinition()
+{
+    try
+    {
+        const int nRow = int(m_vDefinitions.size());
+        m_pForm->m_wDefinitions->setRowCount(nRow + 1);
+        m_vDefinitions.emplace_back();
+        _SetRowCells(nRow, CLoggerDefinition());
+    }
+    catch (...)
+    {
+    }
+}
+
+void CLoggerDefinitionsEdit::_OnRemoveDefinition()
+{
+    try
+    {
+        QTableWidget* table = m_pForm->m_wDefinitions;
+        std::set<int> rows;
+        for (const QTableWidgetSelectionRange& range : table->selectedRanges())
+            for (int nRow = range.topRow(); nRow <= range.bottomRow(); ++nRow)
+                rows.insert(nRow);
+        // From the bottom up, so that the rows still to be removed keep their numbers.
+        for (auto it = rows.rbegin(); it != rows.rend(); ++it)
+        {
+            if (*it < 0 || std::size_t(*it) >= m_vDefinitions.size())
+                continue;
+            table->removeRow(*it);
+            m_vDefinitions.erase(m_vDefinitions.begin() + *it);
+        }
+        table->setRowCount(int(m_vDefinitions.size()));
+        emit definitionsChanged(m_vDefinitions);
+    }
+    catch (...)
+    {
+    }
+}
+
+void CLoggerDefinitionsEdit::_OnItemChanged(QTableWidgetItem* pwItem)
+{
+    try
+    {
+        if (pwItem)
+            _HandleCell(pwItem->row(), pwItem->column());
+    }
+    catch (...)
+    {
+        // A receiver of definitionsChanged may throw; it must not unwind through Qt.
+    }
+}
+
+void CLoggerDefinitionsEdit::_HandleCell(int nRow, int nColumn)
+{
+    QTableWidgetItem* cell = m_pForm->m_wDefinitions->item(nRow, nColumn);
+    if (!cell || nRow < 0 || std::size_t(nRow) >= m_vDefinitions.size())
+        return;
+    const QString text = cell->text();
+    CLoggerDefinition& definition = m_vDefinitions[std::size_t(nRow)];
+    switch (nColumn)
+    {
+    case TypeColumn:
+        if (!ParseCell(text, definition.m_eType))
+            return _RestoreCell(nRow, nColumn);
+        // Setting the flags runs this handling for the three other cells of the row: each
+        // stores its cell again and announces the list, before the Type cell does below.
+        _SetRowState(nRow, definition.m_eType);
+        break;
+    case LevelColumn:
+        if (!ParseCell(text, definition.m_eLevel))
+            return _RestoreCell(nRow, nColumn);
+        break;
+    case NameColumn:
+        definition.m_sName = text.toStdString();
+        break;
+    case PortColumn:
+        definition.m_nPort = text.toInt(nullptr, 10);
+        break;
+    default:
+        break;
+    }
+    emit definitionsChanged(m_vDefinitions);
+}
+
+void CLoggerDefinitionsEdit::_SetRowState(int nRow, ELoggerType eType)
+{
+    QTableWidget* table = m_pForm->m_wDefinitions;
+    const QTableWidgetItem* name = table->item(nRow, NameColumn);
+    if (!name)
+        return;
+    const Qt::ItemFlags editable = Qt::ItemIsEnabled | Qt::ItemIsEditable;
+    const Qt::ItemFlags base = name->flags();
+    const std::array<bool, 3> enabled = EnabledCells(eType);
+    for (int nCell = 0; nCell < 3; ++nCell)
+    {
+        // Fetched anew for every cell: the handling that setFlags runs may refill the table.
+        if (QTableWidgetItem* cell = table->item(nRow, LevelColumn + nCell))
+            cell->setFlags(enabled[std::size_t(nCell)] ? base | editable : base & ~editable);
+    }
+}
+
+void CLoggerDefinitionsEdit::_RestoreCell(int nRow, int nColumn)
+{
+    const CLoggerDefinition& definition = m_vDefinitions[std::size_t(nRow)];
+    const QString stored =
+        nColumn == TypeColumn ? CellText(definition.m_eType) : CellText(definition.m_eLevel);
+    QTableWidgetItem* cell = m_pForm->m_wDefinitions->item(nRow, nColumn);
+    if (cell->text() != stored)
+        cell->setText(stored); // handled again: a known value parses, an unknown one ends below
+    else if (nColumn == TypeColumn)
+        _SetRowState(nRow, definition.m_eType);
+}
+
+void CLoggerDefinitionsEdit::_SetRowCells(int nRow, CLoggerDefinition definition)
+{
+    // The definition is a copy: the handling of each cell writes into the list.
+    // The Type cell comes last: its handling sets the flags of the three others.
+    QTableWidget* table = m_pForm->m_wDefinitions;
+    table->setItem(nRow, PortColumn, new QTableWidgetItem(ValueText(definition.m_nPort)));
+    table->setItem(nRow, NameColumn,
+                   new QTableWidgetItem(QString::fromStdString(definition.m_sName)));
+    table->setItem(nRow, LevelColumn, new QTableWidgetItem(CellText(definition.m_eLevel)));
+    table->setItem(nRow, TypeColumn, new QTableWidgetItem(CellText(definition.m_eType)));
+}
+
+} // namespace Varo::FenraQtGui::ZuRaradirIzurodudoz
