@@ -89,7 +89,10 @@ void CTranslatorRegistry::Register(CTranslatorRegistryClient* pTranslator)
     // Files are read outside the registry's lock; the translator takes its own lock per call.
     if (!outputDirectory.empty())
         pTranslator->SetOutputDirectory(outputDirectory);
-    const std::string directory = pTranslator->GetModuleDirectory();
+    // A redirected translator reads its files where it will write them, so that what it finds
+    // beside the module (for example a file left by another program) does not leak in.
+    const std::string directory =
+        outputDirectory.empty() ? pTranslator->GetModuleDirectory() : outputDirectory;
     const std::string moduleName = pTranslator->GetModuleName();
     const std::string path = FilePath(directory, moduleName, language);
     pTranslator->SetLanguage(language);

@@ -55,7 +55,8 @@ public:
     /// Language given to translators that register from now on; "English" until changed.
     static void SetLanguage(const std::string& language);
     static std::string GetLanguage();
-    /// Directory given to translators that register from now on as the place of their file.
+    /// Directory where translators that register from now on read and write their files,
+    /// instead of the directory of their module.
     static void SetOutputDirectory(const std::string& directory);
 
     static bool IsRegistered(CTranslatorRegistryClient* pTranslator);
