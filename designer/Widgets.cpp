@@ -13,6 +13,7 @@
 #include "FileEditLine.h"
 #include "MultiFileEdit.h"
 #include "RectangleDefinitionEdit.h"
+#include "LoggerDefinitionsEdit.h"
 
 namespace ZriDesigner
 {
@@ -78,6 +79,9 @@ std::vector<SWidgetInfo> OfferedWidgets()
         {Class("CRectangleDefinitionEdit"), Header("RectangleDefinitionEdit.h"), QStringLiteral("Rectangle edit"),
          QStringLiteral("Four whole-number fields for the position and size of a rectangle, with a unit."),
          QSize(220, 90), Create<Zri::CRectangleDefinitionEdit>()},
+        {Class("CLoggerDefinitionsEdit"), Header("LoggerDefinitionsEdit.h"), QStringLiteral("Logger definitions edit"),
+         QStringLiteral("A table of logger definitions (type, level, name, port) with add and remove buttons."),
+         QSize(360, 180), Create<Zri::CLoggerDefinitionsEdit>()},
     };
 }
 

@@ -14,6 +14,7 @@
 #include "CheckBoxSwitch.h"
 #include "FileEditLine.h"
 #include "LineEdit.h"
+#include "LoggerDefinitionsEdit.h"
 #include "MultiFileEdit.h"
 #include "RectangleDefinitionEdit.h"
 #include "KeyboardButton.h"
@@ -24,6 +25,8 @@
 
 #include <QAbstractButton>
 #include <QPalette>
+#include <QSettings>
+#include <QTemporaryDir>
 
 #include <functional>
 #include <memory>
@@ -159,6 +162,7 @@ std::vector<SSweepEntry> Entries()
         {"CFileEditLine", [] { return new CFileEditLine; }, {}},
         {"CMultiFileEdit", [] { return new CMultiFileEdit; }, {}},
         {"CRectangleDefinitionEdit", [] { return new CRectangleDefinitionEdit; }, {}},
+        {"CLoggerDefinitionsEdit", [] { return new CLoggerDefinitionsEdit; }, {}},
         {"CBarBase", [] { return new CMinimalBar; },
          {{"SetTitleSize", 3,
            [](QWidget& w, int v) { static_cast<CBarBase&>(w).SetTitleSize(unsigned(v * 200)); }},
@@ -218,9 +222,19 @@ class TestRobustness : public QObject
     Q_OBJECT
 
 private slots:
+    // The logger table keeps its header state in the default settings: keep them out of home.
+    void initTestCase()
+    {
+        QVERIFY(m_oSettingsDir.isValid());
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_oSettingsDir.path());
+    }
+
     void sweep_data();
     void sweep();
     void cleanup();
+
+private:
+    QTemporaryDir m_oSettingsDir;
 };
 
 void TestRobustness::sweep_data()

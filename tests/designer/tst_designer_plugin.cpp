@@ -24,6 +24,7 @@ const QList<QPair<QString, QString>> kExpected = {
     {"Varo::FenraQtGui::ZuRaradirIzurodudoz::CFileEditLine", "ZuRaradirIzurodudoz/FileEditLine.h"},
     {"Varo::FenraQtGui::ZuRaradirIzurodudoz::CMultiFileEdit", "ZuRaradirIzurodudoz/MultiFileEdit.h"},
     {"Varo::FenraQtGui::ZuRaradirIzurodudoz::CRectangleDefinitionEdit", "ZuRaradirIzurodudoz/RectangleDefinitionEdit.h"},
+    {"Varo::FenraQtGui::ZuRaradirIzurodudoz::CLoggerDefinitionsEdit", "ZuRaradirIzurodudoz/LoggerDefinitionsEdit.h"},
 };
 
 QList<QDesignerCustomWidgetInterface*> Widgets(QPluginLoader& loader)
