@@ -54,4 +54,43 @@ void BM_TranslateHit_1000(benchmark::State& state)
 }
 BENCHMARK(BM_TranslateHit_1000);
 
+// A miss records the text, so every iteration needs a text never seen before: a fixed number
+// of iterations runs over that many prepared texts.
+constexpr int kMisses = 100000;
+
+std::vector<std::string> NewTexts(const char* prefix)
+{
+    std::vector<std::string> texts;
+    texts.reserve(kMisses);
+    for (int i = 0; i < kMisses; i++)
+        texts.push_back(prefix + std::to_string(i));
+    return texts;
+}
+
+void BM_StdMapInsertNew(benchmark::State& state)
+{
+    std::map<std::string, std::string> table;
+    for (const std::string& text : Texts())
+        table.emplace(text, text);
+    const std::vector<std::string> texts = NewTexts("A text the map has not seen ");
+    std::size_t i = 0;
+    for (auto _ : state)
+    {
+        const std::string& text = texts[i++];
+        benchmark::DoNotOptimize(table.emplace(text, text));
+    }
+}
+BENCHMARK(BM_StdMapInsertNew)->Iterations(kMisses);
+
+void BM_TranslateMiss(benchmark::State& state)
+{
+    using Varo::Fenra::Internationalisation::Translate;
+    const std::vector<std::string> texts = NewTexts("A text the translator has not seen ");
+    std::size_t i = 0;
+    for (auto _ : state)
+        benchmark::DoNotOptimize(&Translate(texts[i++].c_str()));
+    state.SetLabel("baseline:BM_StdMapInsertNew");
+}
+BENCHMARK(BM_TranslateMiss)->Iterations(kMisses);
+
 } // namespace
