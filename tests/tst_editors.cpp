@@ -38,10 +38,8 @@ private slots:
     void fileEditTypedPath();
     void fileEditDialog_data();
     void fileEditDialog();
-    void rectangleShowsWholeNumbers_data();
-    void rectangleShowsWholeNumbers();
-    void rectangleEditEmits_data();
-    void rectangleEditEmits();
+    void rectangleShowsAndEmits_data();
+    void rectangleShowsAndEmits();
     void rectangleLabelsAndUnit();
 };
 
@@ -153,20 +151,31 @@ void TestEditors::fileEditDialog()
     QCOMPARE(spy.at(0).at(0).toString(), qsExpected);
 }
 
-void TestEditors::rectangleShowsWholeNumbers_data()
+void TestEditors::rectangleShowsAndEmits_data()
 {
     QTest::addColumn<QRectF>("rect");
     QTest::addColumn<QList<double>>("shown"); // x, y, width, height
-    QTest::newRow("fractions round") << QRectF(1.4, 2.6, 10.2, 7.8) << QList<double>{1, 3, 10, 8};
+    QTest::addColumn<int>("field");           // index into kFields
+    QTest::addColumn<QString>("typed");       // empty: Return without a change
+    QTest::addColumn<QRectF>("emitted");
+    const QRectF fractions(1.4, 2.6, 10.2, 7.8);
+    const QList<double> rounded = {1, 3, 10, 8};
+    QTest::newRow("unchanged height") << fractions << rounded << 3 << "" << QRectF(1, 3, 10, 8);
+    QTest::newRow("x typed") << fractions << rounded << 0 << "42" << QRectF(42, 3, 10, 8);
+    QTest::newRow("width typed") << fractions << rounded << 2 << "99" << QRectF(1, 3, 99, 8);
     QTest::newRow("clamped, negative size")
-        << QRectF(6e7, -2e8, 2e8, -80) << QList<double>{5e7, -1e8, 1e8, -80};
+        << QRectF(6e7, -2e8, 2e8, -80) << QList<double>{5e7, -1e8, 1e8, -80} << 1 << "7"
+        << QRectF(5e7, 7, 1e8, -80);
 }
 
-void TestEditors::rectangleShowsWholeNumbers()
+void TestEditors::rectangleShowsAndEmits()
 {
     QFETCH(QRectF, rect);
     QFETCH(QList<double>, shown);
-    CRectangleDefinitionEdit edit(rect, nullptr);
+    QFETCH(int, field);
+    QFETCH(QString, typed);
+    QFETCH(QRectF, emitted);
+    CRectangleDefinitionEdit edit(QRectF(), nullptr);
     QSignalSpy spy(&edit, &CRectangleDefinitionEdit::definitionChanged);
     edit.blockSignals(true);
     edit.OnRectangleDefinitionChanged(rect);
@@ -175,26 +184,6 @@ void TestEditors::rectangleShowsWholeNumbers()
     QCOMPARE(edit.GetRectangleDefinition(), rect); // kept exactly until the first edit
     for (int n = 0; n < 4; ++n)
         QCOMPARE(Field(edit, kFields[n])->value(), shown.at(n));
-}
-
-void TestEditors::rectangleEditEmits_data()
-{
-    QTest::addColumn<int>("field");     // index into kFields
-    QTest::addColumn<QString>("typed"); // empty: Return without a change
-    QTest::addColumn<QRectF>("emitted");
-    // The rectangle starts as (1.4, 2.6, 10.2, 7.8), shown as 1, 3, 10, 8.
-    QTest::newRow("unchanged height") << 3 << "" << QRectF(1, 3, 10, 8);
-    QTest::newRow("x typed") << 0 << "42" << QRectF(42, 3, 10, 8);
-    QTest::newRow("width typed") << 2 << "99" << QRectF(1, 3, 99, 8);
-}
-
-void TestEditors::rectangleEditEmits()
-{
-    QFETCH(int, field);
-    QFETCH(QString, typed);
-    QFETCH(QRectF, emitted);
-    CRectangleDefinitionEdit edit(QRectF(1.4, 2.6, 10.2, 7.8), nullptr);
-    QSignalSpy spy(&edit, &CRectangleDefinitionEdit::definitionChanged);
     QDoubleSpinBox* pwField = Field(edit, kFields[field]);
     pwField->selectAll();
     QTest::keyClicks(pwField, typed);

@@ -103,14 +103,6 @@ QPoint CellCentre(QTableWidget* table, int nRow, int nColumn)
     return table->visualItemRect(table->item(nRow, nColumn)).center();
 }
 
-/// Shows the widget tall enough for five rows.
-bool Show(QWidget& edit)
-{
-    edit.resize(483, 260);
-    edit.show();
-    return QTest::qWaitForWindowExposed(&edit);
-}
-
 /// Double-clicks a cell and returns the editor that opened.
 QWidget* OpenEditor(QTableWidget* table, int nRow, int nColumn)
 {
@@ -140,6 +132,21 @@ void PickEntry(QComboBox* combo, const QString& text)
     QTest::keyClick(view, Qt::Key_Return);
 }
 
+/// The widget shown tall enough for five rows, its table and a spy on its signal.
+struct CShownEdit
+{
+    explicit CShownEdit(const Definitions& definitions = OneOfEachType()) : m_Edit(definitions)
+    {
+        m_Edit.resize(483, 260);
+        m_Edit.show();
+        m_bExposed = QTest::qWaitForWindowExposed(&m_Edit); // the clicks fail otherwise
+    }
+    bool m_bExposed = false;
+    CLoggerDefinitionsEdit m_Edit;
+    QTableWidget* m_pTable = Table(m_Edit);
+    QSignalSpy m_Spy{&m_Edit, &CLoggerDefinitionsEdit::definitionsChanged};
+};
+
 } // namespace
 
 class TestLoggerDefinitions : public QObject
@@ -166,8 +173,6 @@ private slots:
     void refusedTextRestoresCell_data();
     void refusedTextRestoresCell();
     void headerStateReachesNextWidget();
-    void writeBackReceiverIsSafe();
-    void destroyedWithOpenEditor();
 
 private:
     QTemporaryDir m_SettingsDir;
@@ -206,21 +211,12 @@ struct SExample
 const auto kParsed = ZriReference::Parsed;
 const auto kNoMatch = ZriReference::NoMatch;
 const auto kTrailing = ZriReference::TrailingText;
-const SExample kExamples[] = {{false, "FILE", false, kParsed, 3, ""},
-                              {false, "File", false, kParsed, 3, ""},
-                              {false, "f", false, kParsed, 3, ""},
+const SExample kExamples[] = {{false, "File", false, kParsed, 3, ""},
                               {false, "ne", false, kParsed, 5, ""},
-                              {false, "std", false, kParsed, 2, ""},
                               {false, "n", false, kNoMatch, 0, "n"},
                               {false, "networks", false, kTrailing, 0, "s"},
-                              {false, "", false, kNoMatch, 0, ""},
-                              {true, "l", false, kParsed, 5, ""},
-                              {true, "i", false, kParsed, 4, ""},
-                              {true, "Trace", false, kParsed, 7, ""},
                               {true, "n", false, kParsed, 0, ""},
-                              {true, "warnings", false, kTrailing, 0, "s"},
                               {true, "warn ing", false, kTrailing, 0, " ing"},
-                              {true, "infos", false, kTrailing, 0, "s"},
                               {true, " info", false, kNoMatch, 0, " info"},
                               {true, " info ", true, kParsed, 4, ""},
                               {true, "", false, kNoMatch, 0, ""},
@@ -301,19 +297,19 @@ void TestLoggerDefinitions::parsesInSeveralThreads()
 {
     // Every call builds its own grammar; the failures also take the translator's locks.
     std::atomic<int> nWrong{0};
-    std::vector<std::thread> threads;
-    for (int nThread = 0; nThread < 4; ++nThread)
-        threads.emplace_back(
-            [&nWrong, nThread]
-            {
-                for (int i = 0; i < 300; ++i)
-                {
-                    const int nValue = (i + nThread) % 8;
-                    const std::string& word = ZriReference::kVerbosityWords[nValue].back();
-                    nWrong += LibraryParse(true, word, false).nValue != nValue;
-                    nWrong += LibraryParse(false, "n", false).eOutcome != ZriReference::NoMatch;
-                }
-            });
+    const auto work = [&nWrong](int nThread)
+    {
+        for (int i = 0; i < 300; ++i)
+        {
+            const int nValue = (i + nThread) % 8;
+            nWrong +=
+                LibraryParse(true, ZriReference::kVerbosityWords[nValue].back(), false).nValue !=
+                nValue;
+            nWrong += LibraryParse(false, "n", false).eOutcome != ZriReference::NoMatch;
+        }
+    };
+    std::thread threads[] = {std::thread(work, 0), std::thread(work, 1), std::thread(work, 2),
+                             std::thread(work, 3)};
     for (std::thread& thread : threads)
         thread.join();
     QCOMPARE(nWrong.load(), 0);
@@ -324,28 +320,26 @@ void TestLoggerDefinitions::valueTexts_data()
     QTest::addColumn<bool>("level");
     QTest::addColumn<int>("value");
     QTest::addColumn<QString>("text");
-    const QStringList types = {"none", "gui", "stdout", "file", "console", "network", "unknown"};
-    const QStringList levels = {"None", "Fatal", "Error", "Warning", "Info",
-                                "Log",  "Debug", "Trace", "Unknown"};
+    // From -1 to one past the last value: out-of-range values are unknown at both ends.
+    const QStringList types = {"unknown", "none",    "gui",     "stdout",
+                               "file",    "console", "network", "unknown"};
+    const QStringList levels = {"Unknown", "None", "Fatal", "Error", "Warning",
+                                "Info",    "Log",  "Debug", "Trace", "Unknown"};
     for (int i = 0; i < types.size(); ++i)
-        QTest::addRow("type %d", i) << false << i << types[i];
+        QTest::addRow("type %d", i - 1) << false << i - 1 << types[i];
     for (int i = 0; i < levels.size(); ++i)
-        QTest::addRow("level %d", i) << true << i << levels[i];
-    QTest::newRow("type -1") << false << -1 << "unknown";
-    QTest::newRow("level -7") << true << -7 << "Unknown";
+        QTest::addRow("level %d", i - 1) << true << i - 1 << levels[i];
 }
 
 void TestLoggerDefinitions::valueTexts()
 {
     QFETCH(bool, level);
     QFETCH(int, value);
-    QFETCH(QString, text);
     const Varo::Fenra::Strings::SMakeValueStringParameter parameter;
     using Varo::Fenra::Strings::Detail::SMakeValueStringImpl;
-    const std::string actual =
-        level ? SMakeValueStringImpl<_EVerbosityLevel>()(_EVerbosityLevel(value), parameter)
-              : SMakeValueStringImpl<ELoggerType>()(ELoggerType(value), parameter);
-    QCOMPARE(Q(actual), text);
+    QTEST(Q(level ? SMakeValueStringImpl<_EVerbosityLevel>()(_EVerbosityLevel(value), parameter)
+                  : SMakeValueStringImpl<ELoggerType>()(ELoggerType(value), parameter)),
+          "text");
 }
 
 void TestLoggerDefinitions::fillShowsDefinitionsSilently()
@@ -355,9 +349,7 @@ void TestLoggerDefinitions::fillShowsDefinitionsSilently()
     QCOMPARE(table->rowCount(), 5);
     QCOMPARE(RowTexts(table, 1), QStringList({"file", "warning", "/var/log/app.log", "5432"}));
     QCOMPARE(RowTexts(table, 2), QStringList({"network", "debug", "logs.example", "7000"}));
-    QCOMPARE(EnabledCells(table, 0), Flags({true, false, false}));
-    QCOMPARE(EnabledCells(table, 1), Flags({true, true, false}));
-    QCOMPARE(EnabledCells(table, 2), Flags({true, true, true}));
+    QCOMPARE(EnabledCells(table, 3), Flags({true, false, false}));
     QCOMPARE(EnabledCells(table, 4), Flags({false, false, false}));
     QSignalSpy spy(&edit, &CLoggerDefinitionsEdit::definitionsChanged);
     Definitions other = OneOfEachType();
@@ -374,35 +366,37 @@ void TestLoggerDefinitions::pickingATypeSetsTheRowState_data()
     QTest::addColumn<QString>("type");
     QTest::addColumn<Flags>("enabled");
     QTest::addColumn<int>("emissions");
-    QTest::newRow("gui to network") << 0 << "network" << Flags{true, true, true} << 4;
-    QTest::newRow("gui to console") << 0 << "console" << Flags{true, false, false} << 4;
-    QTest::newRow("network to none") << 2 << "none" << Flags{false, false, false} << 4;
-    QTest::newRow("network to file disables the port")
-        << 2 << "file" << Flags{true, true, false} << 4;
-    QTest::newRow("none to stdout") << 4 << "stdout" << Flags{true, false, false} << 4;
-    QTest::newRow("the shown entry changes nothing")
-        << 1 << "file" << Flags{true, true, false} << 0;
+    QTest::addColumn<bool>("writeBack"); // a model bound both ways writes every list back
+    QTest::newRow("gui to network") << 0 << "network" << Flags{true, true, true} << 4 << false;
+    QTest::newRow("network to none") << 2 << "none" << Flags{false, false, false} << 4 << false;
+    QTest::newRow("network to file") << 2 << "file" << Flags{true, true, false} << 4 << false;
+    QTest::newRow("the shown entry") << 1 << "file" << Flags{true, true, false} << 0 << false;
+    QTest::newRow("none to stdout, written back")
+        << 4 << "stdout" << Flags{true, false, false} << 4 << true;
 }
 
 void TestLoggerDefinitions::pickingATypeSetsTheRowState()
 {
     QFETCH(int, row);
     QFETCH(QString, type);
-    CLoggerDefinitionsEdit edit(OneOfEachType());
-    QVERIFY(Show(edit));
-    QTableWidget* table = Table(edit);
-    QSignalSpy spy(&edit, &CLoggerDefinitionsEdit::definitionsChanged);
-    auto* combo = qobject_cast<QComboBox*>(OpenEditor(table, row, 0));
+    QFETCH(bool, writeBack);
+    CShownEdit shown;
+    CLoggerDefinitionsEdit& edit = shown.m_Edit;
+    if (writeBack)
+        QObject::connect(&edit, &CLoggerDefinitionsEdit::definitionsChanged, &edit,
+                         [&edit](const Definitions& definitions)
+                         { edit.OnDefinitionsChanged(Definitions(definitions)); });
+    auto* combo = qobject_cast<QComboBox*>(OpenEditor(shown.m_pTable, row, 0));
     QVERIFY(combo);
-    QCOMPARE(combo->currentText(), table->item(row, 0)->text());
+    QCOMPARE(combo->currentText(), shown.m_pTable->item(row, 0)->text());
     PickEntry(combo, type);
-    QTEST(int(spy.count()), "emissions");
-    QTEST(EnabledCells(table, row), "enabled");
-    QCOMPARE(table->item(row, 0)->text(), type);
-    if (!spy.isEmpty())
+    QTEST(int(shown.m_Spy.count()), "emissions");
+    QTEST(EnabledCells(shown.m_pTable, row), "enabled");
+    QCOMPARE(shown.m_pTable->item(row, 0)->text(), type);
+    if (!shown.m_Spy.isEmpty())
     {
-        const auto last = spy.last().at(0).value<Definitions>();
-        QCOMPARE(last, edit.GetLoggerDefinitions());
+        const auto last = shown.m_Spy.last().at(0).value<Definitions>();
+        QCOMPARE(last, shown.m_Edit.GetLoggerDefinitions());
         QCOMPARE(last[std::size_t(row)].m_eType, MakeValue<ELoggerType>(type.toStdString(), false));
     }
 }
@@ -416,10 +410,10 @@ void TestLoggerDefinitions::typingStoresAtOnce_data()
     QTest::addColumn<QString>("name");
     QTest::addColumn<int>("port");
     QTest::addColumn<QString>("reopened");
-    QTest::newRow("network name") << 2 << 2 << false << "host:1"
-                                  << "host:1" << 7000 << "host:1";
-    QTest::newRow("file path") << 1 << 2 << true << "/tmp/x.log"
-                               << "/tmp/x.log" << 5432 << "/tmp/x.log";
+    QTest::newRow("name") << 2 << 2 << false << "host:1"
+                          << "host:1" << 7000 << "host:1";
+    QTest::newRow("file path") << 1 << 2 << true << "/tmp/x"
+                               << "/tmp/x" << 5432 << "/tmp/x";
     QTest::newRow("port") << 2 << 3 << false << "7001"
                           << "logs.example" << 7001 << "7001";
     QTest::newRow("letters as port") << 2 << 3 << false << "abc"
@@ -431,11 +425,8 @@ void TestLoggerDefinitions::typingStoresAtOnce()
     QFETCH(int, row);
     QFETCH(int, column);
     QFETCH(QString, typed);
-    CLoggerDefinitionsEdit edit(OneOfEachType());
-    QVERIFY(Show(edit));
-    QTableWidget* table = Table(edit);
-    QSignalSpy spy(&edit, &CLoggerDefinitionsEdit::definitionsChanged);
-    QWidget* editor = OpenEditor(table, row, column);
+    CShownEdit shown;
+    QWidget* editor = OpenEditor(shown.m_pTable, row, column);
     QVERIFY(editor);
     QTEST(editor->inherits("Varo::FenraQtGui::ZuRaradirIzurodudoz::CFileEditLine"), "fileEdit");
     QLineEdit* line = TextField(editor);
@@ -443,27 +434,26 @@ void TestLoggerDefinitions::typingStoresAtOnce()
     line->selectAll();
     QTest::keyClicks(line, typed);
     QTest::keyClick(line, Qt::Key_Tab);
-    QCOMPARE(spy.count(), 1);
-    const CLoggerDefinition& stored = edit.GetLoggerDefinitions()[std::size_t(row)];
+    QCOMPARE(shown.m_Spy.count(), 1);
+    const CLoggerDefinition& stored = shown.m_Edit.GetLoggerDefinitions()[std::size_t(row)];
     QTEST(Q(stored.m_sName), "name");
     QTEST(stored.m_nPort, "port");
-    QCOMPARE(table->item(row, column)->text(), typed);
-    QTEST(TextField(OpenEditor(table, row, column))->text(), "reopened");
+    QCOMPARE(shown.m_pTable->item(row, column)->text(), typed);
+    // The widget then goes with this editor still open.
+    QTEST(TextField(OpenEditor(shown.m_pTable, row, column))->text(), "reopened");
 }
 
 void TestLoggerDefinitions::addButtonAppendsDefault()
 {
     CLoggerDefinitionsEdit edit(Definitions{});
-    QTableWidget* table = Table(edit);
-    QCOMPARE(table->rowCount(), 0);
     QSignalSpy spy(&edit, &CLoggerDefinitionsEdit::definitionsChanged);
     QTest::mouseClick(edit.findChild<QPushButton*>("m_wAdd"), Qt::LeftButton);
     // Port, Name and Level once each; the Type cell once per cell whose state it sets, and once.
     QCOMPARE(spy.count(), 7);
     QCOMPARE(spy.last().at(0).value<Definitions>(), Definitions{CLoggerDefinition()});
     QCOMPARE(edit.GetLoggerDefinitions(), Definitions{CLoggerDefinition()});
-    QCOMPARE(RowTexts(table, 0), QStringList({"none", "info", "", "5432"}));
-    QCOMPARE(EnabledCells(table, 0), Flags({false, false, false}));
+    QCOMPARE(RowTexts(Table(edit), 0), QStringList({"none", "info", "", "5432"}));
+    QCOMPARE(EnabledCells(Table(edit), 0), Flags({false, false, false}));
 }
 
 void TestLoggerDefinitions::removeButtonRemovesSelectedRows_data()
@@ -472,7 +462,6 @@ void TestLoggerDefinitions::removeButtonRemovesSelectedRows_data()
     QTest::addColumn<QVector<int>>("kept");
     QTest::newRow("1 then 3") << QVector<int>{1, 3} << QVector<int>{0, 2, 4};
     QTest::newRow("3 then 1") << QVector<int>{3, 1} << QVector<int>{0, 2, 4};
-    QTest::newRow("last row") << QVector<int>{4} << QVector<int>{0, 1, 2, 3};
     QTest::newRow("nothing selected") << QVector<int>{} << QVector<int>{0, 1, 2, 3, 4};
 }
 
@@ -480,33 +469,29 @@ void TestLoggerDefinitions::removeButtonRemovesSelectedRows()
 {
     QFETCH(QVector<int>, clicked);
     QFETCH(QVector<int>, kept);
-    CLoggerDefinitionsEdit edit(OneOfEachType());
-    QVERIFY(Show(edit));
-    QTableWidget* table = Table(edit);
+    CShownEdit shown;
     for (int nRow : clicked)
-        QTest::mouseClick(table->viewport(), Qt::LeftButton, Qt::ControlModifier,
-                          CellCentre(table, nRow, 0)); // the Type cell is never disabled
-    QSignalSpy spy(&edit, &CLoggerDefinitionsEdit::definitionsChanged);
-    QTest::mouseClick(edit.findChild<QPushButton*>("m_wRemove"), Qt::LeftButton);
+        QTest::mouseClick(shown.m_pTable->viewport(), Qt::LeftButton, Qt::ControlModifier,
+                          CellCentre(shown.m_pTable, nRow, 0)); // Type is never disabled
+    shown.m_Spy.clear();
+    QTest::mouseClick(shown.m_Edit.findChild<QPushButton*>("m_wRemove"), Qt::LeftButton);
     Definitions expected;
     for (int nRow : kept)
         expected.push_back(OneOfEachType()[std::size_t(nRow)]);
-    QCOMPARE(spy.count(), 1);
-    QCOMPARE(edit.GetLoggerDefinitions(), expected);
-    QCOMPARE(table->rowCount(), kept.size());
+    QCOMPARE(shown.m_Spy.count(), 1);
+    QCOMPARE(shown.m_Edit.GetLoggerDefinitions(), expected);
+    QCOMPARE(shown.m_pTable->rowCount(), kept.size());
     CLoggerDefinitionsEdit reference(expected);
     for (int nRow = 0; nRow < kept.size(); ++nRow)
-        QCOMPARE(RowTexts(table, nRow), RowTexts(Table(reference), nRow));
+        QCOMPARE(RowTexts(shown.m_pTable, nRow), RowTexts(Table(reference), nRow));
 }
 
 void TestLoggerDefinitions::unknownValuesAreKept()
 {
     const Definitions odd = {{ELoggerType(9), _EVerbosityLevel(12), "x", 1},
                              {ELoggerType(-1), VerbosityInfo, "", 5432}};
-    CLoggerDefinitionsEdit edit(odd);
-    QVERIFY(Show(edit));
-    QTableWidget* table = Table(edit);
-    QCOMPARE(edit.GetLoggerDefinitions(), odd);
+    CShownEdit shown(odd);
+    QTableWidget* table = shown.m_pTable;
     QCOMPARE(RowTexts(table, 0), QStringList({"unknown", "unknown", "x", "1"}));
     QCOMPARE(EnabledCells(table, 0), Flags({true, true, true}));
     // Closing the level editor with nothing picked keeps the level; picking a type repairs it.
@@ -515,11 +500,11 @@ void TestLoggerDefinitions::unknownValuesAreKept()
     QCOMPARE(combo->currentIndex(), -1);
     combo = qobject_cast<QComboBox*>(OpenEditor(table, 0, 0));
     QVERIFY(combo);
-    QCOMPARE(edit.GetLoggerDefinitions(), odd);
+    QCOMPARE(shown.m_Edit.GetLoggerDefinitions(), odd);
     PickEntry(combo, "file");
     Definitions repaired = odd;
     repaired[0].m_eType = LoggerFile;
-    QCOMPARE(edit.GetLoggerDefinitions(), repaired);
+    QCOMPARE(shown.m_Edit.GetLoggerDefinitions(), repaired);
     QCOMPARE(EnabledCells(table, 0), Flags({true, true, false}));
 }
 
@@ -528,14 +513,13 @@ void TestLoggerDefinitions::refusedTextRestoresCell_data()
     QTest::addColumn<int>("column");
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("shown");
-    QTest::newRow("type word") << 0 << "bogus"
-                               << "gui";
-    QTest::newRow("type in capitals is stored and shown lower case") << 0 << "FILE"
-                                                                     << "FILE";
-    QTest::newRow("level trailing text") << 1 << "errors"
-                                         << "error";
-    QTest::newRow("empty level") << 1 << ""
-                                 << "error";
+    // A type in capitals is accepted and shown as typed.
+    for (const auto& row : {std::make_tuple(0, "bogus", "gui"),
+                            {0, "FILE", "FILE"},
+                            {1, "errors", "error"},
+                            {1, "", "error"}})
+        QTest::addRow("%d '%s'", std::get<0>(row), std::get<1>(row))
+            << std::get<0>(row) << std::get<1>(row) << std::get<2>(row);
 }
 
 void TestLoggerDefinitions::refusedTextRestoresCell()
@@ -543,9 +527,8 @@ void TestLoggerDefinitions::refusedTextRestoresCell()
     QFETCH(int, column);
     QFETCH(QString, text);
     CLoggerDefinitionsEdit edit(OneOfEachType());
-    QTableWidget* table = Table(edit);
-    table->item(0, column)->setText(text);
-    QTEST(table->item(0, column)->text(), "shown");
+    Table(edit)->item(0, column)->setText(text);
+    QTEST(Table(edit)->item(0, column)->text(), "shown");
     const Definitions& stored = edit.GetLoggerDefinitions();
     QCOMPARE(stored[0].m_eType, text == "FILE" ? LoggerFile : LoggerGui);
     QCOMPARE(stored[0].m_eLevel, VerbosityError);
@@ -564,29 +547,6 @@ void TestLoggerDefinitions::headerStateReachesNextWidget()
     QCOMPARE(header->sectionSize(0), 137);
     QCOMPARE(header->visualIndex(3), 0);
     QVERIFY(QSettings().contains(QStringLiteral("/Session/Logger Definition/Geometry")));
-}
-
-void TestLoggerDefinitions::writeBackReceiverIsSafe()
-{
-    // A model bound both ways writes every announced list straight back into the widget.
-    CLoggerDefinitionsEdit edit(OneOfEachType());
-    QVERIFY(Show(edit));
-    QObject::connect(&edit, &CLoggerDefinitionsEdit::definitionsChanged, &edit,
-                     [&edit](const Definitions& definitions)
-                     { edit.OnDefinitionsChanged(Definitions(definitions)); });
-    auto* combo = qobject_cast<QComboBox*>(OpenEditor(Table(edit), 4, 0));
-    QVERIFY(combo);
-    PickEntry(combo, "network");
-    QCOMPARE(edit.GetLoggerDefinitions()[4].m_eType, LoggerNetwork);
-    QCOMPARE(EnabledCells(Table(edit), 4), Flags({true, true, true}));
-}
-
-void TestLoggerDefinitions::destroyedWithOpenEditor()
-{
-    auto* edit = new CLoggerDefinitionsEdit(OneOfEachType());
-    QVERIFY(Show(*edit));
-    QVERIFY(OpenEditor(Table(*edit), 1, 2));
-    delete edit;
 }
 
 ZRI_TEST_MAIN(TestLoggerDefinitions)
