@@ -63,24 +63,40 @@ std::vector<SArrowShape> SingleArrow(CArrowButton::EMode mode, const SMetrics& m
     switch (mode)
     {
     case CArrowButton::Up:
-        return {Shape(QPolygon({{m.L + in, m.midY}, {m.midX, m.T + in}, {m.R - in, m.midY},
-                                {m.R - m.qW, m.midY}, {m.R - m.qW, m.B - in},
-                                {m.L + m.qW, m.B - in}, {m.L + m.qW, m.midY}}),
+        return {Shape(QPolygon({{m.L + in, m.midY},
+                                {m.midX, m.T + in},
+                                {m.R - in, m.midY},
+                                {m.R - m.qW, m.midY},
+                                {m.R - m.qW, m.B - in},
+                                {m.L + m.qW, m.B - in},
+                                {m.L + m.qW, m.midY}}),
                       {{2, 3, 4, 5}, {6, 7}}, {{0, 1, 2}, {5, 6}})};
     case CArrowButton::Down:
-        return {Shape(QPolygon({{m.L + in, m.midY}, {m.midX, m.B - in}, {m.R - in, m.midY},
-                                {m.R - m.qW, m.midY}, {m.R - m.qW, m.T + in},
-                                {m.L + m.qW, m.T + in}, {m.L + m.qW, m.midY}}),
+        return {Shape(QPolygon({{m.L + in, m.midY},
+                                {m.midX, m.B - in},
+                                {m.R - in, m.midY},
+                                {m.R - m.qW, m.midY},
+                                {m.R - m.qW, m.T + in},
+                                {m.L + m.qW, m.T + in},
+                                {m.L + m.qW, m.midY}}),
                       {{0, 1, 2}, {3, 4}}, {{2, 3}, {4, 5, 6, 7}})};
     case CArrowButton::Left:
-        return {Shape(QPolygon({{m.L + in, m.midY}, {m.midX, m.T + in}, {m.midX, m.T + m.qH},
-                                {m.R - in, m.T + m.qH}, {m.R - in, m.B - m.qH},
-                                {m.midX, m.B - m.qH}, {m.midX, m.B - in}}),
+        return {Shape(QPolygon({{m.L + in, m.midY},
+                                {m.midX, m.T + in},
+                                {m.midX, m.T + m.qH},
+                                {m.R - in, m.T + m.qH},
+                                {m.R - in, m.B - m.qH},
+                                {m.midX, m.B - m.qH},
+                                {m.midX, m.B - in}}),
                       {{1, 2}, {3, 4, 5, 6, 7}}, {{0, 1}, {2, 3}})};
     case CArrowButton::Right:
-        return {Shape(QPolygon({{m.R - in, m.midY}, {m.backX, m.T + in}, {m.backX, m.T + m.qH},
-                                {m.L + in, m.T + m.qH}, {m.L + in, m.B - m.qH},
-                                {m.backX, m.B - m.qH}, {m.backX, m.B - in}}),
+        return {Shape(QPolygon({{m.R - in, m.midY},
+                                {m.backX, m.T + in},
+                                {m.backX, m.T + m.qH},
+                                {m.L + in, m.T + m.qH},
+                                {m.L + in, m.B - m.qH},
+                                {m.backX, m.B - m.qH},
+                                {m.backX, m.B - in}}),
                       {{4, 5}, {6, 7}}, {{0, 1, 2, 3, 4}, {5, 6}})};
     default:
         return {};
@@ -95,27 +111,29 @@ std::vector<SArrowShape> DoubleArrow(CArrowButton::EMode mode, const SMetrics& m
     switch (mode)
     {
     case CArrowButton::DoubleUp:
-        first = Shape(QPolygon({{m.L + in, m.T + in + m.dY}, {m.midX, m.T + in},
-                                {m.R - in, m.T + in + m.dY}}),
-                      {{2, 3}}, {{0, 1, 2}});
+        first = Shape(
+            QPolygon(
+                {{m.L + in, m.T + in + m.dY}, {m.midX, m.T + in}, {m.R - in, m.T + in + m.dY}}),
+            {{2, 3}}, {{0, 1, 2}});
         offset = QPoint(0, m.dY);
         break;
     case CArrowButton::DoubleDown:
-        first = Shape(QPolygon({{m.L + in, m.T + in}, {m.R - in, m.T + in},
-                                {m.midX, m.T + in + m.dY}}),
-                      {{1, 2, 3}}, {{0, 1}});
+        first =
+            Shape(QPolygon({{m.L + in, m.T + in}, {m.R - in, m.T + in}, {m.midX, m.T + in + m.dY}}),
+                  {{1, 2, 3}}, {{0, 1}});
         offset = QPoint(0, m.dY);
         break;
     case CArrowButton::DoubleLeft:
-        first = Shape(QPolygon({{m.L + in, m.midY}, {m.L + in + m.dX, m.T + in},
-                                {m.L + in + m.dX, m.B - in}}),
-                      {{1, 2, 3}}, {{0, 1}});
+        first = Shape(
+            QPolygon(
+                {{m.L + in, m.midY}, {m.L + in + m.dX, m.T + in}, {m.L + in + m.dX, m.B - in}}),
+            {{1, 2, 3}}, {{0, 1}});
         offset = QPoint(m.dX, 0);
         break;
     case CArrowButton::DoubleRight:
-        first = Shape(QPolygon({{m.L + in + m.dX, m.midY}, {m.L + in, m.B - in},
-                                {m.L + in, m.T + in}}),
-                      {{0, 1}}, {{1, 2, 3}});
+        first =
+            Shape(QPolygon({{m.L + in + m.dX, m.midY}, {m.L + in, m.B - in}, {m.L + in, m.T + in}}),
+                  {{0, 1}}, {{1, 2, 3}});
         offset = QPoint(m.dX, 0);
         break;
     default:

@@ -43,7 +43,8 @@ QIcon CWidgetPlugin::icon() const
     {
         QWidget* widget = m_oInfo.fnCreate(nullptr);
         widget->resize(m_oInfo.oDefaultSize);
-        m_oIcon = QIcon(widget->grab().scaled(22, 22, Qt::KeepAspectRatio, Qt::SmoothTransformation));
+        m_oIcon =
+            QIcon(widget->grab().scaled(22, 22, Qt::KeepAspectRatio, Qt::SmoothTransformation));
         delete widget;
     }
     return m_oIcon;

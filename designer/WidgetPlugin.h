@@ -13,11 +13,11 @@ namespace ZriDesigner
 /// What the widget box needs to know about one widget class.
 struct SWidgetInfo
 {
-    QString sClassName;  ///< fully qualified C++ class name
-    QString sHeader;     ///< installed header, as included by uic-generated code
+    QString sClassName; ///< fully qualified C++ class name
+    QString sHeader;    ///< installed header, as included by uic-generated code
     QString sToolTip;
     QString sWhatsThis;
-    QSize oDefaultSize;  ///< geometry of a freshly dropped widget
+    QSize oDefaultSize; ///< geometry of a freshly dropped widget
     std::function<QWidget*(QWidget* parent)> fnCreate;
 };
 

@@ -39,5 +39,5 @@ QWidget* Framed(const QString& title, QWidget* content);
 
 } // namespace ZriGallery
 
-#define ZRI_GALLERY_PAGE(key, title, factory)                                                     \
+#define ZRI_GALLERY_PAGE(key, title, factory)                                                      \
     static const ZriGallery::CPageRegistrar s_oRegistrar_##factory(key, title, factory)

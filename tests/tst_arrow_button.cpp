@@ -168,15 +168,15 @@ private slots:
                     const QImage painted = ZriTest::RenderWidget(button);
                     QImage redrawn = painted;
                     QPainter painter(&redrawn);
-                    const QColor body = button.isEnabled() ? kButtonText
-                                                           : ZriTest::kDisabledButtonText;
+                    const QColor body =
+                        button.isEnabled() ? kButtonText : ZriTest::kDisabledButtonText;
                     painter.setPen(body);
                     painter.setBrush(body);
                     const int m = down ? 5 : 4;
                     const QRect content(m, m, size.width() - 8, size.height() - 8);
-                    for (const auto& shape : Detail::ArrowShapes(
-                             CArrowButton::EMode(mode),
-                             Detail::ArrowSymbolRect(content, button.GetFitMode())))
+                    for (const auto& shape :
+                         Detail::ArrowShapes(CArrowButton::EMode(mode),
+                                             Detail::ArrowSymbolRect(content, button.GetFitMode())))
                     {
                         painter.setPen(body);
                         painter.drawPolygon(shape.oPolygon, Qt::OddEvenFill);
@@ -189,9 +189,9 @@ private slots:
                     }
                     painter.end();
                     QVERIFY2(painted == redrawn, qPrintable(QStringLiteral("mode %1, %2x%3")
-                                                                 .arg(mode)
-                                                                 .arg(size.width())
-                                                                 .arg(size.height())));
+                                                                .arg(mode)
+                                                                .arg(size.width())
+                                                                .arg(size.height())));
                 }
     }
 

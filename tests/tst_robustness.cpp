@@ -6,22 +6,22 @@
 
 #include "ArrowButton.h"
 #include "BarScalePercent.h"
-#include "HistogramDisplayBase.h"
-#include "RangeSliderBase.h"
-#include "TrendDisplayBase.h"
 #include "BitmapButton.h"
 #include "BitmapCheckBox.h"
 #include "CheckBoxSwitch.h"
 #include "FileEditLine.h"
-#include "LineEdit.h"
-#include "LoggerDefinitionsEdit.h"
-#include "MultiFileEdit.h"
-#include "RectangleDefinitionEdit.h"
+#include "HistogramDisplayBase.h"
 #include "KeyboardButton.h"
 #include "KeyboardCheckBox.h"
+#include "LineEdit.h"
+#include "LoggerDefinitionsEdit.h"
 #include "MediaButton.h"
+#include "MultiFileEdit.h"
+#include "RangeSliderBase.h"
+#include "RectangleDefinitionEdit.h"
 #include "StateButtonBase.h"
 #include "StateLampBase.h"
+#include "TrendDisplayBase.h"
 
 #include <QAbstractButton>
 #include <QPalette>
@@ -104,13 +104,11 @@ SSetter TextSetter()
 template <typename TWidget> std::vector<SSetter> KeyboardSetters()
 {
     return {{"Set(mode)", 13,
-             [](QWidget& w, int v) {
-                 static_cast<TWidget&>(w).Set(CKeyboardButtonBase::EKeyboardButtonMode(v));
-             }},
+             [](QWidget& w, int v)
+             { static_cast<TWidget&>(w).Set(CKeyboardButtonBase::EKeyboardButtonMode(v)); }},
             {"Set(labels)", 2,
-             [](QWidget& w, int v) {
-                 static_cast<TWidget&>(w).Set(v > 0 ? "Esc" : "", v > 0 ? "F1" : "", "x");
-             }},
+             [](QWidget& w, int v)
+             { static_cast<TWidget&>(w).Set(v > 0 ? "Esc" : "", v > 0 ? "F1" : "", "x"); }},
             Setter<TWidget>("SetTextSizeMode", 2, &TWidget::SetTextSizeMode),
             {"SetTextBorder", 3,
              [](QWidget& w, int v) { static_cast<TWidget&>(w).SetTextBorder(v * 30); }}};
@@ -120,11 +118,11 @@ template <typename TWidget> std::vector<SSetter> BitmapSetters()
 {
     return {TextSetter(),
             {"setIconSize", 2,
-             [](QWidget& w, int v) {
-                 static_cast<QAbstractButton&>(w).setIconSize(QSize(8 * v, 5 - 7 * v));
-             }},
+             [](QWidget& w, int v)
+             { static_cast<QAbstractButton&>(w).setIconSize(QSize(8 * v, 5 - 7 * v)); }},
             {"SetBitmap", 2,
-             [](QWidget& w, int v) {
+             [](QWidget& w, int v)
+             {
                  QImage image(32 * v + 1, 16 * v + 1, QImage::Format_ARGB32);
                  image.fill(Qt::red);
                  static_cast<TWidget&>(w).SetBitmap(image, true);
@@ -138,24 +136,25 @@ template <typename TWidget> std::vector<SSetter> BitmapSetters()
 std::vector<SSweepEntry> Entries()
 {
     return {
-        {"CArrowButton", [] { return new CArrowButton; },
+        {"CArrowButton",
+         [] { return new CArrowButton; },
          {Setter<CArrowButton>("SetMode", 8, &CArrowButton::SetMode),
           Setter<CArrowButton>("SetFitMode", 2, &CArrowButton::SetFitMode)}},
-        {"CMediaButton", [] { return new CMediaButton; },
+        {"CMediaButton",
+         [] { return new CMediaButton; },
          {Setter<CMediaButton>("SetMode", 10, &CMediaButton::SetMode),
           Setter<CMediaButton>("SetOnOffMode", 3, &CMediaButton::SetOnOffMode),
-          {"SetLampSize", 3, [](QWidget& w, int v) {
-               static_cast<CMediaButton&>(w).SetLampSize(v * 40 - 1);
-           }},
+          {"SetLampSize", 3,
+           [](QWidget& w, int v) { static_cast<CMediaButton&>(w).SetLampSize(v * 40 - 1); }},
           {"SetOn", 2, [](QWidget& w, int v) { static_cast<CMediaButton&>(w).SetOn(v > 0); }}}},
         {"CKeyboardButton", [] { return new CKeyboardButton; }, KeyboardSetters<CKeyboardButton>()},
         {"CKeyboardCheckBox", [] { return new CKeyboardCheckBox; },
          KeyboardSetters<CKeyboardCheckBox>()},
         {"CBitmapButton", [] { return new CBitmapButton; }, BitmapSetters<CBitmapButton>()},
         {"CBitmapCheckBox", [] { return new CBitmapCheckBox; }, BitmapSetters<CBitmapCheckBox>()},
-        {"CCheckBoxSwitch", [] { return new CCheckBoxSwitch; },
-         {TextSetter(),
-          Setter<CCheckBoxSwitch>("SetDrawMode", 2, &CCheckBoxSwitch::SetDrawMode),
+        {"CCheckBoxSwitch",
+         [] { return new CCheckBoxSwitch; },
+         {TextSetter(), Setter<CCheckBoxSwitch>("SetDrawMode", 2, &CCheckBoxSwitch::SetDrawMode),
           Setter<CCheckBoxSwitch>("SetTextMode", 3, &CCheckBoxSwitch::SetTextMode)}},
         // Composite editors have no modes; they are painted at every size and state.
         {"CLineEdit", [] { return new CLineEdit; }, {}},
@@ -163,7 +162,8 @@ std::vector<SSweepEntry> Entries()
         {"CMultiFileEdit", [] { return new CMultiFileEdit; }, {}},
         {"CRectangleDefinitionEdit", [] { return new CRectangleDefinitionEdit; }, {}},
         {"CLoggerDefinitionsEdit", [] { return new CLoggerDefinitionsEdit; }, {}},
-        {"CBarBase", [] { return new CMinimalBar; },
+        {"CBarBase",
+         [] { return new CMinimalBar; },
          {{"SetTitleSize", 3,
            [](QWidget& w, int v) { static_cast<CBarBase&>(w).SetTitleSize(unsigned(v * 200)); }},
           {"SetFooterFontSystem", 2,
@@ -174,7 +174,8 @@ std::vector<SSweepEntry> Entries()
         {"CStateLampBase", [] { return new CMinimalLamp; }, {}},
         {"CStateButtonBase", [] { return new CMinimalStateButton; }, {}},
         // Steps last: -1 becomes the largest unsigned count, and 0 stays behind.
-        {"CBarScalePercent", [] { return new CBarScalePercent; },
+        {"CBarScalePercent",
+         [] { return new CBarScalePercent; },
          {{"SetScaleMode", 4,
            [](QWidget& widget, int value)
            { static_cast<CBarScalePercent&>(widget).SetScaleMode(value & 1, value & 2); }},

@@ -15,7 +15,7 @@ int main(int argc, char** argv)
     window.show();
     QApplication::processEvents();
     const QPixmap picture = window.grab();
-    std::printf("designer-form: %d widgets, %dx%d\n",
-                int(window.findChildren<QWidget*>().size()), picture.width(), picture.height());
+    std::printf("designer-form: %d widgets, %dx%d\n", int(window.findChildren<QWidget*>().size()),
+                picture.width(), picture.height());
     return picture.isNull() ? 1 : 0;
 }

@@ -14,17 +14,25 @@ namespace
 const QList<QPair<QString, QString>> kExpected = {
     {"Varo::FenraQtGui::ZuRaradirIzurodudoz::CArrowButton", "ZuRaradirIzurodudoz/ArrowButton.h"},
     {"Varo::FenraQtGui::ZuRaradirIzurodudoz::CMediaButton", "ZuRaradirIzurodudoz/MediaButton.h"},
-    {"Varo::FenraQtGui::ZuRaradirIzurodudoz::CKeyboardButton", "ZuRaradirIzurodudoz/KeyboardButton.h"},
-    {"Varo::FenraQtGui::ZuRaradirIzurodudoz::CKeyboardCheckBox", "ZuRaradirIzurodudoz/KeyboardCheckBox.h"},
+    {"Varo::FenraQtGui::ZuRaradirIzurodudoz::CKeyboardButton",
+     "ZuRaradirIzurodudoz/KeyboardButton.h"},
+    {"Varo::FenraQtGui::ZuRaradirIzurodudoz::CKeyboardCheckBox",
+     "ZuRaradirIzurodudoz/KeyboardCheckBox.h"},
     {"Varo::FenraQtGui::ZuRaradirIzurodudoz::CBitmapButton", "ZuRaradirIzurodudoz/BitmapButton.h"},
-    {"Varo::FenraQtGui::ZuRaradirIzurodudoz::CBitmapCheckBox", "ZuRaradirIzurodudoz/BitmapCheckBox.h"},
-    {"Varo::FenraQtGui::ZuRaradirIzurodudoz::CCheckBoxSwitch", "ZuRaradirIzurodudoz/CheckBoxSwitch.h"},
-    {"Varo::FenraQtGui::ZuRaradirIzurodudoz::CBarScalePercent", "ZuRaradirIzurodudoz/BarScalePercent.h"},
+    {"Varo::FenraQtGui::ZuRaradirIzurodudoz::CBitmapCheckBox",
+     "ZuRaradirIzurodudoz/BitmapCheckBox.h"},
+    {"Varo::FenraQtGui::ZuRaradirIzurodudoz::CCheckBoxSwitch",
+     "ZuRaradirIzurodudoz/CheckBoxSwitch.h"},
+    {"Varo::FenraQtGui::ZuRaradirIzurodudoz::CBarScalePercent",
+     "ZuRaradirIzurodudoz/BarScalePercent.h"},
     {"Varo::FenraQtGui::ZuRaradirIzurodudoz::CLineEdit", "ZuRaradirIzurodudoz/LineEdit.h"},
     {"Varo::FenraQtGui::ZuRaradirIzurodudoz::CFileEditLine", "ZuRaradirIzurodudoz/FileEditLine.h"},
-    {"Varo::FenraQtGui::ZuRaradirIzurodudoz::CMultiFileEdit", "ZuRaradirIzurodudoz/MultiFileEdit.h"},
-    {"Varo::FenraQtGui::ZuRaradirIzurodudoz::CRectangleDefinitionEdit", "ZuRaradirIzurodudoz/RectangleDefinitionEdit.h"},
-    {"Varo::FenraQtGui::ZuRaradirIzurodudoz::CLoggerDefinitionsEdit", "ZuRaradirIzurodudoz/LoggerDefinitionsEdit.h"},
+    {"Varo::FenraQtGui::ZuRaradirIzurodudoz::CMultiFileEdit",
+     "ZuRaradirIzurodudoz/MultiFileEdit.h"},
+    {"Varo::FenraQtGui::ZuRaradirIzurodudoz::CRectangleDefinitionEdit",
+     "ZuRaradirIzurodudoz/RectangleDefinitionEdit.h"},
+    {"Varo::FenraQtGui::ZuRaradirIzurodudoz::CLoggerDefinitionsEdit",
+     "ZuRaradirIzurodudoz/LoggerDefinitionsEdit.h"},
 };
 
 QList<QDesignerCustomWidgetInterface*> Widgets(QPluginLoader& loader)
@@ -89,7 +97,8 @@ void TestDesignerPlugin::loaderBuildsFormWithCustomWidgets()
     {
         bool found = false;
         for (QWidget* child : widget->findChildren<QWidget*>())
-            found = found || QString::fromLatin1(child->metaObject()->className()) == expected.first;
+            found =
+                found || QString::fromLatin1(child->metaObject()->className()) == expected.first;
         QVERIFY2(found, qPrintable(expected.first));
     }
 }
