@@ -1,5 +1,6 @@
 // Logger definitions: the word parsers against a plain reference reader, the text of every
 // value, and the table edited as a user edits it.
+#include "EditorTestSupport.h"
 #include "LoggerDefinitionsEdit.h"
 #include "LoggerWordReference.h"
 #include "TestSupport.h"
@@ -23,6 +24,10 @@ using Varo::Fenra::CBasicException;
 using Varo::Fenra::Strings::CMakeValueException;
 using Varo::Fenra::Strings::MakeValue;
 using Varo::FenraQtGui::ZuRaradirIzurodudoz::CLoggerDefinitionsEdit;
+using ZriTest::CellCentre;
+using ZriTest::OpenEditor;
+using ZriTest::PickEntry;
+using ZriTest::TextField;
 using Definitions = std::vector<CLoggerDefinition>;
 using Flags = QVector<bool>;
 
@@ -96,40 +101,6 @@ Flags EnabledCells(QTableWidget* table, int nRow)
     for (int nColumn = 1; nColumn < 4; ++nColumn)
         enabled << table->item(nRow, nColumn)->flags().testFlag(Qt::ItemIsEditable);
     return enabled;
-}
-
-QPoint CellCentre(QTableWidget* table, int nRow, int nColumn)
-{
-    return table->visualItemRect(table->item(nRow, nColumn)).center();
-}
-
-/// Double-clicks a cell and returns the editor that opened.
-QWidget* OpenEditor(QTableWidget* table, int nRow, int nColumn)
-{
-    // A double click follows a press on the same cell.
-    QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, CellCentre(table, nRow, nColumn));
-    QTest::mouseDClick(table->viewport(), Qt::LeftButton, {}, CellCentre(table, nRow, nColumn));
-    return table->indexWidget(table->model()->index(nRow, nColumn));
-}
-
-/// The field the user types into: the editor itself or the path field of a file path edit.
-QLineEdit* TextField(QWidget* editor)
-{
-    if (auto* line = qobject_cast<QLineEdit*>(editor))
-        return line;
-    return editor ? editor->findChild<QLineEdit*>("m_wCurrentPath") : nullptr;
-}
-
-/// Opens the combo box's list, moves to the entry with the arrow keys and takes it with Return.
-void PickEntry(QComboBox* combo, const QString& text)
-{
-    combo->showPopup();
-    QAbstractItemView* view = combo->view();
-    const int nTarget = combo->findText(text);
-    view->setCurrentIndex(view->model()->index(0, 0));
-    for (int i = 0; i < nTarget; ++i)
-        QTest::keyClick(view, Qt::Key_Down);
-    QTest::keyClick(view, Qt::Key_Return);
 }
 
 /// The widget shown tall enough for five rows, its table and a spy on its signal.

@@ -66,22 +66,6 @@ struct CFixture
     QTemporaryDir m_Dir;
 };
 
-// A drag that enters the widget, moves and drops, with every action possible; the drop's
-// proposed action follows from the modifiers, as for a drop from another application.
-void Drop(CMultiFileEdit& edit, const QMimeData& data, Qt::KeyboardModifiers modifiers)
-{
-    const auto actions = Qt::CopyAction | Qt::MoveAction | Qt::LinkAction;
-    QDragEnterEvent enter(QPoint(4, 4), actions, &data, Qt::LeftButton, modifiers);
-    QApplication::sendEvent(&edit, &enter); // makes the widget the drop target
-    QVERIFY(enter.isAccepted());
-    QDragMoveEvent move(QPoint(4, 4), actions, &data, Qt::LeftButton, modifiers);
-    QApplication::sendEvent(&edit, &move);
-    const bool bReplace = modifiers & (Qt::ShiftModifier | Qt::AltModifier);
-    QCOMPARE(move.dropAction(), bReplace ? Qt::LinkAction : Qt::CopyAction);
-    QDropEvent drop(QPoint(4, 4), actions, &data, Qt::LeftButton, modifiers);
-    QApplication::sendEvent(&edit, &drop);
-}
-
 } // namespace
 
 class TestMultiFileEdit : public QObject
@@ -141,9 +125,9 @@ void TestMultiFileEdit::drop()
         data.setText(dropped);
     else
         data.setUrls(qlUrls);
-    Drop(*pEdit, data,
-         modes.contains('S') ? Qt::ShiftModifier
-                             : (modes.contains('A') ? Qt::AltModifier : Qt::NoModifier));
+    ZriTest::Drop(*pEdit, data,
+                  modes.contains('S') ? Qt::ShiftModifier
+                                      : (modes.contains('A') ? Qt::AltModifier : Qt::NoModifier));
     const QStringList qslExpected = fixture.Expand(L(expected));
     QCOMPARE(Entries(*pEdit), qslExpected);
     QCOMPARE(spy.count(), 1);
@@ -191,7 +175,7 @@ void TestMultiFileEdit::addThroughDialog()
     {
         QMimeData data;
         data.setText(qslEntries.at(1));
-        Drop(*pEdit, data, Qt::NoModifier);
+        ZriTest::Drop(*pEdit, data, Qt::NoModifier);
     }
     QSignalSpy spy(pEdit.get(), &CMultiFileEdit::selectionChanged);
     const QString qsStart = start == "~" ? QDir::homePath() : fixture.Expand({start}).first();
