@@ -99,12 +99,16 @@ void CMultiFileEdit::dropEvent(QDropEvent* pEvent)
 void CMultiFileEdit::OnUpdateSelection(const QStringList& rqslSelection)
 {
     blockSignals(true);
-    if (!rqslSelection.isEmpty())
+    _CreateSelection();
+    // A model bound both ways hands every reported list straight back, also from inside this
+    // widget's own slots. The list already shown keeps its items: the user's selection survives,
+    // and no item that a slot further up still works on is deleted under it.
+    if (!rqslSelection.isEmpty() && rqslSelection != m_Selection)
     {
         m_pForm->m_wSelectedPaths->clear();
         m_pForm->m_wSelectedPaths->addItems(rqslSelection);
+        _CreateSelection();
     }
-    _CreateSelection();
     blockSignals(false);
 }
 
@@ -135,8 +139,9 @@ void CMultiFileEdit::OnSetBandSpecifier()
                               QLineEdit::Normal, qsProposed, &bAccepted);
     if (bAccepted)
     {
+        // The list may have been refreshed while the dialog was open: ask it again for the items.
         // Plain concatenation: stripping and appending the entry's own specifier gives it back.
-        for (QListWidgetItem* pItem : selected)
+        for (QListWidgetItem* pItem : m_pForm->m_wSelectedPaths->selectedItems())
             pItem->setText(QString::fromStdString(
                                Varo::Fenra::Strings::StripBandSpec(pItem->text().toStdString())) +
                            qsSpecifier);
@@ -190,8 +195,12 @@ void CMultiFileEdit::_OnAddButtonClicked()
 
 void CMultiFileEdit::_OnRemoveButtonClicked()
 {
-    // Each deletion removes its row, which already reports the shortened list.
-    qDeleteAll(m_pForm->m_wSelectedPaths->selectedItems());
+    // One item at a time: each deletion removes its row, which reports the shortened list, and
+    // whoever listens may change the list before the next item is taken.
+    QListWidget* pwList = m_pForm->m_wSelectedPaths;
+    for (QList<QListWidgetItem*> selected = pwList->selectedItems(); !selected.isEmpty();
+         selected = pwList->selectedItems())
+        delete selected.first();
     _EmitSelection();
 }
 
