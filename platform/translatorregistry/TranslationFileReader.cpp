@@ -1,14 +1,15 @@
-// The reader accepts exactly what the translator's file writer produces: the tag line, the two
-// parenthesised sections, quoted strings with the writer's escapes (and no raw byte that the
-// writer would have escaped), entries in strictly ascending byte-wise order, and lines ended by
-// LF or CR LF. Apart from line ends, an accepted file is thus the writer's output of its table.
+// The reader takes what the translator's file writer produces and what people make of such a
+// file in an editor of their own: LF or CR LF line ends, a missing final line end, a UTF-8 byte
+// order mark, blanks and tabs before, between and after the items of a line, blank lines
+// anywhere, the settings in any order, raw tabs and apostrophes inside quoted texts, and entries
+// in any order. Of two entries for one source text the first one counts, as when the translator
+// adds texts. Everything else is refused with the number of the line that cannot be read.
 #include "TranslatorRegistry.h"
 
 #include <boost/filesystem/fstream.hpp>
 #include <boost/filesystem/path.hpp>
 
 #include <iterator>
-#include <sstream>
 
 namespace Varo::Fenra::Internationalisation
 {
@@ -16,67 +17,76 @@ namespace Varo::Fenra::Internationalisation
 namespace
 {
 
+const char kByteOrderMark[] = "\xEF\xBB\xBF";
+
+// Walks the text line by line and the current line item by item; the first failure is kept.
 class CLineParser
 {
 public:
-    explicit CLineParser(const std::string& text) : m_Text(text) {}
+    explicit CLineParser(const std::string& text) : m_Text(text)
+    {
+        if (m_Text.compare(0, 3, kByteOrderMark) == 0)
+            m_nNext = 3;
+    }
 
-    /// Takes the next line without its line end; false at the end of the text.
+    /// Takes the next line that is not blank; false at the end of the text.
     bool NextLine()
     {
-        m_nLine++;
-        m_nPos = 0;
-        m_Line.clear();
-        if (m_nNext >= m_Text.size())
-            return false;
-        const std::size_t end = m_Text.find('\n', m_nNext);
-        if (end == std::string::npos)
-            return Fail("the line has no line end");
-        m_Line.assign(m_Text, m_nNext, end - m_nNext);
-        if (!m_Line.empty() && m_Line.back() == '\r')
-            m_Line.pop_back();
-        m_nNext = end + 1;
-        return true;
+        for (;;)
+        {
+            m_nLine++;
+            m_nPos = 0;
+            m_Line.clear();
+            if (m_nNext >= m_Text.size())
+                return false;
+            std::size_t end = m_Text.find('\n', m_nNext);
+            if (end == std::string::npos)
+                end = m_Text.size();
+            m_Line.assign(m_Text, m_nNext, end - m_nNext);
+            if (!m_Line.empty() && m_Line.back() == '\r')
+                m_Line.pop_back();
+            m_nNext = end + 1;
+            if (!AtLineEnd(false))
+                return true;
+        }
     }
 
-    /// The next line must read exactly line.
-    bool ExpectLine(const char* line)
+    /// The next line must consist of the word alone.
+    bool ExpectLine(const char* word)
     {
+        const std::string expected = std::string("expected \"") + word + "\"";
         if (!NextLine())
-            return Fail(std::string("expected \"") + line + "\", found the end of the file");
-        if (m_Line != line)
-            return Fail(std::string("expected \"") + line + "\"");
+            return Fail(expected + ", found the end of the file");
+        return (Word(word) && AtLineEnd(false)) || Fail(expected);
+    }
+
+    /// Takes word when it comes next (blanks before it are skipped).
+    bool Word(const char* word)
+    {
+        SkipBlanks();
+        const std::size_t length = std::char_traits<char>::length(word);
+        if (m_Line.compare(m_nPos, length, word) != 0)
+            return false;
+        m_nPos += length;
         return true;
     }
 
-    bool Literal(const char* literal)
+    bool ExpectWord(const char* word)
     {
-        const std::string expected(literal);
-        if (m_Line.compare(m_nPos, expected.size(), expected) != 0)
-            return Fail("expected \"" + expected + "\" at column " + std::to_string(m_nPos + 1));
-        m_nPos += expected.size();
-        return true;
+        return Word(word) || Fail(std::string("expected \"") + word + "\" at column " + Column());
     }
 
-    bool Peek(const char* literal) const
-    {
-        return m_Line.compare(m_nPos, std::char_traits<char>::length(literal), literal) == 0;
-    }
-
+    /// A text in double quotes with the writer's escapes undone.
     bool Quoted(std::string& value)
     {
-        if (!Literal("\""))
-            return false;
+        if (!Word("\""))
+            return Fail("expected a quoted text at column " + Column());
         value.clear();
         while (m_nPos < m_Line.size())
         {
             const char c = m_Line[m_nPos++];
             if (c == '"')
                 return true;
-            // The writer escapes these bytes, so a raw one is not its output.
-            if (c == '\r' || c == '\b' || c == '\t' || c == '\f' || c == '\'')
-                return Fail("unescaped control character or apostrophe at column " +
-                            std::to_string(m_nPos));
             if (c != '\\')
             {
                 value += c;
@@ -84,41 +94,21 @@ public:
             }
             if (m_nPos >= m_Line.size())
                 break;
-            const char e = m_Line[m_nPos++];
-            switch (e)
-            {
-            case 'b':
-                value += '\b';
-                break;
-            case 't':
-                value += '\t';
-                break;
-            case 'n':
-                value += '\n';
-                break;
-            case 'f':
-                value += '\f';
-                break;
-            case 'r':
-                value += '\r';
-                break;
-            case '"':
-            case '\'':
-            case '\\':
-                value += e;
-                break;
-            default:
+            const char escape = Unescape(m_Line[m_nPos++]);
+            if (escape == 0)
                 return Fail("unknown escape at column " + std::to_string(m_nPos - 1));
-            }
+            value += escape;
         }
         return Fail("unterminated quoted string");
     }
 
-    bool AtLineEnd()
+    /// Whether only blanks are left on the line; with bRequired a failure when not.
+    bool AtLineEnd(bool bRequired = true)
     {
-        if (m_nPos != m_Line.size())
-            return Fail("unexpected text at column " + std::to_string(m_nPos + 1));
-        return true;
+        SkipBlanks();
+        if (m_nPos == m_Line.size())
+            return true;
+        return bRequired ? Fail("unexpected text at column " + Column()) : false;
     }
 
     bool Fail(const std::string& message)
@@ -128,11 +118,41 @@ public:
         return false;
     }
 
-    const std::string& GetLine() const { return m_Line; }
     const std::string& GetError() const { return m_Error; }
     bool HasFailed() const { return !m_Error.empty(); }
 
 private:
+    static char Unescape(char escape)
+    {
+        switch (escape)
+        {
+        case 'b':
+            return '\b';
+        case 't':
+            return '\t';
+        case 'n':
+            return '\n';
+        case 'f':
+            return '\f';
+        case 'r':
+            return '\r';
+        case '"':
+        case '\'':
+        case '\\':
+            return escape;
+        default:
+            return 0;
+        }
+    }
+
+    void SkipBlanks()
+    {
+        while (m_nPos < m_Line.size() && (m_Line[m_nPos] == ' ' || m_Line[m_nPos] == '\t'))
+            m_nPos++;
+    }
+
+    std::string Column() const { return std::to_string(m_nPos + 1); }
+
     const std::string& m_Text;
     std::size_t m_nNext = 0;
     std::size_t m_nLine = 0;
@@ -141,29 +161,46 @@ private:
     std::string m_Error;
 };
 
-bool ParseSettings(CLineParser& parser, STranslationTable& table)
+// ModuleName("..."), Language("...") or BaseModules( "...", ... ); a later line of the same
+// kind replaces the earlier one.
+bool ParseSetting(CLineParser& parser, STranslationTable& table)
 {
-    if (!parser.ExpectLine("TF(0001)") || !parser.ExpectLine("Settings") || !parser.ExpectLine("("))
+    if (parser.Word("ModuleName"))
+        return parser.ExpectWord("(") && parser.Quoted(table.m_ModuleName) &&
+               parser.ExpectWord(")") && parser.AtLineEnd();
+    if (parser.Word("Language"))
+        return parser.ExpectWord("(") && parser.Quoted(table.m_Language) &&
+               parser.ExpectWord(")") && parser.AtLineEnd();
+    if (!parser.Word("BaseModules"))
+        return parser.Fail("expected ModuleName, Language, BaseModules or \")\"");
+    if (!parser.ExpectWord("("))
         return false;
-    if (!parser.NextLine() || !parser.Literal("\tModuleName(") ||
-        !parser.Quoted(table.m_ModuleName) || !parser.Literal(")") || !parser.AtLineEnd())
-        return parser.Fail("expected the module name");
-    if (!parser.NextLine() || !parser.Literal("\tLanguage(") || !parser.Quoted(table.m_Language) ||
-        !parser.Literal(")") || !parser.AtLineEnd())
-        return parser.Fail("expected the language");
-    if (!parser.NextLine() || !parser.Literal("\tBaseModules( "))
-        return parser.Fail("expected the base modules");
-    // "( " and " )" frame the list, so an empty list reads "(  )".
-    while (!parser.Peek(" )"))
+    table.m_BaseModuleNames.clear();
+    while (!parser.Word(")"))
     {
-        if (!table.m_BaseModuleNames.empty() && !parser.Literal(", "))
+        if (!table.m_BaseModuleNames.empty() && !parser.ExpectWord(","))
             return false;
         std::string name;
         if (!parser.Quoted(name))
             return false;
         table.m_BaseModuleNames.push_back(name);
     }
-    return parser.Literal(" )") && parser.AtLineEnd() && parser.ExpectLine(")");
+    return parser.AtLineEnd();
+}
+
+bool ParseSettings(CLineParser& parser, STranslationTable& table)
+{
+    if (!parser.ExpectLine("TF(0001)") || !parser.ExpectLine("Settings") || !parser.ExpectLine("("))
+        return false;
+    for (;;)
+    {
+        if (!parser.NextLine())
+            return parser.Fail("expected \")\", found the end of the file");
+        if (parser.Word(")"))
+            return parser.AtLineEnd();
+        if (!ParseSetting(parser, table))
+            return false;
+    }
 }
 
 bool ParseTranslations(CLineParser& parser, STranslationTable& table)
@@ -173,20 +210,18 @@ bool ParseTranslations(CLineParser& parser, STranslationTable& table)
     for (;;)
     {
         if (!parser.NextLine())
-            return parser.HasFailed() ? false
-                                      : parser.Fail("expected \")\", found the end of the file");
-        if (parser.GetLine() == ")")
+            return parser.Fail("expected \")\", found the end of the file");
+        if (parser.Word(")"))
             break;
         std::string text;
         std::string translation;
-        if (!parser.Quoted(text) || !parser.Literal("=") || !parser.Quoted(translation) ||
+        if (!parser.Quoted(text) || !parser.ExpectWord("=") || !parser.Quoted(translation) ||
             !parser.AtLineEnd())
             return false;
-        if (!table.m_Translations.empty() && !(table.m_Translations.rbegin()->first < text))
-            return parser.Fail("entries are not in ascending order of their source texts");
-        table.m_Translations.emplace_hint(table.m_Translations.end(), std::move(text),
-                                          std::move(translation));
+        table.m_Translations.emplace(std::move(text), std::move(translation));
     }
+    if (!parser.AtLineEnd())
+        return false;
     if (parser.NextLine())
         return parser.Fail("text after the end of the translations");
     return !parser.HasFailed();
@@ -213,22 +248,17 @@ bool ReadTranslationFile(const std::string& path, STranslationTable& table, std:
                                        std::ios::in | std::ios::binary);
     if (!stream)
     {
-        error = path + ": cannot be opened";
+        error = "cannot be opened";
         return false;
     }
     const std::string text((std::istreambuf_iterator<char>(stream)),
                            std::istreambuf_iterator<char>());
     if (stream.bad())
     {
-        error = path + ": cannot be read";
+        error = "cannot be read";
         return false;
     }
-    if (!ParseTranslationText(text, table, error))
-    {
-        error = path + ": " + error;
-        return false;
-    }
-    return true;
+    return ParseTranslationText(text, table, error);
 }
 
 } // namespace Varo::Fenra::Internationalisation

@@ -6,6 +6,7 @@
 #include <boost/thread/mutex.hpp>
 
 #include <algorithm>
+#include <cstdio>
 #include <set>
 
 namespace Varo::Fenra::Internationalisation
@@ -43,11 +44,43 @@ bool FileExists(const std::string& path)
     return boost::filesystem::is_regular_file(path, error);
 }
 
+// Keeps the reason as the registry's last error and tells it once on stderr.
+void Report(const std::string& message)
+{
+    {
+        boost::lock_guard<boost::mutex> lock(State().m_Mutex);
+        State().m_LastError = message;
+    }
+    std::fprintf(stderr, "%s\n", message.c_str());
+}
+
+// Hand-edited files can pile up while someone learns the format; the oldest copies stay.
+constexpr int kKeptCopies = 10;
+
+// Renames an unreadable file beside itself without replacing a copy kept earlier. Returns the
+// new name, or an empty text when no name was free or the file could not be renamed.
+std::string KeepAside(const std::string& path)
+{
+    for (int nCopy = 1; nCopy <= kKeptCopies; nCopy++)
+    {
+        const std::string kept =
+            path + ".unreadable" + (nCopy > 1 ? "." + std::to_string(nCopy) : std::string());
+        boost::system::error_code error;
+        if (boost::filesystem::symlink_status(kept, error).type() !=
+            boost::filesystem::file_not_found)
+            continue;
+        boost::filesystem::rename(path, kept, error);
+        return error ? std::string() : kept;
+    }
+    return std::string();
+}
+
 // Reads the tables of each named base module from its own file beside the module's file. A
-// base module without a file, or one already on the way down (a cycle), stays an empty table
-// under its name, so the module still names it when its file is written again.
-bool ReadBaseModules(const std::string& directory, const std::string& language,
-                     STranslationTable& table, std::vector<std::string>& chain, std::string& error)
+// base module without a readable file, or one already on the way down (a cycle), stays an empty
+// table under its name, so the module still names it when its file is written again. Its file
+// belongs to its own module, which keeps it aside when it registers.
+void ReadBaseModules(const std::string& directory, const std::string& language,
+                     STranslationTable& table, std::vector<std::string>& chain)
 {
     for (const std::string& name : table.m_BaseModuleNames)
     {
@@ -56,19 +89,20 @@ bool ReadBaseModules(const std::string& directory, const std::string& language,
         base.m_Language = language;
         const std::string path = FilePath(directory, name, language);
         const bool bCycle = std::find(chain.begin(), chain.end(), name) != chain.end();
+        std::string reason;
         if (!bCycle && FileExists(path))
         {
-            if (!ReadTranslationFile(path, base, error))
-                return false;
-            chain.push_back(name);
-            const bool bRead = ReadBaseModules(directory, language, base, chain, error);
-            chain.pop_back();
-            if (!bRead)
-                return false;
+            if (ReadTranslationFile(path, base, reason))
+            {
+                chain.push_back(name);
+                ReadBaseModules(directory, language, base, chain);
+                chain.pop_back();
+            }
+            else
+                Report(path + " cannot be read (" + reason + "); not used as a base module");
         }
         table.m_BaseModules.push_back(std::move(base));
     }
-    return true;
 }
 
 } // namespace
@@ -99,18 +133,23 @@ void CTranslatorRegistry::Register(CTranslatorRegistryClient* pTranslator)
     if (moduleName.empty() || !FileExists(path))
         return;
     STranslationTable table;
-    std::string error;
-    std::vector<std::string> chain{moduleName};
-    if (ReadTranslationFile(path, table, error) &&
-        ReadBaseModules(directory, language, table, chain, error))
+    std::string reason;
+    if (!ReadTranslationFile(path, table, reason))
     {
-        pTranslator->LoadTable(table);
+        // The translator starts empty and writes its file at unload; what a person wrote must
+        // not be lost to that. When the file cannot be moved aside, the translator is sent to
+        // write below the file itself, a directory that cannot exist, so it writes nothing.
+        const std::string kept = KeepAside(path);
+        if (kept.empty())
+            pTranslator->SetOutputDirectory(path);
+        Report(path + " cannot be read (" + reason + "); " +
+               (kept.empty() ? "left in place, no translation file is written in this run"
+                             : "kept as " + kept));
         return;
     }
-    // A file that cannot be read leaves the tables empty, as if there were no file; the error
-    // is kept for the application to show.
-    boost::lock_guard<boost::mutex> lock(state.m_Mutex);
-    state.m_LastError = error;
+    std::vector<std::string> chain{moduleName};
+    ReadBaseModules(directory, language, table, chain);
+    pTranslator->LoadTable(table);
 }
 
 void CTranslatorRegistry::Unregister(CTranslatorRegistryClient* pTranslator)

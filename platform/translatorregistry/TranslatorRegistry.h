@@ -46,6 +46,12 @@ protected:
 /// The process-wide list of module translators. A translator registers itself when it is
 /// created; the registry then gives it the current language and fills its tables from
 /// <module directory>/<module name><language>.trl when that file exists.
+///
+/// A translation file that cannot be read is never written over: the registry renames it beside
+/// itself (<file>.unreadable, or .unreadable.2 and so on when earlier copies are kept), so that
+/// the translator starts with empty tables and writes a new file at its place. When the file
+/// cannot be renamed, it stays where it is and the translator writes no file at all. Either way
+/// one line on stderr names the file, the reason and what became of it.
 class FENRA_TRANSLATOR_REGISTRY_EXPORT CTranslatorRegistry
 {
 public:
@@ -61,16 +67,18 @@ public:
 
     static bool IsRegistered(CTranslatorRegistryClient* pTranslator);
     static std::size_t GetRegisteredCount();
-    /// The message of the last translation file that could not be read; empty when none.
+    /// The line told about the last translation file that could not be read ("<file> cannot be
+    /// read (line N: ...); kept as ..."); empty when none.
     static std::string GetLastError();
 };
 
 /// Parses the text of a translation file. On failure returns false, leaves table untouched and
-/// puts a message naming the line into error.
+/// puts the reason, "line N: ...", into error.
 FENRA_TRANSLATOR_REGISTRY_EXPORT bool
 ParseTranslationText(const std::string& text, STranslationTable& table, std::string& error);
 
-/// Reads and parses one translation file (without its base modules).
+/// Reads and parses one translation file (without its base modules); the reason of a failure
+/// goes to error as in ParseTranslationText.
 FENRA_TRANSLATOR_REGISTRY_EXPORT bool
 ReadTranslationFile(const std::string& path, STranslationTable& table, std::string& error);
 
