@@ -14,7 +14,7 @@ CBarBase::~CBarBase() = default;
 void CBarBase::SetTitleFont(const std::string& family, unsigned int pixelSize, bool bold,
                             bool italic)
 {
-    _SetFont(m_oTitle, Detail::MakeBarFont(family, pixelSize, bold, italic));
+    _SetFont(m_oTitle, Detail::WithBarFont(m_oTitle.m_oFont, family, pixelSize, bold, italic));
 }
 
 void CBarBase::SetTitleFontSystem(bool system)
@@ -30,7 +30,7 @@ void CBarBase::SetTitleSize(unsigned int pixelSize)
 void CBarBase::SetFooterFont(const std::string& family, unsigned int pixelSize, bool bold,
                              bool italic)
 {
-    _SetFont(m_oFooter, Detail::MakeBarFont(family, pixelSize, bold, italic));
+    _SetFont(m_oFooter, Detail::WithBarFont(m_oFooter.m_oFont, family, pixelSize, bold, italic));
 }
 
 void CBarBase::SetFooterFontSystem(bool system)

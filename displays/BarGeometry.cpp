@@ -9,9 +9,9 @@
 namespace Varo::FenraQtGui::ZuRaradirIzurodudoz::Detail
 {
 
-QFont MakeBarFont(const std::string& family, unsigned int pixelSize, bool bold, bool italic)
+QFont WithBarFont(QFont font, const std::string& family, unsigned int pixelSize, bool bold,
+                  bool italic)
 {
-    QFont font;
     font.setFamily(QString::fromStdString(family));
     font.setPixelSize(static_cast<int>(pixelSize));
     font.setWeight(bold ? QFont::Bold : QFont::Normal);

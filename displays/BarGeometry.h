@@ -12,8 +12,10 @@ class QFontMetrics;
 namespace Varo::FenraQtGui::ZuRaradirIzurodudoz::Detail
 {
 
-/// A font of the given family (UTF-8) and pixel size, bold or normal, italic or upright.
-QFont MakeBarFont(const std::string& family, unsigned int pixelSize, bool bold, bool italic);
+/// The font with the given family (UTF-8) and pixel size, bold or normal, italic or upright; the
+/// rest (underline, letter spacing, ...) stays as the font had it.
+QFont WithBarFont(QFont font, const std::string& family, unsigned int pixelSize, bool bold,
+                  bool italic);
 /// A copy of the font with another pixel size.
 QFont WithPixelSize(const QFont& font, unsigned int pixelSize);
 

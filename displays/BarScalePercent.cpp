@@ -31,7 +31,7 @@ void CBarScalePercent::SetScaleMode(bool ticksLeft, bool ticksRight)
 void CBarScalePercent::SetRulerFont(const std::string& family, unsigned int pixelSize, bool bold,
                                     bool italic)
 {
-    m_oRulerFont = Detail::MakeBarFont(family, pixelSize, bold, italic);
+    m_oRulerFont = Detail::WithBarFont(m_oRulerFont, family, pixelSize, bold, italic);
     m_bRulerFontSet = true;
     update();
 }
