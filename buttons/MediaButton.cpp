@@ -111,10 +111,14 @@ void CMediaButton::SetOnOffMode(EOnOffMode mode)
 {
     if (mode == m_eOnOffMode)
         return;
+    const bool bWasLit = GetState();
     m_eOnOffMode = mode;
     SetStateColor(true, kLampOn, mode == Blinking);
     // Without a lamp the state is held at off, so the clock cannot run unseen.
     SetState(mode != NoLamp ? m_bOn : false);
+    // A lamp that stays off redraws in neither step, yet it appears or disappears.
+    if (!bWasLit && !GetState())
+        _Redraw();
 }
 
 bool CMediaButton::IsOn() const
