@@ -4,17 +4,19 @@
 #include "TranslatorRegistry.h"
 
 #include <QApplication>
-#include <QDir>
 #include <QStyleFactory>
+#include <QTemporaryDir>
 
 int main(int argc, char** argv)
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
-    // Texts that the benchmarks translate are recorded; their file belongs in the scratch
-    // directory, not beside the library in the build tree.
+    // Texts that the benchmarks translate are recorded; their file goes to a directory of this
+    // run, neither beside the library in the build tree nor where the next run would read it
+    // back. Made before the first lookup, the directory outlives the translator that writes.
+    static QTemporaryDir s_Scratch;
     Varo::Fenra::Internationalisation::CTranslatorRegistry::SetOutputDirectory(
-        QDir::tempPath().toStdString());
+        s_Scratch.path().toStdString());
     QApplication app(argc, argv);
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     benchmark::Initialize(&argc, argv);

@@ -121,8 +121,10 @@ void TestTranslation::lookup()
 
 void TestTranslation::delegateRecordsMissingTexts()
 {
-    CTranslatorBase translator("", "Own", false);
-    CTranslatorBase delegate("", "Delegate", false);
+    // The delegate records a text and writes its file when it goes: into the scratch directory.
+    const std::string scratch = m_oScratch.path().toStdString();
+    CTranslatorBase translator(scratch, "Own", false);
+    CTranslatorBase delegate(scratch, "Delegate", false);
     delegate.LoadTable(STranslationTable{"", "", {}, {{"Yes", "Ja"}}, {}});
     translator.SetDelegate(&delegate);
 

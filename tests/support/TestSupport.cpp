@@ -1,9 +1,11 @@
 #include "TestSupport.h"
 
+#include <QFile>
 #include <QPainter>
 #include <QPalette>
 #include <QStyle>
 #include <QStyleFactory>
+#include <QTemporaryDir>
 #include <QWidget>
 
 namespace ZriTest
@@ -13,6 +15,10 @@ void PrepareEnvironment()
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    // What widgets and file dialogs store in the settings (header states, the dialogs' last
+    // places) goes to a directory of this run, never into the configuration of whoever runs it.
+    static QTemporaryDir s_Settings;
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(s_Settings.path()));
 }
 
 QPalette TestPalette()
