@@ -1,9 +1,12 @@
 #include "TestSupport.h"
 
+#include "TranslatorRegistry.h"
+
 #include <QPainter>
 #include <QPalette>
 #include <QStyle>
 #include <QStyleFactory>
+#include <QTemporaryDir>
 #include <QWidget>
 
 namespace ZriTest
@@ -13,6 +16,21 @@ void PrepareEnvironment()
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+}
+
+QString TranslationDirectory()
+{
+    // Created before the first translator, so destroyed after it: static objects go in the
+    // reverse order of their construction, and the translator writes while it is destroyed.
+    static QTemporaryDir s_Directory;
+    static const bool s_bRedirected = []
+    {
+        Varo::Fenra::Internationalisation::CTranslatorRegistry::SetOutputDirectory(
+            s_Directory.path().toStdString());
+        return true;
+    }();
+    Q_UNUSED(s_bRedirected);
+    return s_Directory.path();
 }
 
 QPalette TestPalette()
