@@ -128,14 +128,9 @@ const SAccessibleKind kButtons[] = {
     {&CCheckBoxSwitch::staticMetaObject, QAccessible::CheckBox, SwitchName, SwitchPosition},
 };
 
-QAccessibleInterface* ButtonFactory(const QString& rqsClassName, QObject* pObject)
-{
-    return CreateAccessibleControl(kButtons, std::size(kButtons), rqsClassName, pObject);
-}
-
 void InstallButtonAccessibility()
 {
-    QAccessible::installFactory(ButtonFactory);
+    QAccessible::installFactory(AccessibleControlFactory<kButtons, std::size(kButtons)>);
 }
 
 Q_COREAPP_STARTUP_FUNCTION(InstallButtonAccessibility)

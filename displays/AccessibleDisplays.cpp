@@ -24,14 +24,9 @@ const SAccessibleKind kDisplays[] = {
     {&CBarScalePercent::staticMetaObject, QAccessible::Graphic, RulerName, nullptr},
 };
 
-QAccessibleInterface* DisplayFactory(const QString& rqsClassName, QObject* pObject)
-{
-    return CreateAccessibleControl(kDisplays, std::size(kDisplays), rqsClassName, pObject);
-}
-
 void InstallDisplayAccessibility()
 {
-    QAccessible::installFactory(DisplayFactory);
+    QAccessible::installFactory(AccessibleControlFactory<kDisplays, std::size(kDisplays)>);
 }
 
 Q_COREAPP_STARTUP_FUNCTION(InstallDisplayAccessibility)

@@ -1,5 +1,7 @@
 #include "KeyboardButton.h"
 
+#include "KeyLegends.h"
+
 namespace Varo::FenraQtGui::ZuRaradirIzurodudoz::Forms
 {
 
@@ -9,26 +11,17 @@ CKeyboardButton::~CKeyboardButton() = default;
 
 void CKeyboardButton::setTopLeftLabel(const QString& label)
 {
-    _SetLabels(label, bottomLeftLabel(), bottomRightLabel());
+    Detail::SetLegends(*this, label, bottomLeftLabel(), bottomRightLabel());
 }
 
 void CKeyboardButton::setBottomLeftLabel(const QString& label)
 {
-    _SetLabels(topLeftLabel(), label, bottomRightLabel());
+    Detail::SetLegends(*this, topLeftLabel(), label, bottomRightLabel());
 }
 
 void CKeyboardButton::setBottomRightLabel(const QString& label)
 {
-    _SetLabels(topLeftLabel(), bottomLeftLabel(), label);
-}
-
-void CKeyboardButton::_SetLabels(const QString& topLeft, const QString& bottomLeft,
-                                 const QString& bottomRight)
-{
-    const Base::EKeyboardButtonMode eMode = _Mode();
-    Set(topLeft.toStdString(), bottomLeft.toStdString(), bottomRight.toStdString());
-    if (eMode != Base::Labels)
-        Set(eMode);
+    Detail::SetLegends(*this, topLeftLabel(), bottomLeftLabel(), label);
 }
 
 } // namespace Varo::FenraQtGui::ZuRaradirIzurodudoz::Forms

@@ -72,9 +72,6 @@ public:
     {
         SetTextSizeMode(static_cast<Base::ETextSizeMode>(mode));
     }
-
-private:
-    void _SetLabels(const QString& topLeft, const QString& bottomLeft, const QString& bottomRight);
 };
 
 } // namespace Varo::FenraQtGui::ZuRaradirIzurodudoz::Forms

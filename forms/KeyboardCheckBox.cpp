@@ -1,5 +1,7 @@
 #include "KeyboardCheckBox.h"
 
+#include "KeyLegends.h"
+
 namespace Varo::FenraQtGui::ZuRaradirIzurodudoz::Forms
 {
 
@@ -9,26 +11,17 @@ CKeyboardCheckBox::~CKeyboardCheckBox() = default;
 
 void CKeyboardCheckBox::setTopLeftLabel(const QString& label)
 {
-    _SetLabels(label, bottomLeftLabel(), bottomRightLabel());
+    Detail::SetLegends(*this, label, bottomLeftLabel(), bottomRightLabel());
 }
 
 void CKeyboardCheckBox::setBottomLeftLabel(const QString& label)
 {
-    _SetLabels(topLeftLabel(), label, bottomRightLabel());
+    Detail::SetLegends(*this, topLeftLabel(), label, bottomRightLabel());
 }
 
 void CKeyboardCheckBox::setBottomRightLabel(const QString& label)
 {
-    _SetLabels(topLeftLabel(), bottomLeftLabel(), label);
-}
-
-void CKeyboardCheckBox::_SetLabels(const QString& topLeft, const QString& bottomLeft,
-                                   const QString& bottomRight)
-{
-    const Base::EKeyboardButtonMode eMode = _Mode();
-    Set(topLeft.toStdString(), bottomLeft.toStdString(), bottomRight.toStdString());
-    if (eMode != Base::Labels)
-        Set(eMode);
+    Detail::SetLegends(*this, topLeftLabel(), bottomLeftLabel(), label);
 }
 
 } // namespace Varo::FenraQtGui::ZuRaradirIzurodudoz::Forms

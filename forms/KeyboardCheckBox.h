@@ -60,9 +60,6 @@ public:
     void setBottomRightLabel(const QString& label);
     int textBorder() const { return _TextBorder(); }
     void setTextBorder(int border) { SetTextBorder(border); }
-
-private:
-    void _SetLabels(const QString& topLeft, const QString& bottomLeft, const QString& bottomRight);
 };
 
 } // namespace Varo::FenraQtGui::ZuRaradirIzurodudoz::Forms

@@ -45,6 +45,13 @@ private:
 QAccessibleInterface* CreateAccessibleControl(const SAccessibleKind* pKinds, std::size_t nKinds,
                                               const QString& rqsClassName, QObject* pObject);
 
+/// A factory for QAccessible::installFactory that answers the kinds of one table.
+template <const SAccessibleKind* pKinds, std::size_t nKinds>
+QAccessibleInterface* AccessibleControlFactory(const QString& rqsClassName, QObject* pObject)
+{
+    return CreateAccessibleControl(pKinds, nKinds, rqsClassName, pObject);
+}
+
 /// text without the ampersands that mark mnemonics ("&&" stays one ampersand).
 QString StripMnemonic(QString text);
 

@@ -8,13 +8,7 @@
 #include <QFile>
 #include <QSignalSpy>
 
-#include <ZuRaradirIzurodudoz/Forms/ArrowButton.h>
-#include <ZuRaradirIzurodudoz/Forms/BarScalePercent.h>
-#include <ZuRaradirIzurodudoz/Forms/BitmapCheckBox.h>
-#include <ZuRaradirIzurodudoz/Forms/CheckBoxSwitch.h>
-#include <ZuRaradirIzurodudoz/Forms/KeyboardButton.h>
-#include <ZuRaradirIzurodudoz/Forms/KeyboardCheckBox.h>
-#include <ZuRaradirIzurodudoz/Forms/MediaButton.h>
+#include <ZuRaradirIzurodudoz/Forms/Forms.h>
 #include <ZuRaradirIzurodudoz/ZuRaradirIzurodudoz.h>
 
 #include <functional>
@@ -27,21 +21,16 @@ Q_DECLARE_METATYPE(Make)
 namespace
 {
 
-// A new widget of the class Designer offers, set up by setup.
-template <typename TWidget> Make New(std::function<void(TWidget&)> setup = nullptr)
+// A new widget of the class Designer offers, set up through its properties.
+template <typename TWidget> Make New(const QVariantMap& properties = {})
 {
-    return [setup]() -> QWidget*
+    return [properties]() -> QWidget*
     {
         auto* widget = new TWidget(nullptr);
-        if (setup)
-            setup(*widget);
+        for (auto it = properties.begin(); it != properties.end(); ++it)
+            widget->setProperty(it.key().toLatin1(), it.value());
         return widget;
     };
-}
-
-QAccessibleInterface* Interface(QWidget* widget)
-{
-    return QAccessible::queryAccessibleInterface(widget);
 }
 
 } // namespace
@@ -74,92 +63,41 @@ void TestAccessibility::paintedControls_data()
 {
     using Arrow = Forms::CArrowButton;
     using Media = Forms::CMediaButton;
+    using Key = Forms::CKeyboardButton;
+    using Switch = Forms::CCheckBoxSwitch;
     QTest::addColumn<Make>("make");
     QTest::addColumn<int>("role");
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("description");
     QTest::addColumn<bool>("checked");
     const int button = QAccessible::Button;
-    const int checkBox = QAccessible::CheckBox;
-    QTest::newRow("arrow") << New<Arrow>([](Arrow& a) { a.setMode(Arrow::DoubleLeft); }) << button
-                           << "Double left"
-                           << "" << false;
-    QTest::newRow("arrow outside modes")
-        << New<Arrow>([](Arrow& a) { a.SetMode(Zri::CArrowButton::EMode(8)); }) << button << "Arrow"
-        << "" << false;
-    QTest::newRow("arrow named by the application")
-        << New<Arrow>([](Arrow& a) { a.setAccessibleName("Scroll up"); }) << button << "Scroll up"
-        << "" << false;
-    QTest::newRow("media, lamp off") << New<Media>(
-                                            [](Media& m)
-                                            {
-                                                m.setMode(Media::Repeat);
-                                                m.setOnOffMode(Media::Steady);
-                                            })
-                                     << button << "Repeat"
-                                     << "lamp off" << false;
-    QTest::newRow("media, blinking") << New<Media>(
-                                            [](Media& m)
-                                            {
-                                                m.setOnOffMode(Media::Blinking);
-                                                m.setOn(true);
-                                            })
-                                     << button << "Play"
-                                     << "lamp blinking" << false;
-    QTest::newRow("media, steady on") << New<Media>(
-                                             [](Media& m)
-                                             {
-                                                 m.setMode(Media::ToStart);
-                                                 m.setOn(true);
-                                                 m.setOnOffMode(Media::Steady);
-                                             })
-                                      << button << "To start"
-                                      << "Lampe an" << false;
-    QTest::newRow("media without lamp: the tooltip")
-        << New<Media>([](Media& m) { m.setToolTip("Rewind"); }) << button << "Play"
-        << "Rewind" << false;
-    QTest::newRow("key legends") << New<Forms::CKeyboardButton>([](Zri::CKeyboardButton& k)
-                                                                { k.Set("F1", "", "Help"); })
-                                 << button << "F1 Help"
-                                 << "" << false;
-    QTest::newRow("key symbol") << New<Forms::CKeyboardButton>(
-                                       [](Zri::CKeyboardButton& k)
-                                       {
-                                           k.Set("Enter");
-                                           k.Set(Zri::CKeyboardButton::CornerArrow);
-                                       })
-                                << button << "Corner arrow"
-                                << "" << false;
-    QTest::newRow("key without legends: its text")
-        << New<Forms::CKeyboardButton>([](QPushButton& k) { k.setText("&Enter"); }) << button
-        << "Enter"
-        << "" << false;
-    QTest::newRow("check key") << New<Forms::CKeyboardCheckBox>(
-                                      [](Forms::CKeyboardCheckBox& k)
-                                      {
-                                          k.setTopLeftLabel("Caps");
-                                          k.setChecked(true);
-                                      })
-                               << checkBox << "Caps"
-                               << "" << true;
-    QTest::newRow("bitmap") << New<Forms::CBitmapCheckBox>([](QCheckBox& b) { b.setText("&Grid"); })
-                            << checkBox << "Grid"
-                            << "" << false;
-    QTest::newRow("bitmap without text") << New<Zri::CBitmapButton>() << button << "Bitmap button"
-                                         << "" << false;
-    QTest::newRow("switch on") << New<Forms::CCheckBoxSwitch>(
-                                      [](QCheckBox& s)
-                                      {
-                                          s.setText("Power");
-                                          s.setChecked(true);
-                                      })
-                               << checkBox << "Power"
-                               << "on" << true;
-    QTest::newRow("switch off") << New<Forms::CCheckBoxSwitch>() << checkBox << "Switch"
-                                << "off" << false;
-    QTest::newRow("ruler") << New<Forms::CBarScalePercent>() << int(QAccessible::Graphic)
-                           << "Percentage scale"
-                           << "" << false;
+    const int box = QAccessible::CheckBox;
+    const auto row = [](const char* tag, const Make& make, int role, const char* name,
+                        const char* description = "", bool checked = false)
+    { QTest::newRow(tag) << make << role << QString(name) << QString(description) << checked; };
+    row("arrow", New<Arrow>({{"mode", "DoubleLeft"}}), button, "Double left");
+    row("arrow outside modes", New<Arrow>({{"mode", 8}}), button, "Arrow");
+    row("set by the application", New<Arrow>({{"accessibleName", "Scroll"}}), button, "Scroll");
+    row("media, off", New<Media>({{"mode", "Repeat"}, {"onOffMode", "Steady"}}), button, "Repeat",
+        "lamp off");
+    row("media, blinking", New<Media>({{"onOffMode", "Blinking"}, {"on", true}}), button, "Play",
+        "lamp blinking");
+    row("media, on (translated)",
+        New<Media>({{"mode", "ToStart"}, {"on", true}, {"onOffMode", "Steady"}}), button,
+        "To start", "Lampe an");
+    row("media, no lamp: tooltip", New<Media>({{"toolTip", "Back"}}), button, "Play", "Back");
+    row("key legends", New<Key>({{"topLeftLabel", "F1"}, {"bottomRightLabel", "Help"}}), button,
+        "F1 Help");
+    row("key symbol", New<Key>({{"mode", "CornerArrow"}, {"topLeftLabel", "Enter"}}), button,
+        "Corner arrow");
+    row("key text", New<Key>({{"text", "&Enter"}}), button, "Enter");
+    row("check key", New<Forms::CKeyboardCheckBox>({{"topLeftLabel", "Caps"}, {"checked", true}}),
+        box, "Caps", "", true);
+    row("bitmap box", New<Forms::CBitmapCheckBox>({{"text", "&Grid"}}), box, "Grid");
+    row("bitmap, no text", New<Forms::CBitmapButton>(), button, "Bitmap button");
+    row("switch on", New<Switch>({{"text", "Power"}, {"checked", true}}), box, "Power", "on", true);
+    row("switch off", New<Switch>(), box, "Switch", "off");
+    row("ruler", New<Forms::CBarScalePercent>(), QAccessible::Graphic, "Percentage scale");
 }
 
 // Read as a screen reader reads: role, name, description and state; then the control's own
@@ -172,7 +110,7 @@ void TestAccessibility::paintedControls()
     QFETCH(QString, description);
     QFETCH(bool, checked);
     QScopedPointer<QWidget> widget(make());
-    QAccessibleInterface* accessible = Interface(widget.data());
+    QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(widget.data());
     QVERIFY(accessible && accessible->isValid());
     QCOMPARE(int(accessible->role()), role);
     QCOMPARE(accessible->text(QAccessible::Name), name);
@@ -181,86 +119,54 @@ void TestAccessibility::paintedControls()
     QCOMPARE(bool(accessible->state().checkable), role == QAccessible::CheckBox);
 
     auto* button = qobject_cast<QAbstractButton*>(widget.data());
-    QAccessibleActionInterface* actions = accessible->actionInterface();
-    QCOMPARE(button && actions->actionNames().value(0) ==
-                           (checked || role == QAccessible::CheckBox
-                                ? QAccessibleActionInterface::toggleAction()
-                                : QAccessibleActionInterface::pressAction()),
-             button != nullptr);
     if (!button)
         return;
+    const QString action = role == QAccessible::CheckBox
+                               ? QAccessibleActionInterface::toggleAction()
+                               : QAccessibleActionInterface::pressAction();
+    QCOMPARE(accessible->actionInterface()->actionNames().value(0), action);
     QSignalSpy clicks(button, &QAbstractButton::clicked);
-    actions->doAction(actions->actionNames().first());
+    accessible->actionInterface()->doAction(action);
     QCOMPARE(clicks.count(), 1);
     QCOMPARE(bool(accessible->state().checked), role == QAccessible::CheckBox && !checked);
 }
 
 void TestAccessibility::editorChildren_data()
 {
+    // Pairs of child object name (empty: the editor itself) and accessible name.
     QTest::addColumn<Make>("make");
-    QTest::addColumn<QString>("child"); // object name; empty for the editor itself
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QString>("toolTip");
-    const Make path = New<Zri::CFileEditLine>();
-    const Make files = New<Zri::CMultiFileEdit>();
-    const Make rectangle = New<Zri::CRectangleDefinitionEdit>();
-    const Make loggers = New<Zri::CLoggerDefinitionsEdit>();
-    QTest::newRow("path") << path << ""
-                          << "File path"
-                          << "";
-    QTest::newRow("path field") << path << "m_wCurrentPath"
-                                << "Path"
-                                << "";
-    QTest::newRow("path button") << path << "m_wFileDialogButton"
-                                 << "Browse"
-                                 << "Browse";
-    QTest::newRow("files") << files << ""
-                           << "File list"
-                           << "";
-    QTest::newRow("files list") << files << "m_wSelectedPaths"
-                                << "Files"
-                                << "";
-    QTest::newRow("files add") << files << "pushButton"
-                               << "Add files"
-                               << "Add files";
-    QTest::newRow("files remove") << files << "pushButton_2"
-                                  << "Ausgew\u00e4hlte Dateien entfernen"
-                                  << "Ausgew\u00e4hlte Dateien entfernen";
-    QTest::newRow("rectangle") << rectangle << ""
-                               << "Rectangle"
-                               << "";
-    // The fields are named by their buddy labels, without the mnemonic marks.
-    QTest::newRow("rectangle width") << rectangle << "m_wWidth"
-                                     << "Width"
-                                     << "";
-    QTest::newRow("rectangle y") << rectangle << "m_wYCoord"
-                                 << "Y"
-                                 << "";
-    QTest::newRow("loggers") << loggers << ""
-                             << "Logger definitions"
-                             << "";
-    QTest::newRow("loggers table") << loggers << "m_wDefinitions"
-                                   << "Definitions"
-                                   << "";
-    QTest::newRow("loggers add") << loggers << "m_wAdd"
-                                 << "Add logger definition"
-                                 << "Add logger definition";
-    QTest::newRow("loggers remove") << loggers << "m_wRemove"
-                                    << "Remove selected logger definitions"
-                                    << "Remove selected logger definitions";
+    QTest::addColumn<QStringList>("children");
+    // clang-format off
+    QTest::newRow("path") << New<Zri::CFileEditLine>() << QStringList{
+        "", "File path", "m_wCurrentPath", "Path", "m_wFileDialogButton", "Browse"};
+    QTest::newRow("files") << New<Zri::CMultiFileEdit>() << QStringList{
+        "", "File list", "m_wSelectedPaths", "Files", "pushButton", "Add files",
+        "pushButton_2", "Ausgew\u00e4hlte Dateien entfernen"}; // translated
+    // The fields take their names from their buddy labels, without the mnemonic marks.
+    QTest::newRow("rectangle") << New<Zri::CRectangleDefinitionEdit>() << QStringList{
+        "", "Rectangle", "m_wWidth", "Width", "m_wYCoord", "Y"};
+    QTest::newRow("loggers") << New<Zri::CLoggerDefinitionsEdit>() << QStringList{
+        "", "Logger definitions", "m_wDefinitions", "Definitions",
+        "m_wAdd", "Add logger definition", "m_wRemove", "Remove selected logger definitions"};
+    // clang-format on
 }
 
+// Icon-only buttons also tell their name as a tooltip; the other children have none.
 void TestAccessibility::editorChildren()
 {
     QFETCH(Make, make);
-    QFETCH(QString, child);
-    QFETCH(QString, name);
-    QFETCH(QString, toolTip);
+    QFETCH(QStringList, children);
     QScopedPointer<QWidget> editor(make());
-    QWidget* widget = child.isEmpty() ? editor.data() : editor->findChild<QWidget*>(child);
-    QVERIFY(widget);
-    QCOMPARE(Interface(widget)->text(QAccessible::Name), name);
-    QCOMPARE(widget->toolTip(), toolTip);
+    for (int i = 0; i < children.size(); i += 2)
+    {
+        const QString& child = children.at(i);
+        QWidget* widget = child.isEmpty() ? editor.data() : editor->findChild<QWidget*>(child);
+        QVERIFY2(widget, qPrintable(child));
+        QCOMPARE(QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Name),
+                 children.at(i + 1));
+        const bool bButton = qobject_cast<QAbstractButton*>(widget) != nullptr;
+        QCOMPARE(widget->toolTip(), bButton ? children.at(i + 1) : QString());
+    }
 }
 
 ZRI_TEST_MAIN(TestAccessibility)

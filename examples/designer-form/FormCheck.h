@@ -3,17 +3,7 @@
 // What AllWidgets.ui sets on each widget, read back at run time through the widgets' own
 // getters. The example checks the form that uic's code built with it; the library's tests check
 // the same form loaded through QUiLoader and the Designer plugin.
-#include <ZuRaradirIzurodudoz/Forms/ArrowButton.h>
-#include <ZuRaradirIzurodudoz/Forms/BarScalePercent.h>
-#include <ZuRaradirIzurodudoz/Forms/BitmapButton.h>
-#include <ZuRaradirIzurodudoz/Forms/BitmapCheckBox.h>
-#include <ZuRaradirIzurodudoz/Forms/CheckBoxSwitch.h>
-#include <ZuRaradirIzurodudoz/Forms/FileEditLine.h>
-#include <ZuRaradirIzurodudoz/Forms/KeyboardButton.h>
-#include <ZuRaradirIzurodudoz/Forms/KeyboardCheckBox.h>
-#include <ZuRaradirIzurodudoz/Forms/MediaButton.h>
-#include <ZuRaradirIzurodudoz/Forms/MultiFileEdit.h>
-#include <ZuRaradirIzurodudoz/Forms/RectangleDefinitionEdit.h>
+#include <ZuRaradirIzurodudoz/Forms/Forms.h>
 #include <ZuRaradirIzurodudoz/ZuRaradirIzurodudoz.h>
 
 #include <QStringList>

@@ -104,12 +104,9 @@ void TestDesignerPlugin::widgetBoxEntries()
                  qPrintable(expected.sClass));
 
         const QImage icon = widget->icon().pixmap(22, 22).toImage();
-        QCOMPARE(icon.size(), QSize(22, 22));
-        QSet<QRgb> colours;
-        for (int y = 0; y < 22; ++y)
-            for (int x = 0; x < 22; ++x)
-                colours.insert(icon.pixel(x, y));
-        QVERIFY2(colours.size() > 1, qPrintable(expected.sClass));
+        QImage blank(QSize(22, 22), icon.format());
+        blank.fill(icon.pixel(0, 0));
+        QVERIFY2(icon != blank, qPrintable(expected.sClass));
         icons.insert(
             QByteArray(reinterpret_cast<const char*>(icon.constBits()), int(icon.sizeInBytes())));
     }
@@ -121,46 +118,37 @@ void TestDesignerPlugin::formsProperties_data()
     // Triples of property, value written, value read back; enumerations by name and number.
     QTest::addColumn<QString>("widget");
     QTest::addColumn<QVariantList>("writes");
-    QTest::newRow("arrow") << "Forms::CArrowButton"
-                           << QVariantList{"mode", "DoubleLeft", 6, "fitMode", "Stretch", 1};
-    QTest::newRow("media") << "Forms::CMediaButton"
-                           << QVariantList{"mode", "Repeat", 6,    "onOffMode", "Blinking", 2,
-                                           "on",   true,     true, "lampSize",  20,         20};
+    const QStringList ab{"a", "b"};
+    // clang-format off
+    QTest::newRow("arrow") << "Forms::CArrowButton" << QVariantList{
+        "mode", "DoubleLeft", 6, "fitMode", "Stretch", 1};
+    QTest::newRow("media") << "Forms::CMediaButton" << QVariantList{
+        "mode", "Repeat", 6, "onOffMode", "Blinking", 2, "on", true, true, "lampSize", 20, 20};
     // A legend set after the symbol keeps the symbol: forms set properties in file order.
-    QTest::newRow("key") << "Forms::CKeyboardButton"
-                         << QVariantList{"mode", "CornerArrow",  12,           "topLeftLabel",
-                                         "Esc",  "Esc",          "textBorder", 6,
-                                         6,      "textSizeMode", "ScaledSize", 1};
-    QTest::newRow("check key") << "Forms::CKeyboardCheckBox"
-                               << QVariantList{"bottomRightLabel", "F2", "F2", "mode",
-                                               "ArrowUp",          1};
-    QTest::newRow("bitmap") << "Forms::CBitmapButton"
-                            << QVariantList{"bitmapMode",      "Stretched",     3,
-                                            "bitmapAlignment", "BottomAligned", 4,
-                                            "drawText",        false,           false};
-    QTest::newRow("bitmap box") << "Forms::CBitmapCheckBox"
-                                << QVariantList{"bitmapAlignment", "RightAligned", 2};
-    QTest::newRow("switch") << "Forms::CCheckBoxSwitch"
-                            << QVariantList{"drawMode", "Vertical", 0, "textMode", "NoText", 2};
-    QTest::newRow("ruler") << "Forms::CBarScalePercent"
-                           << QVariantList{"steps", 4u, 4u, "ticksLeft", false, false};
-    QTest::newRow("path") << "Forms::CFileEditLine"
-                          << QVariantList{"path", "/data/in.txt", "/data/in.txt"};
+    QTest::newRow("key") << "Forms::CKeyboardButton" << QVariantList{
+        "mode", "CornerArrow", 12, "topLeftLabel", "Esc", "Esc", "textBorder", 6, 6,
+        "textSizeMode", "ScaledSize", 1};
+    QTest::newRow("check key") << "Forms::CKeyboardCheckBox" << QVariantList{
+        "bottomRightLabel", "F2", "F2", "mode", "ArrowUp", 1};
+    QTest::newRow("bitmap") << "Forms::CBitmapButton" << QVariantList{
+        "bitmapMode", "Stretched", 3, "bitmapAlignment", "BottomAligned", 4,
+        "drawText", false, false};
+    QTest::newRow("bitmap box") << "Forms::CBitmapCheckBox" << QVariantList{
+        "bitmapAlignment", "RightAligned", 2};
+    QTest::newRow("switch") << "Forms::CCheckBoxSwitch" << QVariantList{
+        "drawMode", "Vertical", 0, "textMode", "NoText", 2};
+    QTest::newRow("ruler") << "Forms::CBarScalePercent" << QVariantList{
+        "steps", 4u, 4u, "ticksLeft", false, false};
+    QTest::newRow("path") << "Forms::CFileEditLine" << QVariantList{
+        "path", "/data/in.txt", "/data/in.txt"};
     // An empty list keeps the entries, as the library's silent slot does.
-    QTest::newRow("files") << "Forms::CMultiFileEdit"
-                           << QVariantList{"selection",           QStringList{"a", "b"},
-                                           QStringList{"a", "b"}, "selection",
-                                           QStringList(),         QStringList{"a", "b"}};
-    QTest::newRow("rectangle") << "Forms::CRectangleDefinitionEdit"
-                               << QVariantList{"rectangleDefinition",
-                                               QRectF(1, 2, 30, 40),
-                                               QRectF(1, 2, 30, 40),
-                                               "unitString",
-                                               "mm",
-                                               "mm",
-                                               "unitString",
-                                               "",
-                                               "mm"};
+    QTest::newRow("files") << "Forms::CMultiFileEdit" << QVariantList{
+        "selection", ab, ab, "selection", QStringList(), ab};
+    // An empty unit keeps the one shown, as the library's setter does.
+    QTest::newRow("rectangle") << "Forms::CRectangleDefinitionEdit" << QVariantList{
+        "rectangleDefinition", QRectF(1, 2, 30, 40), QRectF(1, 2, 30, 40),
+        "unitString", "mm", "mm", "unitString", "", "mm"};
+    // clang-format on
 }
 
 void TestDesignerPlugin::formsProperties()

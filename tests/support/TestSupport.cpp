@@ -23,13 +23,8 @@ QString TranslationDirectory()
     // Created before the first translator, so destroyed after it: static objects go in the
     // reverse order of their construction, and the translator writes while it is destroyed.
     static QTemporaryDir s_Directory;
-    static const bool s_bRedirected = []
-    {
-        Varo::Fenra::Internationalisation::CTranslatorRegistry::SetOutputDirectory(
-            s_Directory.path().toStdString());
-        return true;
-    }();
-    Q_UNUSED(s_bRedirected);
+    Varo::Fenra::Internationalisation::CTranslatorRegistry::SetOutputDirectory(
+        s_Directory.path().toStdString());
     return s_Directory.path();
 }
 

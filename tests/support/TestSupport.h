@@ -27,9 +27,9 @@ inline const QColor kCanvas{16, 32, 48};
 
 /// Selects the offscreen platform unless the caller chose one.
 void PrepareEnvironment();
-/// The directory of this process's translation files. Widgets that translate their texts
-/// create the library's translator, which reads its file from here and writes it here when
-/// the library unloads, instead of beside the library in the build tree.
+/// The directory of this process's translation files, made the registry's output directory.
+/// Widgets that translate their texts create the library's translator, which then reads its
+/// file from here and writes it here when the library unloads, not into the build tree.
 QString TranslationDirectory();
 /// Fusion style and the test palette on the running application.
 void SetUpApplication();
