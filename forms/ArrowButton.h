@@ -5,14 +5,17 @@
 
 #include "ZuRaradirIzurodudozFormsExport.h"
 
+#include <cstdint>
+
 namespace Varo::FenraQtGui::ZuRaradirIzurodudoz::Forms
 {
 
 /**
  * The arrow button as Qt Designer sets it up: mode and fit mode as properties with drop-down
  * enumerations. Everything else is the library's CArrowButton, which application code keeps
- * using (this class is one). The enumerations repeat the library's with the same values, so
- * that Designer can list them; pass the library's own to the library's setters.
+ * using (this class is one). The enumerations repeat the library's with the same values and
+ * the same 32-bit storage (any value the library takes passes through), so that Designer can
+ * list them; pass the library's own to the library's setters.
  */
 class ZRI_FORMS_EXPORT CArrowButton : public ZuRaradirIzurodudoz::CArrowButton
 {
@@ -23,7 +26,7 @@ class ZRI_FORMS_EXPORT CArrowButton : public ZuRaradirIzurodudoz::CArrowButton
 public:
     using Base = ZuRaradirIzurodudoz::CArrowButton;
 
-    enum EMode
+    enum EMode : std::int32_t
     {
         Up = Base::Up,
         Down = Base::Down,
@@ -36,7 +39,7 @@ public:
     };
     Q_ENUM(EMode)
 
-    enum EFitMode
+    enum EFitMode : std::int32_t
     {
         Square = Base::Square,
         Stretch = Base::Stretch,

@@ -5,6 +5,8 @@
 
 #include "ZuRaradirIzurodudozFormsExport.h"
 
+#include <cstdint>
+
 #include <QPixmap>
 
 namespace Varo::FenraQtGui::ZuRaradirIzurodudoz::Forms
@@ -28,7 +30,7 @@ class ZRI_FORMS_EXPORT CBitmapCheckBox : public ZuRaradirIzurodudoz::CBitmapChec
 public:
     using Base = ZuRaradirIzurodudoz::CBitmapCheckBox;
 
-    enum EMode
+    enum EMode : std::int32_t
     {
         NoBitmap = Base::NoBitmap,
         Aligned = Base::Aligned,
@@ -37,7 +39,7 @@ public:
     };
     Q_ENUM(EMode)
 
-    enum EBitmapDefaultAlignment
+    enum EBitmapDefaultAlignment : std::int32_t
     {
         CenterAligned = Base::CenterAligned,
         LeftAligned = Base::LeftAligned,

@@ -5,6 +5,8 @@
 
 #include "ZuRaradirIzurodudozFormsExport.h"
 
+#include <cstdint>
+
 namespace Varo::FenraQtGui::ZuRaradirIzurodudoz::Forms
 {
 
@@ -22,14 +24,14 @@ class ZRI_FORMS_EXPORT CCheckBoxSwitch : public ZuRaradirIzurodudoz::CCheckBoxSw
 public:
     using Base = ZuRaradirIzurodudoz::CCheckBoxSwitch;
 
-    enum EDrawMode
+    enum EDrawMode : std::int32_t
     {
         Vertical = Base::Vertical,
         Horizontal = Base::Horizontal,
     };
     Q_ENUM(EDrawMode)
 
-    enum ETextMode
+    enum ETextMode : std::int32_t
     {
         TextLeft = Base::TextLeft,
         TextRight = Base::TextRight,

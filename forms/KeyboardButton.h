@@ -5,6 +5,8 @@
 
 #include "ZuRaradirIzurodudozFormsExport.h"
 
+#include <cstdint>
+
 namespace Varo::FenraQtGui::ZuRaradirIzurodudoz::Forms
 {
 
@@ -29,7 +31,7 @@ class ZRI_FORMS_EXPORT CKeyboardButton : public ZuRaradirIzurodudoz::CKeyboardBu
 public:
     using Base = ZuRaradirIzurodudoz::CKeyboardButton;
 
-    enum EKeyboardButtonMode
+    enum EKeyboardButtonMode : std::int32_t
     {
         Labels = Base::Labels,
         ArrowUp = Base::ArrowUp,
@@ -47,7 +49,7 @@ public:
     };
     Q_ENUM(EKeyboardButtonMode)
 
-    enum ETextSizeMode
+    enum ETextSizeMode : std::int32_t
     {
         FixedSize = Base::FixedSize,
         ScaledSize = Base::ScaledSize,

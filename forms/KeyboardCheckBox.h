@@ -5,6 +5,8 @@
 
 #include "ZuRaradirIzurodudozFormsExport.h"
 
+#include <cstdint>
+
 namespace Varo::FenraQtGui::ZuRaradirIzurodudoz::Forms
 {
 
@@ -29,7 +31,7 @@ class ZRI_FORMS_EXPORT CKeyboardCheckBox : public ZuRaradirIzurodudoz::CKeyboard
 public:
     using Base = ZuRaradirIzurodudoz::CKeyboardCheckBox;
 
-    enum EKeyboardButtonMode
+    enum EKeyboardButtonMode : std::int32_t
     {
         Labels = Base::Labels,
         ArrowUp = Base::ArrowUp,

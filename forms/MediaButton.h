@@ -5,6 +5,8 @@
 
 #include "ZuRaradirIzurodudozFormsExport.h"
 
+#include <cstdint>
+
 namespace Varo::FenraQtGui::ZuRaradirIzurodudoz::Forms
 {
 
@@ -24,7 +26,7 @@ class ZRI_FORMS_EXPORT CMediaButton : public ZuRaradirIzurodudoz::CMediaButton
 public:
     using Base = ZuRaradirIzurodudoz::CMediaButton;
 
-    enum EMode
+    enum EMode : std::int32_t
     {
         Play = Base::Play,
         Pause = Base::Pause,
@@ -39,7 +41,7 @@ public:
     };
     Q_ENUM(EMode)
 
-    enum EOnOffMode
+    enum EOnOffMode : std::int32_t
     {
         NoLamp = Base::NoLamp,
         Steady = Base::Steady,
