@@ -64,6 +64,14 @@ protected:
                       const QString& text, bool enabled);
     /// Width and height that just hold the larger bitmap inside the border.
     QSize _FittingSize() const;
+    /// The bitmap shown while the widget is enabled (true) or disabled (false).
+    const QImage& _Bitmap(bool enabled) const
+    {
+        return enabled ? m_oEnabledBitmap : m_oDisabledBitmap;
+    }
+    EMode _Mode() const { return m_eMode; }
+    EBitmapDefaultAlignment _DefaultAlignment() const { return m_eDefaultAlignment; }
+    bool _DrawText() const { return m_bDrawText; }
 
     /// Inset of the content rectangle from the widget edge.
     static constexpr int kBorder = 4;

@@ -71,6 +71,10 @@ protected:
                            const QColor& color, bool scaledLabels);
     int _TextBorder() const { return m_nTextBorder; }
     ETextSizeMode _TextSizeMode() const { return m_eTextSizeMode; }
+    EKeyboardButtonMode _Mode() const { return m_eMode; }
+    const std::string& _TopLeftLabel() const { return m_sTopLeft; }
+    const std::string& _BottomLeftLabel() const { return m_sBottomLeft; }
+    const std::string& _BottomRightLabel() const { return m_sBottomRight; }
 
     virtual void _Redraw() = 0;
 

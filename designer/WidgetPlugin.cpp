@@ -1,7 +1,11 @@
 #include "WidgetPlugin.h"
 
+#include <QPainter>
 #include <QPixmap>
 #include <QWidget>
+
+#include <algorithm>
+#include <memory>
 
 namespace ZriDesigner
 {
@@ -36,18 +40,33 @@ QString CWidgetPlugin::includeFile() const
     return m_oInfo.sHeader;
 }
 
-// The icon is the widget itself, painted small: it always matches what the form will show.
 QIcon CWidgetPlugin::icon() const
 {
     if (m_oIcon.isNull())
-    {
-        QWidget* widget = m_oInfo.fnCreate(nullptr);
-        widget->resize(m_oInfo.oDefaultSize);
-        m_oIcon =
-            QIcon(widget->grab().scaled(22, 22, Qt::KeepAspectRatio, Qt::SmoothTransformation));
-        delete widget;
-    }
+        m_oIcon = QIcon(_PaintIcon());
     return m_oIcon;
+}
+
+// The icon is the widget itself, so it always matches what the form will show: set up to show
+// what it is, painted at a size where it looks like itself, and scaled into 22 x 22 pixels by
+// the painter (drawn small, not resampled from a large picture).
+QPixmap CWidgetPlugin::_PaintIcon() const
+{
+    constexpr int kSide = 22;
+    std::unique_ptr<QWidget> widget(m_oInfo.fnCreate(nullptr));
+    widget->resize(m_oInfo.oIconSize);
+    if (m_oInfo.fnDecorateIcon)
+        m_oInfo.fnDecorateIcon(widget.get());
+    QPixmap icon(kSide, kSide);
+    icon.fill(Qt::transparent);
+    QPainter painter(&icon);
+    const QSizeF size = m_oInfo.oIconSize;
+    const qreal scale = std::min(kSide / size.width(), kSide / size.height());
+    painter.translate((kSide - size.width() * scale) / 2, (kSide - size.height() * scale) / 2);
+    painter.scale(scale, scale);
+    widget->render(&painter, QPoint(), QRegion(),
+                   QWidget::DrawWindowBackground | QWidget::DrawChildren);
+    return icon;
 }
 
 bool CWidgetPlugin::isContainer() const
@@ -70,26 +89,36 @@ void CWidgetPlugin::initialize(QDesignerFormEditorInterface*)
     m_bInitialized = true;
 }
 
+// The display name is what the widget box shows; the minimum size keeps a check box, a key or a
+// switch dropped into a layout large enough to see and to click.
 QString CWidgetPlugin::domXml() const
 {
     const QString object = m_oInfo.sClassName.section(QStringLiteral("::"), -1).mid(1);
-    return QStringLiteral("<ui language=\"c++\">\n"
-                          " <widget class=\"%1\" name=\"%2\">\n"
+    QString minimumSize;
+    if (m_oInfo.oMinimumSize.isValid())
+        minimumSize = QStringLiteral("  <property name=\"minimumSize\">\n"
+                                     "   <size><width>%1</width><height>%2</height></size>\n"
+                                     "  </property>\n")
+                          .arg(m_oInfo.oMinimumSize.width())
+                          .arg(m_oInfo.oMinimumSize.height());
+    return QStringLiteral("<ui language=\"c++\" displayname=\"%1\">\n"
+                          " <widget class=\"%2\" name=\"%3\">\n"
                           "  <property name=\"geometry\">\n"
-                          "   <rect><x>0</x><y>0</y><width>%3</width><height>%4</height></rect>\n"
+                          "   <rect><x>0</x><y>0</y><width>%4</width><height>%5</height></rect>\n"
                           "  </property>\n"
+                          "%6"
                           " </widget>\n"
                           " <customwidgets>\n"
                           "  <customwidget>\n"
-                          "   <class>%1</class>\n"
-                          "   <header location=\"global\">%5</header>\n"
+                          "   <class>%2</class>\n"
+                          "   <header location=\"global\">%7</header>\n"
                           "  </customwidget>\n"
                           " </customwidgets>\n"
                           "</ui>\n")
-        .arg(m_oInfo.sClassName, object.left(1).toLower() + object.mid(1))
+        .arg(m_oInfo.sDisplayName, m_oInfo.sClassName, object.left(1).toLower() + object.mid(1))
         .arg(m_oInfo.oDefaultSize.width())
         .arg(m_oInfo.oDefaultSize.height())
-        .arg(m_oInfo.sHeader);
+        .arg(minimumSize, m_oInfo.sHeader);
 }
 
 } // namespace ZriDesigner

@@ -13,12 +13,17 @@ namespace ZriDesigner
 /// What the widget box needs to know about one widget class.
 struct SWidgetInfo
 {
-    QString sClassName; ///< fully qualified C++ class name
-    QString sHeader;    ///< installed header, as included by uic-generated code
+    QString sClassName;   ///< fully qualified C++ class name
+    QString sDisplayName; ///< short name shown in the widget box ("Arrow Button")
+    QString sHeader;      ///< installed header, as included by uic-generated code
     QString sToolTip;
     QString sWhatsThis;
     QSize oDefaultSize; ///< geometry of a freshly dropped widget
+    QSize oMinimumSize; ///< keeps the widget usable in a layout; invalid: none
     std::function<QWidget*(QWidget* parent)> fnCreate;
+    QSize oIconSize; ///< size at which the widget is painted for its icon
+    /// Sets the icon's widget up to show what it is (a legend, a checked state); may be empty.
+    std::function<void(QWidget* widget)> fnDecorateIcon;
 };
 
 /// One entry of the widget box, described by an SWidgetInfo.
@@ -43,6 +48,8 @@ public:
     QString domXml() const override;
 
 private:
+    QPixmap _PaintIcon() const;
+
     SWidgetInfo m_oInfo;
     mutable QIcon m_oIcon;
     bool m_bInitialized = false;

@@ -1,19 +1,24 @@
-// The concrete widgets offered in Designer's widget box. Abstract bases are not offered.
+// The widgets offered in Designer's widget box: the Forms subclasses, whose settings are Qt
+// properties, and the two widgets that have nothing to set up (the focus line edit and the
+// logger definitions table). Abstract bases are not offered.
 #include "WidgetCollection.h"
 
-#include "ArrowButton.h"
-#include "BarScalePercent.h"
-#include "BitmapButton.h"
-#include "BitmapCheckBox.h"
-#include "CheckBoxSwitch.h"
-#include "FileEditLine.h"
-#include "KeyboardButton.h"
-#include "KeyboardCheckBox.h"
 #include "LineEdit.h"
 #include "LoggerDefinitionsEdit.h"
-#include "MediaButton.h"
-#include "MultiFileEdit.h"
-#include "RectangleDefinitionEdit.h"
+
+#include <ZuRaradirIzurodudoz/Forms/ArrowButton.h>
+#include <ZuRaradirIzurodudoz/Forms/BarScalePercent.h>
+#include <ZuRaradirIzurodudoz/Forms/BitmapButton.h>
+#include <ZuRaradirIzurodudoz/Forms/BitmapCheckBox.h>
+#include <ZuRaradirIzurodudoz/Forms/CheckBoxSwitch.h>
+#include <ZuRaradirIzurodudoz/Forms/FileEditLine.h>
+#include <ZuRaradirIzurodudoz/Forms/KeyboardButton.h>
+#include <ZuRaradirIzurodudoz/Forms/KeyboardCheckBox.h>
+#include <ZuRaradirIzurodudoz/Forms/MediaButton.h>
+#include <ZuRaradirIzurodudoz/Forms/MultiFileEdit.h>
+#include <ZuRaradirIzurodudoz/Forms/RectangleDefinitionEdit.h>
+
+#include <QImage>
 
 namespace ZriDesigner
 {
@@ -21,79 +26,139 @@ namespace
 {
 
 namespace Zri = Varo::FenraQtGui::ZuRaradirIzurodudoz;
+namespace Forms = Zri::Forms;
 
-template <typename TWidget> std::function<QWidget*(QWidget*)> Create()
+// One offered class: TWidget is created; className and header name it as a form does.
+template <typename TWidget>
+SWidgetInfo Offer(const char* className, const char* header, const char* displayName,
+                  const char* toolTip, const char* whatsThis, QSize defaultSize, QSize minimumSize,
+                  QSize iconSize, std::function<void(TWidget&)> decorate = nullptr)
 {
-    return [](QWidget* parent) -> QWidget* { return new TWidget(parent); };
+    SWidgetInfo info;
+    info.sClassName =
+        QStringLiteral("Varo::FenraQtGui::ZuRaradirIzurodudoz::") + QLatin1String(className);
+    info.sDisplayName = QLatin1String(displayName);
+    info.sHeader = QStringLiteral("ZuRaradirIzurodudoz/") + QLatin1String(header);
+    info.sToolTip = QLatin1String(toolTip);
+    info.sWhatsThis = QLatin1String(whatsThis);
+    info.oDefaultSize = defaultSize;
+    info.oMinimumSize = minimumSize;
+    info.fnCreate = [](QWidget* parent) -> QWidget* { return new TWidget(parent); };
+    info.oIconSize = iconSize;
+    if (decorate)
+        info.fnDecorateIcon = [decorate](QWidget* widget)
+        { decorate(*static_cast<TWidget*>(widget)); };
+    return info;
 }
 
-QString Class(const char* name)
+QImage LibraryIcon(const char* name)
 {
-    return QStringLiteral("Varo::FenraQtGui::ZuRaradirIzurodudoz::") + QLatin1String(name);
-}
-
-QString Header(const char* name)
-{
-    return QStringLiteral("ZuRaradirIzurodudoz/") + QLatin1String(name);
+    return QImage(QStringLiteral(":/LoggerDefinitionsEditData/icons/") + QLatin1String(name));
 }
 
 } // namespace
 
 std::vector<SWidgetInfo> OfferedWidgets()
 {
+    const QSize none;
     return {
-        {Class("CArrowButton"), Header("ArrowButton.h"), QStringLiteral("Arrow button"),
-         QStringLiteral("A push button showing an engraved single or double arrow."), QSize(40, 30),
-         Create<Zri::CArrowButton>()},
-        {Class("CMediaButton"), Header("MediaButton.h"), QStringLiteral("Media button"),
-         QStringLiteral("A push button showing a media symbol and an optional steady or blinking "
-                        "state lamp."),
-         QSize(60, 40), Create<Zri::CMediaButton>()},
-        {Class("CKeyboardButton"), Header("KeyboardButton.h"), QStringLiteral("Keyboard key"),
-         QStringLiteral("A push button drawn like a keyboard key, with up to three key-cap legends "
-                        "or a key symbol."),
-         QSize(60, 40), Create<Zri::CKeyboardButton>()},
-        {Class("CKeyboardCheckBox"), Header("KeyboardCheckBox.h"),
-         QStringLiteral("Keyboard check key"),
-         QStringLiteral(
-             "A keyboard key that stays pressed while checked; a click anywhere toggles it."),
-         QSize(60, 40), Create<Zri::CKeyboardCheckBox>()},
-        {Class("CBitmapButton"), Header("BitmapButton.h"), QStringLiteral("Bitmap button"),
-         QStringLiteral(
-             "A push button showing an enabled or disabled bitmap with optional engraved text."),
-         QSize(60, 40), Create<Zri::CBitmapButton>()},
-        {Class("CBitmapCheckBox"), Header("BitmapCheckBox.h"), QStringLiteral("Bitmap check box"),
-         QStringLiteral("A bitmap button that stays sunken while checked."), QSize(60, 40),
-         Create<Zri::CBitmapCheckBox>()},
-        {Class("CCheckBoxSwitch"), Header("CheckBoxSwitch.h"), QStringLiteral("Switch check box"),
-         QStringLiteral("A check box drawn as a slide switch, green when on and red when off, with "
-                        "its text beside it."),
-         QSize(120, 20), Create<Zri::CCheckBoxSwitch>()},
-        {Class("CBarScalePercent"), Header("BarScalePercent.h"), QStringLiteral("Percentage ruler"),
-         QStringLiteral(
-             "A ruler from 0 to 100 percent with engraved ticks, to stand beside a bar gauge."),
-         QSize(50, 200), Create<Zri::CBarScalePercent>()},
-        {Class("CLineEdit"), Header("LineEdit.h"), QStringLiteral("Focus line edit"),
-         QStringLiteral(
-             "A line edit that signals setFocus() and looseFocus() after its own focus handling."),
-         QSize(120, 24), Create<Zri::CLineEdit>()},
-        {Class("CFileEditLine"), Header("FileEditLine.h"), QStringLiteral("File path edit"),
-         QStringLiteral("A path field with a button that opens a directory, open or save dialog."),
-         QSize(240, 28), Create<Zri::CFileEditLine>()},
-        {Class("CMultiFileEdit"), Header("MultiFileEdit.h"), QStringLiteral("Multi-file edit"),
-         QStringLiteral("An ordered list of file paths edited through dialogs, drag and drop, "
-                        "reordering and band specifiers."),
-         QSize(260, 160), Create<Zri::CMultiFileEdit>()},
-        {Class("CRectangleDefinitionEdit"), Header("RectangleDefinitionEdit.h"),
-         QStringLiteral("Rectangle edit"),
-         QStringLiteral(
-             "Four whole-number fields for the position and size of a rectangle, with a unit."),
-         QSize(220, 90), Create<Zri::CRectangleDefinitionEdit>()},
-        {Class("CLoggerDefinitionsEdit"), Header("LoggerDefinitionsEdit.h"),
-         QStringLiteral("Logger definitions edit"),
-         QStringLiteral("A table of logger definitions (type, level, name, port) with add and "
-                        "remove buttons."),
-         QSize(360, 180), Create<Zri::CLoggerDefinitionsEdit>()},
+        Offer<Forms::CArrowButton>("Forms::CArrowButton", "Forms/ArrowButton.h", "Arrow Button",
+                                   "Arrow button",
+                                   "A push button showing an engraved single or double arrow.",
+                                   QSize(40, 30), QSize(24, 24), QSize(22, 22)),
+        Offer<Forms::CMediaButton>(
+            "Forms::CMediaButton", "Forms/MediaButton.h", "Media Button", "Media button",
+            "A push button showing a media symbol and an optional steady or blinking state lamp.",
+            QSize(60, 40), QSize(32, 24), QSize(22, 22)),
+        Offer<Forms::CKeyboardButton>(
+            "Forms::CKeyboardButton", "Forms/KeyboardButton.h", "Keyboard Button", "Keyboard key",
+            "A push button drawn like a keyboard key, with up to three key-cap legends or a key "
+            "symbol.",
+            QSize(60, 40), QSize(32, 32), QSize(22, 22),
+            [](Forms::CKeyboardButton& key) { key.Set("A"); }),
+        Offer<Forms::CKeyboardCheckBox>(
+            "Forms::CKeyboardCheckBox", "Forms/KeyboardCheckBox.h", "Keyboard Check Box",
+            "Keyboard check key",
+            "A keyboard key that stays pressed while checked; a click anywhere toggles it.",
+            QSize(60, 40), QSize(32, 32), QSize(22, 22),
+            [](Forms::CKeyboardCheckBox& key)
+            {
+                key.Set("a");
+                key.setChecked(true);
+            }),
+        Offer<Forms::CBitmapButton>(
+            "Forms::CBitmapButton", "Forms/BitmapButton.h", "Bitmap Button", "Bitmap button",
+            "A push button showing an enabled or disabled bitmap with optional engraved text.",
+            QSize(60, 40), QSize(24, 24), QSize(22, 22),
+            [](Forms::CBitmapButton& button)
+            {
+                button.SetBitmap(LibraryIcon("list-add.png"), true);
+                button.SetMode(Zri::CBitmapHelper::Stretched);
+            }),
+        Offer<Forms::CBitmapCheckBox>("Forms::CBitmapCheckBox", "Forms/BitmapCheckBox.h",
+                                      "Bitmap Check Box", "Bitmap check box",
+                                      "A bitmap button that stays sunken while checked.",
+                                      QSize(60, 40), QSize(24, 24), QSize(22, 22),
+                                      [](Forms::CBitmapCheckBox& button)
+                                      {
+                                          button.SetBitmap(LibraryIcon("list-remove.png"), true);
+                                          button.SetMode(Zri::CBitmapHelper::Stretched);
+                                          button.setChecked(true);
+                                      }),
+        Offer<Forms::CCheckBoxSwitch>(
+            "Forms::CCheckBoxSwitch", "Forms/CheckBoxSwitch.h", "Switch Check Box",
+            "Switch check box",
+            "A check box drawn as a slide switch, green when on and red when off, with its text "
+            "beside it.",
+            QSize(120, 20), QSize(40, 20), QSize(40, 20),
+            [](Forms::CCheckBoxSwitch& button)
+            {
+                button.SetTextMode(Zri::CCheckBoxSwitch::NoText);
+                button.setChecked(true);
+            }),
+        Offer<Forms::CBarScalePercent>(
+            "Forms::CBarScalePercent", "Forms/BarScalePercent.h", "Percentage Scale",
+            "Percentage ruler",
+            "A ruler from 0 to 100 percent with engraved ticks, to stand beside a bar gauge.",
+            QSize(50, 200), QSize(30, 80), QSize(22, 22),
+            [](Forms::CBarScalePercent& ruler)
+            {
+                // Small title and footer bands (the widget's font) leave room for the scale.
+                QFont bands = ruler.font();
+                bands.setPixelSize(3);
+                ruler.setFont(bands);
+                ruler.SetSteps(1);
+                ruler.SetRulerFont(bands.family().toStdString(), 8, false, false);
+            }),
+        Offer<Zri::CLineEdit>(
+            "CLineEdit", "LineEdit.h", "Focus Line Edit", "Focus line edit",
+            "A line edit that signals setFocus() and looseFocus() after its own focus handling.",
+            QSize(120, 24), none, QSize(60, 24),
+            [](Zri::CLineEdit& edit) { edit.setText(QStringLiteral("abc")); }),
+        Offer<Forms::CFileEditLine>(
+            "Forms::CFileEditLine", "Forms/FileEditLine.h", "File Path Edit", "File path edit",
+            "A path field with a button that opens a directory, open or save dialog.",
+            QSize(240, 28), none, QSize(120, 40),
+            [](Forms::CFileEditLine& edit) { edit.OnPathChanged(QStringLiteral("/a/b")); }),
+        Offer<Forms::CMultiFileEdit>(
+            "Forms::CMultiFileEdit", "Forms/MultiFileEdit.h", "Multi-File Edit", "Multi-file edit",
+            "An ordered list of file paths edited through dialogs, drag and drop, reordering and "
+            "band specifiers.",
+            QSize(260, 160), none, QSize(120, 120),
+            [](Forms::CMultiFileEdit& edit) {
+                edit.OnUpdateSelection({"a", "b", "c"});
+            }),
+        Offer<Forms::CRectangleDefinitionEdit>(
+            "Forms::CRectangleDefinitionEdit", "Forms/RectangleDefinitionEdit.h", "Rectangle Edit",
+            "Rectangle edit",
+            "Four whole-number fields for the position and size of a rectangle, with a unit.",
+            QSize(220, 90), none, QSize(160, 90),
+            [](Forms::CRectangleDefinitionEdit& edit) { edit.SetUnitString("mm"); }),
+        Offer<Zri::CLoggerDefinitionsEdit>(
+            "CLoggerDefinitionsEdit", "LoggerDefinitionsEdit.h", "Logger Definitions Edit",
+            "Logger definitions edit",
+            "A table of logger definitions (type, level, name, port) with add and remove buttons.",
+            QSize(360, 180), none, QSize(200, 150)),
     };
 }
 

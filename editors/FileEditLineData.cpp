@@ -1,5 +1,7 @@
 #include "FileEditLineData.h"
 
+#include "AccessibleTexts.h"
+
 #include <QCoreApplication>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -66,6 +68,10 @@ void CFileEditLineData::retranslateUi(QWidget* pwForm)
 {
     pwForm->setWindowTitle(QCoreApplication::translate("CFileEditLineData", "Form"));
     m_wFileDialogButton->setText(QCoreApplication::translate("CFileEditLineData", "..."));
+    // Screen readers would otherwise call the editor by its window title and the button "...".
+    SetAccessibleTexts(pwForm, "File path");
+    SetAccessibleTexts(m_wCurrentPath, "Path");
+    SetAccessibleTexts(m_wFileDialogButton, "Browse", "Browse");
 }
 
 } // namespace Varo::FenraQtGui::ZuRaradirIzurodudoz::Detail

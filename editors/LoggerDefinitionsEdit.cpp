@@ -1,5 +1,6 @@
 #include "LoggerDefinitionsEdit.h"
 
+#include "AccessibleTexts.h"
 #include "ComboBoxDelegate.h"
 #include "ui_LoggerDefinitionsEdit.h"
 
@@ -88,6 +89,12 @@ CLoggerDefinitionsEdit::CLoggerDefinitionsEdit(const std::vector<CLoggerDefiniti
       m_pItemDelegate(new CComboBoxDelegate(nullptr))
 {
     m_pForm->setupUi(this);
+    // The generated form knows only Qt's translation; these texts go through the library's.
+    SetAccessibleTexts(this, "Logger definitions");
+    SetAccessibleTexts(m_pForm->m_wDefinitions, "Definitions");
+    SetAccessibleTexts(m_pForm->m_wAdd, "Add logger definition", "Add logger definition");
+    SetAccessibleTexts(m_pForm->m_wRemove, "Remove selected logger definitions",
+                       "Remove selected logger definitions");
     QTableWidget* table = m_pForm->m_wDefinitions;
     // restoreState refuses an empty or foreign state and leaves the header as the form made it.
     table->horizontalHeader()->restoreState(QSettings().value(kGeometryKey).toByteArray());

@@ -1,5 +1,7 @@
 #include "MultiFileEditData.h"
 
+#include "AccessibleTexts.h"
+
 #include <QCoreApplication>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -72,6 +74,11 @@ void CMultiFileEditData::retranslateUi(QWidget* pwForm)
     pwForm->setWindowTitle(QCoreApplication::translate("CMultiFileEditData", "Form"));
     pushButton->setText(QString());
     pushButton_2->setText(QString());
+    // The buttons show icons only: names and tooltips say what they do.
+    SetAccessibleTexts(pwForm, "File list");
+    SetAccessibleTexts(m_wSelectedPaths, "Files");
+    SetAccessibleTexts(pushButton, "Add files", "Add files");
+    SetAccessibleTexts(pushButton_2, "Remove selected files", "Remove selected files");
 }
 
 } // namespace Varo::FenraQtGui::ZuRaradirIzurodudoz::Detail

@@ -1,5 +1,7 @@
 #include "RectangleDefinitionEditData.h"
 
+#include "AccessibleTexts.h"
+
 #include <QCoreApplication>
 #include <QDoubleSpinBox>
 #include <QGridLayout>
@@ -89,6 +91,8 @@ void CRectangleDefinitionEditData::retranslateUi(QWidget* pwForm)
     label_4->setText(QCoreApplication::translate(pszContext, "W&idth"));
     label_3->setText(QCoreApplication::translate(pszContext, "&Y"));
     label_5->setText(QCoreApplication::translate(pszContext, "Hei&ght"));
+    // The fields take their names from their buddy labels; the editor needs one of its own.
+    SetAccessibleTexts(pwForm, "Rectangle");
 }
 
 } // namespace Varo::FenraQtGui::ZuRaradirIzurodudoz::Detail

@@ -1,15 +1,20 @@
 // The widget gallery: every widget of the library, page by page. With a display it opens a
 // window; without one, or with --screenshot DIR, it renders each page to DIR/<page>.png.
+// --dark gives the whole application a dark palette, --scale N a device pixel ratio of N, and
+// --page KEY limits the screenshots to one page.
 #include "Gallery.h"
 
 #include <QApplication>
 #include <QDir>
+#include <QPalette>
 #include <QScrollArea>
 #include <QStyleFactory>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 
@@ -19,7 +24,10 @@ namespace
 struct SOptions
 {
     QString sScreenshotDir;
+    QString sPage; ///< only this page's screenshot; empty: every page
+    QByteArray scale;
     bool bScreenshots = false;
+    bool bDark = false;
     bool bHelp = false;
 };
 
@@ -40,6 +48,12 @@ SOptions ParseOptions(int argc, char** argv)
             options.bScreenshots = true;
             options.sScreenshotDir = QString::fromLocal8Bit(argv[++i]);
         }
+        else if (std::strcmp(argv[i], "--page") == 0 && i + 1 < argc)
+            options.sPage = QString::fromLocal8Bit(argv[++i]);
+        else if (std::strcmp(argv[i], "--scale") == 0 && i + 1 < argc)
+            options.scale = argv[++i];
+        else if (std::strcmp(argv[i], "--dark") == 0)
+            options.bDark = true;
         else if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0)
             options.bHelp = true;
     }
@@ -62,21 +76,55 @@ QWidget* MakePageFrame(const ZriGallery::SPage& page)
     return frame;
 }
 
-int WriteScreenshots(const QString& directory)
+// A dark palette for the whole application. Light stays lighter and Dark darker than Button,
+// so the engraved symbols keep their look.
+QPalette DarkPalette()
+{
+    QPalette palette;
+    const QColor window(53, 53, 56);
+    const QColor text(220, 220, 220);
+    for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
+    {
+        const bool bDisabled = group == QPalette::Disabled;
+        palette.setColor(group, QPalette::Window, window);
+        palette.setColor(group, QPalette::WindowText, bDisabled ? QColor(120, 120, 120) : text);
+        palette.setColor(group, QPalette::Base, QColor(35, 35, 38));
+        palette.setColor(group, QPalette::AlternateBase, QColor(45, 45, 48));
+        palette.setColor(group, QPalette::Text, bDisabled ? QColor(120, 120, 120) : text);
+        palette.setColor(group, QPalette::Button, QColor(64, 64, 68));
+        palette.setColor(group, QPalette::ButtonText, bDisabled ? QColor(120, 120, 120) : text);
+        palette.setColor(group, QPalette::Light, QColor(105, 105, 110));
+        palette.setColor(group, QPalette::Midlight, QColor(85, 85, 90));
+        palette.setColor(group, QPalette::Mid, QColor(45, 45, 48));
+        palette.setColor(group, QPalette::Dark, QColor(25, 25, 28));
+        palette.setColor(group, QPalette::Shadow, QColor(10, 10, 10));
+        palette.setColor(group, QPalette::Highlight, QColor(42, 130, 218));
+        palette.setColor(group, QPalette::HighlightedText, Qt::white);
+        palette.setColor(group, QPalette::ToolTipBase, window);
+        palette.setColor(group, QPalette::ToolTipText, text);
+        palette.setColor(group, QPalette::PlaceholderText, QColor(140, 140, 140));
+    }
+    return palette;
+}
+
+int WriteScreenshots(const QString& directory, const QString& onlyPage, const QString& suffix)
 {
     if (!QDir().mkpath(directory))
     {
         std::fprintf(stderr, "gallery: cannot create %s\n", qPrintable(directory));
         return 1;
     }
+    int nWritten = 0;
     for (const ZriGallery::SPage& page : ZriGallery::Pages())
     {
+        if (!onlyPage.isEmpty() && page.sKey != onlyPage)
+            continue;
         QWidget* frame = MakePageFrame(page);
         frame->setWindowTitle(page.sTitle);
         frame->adjustSize();
         frame->show();
         QCoreApplication::processEvents();
-        const QString file = QDir(directory).filePath(page.sKey + QStringLiteral(".png"));
+        const QString file = QDir(directory).filePath(page.sKey + suffix + QStringLiteral(".png"));
         if (!frame->grab().save(file))
         {
             std::fprintf(stderr, "gallery: cannot write %s\n", qPrintable(file));
@@ -84,6 +132,12 @@ int WriteScreenshots(const QString& directory)
         }
         std::printf("%s\n", qPrintable(QDir::cleanPath(QDir().absoluteFilePath(file))));
         delete frame;
+        ++nWritten;
+    }
+    if (nWritten == 0)
+    {
+        std::fprintf(stderr, "gallery: no page %s\n", qPrintable(onlyPage));
+        return 1;
     }
     return 0;
 }
@@ -99,7 +153,10 @@ int ShowWindow()
         scroll->setWidgetResizable(true);
         window.addTab(scroll, page.sTitle);
     }
-    window.resize(1000, 700);
+    // Wide enough for every tab, so that none hides behind scroll arrows; on a screen too
+    // narrow for that the arrows are still there.
+    const int nWidth = std::max(1000, window.tabBar()->sizeHint().width() + 40);
+    window.resize(nWidth, 760);
     window.show();
     return QApplication::exec();
 }
@@ -111,13 +168,22 @@ int main(int argc, char** argv)
     const SOptions options = ParseOptions(argc, argv);
     if (options.bHelp)
     {
-        std::printf("usage: zri-gallery [--screenshot DIR]\n"
+        std::printf("usage: zri-gallery [--dark] [--scale N] [--screenshot DIR [--page KEY]]\n"
+                    "  --dark        a dark palette for the whole application\n"
+                    "  --scale N     device pixel ratio N (pictures N times as large)\n"
+                    "  --screenshot  one PNG per page into DIR (KEY.png, KEY-dark.png)\n"
                     "  Without a display the pages are written to ./gallery-screenshots.\n");
         return 0;
     }
     if (options.bScreenshots && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    if (!options.scale.isEmpty())
+        qputenv("QT_SCALE_FACTOR", options.scale);
     QApplication app(argc, argv);
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
-    return options.bScreenshots ? WriteScreenshots(options.sScreenshotDir) : ShowWindow();
+    if (options.bDark)
+        QApplication::setPalette(DarkPalette());
+    const QString suffix = options.bDark ? QStringLiteral("-dark") : QString();
+    return options.bScreenshots ? WriteScreenshots(options.sScreenshotDir, options.sPage, suffix)
+                                : ShowWindow();
 }

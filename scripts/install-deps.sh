@@ -6,7 +6,7 @@ packages=(
     cmake ninja-build g++ pkg-config ccache
     qtbase5-dev qttools5-dev qttools5-dev-tools
     libboost-dev libboost-thread-dev libboost-filesystem-dev libboost-system-dev
-    libbenchmark-dev fonts-dejavu-core libclang-rt-14-dev
+    libbenchmark-dev fonts-dejavu-core libclang-rt-14-dev doxygen
 )
 packages+=("$@")
 

@@ -28,7 +28,7 @@ public:
     /// stays valid while the translator lives: entries are never removed.
     const std::string& Translate(const std::string& text);
     bool HasModuleName();
-    /// Writes the own table to <directory>/<module name><language>.trl; failures are ignored.
+    /// Writes the own table to `<directory>/<module name><language>.trl`; failures are ignored.
     void WriteFile();
 
     /// Forwards every lookup to pDelegate (not owned; null: look up here).

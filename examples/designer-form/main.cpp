@@ -1,5 +1,7 @@
-// Shows a Designer form that uic compiled; every library widget in it is built by uic's
-// generated code with its parent alone.
+// Shows a Designer form that uic compiled: every library widget in it is built by uic's
+// generated code with its parent alone and set up through its Forms properties. Exits non-zero
+// when a setting of the form did not arrive.
+#include "FormCheck.h"
 #include "ui_AllWidgets.h"
 
 #include <QApplication>
@@ -17,5 +19,11 @@ int main(int argc, char** argv)
     const QPixmap picture = window.grab();
     std::printf("designer-form: %d widgets, %dx%d\n", int(window.findChildren<QWidget*>().size()),
                 picture.width(), picture.height());
-    return picture.isNull() ? 1 : 0;
+    const QStringList missing = DesignerForm::MissingSettings(window);
+    for (const QString& setting : missing)
+        std::printf("designer-form: not set up: %s\n", qPrintable(setting));
+    // Application code keeps the library's classes: the form's widgets are such.
+    Varo::FenraQtGui::ZuRaradirIzurodudoz::CArrowButton* arrow = form.arrowButton;
+    arrow->SetMode(Varo::FenraQtGui::ZuRaradirIzurodudoz::CArrowButton::Up);
+    return picture.isNull() || !missing.isEmpty() ? 1 : 0;
 }

@@ -1,13 +1,22 @@
-# cmake -DBUILD_DIR=... -DEXAMPLES_DIR=... -DWORK_DIR=... [-DCXX_FLAGS=...] -P BuildConsumer.cmake
+# cmake -DBUILD_DIR=... -DEXAMPLES_DIR=... [-DCXX_FLAGS=...] -P BuildConsumer.cmake
 # Installs the build into a scratch prefix, then configures, builds and runs every example
-# project against the installed package.
-file(REMOVE_RECURSE "${WORK_DIR}")
+# project against the installed package. Everything happens in a new folder of the system's
+# temporary directory (the examples' widgets write a translation file beside the installed
+# library when they exit), which is removed after a successful run and kept for a look after
+# a failed one.
+if(DEFINED ENV{TMPDIR} AND IS_DIRECTORY "$ENV{TMPDIR}")
+    set(temp "$ENV{TMPDIR}")
+else()
+    set(temp "/tmp")
+endif()
+string(RANDOM LENGTH 10 suffix)
+set(WORK_DIR "${temp}/zri-packaging-${suffix}")
 set(prefix "${WORK_DIR}/prefix")
 
 function(run)
     execute_process(COMMAND ${ARGN} RESULT_VARIABLE result)
     if(NOT result EQUAL 0)
-        message(FATAL_ERROR "failed (${result}): ${ARGN}")
+        message(FATAL_ERROR "failed (${result}): ${ARGN}\n(kept for a look: ${WORK_DIR})")
     endif()
 endfunction()
 
@@ -23,3 +32,4 @@ foreach(example consumer designer-form)
     run(${CMAKE_COMMAND} --build "${build}" -j2)
     run("${build}/${example}")
 endforeach()
+file(REMOVE_RECURSE "${WORK_DIR}")

@@ -1,5 +1,7 @@
 #include "TestSupport.h"
 
+#include "TranslatorRegistry.h"
+
 #include <QFile>
 #include <QPainter>
 #include <QPalette>
@@ -19,6 +21,16 @@ void PrepareEnvironment()
     // places) goes to a directory of this run, never into the configuration of whoever runs it.
     static QTemporaryDir s_Settings;
     qputenv("XDG_CONFIG_HOME", QFile::encodeName(s_Settings.path()));
+}
+
+QString TranslationDirectory()
+{
+    // Created before the first translator, so destroyed after it: static objects go in the
+    // reverse order of their construction, and the translator writes while it is destroyed.
+    static QTemporaryDir s_Directory;
+    Varo::Fenra::Internationalisation::CTranslatorRegistry::SetOutputDirectory(
+        s_Directory.path().toStdString());
+    return s_Directory.path();
 }
 
 QPalette TestPalette()

@@ -27,6 +27,10 @@ inline const QColor kCanvas{16, 32, 48};
 
 /// Selects the offscreen platform unless the caller chose one.
 void PrepareEnvironment();
+/// The directory of this process's translation files, made the registry's output directory.
+/// Widgets that translate their texts create the library's translator, which then reads its
+/// file from here and writes it here when the library unloads, not into the build tree.
+QString TranslationDirectory();
 /// Fusion style and the test palette on the running application.
 void SetUpApplication();
 QPalette TestPalette();
@@ -102,6 +106,7 @@ public:
     int main(int argc, char** argv)                                                                \
     {                                                                                              \
         ZriTest::PrepareEnvironment();                                                             \
+        ZriTest::TranslationDirectory();                                                           \
         QApplication app(argc, argv);                                                              \
         ZriTest::SetUpApplication();                                                               \
         TestObject testObject;                                                                     \

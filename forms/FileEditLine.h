@@ -1,0 +1,33 @@
+#pragma once
+
+// The library's own header; angle brackets, so that this header does not include itself.
+#include <FileEditLine.h>
+
+#include "ZuRaradirIzurodudozFormsExport.h"
+
+namespace Varo::FenraQtGui::ZuRaradirIzurodudoz::Forms
+{
+
+/**
+ * The file path edit as Qt Designer sets it up: the path as a property. Setting it emits no
+ * pathChanged(), as OnPathChanged() does not. The dialog flags are fixed at construction:
+ * a form's edit asks for a file to write to and keeps its path when the dialog is cancelled.
+ * Everything else is the library's CFileEditLine, which application code keeps using (this
+ * class is one).
+ */
+class ZRI_FORMS_EXPORT CFileEditLine : public ZuRaradirIzurodudoz::CFileEditLine
+{
+    Q_OBJECT
+    Q_PROPERTY(QString path READ path WRITE setPath)
+
+public:
+    using Base = ZuRaradirIzurodudoz::CFileEditLine;
+
+    explicit CFileEditLine(QWidget* parent = nullptr);
+    ~CFileEditLine() override;
+
+    QString path() const;
+    void setPath(const QString& path) { OnPathChanged(path); }
+};
+
+} // namespace Varo::FenraQtGui::ZuRaradirIzurodudoz::Forms

@@ -1,0 +1,14 @@
+#pragma once
+
+// Every class of the Forms target.
+#include "ArrowButton.h"
+#include "BarScalePercent.h"
+#include "BitmapButton.h"
+#include "BitmapCheckBox.h"
+#include "CheckBoxSwitch.h"
+#include "FileEditLine.h"
+#include "KeyboardButton.h"
+#include "KeyboardCheckBox.h"
+#include "MediaButton.h"
+#include "MultiFileEdit.h"
+#include "RectangleDefinitionEdit.h"

@@ -1,0 +1,34 @@
+#pragma once
+
+// The library's own header; angle brackets, so that this header does not include itself.
+#include <MultiFileEdit.h>
+
+#include "ZuRaradirIzurodudozFormsExport.h"
+
+namespace Varo::FenraQtGui::ZuRaradirIzurodudoz::Forms
+{
+
+/**
+ * The multi-file edit as Qt Designer sets it up: the list of paths as a property. Setting it
+ * works like OnUpdateSelection(): it emits nothing, and an empty list keeps the entries. The
+ * mode flags are fixed at construction: a form's edit asks for files to write to and offers no
+ * band specifiers. Everything else is the library's CMultiFileEdit, which application code
+ * keeps using (this class is one).
+ */
+class ZRI_FORMS_EXPORT CMultiFileEdit : public ZuRaradirIzurodudoz::CMultiFileEdit
+{
+    Q_OBJECT
+    Q_PROPERTY(QStringList selection READ selection WRITE setSelection)
+
+public:
+    using Base = ZuRaradirIzurodudoz::CMultiFileEdit;
+
+    explicit CMultiFileEdit(QWidget* parent = nullptr);
+    ~CMultiFileEdit() override;
+
+    /// The entries as the list shows them, in row order.
+    QStringList selection() const;
+    void setSelection(const QStringList& selection) { OnUpdateSelection(selection); }
+};
+
+} // namespace Varo::FenraQtGui::ZuRaradirIzurodudoz::Forms

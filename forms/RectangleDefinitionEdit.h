@@ -1,0 +1,37 @@
+#pragma once
+
+// The library's own header; angle brackets, so that this header does not include itself.
+#include <RectangleDefinitionEdit.h>
+
+#include "ZuRaradirIzurodudozFormsExport.h"
+
+namespace Varo::FenraQtGui::ZuRaradirIzurodudoz::Forms
+{
+
+/**
+ * The rectangle edit as Qt Designer sets it up: the rectangle and the unit as properties.
+ * Setting the rectangle emits nothing, as OnRectangleDefinitionChanged() does not; an empty
+ * unit keeps the one shown, as SetUnitString() does. Everything else is the library's
+ * CRectangleDefinitionEdit, which application code keeps using (this class is one).
+ */
+class ZRI_FORMS_EXPORT CRectangleDefinitionEdit
+    : public ZuRaradirIzurodudoz::CRectangleDefinitionEdit
+{
+    Q_OBJECT
+    Q_PROPERTY(QRectF rectangleDefinition READ rectangleDefinition WRITE setRectangleDefinition)
+    Q_PROPERTY(QString unitString READ unitString WRITE setUnitString)
+
+public:
+    using Base = ZuRaradirIzurodudoz::CRectangleDefinitionEdit;
+
+    explicit CRectangleDefinitionEdit(QWidget* parent = nullptr);
+    ~CRectangleDefinitionEdit() override;
+
+    QRectF rectangleDefinition() const { return GetRectangleDefinition(); }
+    void setRectangleDefinition(const QRectF& rect) { OnRectangleDefinitionChanged(rect); }
+    /// The unit that the fields show after their values.
+    QString unitString() const;
+    void setUnitString(const QString& unit) { SetUnitString(unit.toStdString()); }
+};
+
+} // namespace Varo::FenraQtGui::ZuRaradirIzurodudoz::Forms
