@@ -1,0 +1,580 @@
+#!/usr/bin/env python3
+"""Planted faults: proof that the test suite still catches the faults users would notice.
+
+Each fault below is one small edit of the library that a user would see as a bug (a bevel edge
+in the wrong colour, a setter that forgets to repaint, a signal sent twice, a translation file
+with a raw tab, ...). The script copies the tracked tree into a scratch folder, builds it and runs
+the unchanged suite once (it must pass), then plants the faults one at a time: patch the file,
+build incrementally, run ctest, put the file back byte for byte. A fault is
+
+    caught  when ctest fails,
+    MISSED  when the whole suite still passes (the line names what is left unguarded),
+    STALE   when its snippet no longer occurs exactly once (the code moved on: update the table),
+    BROKEN  when the patched tree does not build (fix the replacement).
+
+Usage (standard library only; needs what ./scripts/test.sh needs):
+    scripts/mutate.py                    every fault, in build-mutate/ (kept for the next run)
+    scripts/mutate.py --check            only check that every snippet applies exactly once
+    scripts/mutate.py --list             print the faults
+    scripts/mutate.py --only ID[,ID...]  just these faults
+    scripts/mutate.py --scratch DIR      copy and build in DIR (reused: builds stay incremental)
+    scripts/mutate.py --with-packaging   also run the packaging_examples test
+    scripts/mutate.py -j N               build with N jobs (default 2)
+The exit status is non-zero when a fault is stale or broken, or the unchanged suite fails.
+"""
+import argparse
+import os
+import re
+import shutil
+import signal
+import subprocess
+import sys
+import time
+from collections import namedtuple
+
+# F(id, file, snippet, replacement, what stays unguarded when the suite misses the fault). The
+# snippet must occur exactly once in the file; the replacement must build and change behaviour.
+F = namedtuple("Fault", "id file old new unguarded")
+
+# fmt: off
+FAULTS = [
+    # foundation/ ------------------------------------------------------------------------------
+    F("bevel-first-colour-dark", "foundation/ShadedDrawing.cpp",
+      "color(sunken ? QPalette::Dark : QPalette::Light)",
+      "color(sunken ? QPalette::Light : QPalette::Dark)",
+      "Raised and sunken bevels (switch knob, media bars, engraved text) draw their upper-left "
+      "edge in the colour of the lower-right one and lose the engraved look."),
+    F("vline-width-one-drawn-empty", "foundation/ShadedDrawing.cpp",
+      "k >= 1; --k)\n    {\n        store.SetPen(FirstColor(sunken));\n"
+      "        DrawLine(painter, x - k",
+      "k > 1; --k)\n    {\n        store.SetPen(FirstColor(sunken));\n"
+      "        DrawLine(painter, x - k",
+      "A one-pixel shaded vertical line draws nothing: the groove across a lying switch knob "
+      "disappears."),
+    F("frame-fill-dropped", "foundation/ShadedDrawing.cpp",
+      "    painter.fillRect(rect, painter.brush());\n", "",
+      "Shaded frames are no longer filled with the painter's brush: the Stop, Pause and to-start "
+      "bars of the media buttons are drawn hollow."),
+    F("style-store-pen-leaks", "foundation/StyleStore.cpp",
+      "    m_poPainter->setPen(m_oPen);\n    m_poPainter->setBrush(m_oBrush);",
+      "    m_poPainter->setBrush(m_oBrush);",
+      "The painter guard no longer restores the pen: after a bevel the next outline or text is "
+      "drawn in the bevel's Light colour."),
+    F("frame-checked-not-sunken", "foundation/ButtonFrame.cpp",
+      "down = down || button.isChecked();", "down = down && button.isChecked();",
+      "Checked keyboard and bitmap check boxes stand raised, and a pressed one only sinks while it "
+      "is also checked."),
+    F("state-switch-no-redraw", "foundation/StateData.cpp",
+      "    m_State = state;\n    _StartOrStopBlink();\n    _Redraw();",
+      "    m_State = state;\n    _StartOrStopBlink();",
+      "Switching a shown lamp on or off does not repaint it: the old lamp stays until some other "
+      "repaint."),
+    F("state-blink-phase-stuck", "foundation/StateData.cpp",
+      "m_bBlinkPhase = !m_bBlinkPhase;", "m_bBlinkPhase = true;",
+      "A blinking lamp lights up at the first tick and never goes dark again."),
+    F("state-colour-of-other-state-redraws", "foundation/StateData.cpp",
+      "    if (!(state == m_State))\n        return;", "    if (state == m_State)\n        return;",
+      "Configuring the colour or blinking of the shown state neither starts the blink clock nor "
+      "repaints; configuring another state does."),
+    F("blink-stop-ignored", "foundation/BlinkTimer.cpp",
+      "    timer.stop();", "    (void)timer;",
+      "Switching a blinking lamp off leaves its clock running and repainting every second."),
+    # buttons/ ---------------------------------------------------------------------------------
+    F("arrow-left-dark-shaft-edge", "buttons/ArrowGeometry.cpp",
+      "{{1, 2}, {3, 4, 5, 6, 7}}, {{0, 1}, {2, 3}})};", "{{1, 2}, {3, 4, 5, 6, 7}}, {{0, 1}})};",
+      "The upper edge of the left arrow's shaft is drawn in the symbol colour instead of Dark."),
+    F("arrow-right-light-tip-edge", "buttons/ArrowGeometry.cpp",
+      "{{4, 5}, {6, 7}}, {{0, 1, 2, 3, 4}, {5, 6}})};", "{{4, 5}}, {{0, 1, 2, 3, 4}, {5, 6}})};",
+      "The lower edge of the right arrow's head is drawn in the symbol colour instead of Light."),
+    F("arrow-up-tip-one-low", "buttons/ArrowGeometry.cpp",
+      "{m.midX, m.T + in},\n                                {m.R - in, m.midY},",
+      "{m.midX, m.T + in + 1},\n                                {m.R - in, m.midY},",
+      "The tip of the up arrow sits one row lower than on every other arrow."),
+    F("arrow-fit-mode-unknown-square", "buttons/ArrowGeometry.cpp",
+      "if (fitMode != CArrowButton::Square)", "if (fitMode == CArrowButton::Stretch)",
+      "A fit mode outside the enumeration draws a square symbol instead of stretching it."),
+    F("arrow-set-mode-no-repaint", "buttons/ArrowButton.cpp",
+      "    m_eMode = mode;\n    repaint(rect());", "    m_eMode = mode;",
+      "A shown arrow button keeps its old symbol after SetMode until some other repaint."),
+    F("media-ramp-down-edges-flat", "buttons/MediaGeometry.cpp",
+      "Line(EMediaInk::Dark, QPolygon({low, corner, right}))",
+      "Line(EMediaInk::Symbol, QPolygon({low, corner, right}))",
+      "The ramp-down symbol loses its Dark left and upper edges."),
+    F("media-repeat-arc-one-low", "buttons/MediaGeometry.cpp",
+      "QRectF(a.L + 6, a.T + 6,", "QRectF(a.L + 6, a.T + 7,",
+      "The repeat symbol's arc sits one row low, off centre and into its arrowhead."),
+    F("media-drop-line-solid", "buttons/MediaGeometry.cpp",
+      "Line(EMediaInk::SymbolDashed, QPoint{a.cx, a.T + 6}, QPoint{farX, a.T + 6})",
+      "Line(EMediaInk::Symbol, QPoint{a.cx, a.T + 6}, QPoint{farX, a.T + 6})",
+      "The far half of the drop symbols' top line is solid instead of dashed."),
+    F("media-crossed-head-symbol-ink", "buttons/MediaGeometry.cpp",
+      "Polygon(RightArrowhead(a), EMediaInk::DarkFill),", "Polygon(RightArrowhead(a)),",
+      "The crossed drop symbol draws its right arrowhead in the symbol colour instead of Dark."),
+    F("media-set-mode-no-repaint", "buttons/MediaButton.cpp",
+      "    m_eMode = mode;\n    _Redraw();", "    m_eMode = mode;",
+      "A shown media button keeps its old symbol after SetMode."),
+    F("media-lamp-size-default", "buttons/MediaButton.cpp",
+      "m_nLampSize(15)", "m_nLampSize(14)",
+      "A new media button's lamp is 14 pixels instead of 15."),
+    F("key-outline-up-filled", "buttons/KeyboardGeometry.cpp",
+      "case CKeyboardButtonBase::OutlineArrowUp:\n    case CKeyboardButtonBase::OutlineArrowDown:\n"
+      "    case CKeyboardButtonBase::BlockArrowUp1:",
+      "case CKeyboardButtonBase::OutlineArrowDown:\n    case CKeyboardButtonBase::BlockArrowUp1:",
+      "The hollow up arrow key is drawn filled."),
+    F("key-right-arrow-head", "buttons/KeyboardGeometry.cpp",
+      "{tip - 12, y - 4},", "{tip - 11, y - 4},",
+      "The right arrow key's head is one pixel shorter at its upper barb."),
+    F("key-block-arrow-right-corner", "buttons/KeyboardGeometry.cpp",
+      "{R - 4, yc},", "{R - 5, yc},",
+      "The block arrow's right head corner is one pixel further in than the left one."),
+    F("key-corner-arrow-turn", "buttons/KeyboardGeometry.cpp",
+      "const int y = std::min(T + h2 + 25, B - 6);", "const int y = std::min(T + h2 + 25, B - 5);",
+      "The corner arrow turns one row lower, closer to the key's bottom edge."),
+    F("key-scale-with-bottom-left", "buttons/KeyboardGeometry.cpp",
+      "const bool scale = scaled && bottomLeft.empty();", "const bool scale = scaled;",
+      "A scaled key with three legends changes the legend sizes instead of keeping the font."),
+    F("key-text-size-mode-no-repaint", "buttons/KeyboardButtonBase.cpp",
+      "    m_eTextSizeMode = mode;\n    _Redraw();", "    m_eTextSizeMode = mode;",
+      "A shown key keeps its old legend sizes after SetTextSizeMode."),
+    F("key-check-box-hit-indicator-only", "buttons/KeyboardCheckBox.cpp",
+      "    return rect().contains(pos);", "    return QCheckBox::hitButton(pos);",
+      "A click on a keyboard check box's face outside the small indicator area does not toggle "
+      "it."),
+    F("bitmap-left-aligned-centred", "buttons/BitmapGeometry.cpp",
+      "        return {0, freeH / 2};", "        return {freeW / 2, freeH / 2};",
+      "A left-aligned bitmap is drawn in the horizontal centre."),
+    F("bitmap-top-aligned-at-bottom", "buttons/BitmapGeometry.cpp",
+      "        return {freeW / 2, 0};", "        return {freeW / 2, freeH};",
+      "A top-aligned bitmap is drawn at the bottom."),
+    F("bitmap-set-mode-no-repaint", "buttons/BitmapHelper.cpp",
+      "    m_eMode = mode;\n    _Redraw();", "    m_eMode = mode;",
+      "A shown bitmap button keeps its old bitmap placement after SetMode."),
+    F("switch-knob-not-moved", "buttons/SwitchGeometry.cpp",
+      "    if (checked)\n        std::swap(first, second);",
+      "    if (!checked)\n        std::swap(first, second);",
+      "The switch shows its knob on the wrong side for its state."),
+    F("switch-groove-direction", "buttons/SwitchGeometry.cpp",
+      "layout.bVerticalGroove = !standing;", "layout.bVerticalGroove = standing;",
+      "The groove across the knob runs along it instead of across it."),
+    F("switch-draw-mode-no-repaint", "buttons/CheckBoxSwitch.cpp",
+      "    m_eDrawMode = mode;\n    repaint(rect());", "    m_eDrawMode = mode;",
+      "A shown switch keeps its old orientation after SetDrawMode."),
+    F("switch-text-mode-no-repaint", "buttons/CheckBoxSwitch.cpp",
+      "    m_eTextMode = mode;\n    repaint(rect());", "    m_eTextMode = mode;",
+      "A shown switch keeps its old text placement after SetTextMode."),
+    # displays/ --------------------------------------------------------------------------------
+    F("ruler-span-one-short", "displays/BarGeometry.cpp",
+      "const int span = yBottom - yTop + 1;", "const int span = yBottom - yTop;",
+      "The 100 % mark lands on the scale area's top row instead of one row above it."),
+    F("ruler-marks-rounded", "displays/BarGeometry.cpp",
+      "const int y = yBottom - static_cast<int>(span * fraction);",
+      "const int y = yBottom - static_cast<int>(span * fraction + 0.5);",
+      "Ruler marks are rounded instead of truncated and disagree with the bars beside them."),
+    F("ruler-steps-no-update", "displays/BarScalePercent.cpp",
+      "    m_nSteps = steps;\n    update();", "    m_nSteps = steps;",
+      "A shown ruler keeps its old marks after SetSteps."),
+    F("ruler-scale-mode-no-update", "displays/BarScalePercent.cpp",
+      "    m_bTicksRight = ticksRight;\n    update();", "    m_bTicksRight = ticksRight;",
+      "A shown ruler keeps its old ticks after SetScaleMode."),
+    F("ruler-font-ignored", "displays/BarScalePercent.cpp",
+      "return m_bRulerFontSet ? m_oRulerFont : font();", "return font();",
+      "The ruler labels ignore the ruler font and use the widget's font."),
+    F("ruler-tick-colours-swapped", "displays/BarScalePercent.cpp",
+      "const QPen dark(palette.color(QPalette::Dark), 1);",
+      "const QPen dark(palette.color(QPalette::Light), 1);",
+      "Ruler ticks lose their dark upper row and look flat."),
+    F("footer-font-from-title", "displays/BarBase.cpp",
+      "return _GetEffectiveFont(m_oFooter);", "return _GetEffectiveFont(m_oTitle);",
+      "The footer band is as high as the title font, not the footer font."),
+    F("data-list-green-blue-swapped", "displays/DisplayTexts.cpp",
+      "GetGreen(), channel) + separator +\n"
+      "                              channelText(value.m_oColor.GetBlue",
+      "GetBlue(), channel) + separator +\n"
+      "                              channelText(value.m_oColor.GetGreen",
+      "The text form of a data list mode gives the colour as red, blue, green."),
+    F("histogram-vertical-to-horizontal", "displays/HistogramDisplayBase.cpp",
+      "&CHistogramDisplayBase::_VScrollSlot);", "&CHistogramDisplayBase::_HScrollSlot);",
+      "Moving the histogram's vertical scroll bar scrolls it horizontally."),
+    F("lamp-base-tick-lost", "displays/StateLampBase.cpp",
+      "void CStateLampBase::_BlinkSlot()\n{\n    _OnBlinkTimer();",
+      "void CStateLampBase::_BlinkSlot()\n{",
+      "Lamps built on the lamp base never see their blink ticks."),
+    # editors/ ---------------------------------------------------------------------------------
+    F("path-cancel-clears", "editors/FileEditLine.cpp",
+      "if (!qsChosen.isNull() || m_bAcceptEmpty)", "if (!qsChosen.isNull() || !m_bAcceptEmpty)",
+      "Cancelling the path dialog wipes the path of a field that does not accept empty paths."),
+    F("path-slot-emits", "editors/FileEditLine.cpp",
+      "rqsPath)\n{\n    m_pForm->m_wCurrentPath->setText(rqsPath);",
+      "rqsPath)\n{\n    m_pForm->m_wCurrentPath->setText(rqsPath);\n    emit pathChanged(rqsPath);",
+      "OnPathChanged signals back: a model bound both ways loops forever."),
+    F("filter-case-rule-inverted", "editors/DialogFilter.cpp",
+      "rType.m_bUpperCaseVariant ? Qt::CaseSensitive : Qt::CaseInsensitive",
+      "rType.m_bUpperCaseVariant ? Qt::CaseInsensitive : Qt::CaseSensitive",
+      "The dialog preselects the wrong filter for a path with an upper-case suffix."),
+    F("line-edit-focus-out-as-in", "editors/LineEdit.cpp",
+      "    QLineEdit::focusOutEvent(pEvent);\n    emit looseFocus();",
+      "    QLineEdit::focusOutEvent(pEvent);\n    emit setFocus();",
+      "Leaving a line edit signals setFocus() instead of looseFocus()."),
+    F("multi-copy-drop-replaces", "editors/MultiFileEdit.cpp",
+      "if (pEvent->dropAction() != Qt::CopyAction)", "if (pEvent->dropAction() == Qt::CopyAction)",
+      "A plain drop replaces the list and a Shift drop appends."),
+    F("multi-drop-untrimmed", "editors/MultiFileEdit.cpp",
+      "QString qsCandidate = rqsPart.trimmed();", "QString qsCandidate = rqsPart;",
+      "Dropped text keeps the blanks around each path."),
+    F("multi-drop-emits-twice", "editors/MultiFileEdit.cpp",
+      "    _EmitSelection();\n}\n\nvoid CMultiFileEdit::OnUpdateSelection(",
+      "    _EmitSelection();\n    _EmitSelection();\n}\n\nvoid CMultiFileEdit::OnUpdateSelection(",
+      "A drop signals its new list twice."),
+    F("multi-reorder-silent", "editors/MultiFileEdit.cpp",
+      "    if (m_Selection != qslBefore)\n        emit selectionChanged(m_Selection);",
+      "    if (m_Selection != qslBefore)\n        return;",
+      "Reordering the list by dragging never reaches the model."),
+    F("rect-width-height-swapped", "editors/RectangleDefinitionEdit.cpp",
+      "m_pForm->m_wWidth->value(), m_pForm->m_wHeight->value());",
+      "m_pForm->m_wHeight->value(), m_pForm->m_wWidth->value());",
+      "An edited rectangle reaches the model with width and height swapped."),
+    F("rect-empty-unit-blank", "editors/RectangleDefinitionEdit.cpp",
+      "    if (rUnit.empty())\n        return;\n", "",
+      "An empty unit replaces the fields' unit with a lone blank."),
+    F("logger-refill-emits", "editors/LoggerDefinitionsEdit.cpp",
+      "        const QSignalBlocker blocker(this);\n", "",
+      "OnDefinitionsChanged signals back: a model bound both ways receives its own list again, "
+      "once per cell."),
+    F("logger-file-port-editable", "editors/LoggerDefinitionsEdit.cpp",
+      "        return {true, true, false};", "        return {true, true, true};",
+      "A file logger's Port cell can be edited."),
+    F("logger-remove-top-down", "editors/LoggerDefinitionsEdit.cpp",
+      "for (auto it = rows.rbegin(); it != rows.rend(); ++it)",
+      "for (auto it = rows.begin(); it != rows.end(); ++it)",
+      "Removing several selected definitions removes the wrong rows."),
+    F("logger-bad-level-kept", "editors/LoggerDefinitionsEdit.cpp",
+      "definition.m_eLevel))\n            return _RestoreCell(nRow, nColumn);",
+      "definition.m_eLevel))\n            break;",
+      "A Level cell that does not parse keeps the typed text instead of the stored level."),
+    # translation/ -----------------------------------------------------------------------------
+    F("trl-tab-unescaped", "translation/TranslatorFile.cpp",
+      "        case '\\t':\n            quoted += \"\\\\t\";\n            break;\n", "",
+      "A text with a tab is written with a raw tab into the translation file."),
+    F("trl-backslash-unescaped", "translation/TranslatorFile.cpp",
+      "        case '\\\\':\n            quoted += \"\\\\\\\\\";\n            break;\n", "",
+      "A backslash is written unescaped and reads back as the start of an escape."),
+    F("data-known-text-marks-new", "translation/TranslatorData.cpp",
+      "    m_Translations.try_emplace(text, translation);\n}",
+      "    m_Translations.try_emplace(text, translation);\n    m_bModified = true;\n}",
+      "Texts read from a file count as new, so every run rewrites the file at unload."),
+    F("data-equal-depth-later-wins", "translation/TranslatorData.cpp",
+      "if (pFound != nullptr && counter > best)", "if (pFound != nullptr && counter >= best)",
+      "Of two base modules that translate a text equally deep, the later one wins instead of the "
+      "first."),
+    F("translator-lock-dropped", "translation/TranslatorBase.cpp",
+      "    CLock lock(m_Mutex);\n    // The delegate's lock", "    // The delegate's lock",
+      "Lookups from several threads race on the translator's tables and can crash."),
+    F("translator-delegate-bypassed", "translation/TranslatorBase.cpp",
+      "    if (m_pDelegate != nullptr)\n        return m_pDelegate->Translate(text);\n", "",
+      "A translator with a delegate records texts itself instead of passing them on."),
+    F("translator-base-modules-dropped", "translation/TranslatorBase.cpp",
+      "        data.AddBaseModule(baseModule);\n", "",
+      "Base modules read from files are dropped: their translations are lost and the next file no "
+      "longer names them."),
+    F("module-name-first-dot", "translation/ModuleFileName.cpp",
+      "const std::size_t stop = name.rfind('.');", "const std::size_t stop = name.find('.');",
+      "A module file name with several dots loses everything after its first dot."),
+    # platform/ --------------------------------------------------------------------------------
+    F("band-spec-alone-accepted", "platform/strings/BandSpec.cpp",
+      "if (nOpen == std::string::npos || nOpen == 0)", "if (nOpen == std::string::npos)",
+      "An entry that is only a bracket ([1-3]) counts as a band specifier with no path."),
+    F("band-spec-any-text-accepted", "platform/strings/BandSpec.cpp",
+      "if (rsEntry.find_first_not_of(\"0123456789,- \", nOpen + 1) != nClose)",
+      "if (rsEntry.find_first_not_of(\"0123456789,- \", nOpen + 1) > nClose)",
+      "Any bracketed text at the end of a path (file[a].txt]) is taken for a band specifier."),
+    F("quote-backslash-unescaped", "platform/strings/MakeValueString.cpp",
+      "if (c == '\"' || c == '\\\\')", "if (c == '\"')",
+      "Quoted texts keep backslashes unescaped and read back wrongly."),
+    F("double-five-digits", "platform/strings/MakeValueString.cpp",
+      "stream.precision(6);", "stream.precision(5);",
+      "Numbers are written with five significant digits (a ruler third reads 33.333)."),
+    F("parse-trailing-text-accepted", "platform/strings/MakeValue.h",
+      "    if (pStop != pEnd)", "    if (pStop > pEnd)",
+      "Text after a valid word is ignored: \"guix\" reads as gui."),
+    F("registry-null-check-dropped", "platform/translatorregistry/TranslatorRegistry.cpp",
+      "    if (pTranslator == nullptr)\n        return;\n", "",
+      "Registering a null translator crashes."),
+    F("registry-cycle-check-dropped", "platform/translatorregistry/TranslatorRegistry.cpp",
+      "const bool bCycle = std::find(chain.begin(), chain.end(), name) != chain.end();",
+      "const bool bCycle = false;",
+      "Two translation files naming each other as base modules recurse until the stack overflows."),
+    F("registry-redirect-not-read", "platform/translatorregistry/TranslatorRegistry.cpp",
+      "outputDirectory.empty() ? pTranslator->GetModuleDirectory() : outputDirectory;",
+      "pTranslator->GetModuleDirectory();",
+      "A redirected translator reads the file beside the module instead of the one it writes."),
+    F("registry-last-error-lost", "platform/translatorregistry/TranslatorRegistry.cpp",
+      "    return state.m_LastError;", "    return std::string();",
+      "The reason a translation file could not be read is never reported."),
+    F("registry-base-without-file-lost", "platform/translatorregistry/TranslatorRegistry.cpp",
+      "return false;\n        }\n        table.m_BaseModules.push_back(std::move(base));",
+      "return false;\n            table.m_BaseModules.push_back(std::move(base));\n        }",
+      "A base module without its own file is forgotten, and the rewritten file no longer names "
+      "it."),
+]
+# fmt: on
+
+# ----------------------------------------------------------------------------------------------
+# The runner
+
+ROOT = subprocess.run(["git", "rev-parse", "--show-toplevel"], cwd=os.path.dirname(
+    os.path.abspath(__file__)), check=True, capture_output=True, text=True).stdout.strip()
+PACKAGING_TEST = "packaging_examples"
+
+
+class Interrupted(Exception):
+    pass
+
+
+def on_terminate(signum, frame):
+    raise Interrupted()
+
+
+def read(path):
+    with open(path, "rb") as f:
+        return f.read()
+
+
+def write(path, data):
+    with open(path, "wb") as f:
+        f.write(data)
+
+
+def occurrences(fault, text):
+    return text.count(fault.old.encode())
+
+
+def check_table(faults, tree):
+    """Problems of the table against a tree: duplicate ids, missing files, snippets that do not
+    occur exactly once, replacements that change nothing."""
+    problems = {}
+    seen = set()
+    for fault in faults:
+        if fault.id in seen:
+            problems[fault.id] = "duplicate id"
+        seen.add(fault.id)
+        path = os.path.join(tree, fault.file)
+        if fault.old == fault.new:
+            problems[fault.id] = "replacement equals the snippet"
+        elif not os.path.isfile(path):
+            problems[fault.id] = "file not found"
+        else:
+            count = occurrences(fault, read(path))
+            if count != 1:
+                problems[fault.id] = "snippet found %d times" % count
+    return problems
+
+
+def tracked_files():
+    out = subprocess.run(["git", "ls-files", "-z", "--cached", "--others", "--exclude-standard"],
+                         cwd=ROOT, check=True, capture_output=True).stdout
+    return sorted({f for f in out.decode().split("\0") if f and os.path.isfile(
+        os.path.join(ROOT, f))})
+
+
+def sync_tree(source):
+    """Mirrors the tracked files (and new, not ignored ones) into source; files whose bytes are
+    unchanged keep their time stamps, so the build stays incremental."""
+    files = tracked_files()
+    wanted = set(files)
+    for name in files:
+        src = os.path.join(ROOT, name)
+        dst = os.path.join(source, name)
+        data = read(src)
+        if os.path.isfile(dst) and read(dst) == data:
+            continue
+        os.makedirs(os.path.dirname(dst), exist_ok=True)
+        write(dst, data)
+        shutil.copymode(src, dst)
+    for folder, dirs, names in os.walk(source, topdown=False):
+        for name in names:
+            path = os.path.join(folder, name)
+            if os.path.relpath(path, source) not in wanted:
+                os.remove(path)
+        if folder != source and not os.listdir(folder):
+            os.rmdir(folder)
+
+
+def run_logged(command, cwd, log, timeout=None):
+    """Runs command with output into log; returns (exit status, seconds), None as status when
+    the timeout cut it off. The process group is killed on timeout or interruption."""
+    start = time.monotonic()
+    with open(log, "a") as out:
+        out.write("$ %s\n" % " ".join(command))
+        out.flush()
+        process = subprocess.Popen(command, cwd=cwd, stdout=out, stderr=subprocess.STDOUT,
+                                   start_new_session=True)
+        try:
+            status = process.wait(timeout=timeout)
+        except subprocess.TimeoutExpired:
+            status = None
+        except BaseException:
+            os.killpg(process.pid, signal.SIGKILL)
+            process.wait()
+            raise
+        if status is None:
+            os.killpg(process.pid, signal.SIGKILL)
+            process.wait()
+    return status, time.monotonic() - start
+
+
+def failed_tests(log):
+    """Names of the tests ctest listed as failed in the log."""
+    names = []
+    with open(log, errors="replace") as f:
+        for line in f:
+            match = re.match(r"\s*\d+ - (\S+) \(", line)
+            if match:
+                names.append(match.group(1))
+    return names
+
+
+class Runner:
+    def __init__(self, args):
+        self.scratch = os.path.abspath(args.scratch or os.path.join(ROOT, "build-mutate"))
+        if self.scratch == ROOT or ROOT.startswith(self.scratch + os.sep):
+            sys.exit("mutate: the scratch folder must not hold the repository")
+        self.source = os.path.join(self.scratch, "src")
+        self.build = os.path.join(self.scratch, "build")
+        self.logs = os.path.join(self.scratch, "logs")
+        self.jobs = args.jobs
+        self.with_packaging = args.with_packaging
+        self.ctest_limit = None
+
+    def log(self, name):
+        path = os.path.join(self.logs, name + ".log")
+        if os.path.exists(path):
+            os.remove(path)
+        return path
+
+    def prepare(self):
+        os.makedirs(self.logs, exist_ok=True)
+        # As in scripts/test.sh: Qt wants a private runtime folder.
+        runtime = os.path.join(self.scratch, "runtime")
+        os.makedirs(runtime, mode=0o700, exist_ok=True)
+        os.environ.setdefault("XDG_RUNTIME_DIR", runtime)
+        print("mutate: copying the tree into %s" % self.source, flush=True)
+        sync_tree(self.source)
+        log = self.log("configure")
+        # The options of scripts/test.sh without -Werror; what the suite does not need is off.
+        status, _ = run_logged([os.path.join(self.source, "scripts", "configure.sh"), self.build,
+                                "-DZRI_WARNINGS_AS_ERRORS=OFF", "-DZRI_BUILD_BENCH=OFF",
+                                "-DZRI_BUILD_GALLERY=OFF", "-DZRI_BUILD_FUZZERS=OFF"],
+                               self.source, log)
+        if status != 0:
+            sys.exit("mutate: configuring failed, see %s" % log)
+        print("mutate: building and testing the unchanged tree", flush=True)
+        log = self.log("baseline")
+        if self.build_tree(log) != 0:
+            sys.exit("mutate: the unchanged tree does not build, see %s" % log)
+        status, seconds = self.test_tree(log)
+        if status != 0:
+            sys.exit("mutate: the unchanged suite fails, see %s" % log)
+        # A planted fault may hang a test: the whole run is cut off well after a normal one.
+        self.ctest_limit = max(180.0, 4 * seconds)
+        print("mutate: the unchanged suite passes (%.0f s)" % seconds, flush=True)
+
+    def build_tree(self, log):
+        status, _ = run_logged(["cmake", "--build", self.build, "-j", str(self.jobs)],
+                               self.source, log)
+        return status
+
+    def test_tree(self, log):
+        # Tests that set no time limit of their own get 60 s; the whole run is cut off as well.
+        command = ["ctest", "-j2", "--timeout", "60", "--stop-on-failure", "--output-on-failure"]
+        if not self.with_packaging:
+            command += ["-E", "^%s$" % PACKAGING_TEST]
+        return run_logged(command, self.build, log, self.ctest_limit)
+
+    def try_fault(self, fault):
+        """Plants one fault, builds, tests and restores the file; returns (status, detail)."""
+        path = os.path.join(self.source, fault.file)
+        original = read(path)
+        count = occurrences(fault, original)
+        if count != 1:
+            return "STALE", "snippet found %d times" % count
+        log = self.log(fault.id)
+        try:
+            write(path, original.replace(fault.old.encode(), fault.new.encode()))
+            if self.build_tree(log) != 0:
+                return "BROKEN", "does not build, see %s" % log
+            status, seconds = self.test_tree(log)
+        finally:
+            write(path, original)
+        if status is None:
+            return "caught", "(suite cut off after %.0f s)" % seconds
+        if status != 0:
+            return "caught", "(%s)" % ", ".join(failed_tests(log)[:4])
+        return "MISSED", "unguarded: " + fault.unguarded
+
+
+def select(faults, only):
+    if not only:
+        return faults
+    wanted = [name.strip() for name in only.split(",") if name.strip()]
+    known = {fault.id for fault in faults}
+    unknown = [name for name in wanted if name not in known]
+    if unknown:
+        sys.exit("mutate: unknown fault id(s): %s" % ", ".join(unknown))
+    return [fault for fault in faults if fault.id in wanted]
+
+
+def main():
+    parser = argparse.ArgumentParser(description=__doc__.split("\n\n")[0])
+    parser.add_argument("--list", action="store_true", help="print the faults and stop")
+    parser.add_argument("--check", action="store_true",
+                        help="only check that every snippet occurs exactly once (no build)")
+    parser.add_argument("--only", metavar="ID[,ID...]", help="run just these faults")
+    parser.add_argument("--scratch", metavar="DIR", help="copy and build here (default: "
+                        "build-mutate/ in the repository, kept between runs)")
+    parser.add_argument("--with-packaging", action="store_true",
+                        help="also run the %s test" % PACKAGING_TEST)
+    parser.add_argument("-j", dest="jobs", type=int, default=2, help="build jobs (default 2)")
+    args = parser.parse_args()
+    signal.signal(signal.SIGPIPE, signal.SIG_DFL)  # quiet when piped into head
+    faults = select(FAULTS, args.only)
+
+    if args.list:
+        for fault in faults:
+            print("%-36s %s\n%36s %s" % (fault.id, fault.file, "", fault.unguarded))
+        return 0
+    if args.check:
+        problems = check_table(faults, ROOT)
+        for fault in faults:
+            if fault.id in problems:
+                print("STALE   %-36s %s: %s" % (fault.id, fault.file, problems[fault.id]))
+        folders = sorted({fault.file.split("/")[0] for fault in faults})
+        print("%d faults in %s; %d stale" % (len(faults), ", ".join(folders), len(problems)))
+        return 1 if problems else 0
+
+    signal.signal(signal.SIGTERM, on_terminate)
+    runner = Runner(args)
+    start = time.monotonic()
+    results = []
+    try:
+        runner.prepare()
+        for fault in faults:
+            began = time.monotonic()
+            status, detail = runner.try_fault(fault)
+            results.append(status)
+            print("%-7s %-36s %-50s %4.0f s %s" % (status, fault.id, fault.file,
+                                                   time.monotonic() - began, detail), flush=True)
+    except (KeyboardInterrupt, Interrupted):
+        print("mutate: interrupted; the scratch copy is restored", flush=True)
+        return 130
+    caught = results.count("caught")
+    print("caught %d of %d (%.0f %%); missed %d, stale %d, broken %d; %.0f min" % (
+        caught, len(results), 100.0 * caught / max(len(results), 1), results.count("MISSED"),
+        results.count("STALE"), results.count("BROKEN"), (time.monotonic() - start) / 60))
+    if results.count("STALE") or results.count("BROKEN"):
+        print("mutate: stale or broken faults: update their snippets in scripts/mutate.py")
+        return 1
+    return 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
