@@ -311,8 +311,8 @@ FAULTS = [
       "    return state.m_LastError;", "    return std::string();",
       "The reason a translation file could not be read is never reported."),
     F("registry-base-without-file-lost", "platform/translatorregistry/TranslatorRegistry.cpp",
-      "return false;\n        }\n        table.m_BaseModules.push_back(std::move(base));",
-      "return false;\n            table.m_BaseModules.push_back(std::move(base));\n        }",
+      "        }\n        table.m_BaseModules.push_back(std::move(base));",
+      "            table.m_BaseModules.push_back(std::move(base));\n        }",
       "A base module without its own file is forgotten, and the rewritten file no longer names "
       "it."),
 ]
