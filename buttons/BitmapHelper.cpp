@@ -73,7 +73,7 @@ void CBitmapHelper::_PaintContent(QPainter& painter, QAbstractButton& button, bo
     key.AddShadeColours() << rect << iconSize.width() << iconSize.height() << m_eMode
                           << m_eDefaultAlignment << m_bDrawText << enabled
                           << m_oEnabledBitmap.cacheKey() << m_oDisabledBitmap.cacheKey() << text;
-    key.AddFontOf(painter);
+    key.AddTextStateOf(painter);
     Detail::DrawOverBevel(painter, button, isDefault, key,
                           [&](QPainter& canvas)
                           { _DrawContent(canvas, rect, iconSize, text, enabled); });

@@ -116,7 +116,7 @@ void CKeyboardButtonBase::_DrawKeyboardFace(QPainter& painter, QAbstractButton& 
     const QPalette palette = QGuiApplication::palette();
     Detail::CPictureKey key('L');
     key << rect << palette.color(QPalette::Light) << button.isEnabled();
-    key.AddFontOf(painter);
+    key.AddTextStateOf(painter);
     for (const Detail::SKeyLabel& label : labels)
         key << label.sText << label.nFlags << label.nPixelSize;
     Detail::DrawOverBevel(painter, button, isDefault, key,

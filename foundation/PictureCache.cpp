@@ -1,5 +1,6 @@
 #include "PictureCache.h"
 
+#include <QByteArray>
 #include <QCache>
 #include <QColor>
 #include <QFont>
@@ -12,6 +13,7 @@
 #include <QString>
 
 #include <cmath>
+#include <cstring>
 
 namespace Varo::FenraQtGui::ZuRaradirIzurodudoz::Detail
 {
@@ -29,14 +31,19 @@ struct SPicture
     bool bDirect = false;
 };
 
-// A key's bytes with the hash it was built with.
+// A key's bytes with the hash it was built with. Kept keys own their bytes; a key looked up
+// only points at the caller's, which spares an allocation on every paint.
 struct SKeyBytes
 {
-    QByteArray oBytes;
+    QByteArray oOwned;
+    const char* pData;
+    int nSize;
     uint nHash;
+    const char* Data() const { return oOwned.isNull() ? pData : oOwned.constData(); }
     bool operator==(const SKeyBytes& other) const
     {
-        return nHash == other.nHash && oBytes == other.oBytes;
+        return nHash == other.nHash && nSize == other.nSize &&
+               std::memcmp(Data(), other.Data(), std::size_t(nSize)) == 0;
     }
 };
 
@@ -61,18 +68,25 @@ struct SDevice
     QPoint oOrigin;
 };
 
+int Floor(double value)
+{
+    const int truncated = int(value);
+    return truncated > value ? truncated - 1 : truncated;
+}
+
 bool DeviceOf(const QPainter& painter, SDevice& device)
 {
     if (!s_bEnabled || !painter.isActive() ||
         painter.paintEngine()->type() != QPaintEngine::Raster || painter.opacity() != 1.0 ||
         painter.compositionMode() != QPainter::CompositionMode_SourceOver)
         return false;
-    const QTransform t = painter.deviceTransform();
-    if (t.type() > QTransform::TxScale || t.m11() <= 0.0 || t.m22() <= 0.0)
+    const QTransform& t = painter.deviceTransform();
+    if (t.type() > QTransform::TxScale || t.m11() <= 0.0 || t.m22() <= 0.0 ||
+        std::abs(t.dx()) > 1e9 || std::abs(t.dy()) > 1e9)
         return false;
-    const double ox = std::floor(t.dx());
-    const double oy = std::floor(t.dy());
-    device = {t.m11(), t.m22(), t.dx() - ox, t.dy() - oy, QPoint(int(ox), int(oy))};
+    const int ox = Floor(t.dx());
+    const int oy = Floor(t.dy());
+    device = {t.m11(), t.m22(), t.dx() - ox, t.dy() - oy, QPoint(ox, oy)};
     return true;
 }
 
@@ -131,7 +145,7 @@ SPicture MakePicture(const QPainter& painter, const SDevice& device, const QRect
         return {QImage(), QPoint(), true};
     QImage canvas(box.size(), QImage::Format_ARGB32_Premultiplied);
     canvas.fill(Qt::transparent);
-    // Fonts resolve their size against the DPI of what they are drawn on (see AddFontOf).
+    // Fonts resolve their size against the DPI of what they are drawn on (see AddTextStateOf).
     const QPaintDevice* target = painter.device();
     canvas.setDotsPerMeterX(qRound(target->logicalDpiX() / 0.0254));
     canvas.setDotsPerMeterY(qRound(target->logicalDpiY() / 0.0254));
@@ -169,11 +183,6 @@ void Blit(QPainter& painter, const SDevice& device, const QPoint& offset, const 
 
 } // namespace
 
-CPictureKey& CPictureKey::operator<<(const QRect& rect)
-{
-    return *this << rect.left() << rect.top() << rect.right() << rect.bottom();
-}
-
 CPictureKey& CPictureKey::operator<<(const QColor& color)
 {
     return *this << quint64(color.rgba64());
@@ -193,13 +202,14 @@ CPictureKey& CPictureKey::AddShadeColours()
     return *this << palette.color(QPalette::Light) << palette.color(QPalette::Dark);
 }
 
-CPictureKey& CPictureKey::AddFontOf(const QPainter& painter)
+CPictureKey& CPictureKey::AddTextStateOf(const QPainter& painter)
 {
     const QFont& font = painter.font();
     return *this << font.key() << font.stretch() << font.letterSpacing() << font.letterSpacingType()
                  << font.wordSpacing() << font.capitalization() << font.hintingPreference()
                  << font.styleStrategy() << font.kerning() << painter.device()->logicalDpiX()
-                 << painter.device()->logicalDpiY();
+                 << painter.device()->logicalDpiY() << painter.layoutDirection()
+                 << painter.background().color() << painter.backgroundMode();
 }
 
 void DrawThroughPicture(QPainter& painter, CPictureKey& key, const QRect& bounds, FDraw ink,
@@ -214,15 +224,18 @@ void DrawThroughPicture(QPainter& painter, CPictureKey& key, const QRect& bounds
     const QPen& pen = painter.pen();
     const QBrush& brush = painter.brush();
     key << device.sx << device.sy << device.fx << device.fy << bounds << pen.color() << pen.widthF()
-        << pen.style() << brush.color() << brush.style() << painter.background().color()
-        << painter.backgroundMode() << int(painter.renderHints()) << painter.layoutDirection();
-    const QByteArray bytes = key.Bytes();
-    SPicture* picture = Pictures().object({bytes, key.Hash()});
+        << pen.style() << brush.color() << brush.style() << int(painter.renderHints());
+    if (!key.IsComplete())
+    {
+        ink(painter);
+        return;
+    }
+    SPicture* picture = Pictures().object({QByteArray(), key.Data(), key.Size(), key.Hash()});
     if (!picture)
     {
         picture = new SPicture(MakePicture(painter, device, bounds, ink, under));
         const int cost = 1 + int(picture->oImage.sizeInBytes() / 1024);
-        const SKeyBytes stored{QByteArray(bytes.constData(), bytes.size()), key.Hash()};
+        const SKeyBytes stored{QByteArray(key.Data(), key.Size()), nullptr, key.Size(), key.Hash()};
         if (!Pictures().insert(stored, picture, cost))
             picture = nullptr; // larger than the whole budget, and deleted
     }

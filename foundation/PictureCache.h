@@ -1,7 +1,6 @@
 #pragma once
 
-#include <QByteArray>
-#include <QVarLengthArray>
+#include <QRect>
 
 #include <cstdint>
 #include <cstring>
@@ -9,7 +8,6 @@
 
 class QColor;
 class QPainter;
-class QRect;
 class QString;
 
 namespace Varo::FenraQtGui::ZuRaradirIzurodudoz::Detail
@@ -27,31 +25,41 @@ public:
     template <typename T, typename = std::enable_if_t<std::is_arithmetic_v<T> || std::is_enum_v<T>>>
     CPictureKey& operator<<(T value)
     {
-        const int at = m_aBytes.size();
-        m_aBytes.resize(at + int(sizeof value));
-        std::memcpy(m_aBytes.data() + at, &value, sizeof value);
+        if (m_nSize + int(sizeof value) > kCapacity)
+        {
+            m_nSize = kCapacity + 1; // too long to keep: the ink is drawn directly
+            return *this;
+        }
+        std::memcpy(m_aBytes + m_nSize, &value, sizeof value);
+        m_nSize += int(sizeof value);
         std::uint64_t word = 0;
         std::memcpy(&word, &value, sizeof value);
-        Mix(word);
+        m_nHash = (m_nHash ^ word) * 0x100000001b3ULL;
         return *this;
     }
-    CPictureKey& operator<<(const QRect& rect);
+    CPictureKey& operator<<(const QRect& rect)
+    {
+        return *this << rect.left() << rect.top() << rect.right() << rect.bottom();
+    }
     CPictureKey& operator<<(const QColor& color);
     CPictureKey& operator<<(const QString& text);
     /// The application palette's Light and Dark colours, in which engraved edges are drawn.
     CPictureKey& AddShadeColours();
-    /// The painter's font: every property that changes how text is laid out or drawn, and the
-    /// resolution of the device it is drawn for.
-    CPictureKey& AddFontOf(const QPainter& painter);
+    /// What text depends on besides its colour: every property of the painter's font that
+    /// changes how text is laid out or drawn, the resolution of the device it is drawn for, the
+    /// layout direction and the background (styles dither disabled text with it).
+    CPictureKey& AddTextStateOf(const QPainter& painter);
 
-    /// The key's bytes, valid while the key lives.
-    QByteArray Bytes() const { return QByteArray::fromRawData(m_aBytes.data(), m_aBytes.size()); }
+    /// Whether the key holds all its fields; a longer one cannot name a picture.
+    bool IsComplete() const { return m_nSize <= kCapacity; }
+    const char* Data() const { return m_aBytes; }
+    int Size() const { return m_nSize; }
     uint Hash() const { return uint(m_nHash ^ (m_nHash >> 32)); }
 
 private:
-    void Mix(std::uint64_t word) { m_nHash = (m_nHash ^ word) * 0x100000001b3ULL; }
-
-    QVarLengthArray<char, 256> m_aBytes;
+    static constexpr int kCapacity = 512;
+    char m_aBytes[kCapacity];
+    int m_nSize = 0;
     std::uint64_t m_nHash = 0xcbf29ce484222325ULL;
 };
 
@@ -80,8 +88,8 @@ private:
  * Draws @p ink through a picture kept for @p key and the device the painter draws on: the first
  * paint draws the ink into an image at device resolution, later paints blit the pixels the ink
  * changed. The key is completed here with the device's scale, the painter's position within a
- * device pixel and the painter state the ink starts from (pen, brush, background, hints,
- * direction); a key for text names the font with AddFontOf.
+ * device pixel and the painter state the ink starts from (pen, brush, render hints); a key for
+ * text adds the rest with AddTextStateOf.
  *
  * Without @p under, the ink must cover pixels opaquely (aliased drawing in opaque colours);
  * such a picture does not depend on what lies beneath. With @p under, which draws what the ink
