@@ -165,6 +165,6 @@ void BM_Panel_Ratio(benchmark::State& state)
     ZriBench::InterleavedRatio(state, *painted, *plain, qreal(state.range(0)));
     state.SetLabel("vs:QPushButton+QCheckBox goal:1.0");
 }
-BENCHMARK(BM_Panel_Ratio)->Arg(1)->Arg(2);
+BENCHMARK(BM_Panel_Ratio)->Arg(1)->Arg(2)->MinTime(0.5);
 
 } // namespace

@@ -116,10 +116,10 @@ const bool s_bRegistered = []
                 [=] { return Media(mode, lamp); }, PushButtonOk, vsButton + "0.8");
     Register(
         "BM_Ratio_Arrow_Up", [] { return Arrow(Zri::CArrowButton::Up); }, PushButtonOk,
-        vsButton + "0.55");
+        vsButton + "0.66");
     Register(
         "BM_Ratio_Arrow_DoubleRight", [] { return Arrow(Zri::CArrowButton::DoubleRight); },
-        PushButtonOk, vsButton + "0.55");
+        PushButtonOk, vsButton + "0.66");
     Register("BM_Ratio_Bitmap", Bitmap, PushButtonOk, vsButton + "1.2");
     Register(
         "BM_Ratio_Key_TwoLabels", [] { return Key(2); }, PushButtonOk, vsButton + "1.2");
