@@ -11,4 +11,12 @@ namespace ZriBench
 /// Renders the widget into the same image for every iteration of the benchmark.
 void RenderLoop(benchmark::State& state, QWidget& widget);
 
+/// Renders the subject and its plain Qt baseline in alternate turns, each into its own image of
+/// the given device pixel ratio, and sets the counter "ratio" to the subject's total processor
+/// time over the baseline's, and "subject_ns" to its time per render. Interleaving makes both
+/// suffer the same state of a shared machine, so the ratio holds when the absolute times do not.
+/// Which of the two goes first alternates.
+void InterleavedRatio(benchmark::State& state, QWidget& subject, QWidget& baseline,
+                      qreal devicePixelRatio = 1.0);
+
 } // namespace ZriBench

@@ -22,7 +22,7 @@ void CBitmapButton::paintEvent(QPaintEvent*)
     QColor color;
     QRect content;
     InitButton(*this, painter, color, content, kBorder, isDefault());
-    _DrawContent(painter, content, iconSize(), text(), isEnabled());
+    _PaintContent(painter, *this, isDefault(), content);
 }
 
 void CBitmapButton::_Redraw()

@@ -22,7 +22,7 @@ void CBitmapCheckBox::paintEvent(QPaintEvent*)
     QColor color;
     QRect content;
     InitButton(*this, painter, color, content, kBorder, false);
-    _DrawContent(painter, content, iconSize(), text(), isEnabled());
+    _PaintContent(painter, *this, false, content);
 }
 
 bool CBitmapCheckBox::hitButton(const QPoint& pos) const

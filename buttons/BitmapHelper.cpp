@@ -1,8 +1,10 @@
 #include "BitmapHelper.h"
 
 #include "BitmapGeometry.h"
+#include "ButtonBevel.h"
 #include "ShadedDrawing.h"
 
+#include <QAbstractButton>
 #include <QPainter>
 #include <QPixmap>
 #include <QString>
@@ -59,6 +61,22 @@ QSize CBitmapHelper::_FittingSize() const
     return QSize(std::max(m_oEnabledBitmap.width(), m_oDisabledBitmap.width()),
                  std::max(m_oEnabledBitmap.height(), m_oDisabledBitmap.height())) +
            QSize(2 * kBorder, 2 * kBorder);
+}
+
+void CBitmapHelper::_PaintContent(QPainter& painter, QAbstractButton& button, bool isDefault,
+                                  const QRect& rect)
+{
+    const bool enabled = button.isEnabled();
+    const QString text = button.text();
+    const QSize iconSize = button.iconSize();
+    Detail::CPictureKey key('B');
+    key.AddShadeColours() << rect << iconSize.width() << iconSize.height() << m_eMode
+                          << m_eDefaultAlignment << m_bDrawText << enabled
+                          << m_oEnabledBitmap.cacheKey() << m_oDisabledBitmap.cacheKey() << text;
+    key.AddTextStateOf(painter);
+    Detail::DrawOverBevel(painter, button, isDefault, key,
+                          [&](QPainter& canvas)
+                          { _DrawContent(canvas, rect, iconSize, text, enabled); });
 }
 
 void CBitmapHelper::_DrawContent(QPainter& painter, const QRect& rect, const QSize& iconSize,

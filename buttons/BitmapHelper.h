@@ -6,6 +6,7 @@
 
 #include <cstdint>
 
+class QAbstractButton;
 class QPainter;
 class QPixmap;
 class QRect;
@@ -62,6 +63,10 @@ protected:
     /// Draws the bitmap for the enabled state and the engraved text into the content rect.
     void _DrawContent(QPainter& painter, const QRect& rect, const QSize& iconSize,
                       const QString& text, bool enabled);
+    /// _DrawContent for the button's own icon size, text and enabled state, kept as a picture
+    /// over its bevel (drawn with isDefault) while bitmaps, text and look stay the same.
+    void _PaintContent(QPainter& painter, QAbstractButton& button, bool isDefault,
+                       const QRect& rect);
     /// Width and height that just hold the larger bitmap inside the border.
     QSize _FittingSize() const;
     /// The bitmap shown while the widget is enabled (true) or disabled (false).

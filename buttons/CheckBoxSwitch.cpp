@@ -1,5 +1,6 @@
 #include "CheckBoxSwitch.h"
 
+#include "PictureCache.h"
 #include "ShadedDrawing.h"
 #include "SwitchGeometry.h"
 
@@ -12,6 +13,20 @@ namespace
 
 const QColor kCheckedColour(0, 192, 0);
 const QColor kUncheckedColour(192, 0, 0);
+
+void DrawSwitch(QPainter& painter, const Detail::SSwitchLayout& layout, bool checked)
+{
+    DrawShadedFrame(painter, layout.oFrame, true, 1);
+    DrawShadedFrame(painter, layout.oKnob, false, 2);
+    if (layout.bVerticalGroove)
+        DrawShadedVLine(painter, layout.nGroove, layout.nGrooveFrom, layout.nGrooveTo, true, 1);
+    else
+        DrawShadedHLine(painter, layout.nGroove, layout.nGrooveFrom, layout.nGrooveTo, true, 1);
+    // An inverted half (a widget only a few pixels high) would be normalised by Qt and fill
+    // pixels outside the track, so it is left out.
+    if (layout.oColoured.isValid())
+        painter.fillRect(layout.oColoured, checked ? kCheckedColour : kUncheckedColour);
+}
 
 } // namespace
 
@@ -48,19 +63,16 @@ void CCheckBoxSwitch::paintEvent(QPaintEvent*)
         Detail::SwitchLayout(m_eDrawMode, m_eTextMode, size(), checked);
     QPainter painter(this);
     painter.setBrush(Qt::NoBrush);
-    DrawShadedFrame(painter, layout.oFrame, true, 1);
-    DrawShadedFrame(painter, layout.oKnob, false, 2);
-    if (layout.bVerticalGroove)
-        DrawShadedVLine(painter, layout.nGroove, layout.nGrooveFrom, layout.nGrooveTo, true, 1);
-    else
-        DrawShadedHLine(painter, layout.nGroove, layout.nGrooveFrom, layout.nGrooveTo, true, 1);
-    // An inverted half (a widget only a few pixels high) would be normalised by Qt and fill
-    // pixels outside the track, so it is left out.
-    if (layout.oColoured.isValid())
-        painter.fillRect(layout.oColoured, checked ? kCheckedColour : kUncheckedColour);
+    // Aliased and opaque, the switch itself is drawn once per look and device and blitted.
+    Detail::CPictureKey key('W');
+    key.AddShadeColours() << layout.oFrame << layout.oKnob << layout.oColoured
+                          << layout.bVerticalGroove << layout.nGroove << layout.nGrooveFrom
+                          << layout.nGrooveTo << checked;
+    Detail::DrawThroughPicture(painter, key, rect(),
+                               [&](QPainter& canvas) { DrawSwitch(canvas, layout, checked); });
     // The shaded drawing restores pen and font, so the text keeps the widget's own.
     if (m_eTextMode != NoText)
-        painter.drawText(layout.oText, layout.nTextFlags, text());
+        DrawTextLine(painter, layout.oText, layout.nTextFlags, text());
 }
 
 bool CCheckBoxSwitch::hitButton(const QPoint& pos) const

@@ -19,7 +19,7 @@ void CKeyboardButton::paintEvent(QPaintEvent*)
     QRect content;
     InitButton(*this, painter, color, content, _TextBorder(), isDefault());
     CStyleStore store(painter);
-    _DrawKeyboardFace(painter, *this, content, color, _TextSizeMode() == ScaledSize);
+    _DrawKeyboardFace(painter, *this, isDefault(), content, color, _TextSizeMode() == ScaledSize);
 }
 
 void CKeyboardButton::_Redraw()

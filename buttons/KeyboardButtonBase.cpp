@@ -1,8 +1,10 @@
 #include "KeyboardButtonBase.h"
 
+#include "ButtonBevel.h"
 #include "KeyboardGeometry.h"
 #include "StyleStore.h"
 
+#include <QAbstractButton>
 #include <QGuiApplication>
 #include <QPainter>
 #include <QStyle>
@@ -12,6 +14,27 @@
 
 namespace Varo::FenraQtGui::ZuRaradirIzurodudoz
 {
+
+namespace
+{
+
+void DrawLabels(QPainter& painter, const QWidget& widget, const QRect& rect,
+                const std::vector<Detail::SKeyLabel>& labels)
+{
+    CStyleStore store(painter);
+    const QPalette palette = QGuiApplication::palette();
+    for (const Detail::SKeyLabel& label : labels)
+    {
+        // A face too small for a font leaves the current one: Qt rejects pixel sizes below 1.
+        if (label.nPixelSize > 0)
+            store.SetFontPixelSize(label.nPixelSize);
+        // NoRole keeps the pen that the button frame set, so labels follow the enabled state.
+        widget.style()->drawItemText(&painter, rect, label.nFlags, palette, widget.isEnabled(),
+                                     label.sText, QPalette::NoRole);
+    }
+}
+
+} // namespace
 
 CKeyboardButtonBase::CKeyboardButtonBase() = default;
 
@@ -71,30 +94,33 @@ void CKeyboardButtonBase::_DrawKeyboardSymbol(QPainter& painter, const QRect& re
     painter.drawPolygon(polygon, Qt::OddEvenFill);
 }
 
-void CKeyboardButtonBase::_DrawKeyboardFace(QPainter& painter, const QWidget& widget,
-                                            const QRect& rect, const QColor& color,
+void CKeyboardButtonBase::_DrawKeyboardFace(QPainter& painter, QAbstractButton& button,
+                                            bool isDefault, const QRect& rect, const QColor& color,
                                             bool scaledLabels)
 {
     if (m_eMode != Labels)
     {
-        _DrawKeyboardSymbol(painter, rect, color);
+        Detail::CPictureKey key('K');
+        key << m_eMode << rect << m_nTextBorder << color;
+        Detail::DrawThroughPicture(painter, key, button.rect(),
+                                   [&](QPainter& canvas)
+                                   { _DrawKeyboardSymbol(canvas, rect, color); });
         return;
     }
     const auto labels = Detail::KeyboardLabels(m_sTopLeft, m_sBottomLeft, m_sBottomRight,
                                                scaledLabels, rect.height());
     if (labels.empty())
         return;
-    CStyleStore store(painter);
+    // Laying the legends out is the expensive part: the finished legends are kept as pixels
+    // over the bevel, per text, font, size, colours and device.
     const QPalette palette = QGuiApplication::palette();
+    Detail::CPictureKey key('L');
+    key << rect << palette.color(QPalette::Light) << button.isEnabled();
+    key.AddTextStateOf(painter);
     for (const Detail::SKeyLabel& label : labels)
-    {
-        // A face too small for a font leaves the current one: Qt rejects pixel sizes below 1.
-        if (label.nPixelSize > 0)
-            store.SetFontPixelSize(label.nPixelSize);
-        // NoRole keeps the pen that the button frame set, so labels follow the enabled state.
-        widget.style()->drawItemText(&painter, rect, label.nFlags, palette, widget.isEnabled(),
-                                     label.sText, QPalette::NoRole);
-    }
+        key << label.sText << label.nFlags << label.nPixelSize;
+    Detail::DrawOverBevel(painter, button, isDefault, key,
+                          [&](QPainter& canvas) { DrawLabels(canvas, button, rect, labels); });
 }
 
 } // namespace Varo::FenraQtGui::ZuRaradirIzurodudoz

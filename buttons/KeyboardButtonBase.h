@@ -8,7 +8,7 @@
 class QColor;
 class QPainter;
 class QRect;
-class QWidget;
+class QAbstractButton;
 
 namespace Varo::FenraQtGui::ZuRaradirIzurodudoz
 {
@@ -66,9 +66,10 @@ public:
 protected:
     /// Draws the symbol of the current mode into rect: filled or hollow, outlined in color.
     void _DrawKeyboardSymbol(QPainter& painter, const QRect& rect, const QColor& color);
-    /// Draws the symbol, or the labels when the mode is Labels, into the content rectangle.
-    void _DrawKeyboardFace(QPainter& painter, const QWidget& widget, const QRect& rect,
-                           const QColor& color, bool scaledLabels);
+    /// Draws the symbol, or the labels when the mode is Labels, into the content rectangle of
+    /// the button, whose bevel was drawn with isDefault.
+    void _DrawKeyboardFace(QPainter& painter, QAbstractButton& button, bool isDefault,
+                           const QRect& rect, const QColor& color, bool scaledLabels);
     int _TextBorder() const { return m_nTextBorder; }
     ETextSizeMode _TextSizeMode() const { return m_eTextSizeMode; }
     EKeyboardButtonMode _Mode() const { return m_eMode; }

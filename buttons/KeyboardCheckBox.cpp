@@ -18,7 +18,7 @@ void CKeyboardCheckBox::paintEvent(QPaintEvent*)
     QRect content;
     // Checked counts as pressed in the button frame, so the key stays sunken while checked.
     InitButton(*this, painter, color, content, _TextBorder(), false);
-    _DrawKeyboardFace(painter, *this, content, color, false);
+    _DrawKeyboardFace(painter, *this, false, content, color, false);
 }
 
 bool CKeyboardCheckBox::hitButton(const QPoint& pos) const

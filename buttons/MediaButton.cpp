@@ -3,6 +3,7 @@
 #include "BlinkTimer.h"
 #include "ButtonFrame.h"
 #include "MediaGeometry.h"
+#include "PictureCache.h"
 #include "ShadedDrawing.h"
 #include "StyleStore.h"
 
@@ -143,14 +144,27 @@ void CMediaButton::paintEvent(QPaintEvent*)
     QRect content;
     InitButton(*this, painter, color, content, m_nMargin, false);
     const bool withLamp = m_eOnOffMode != NoLamp;
+    // The lamp is asked for at the device's resolution and drawn into its logical rectangle,
+    // so it is as sharp as the rest at any ratio. The state data keeps the picture of the size
+    // asked last; a widget shows at one ratio at a time, so it is not redrawn per paint.
     if (withLamp)
         painter.drawImage(Detail::MediaLampRect(content, m_nLampSize),
-                          _GetStateImage(m_bOn, m_nLampSize));
+                          _GetStateImage(m_bOn, Detail::MediaLampPixels(
+                                                    m_nLampSize, Detail::DeviceScale(painter))));
     const QBrush symbolBrush(color, Qt::SolidPattern);
     painter.setBrush(symbolBrush);
     const QRect area = Detail::MediaSymbolArea(content, withLamp, m_nLampSize);
-    for (const Detail::SMediaPart& part : Detail::MediaSymbolParts(m_eMode, area, m_nMargin))
-        DrawPart(painter, part, symbolBrush);
+    // Wide pens and the arc go through the stroker, so the aliased, opaque symbol is drawn once
+    // per look and device and blitted afterwards.
+    Detail::CPictureKey key('M');
+    key.AddShadeColours() << m_eMode << area << m_nMargin;
+    Detail::DrawThroughPicture(painter, key, rect(),
+                               [&](QPainter& canvas)
+                               {
+                                   for (const Detail::SMediaPart& part :
+                                        Detail::MediaSymbolParts(m_eMode, area, m_nMargin))
+                                       DrawPart(canvas, part, symbolBrush);
+                               });
 }
 
 void CMediaButton::_StartBlink()

@@ -137,6 +137,11 @@ QRect MediaLampRect(const QRect& content, int lampSize)
     return QRect(content.right() - lampSize - 1, content.top(), lampSize, lampSize);
 }
 
+int MediaLampPixels(int lampSize, double deviceScale)
+{
+    return qRound(lampSize * deviceScale);
+}
+
 QRect MediaSymbolArea(const QRect& content, bool withLamp, int lampSize)
 {
     QRect area = content;

@@ -49,6 +49,8 @@ constexpr int kRepeatArcSpan = 5440;
 
 /// The lamp's square in the top-right corner of the content rectangle.
 QRect MediaLampRect(const QRect& content, int lampSize);
+/// Edge length in device pixels of a lamp of lampSize logical pixels.
+int MediaLampPixels(int lampSize, double deviceScale);
 /// The area left to the symbol: the content rectangle, ending left of the lamp when there is one.
 QRect MediaSymbolArea(const QRect& content, bool withLamp, int lampSize);
 /// The parts of a symbol in drawing order; none for a value outside the enumeration.

@@ -1,6 +1,7 @@
 #include "BarScalePercent.h"
 
 #include "BarGeometry.h"
+#include "ShadedDrawing.h"
 #include "StyleStore.h"
 
 #include <QFontMetrics>
@@ -81,7 +82,7 @@ void CBarScalePercent::paintEvent(QPaintEvent*)
     for (std::size_t i = 0; i < layout.vMarks.size(); ++i)
     {
         const Detail::SRulerMark& mark = layout.vMarks[i];
-        painter.drawText(mark.oLabelRect, flags, labels.at(static_cast<int>(i)));
+        DrawTextLine(painter, mark.oLabelRect, flags, labels.at(static_cast<int>(i)));
         if (layout.bTicksLeft)
         {
             drawTick(rect().left(), layout.nLeftTickEnd, mark.nY);

@@ -1,5 +1,7 @@
 #include "ButtonFrame.h"
 
+#include "ButtonBevel.h"
+
 #include <QAbstractButton>
 #include <QGuiApplication>
 #include <QPainter>
@@ -15,22 +17,11 @@ void InitButton(QAbstractButton& button, QPainter& painter, QColor& color, QRect
 {
     const int w = button.width();
     const int h = button.height();
-
-    QStyleOptionButton option;
-    option.initFrom(&button);
-    bool down = button.isDown();
-    if (button.isCheckable())
-        down = down || button.isChecked();
-    // Assigned, not or-ed: focus, hover, enabled and active-window flags are dropped on purpose
-    // so the bevel looks the same whatever the pointer or the keyboard focus does.
-    option.state = down ? QStyle::State_Sunken : QStyle::State_Raised;
-    option.features |= QStyleOptionButton::AutoDefaultButton;
-    if (isDefault)
-        option.features |= QStyleOptionButton::DefaultButton;
+    const QStyleOptionButton option = Detail::BevelOption(button, isDefault);
     button.style()->drawControl(QStyle::CE_PushButton, &option, &painter, &button);
 
     rect = QRect(QPoint(margin, margin), QPoint(w - margin - 1, h - margin - 1));
-    if (down)
+    if (option.state & QStyle::State_Sunken)
         rect.moveTopLeft(QPoint(margin + 1, margin + 1));
 
     const QPalette::ColorGroup group = button.isEnabled() ? QPalette::Active : QPalette::Disabled;

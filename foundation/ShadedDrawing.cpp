@@ -1,5 +1,6 @@
 #include "ShadedDrawing.h"
 
+#include "PictureCache.h"
 #include "StyleStore.h"
 
 #include <QCache>
@@ -65,12 +66,21 @@ bool IsPlainFont(const QFont& font)
            font.capitalization() == QFont::MixedCase;
 }
 
+// A kept layout reproduces the alignment of one line, nothing else that drawText knows.
+bool IsPlainAlignment(int flags)
+{
+    return (flags & ~(Qt::AlignLeft | Qt::AlignRight | Qt::AlignHCenter | Qt::AlignTop |
+                      Qt::AlignBottom | Qt::AlignVCenter | Qt::TextSingleLine)) == 0;
+}
+
 // The kept layout of a text that fits the rectangle, or null when drawText has to do the work
 // (several lines, right-to-left text, spaced or capitalised fonts, a text the rectangle clips).
-const QStaticText* FittingLayout(const QPainter& painter, const QRect& rect, const QString& text)
+const QStaticText* FittingLayout(const QPainter& painter, const QRect& rect, int flags,
+                                 const QString& text)
 {
-    if (!IsSimpleLine(text) || !IsPlainFont(painter.font()) ||
-        painter.layoutDirection() == Qt::RightToLeft || !QCoreApplication::instance())
+    if (!Detail::PaintCachesEnabled() || !IsPlainAlignment(flags) || !IsSimpleLine(text) ||
+        !IsPlainFont(painter.font()) || painter.layoutDirection() == Qt::RightToLeft ||
+        !QCoreApplication::instance())
         return nullptr;
     if (!s_poTextLayouts)
     {
@@ -91,19 +101,27 @@ const QStaticText* FittingLayout(const QPainter& painter, const QRect& rect, con
                                                                           : nullptr;
 }
 
-// Centred like drawText with Qt::AlignCenter, which gives the same pixels for a fitting line.
-void DrawCentred(QPainter& painter, const QRect& rect, const QString& text,
+// Placed like drawText places one line that fits, which gives the same pixels.
+void DrawAligned(QPainter& painter, const QRect& rect, int flags, const QString& text,
                  const QStaticText* layout)
 {
     if (!layout)
     {
-        painter.drawText(rect, Qt::AlignCenter, text);
+        painter.drawText(rect, flags, text);
         return;
     }
     const QSizeF size = layout->size();
-    painter.drawStaticText(QPointF(rect.x() + (rect.width() - size.width()) / 2,
-                                   rect.y() + (rect.height() - size.height()) / 2),
-                           *layout);
+    double x = rect.x();
+    double y = rect.y();
+    if (flags & Qt::AlignRight)
+        x += rect.width() - size.width();
+    else if (flags & Qt::AlignHCenter)
+        x += (rect.width() - size.width()) / 2;
+    if (flags & Qt::AlignBottom)
+        y += rect.height() - size.height();
+    else if (flags & Qt::AlignVCenter)
+        y += (rect.height() - size.height()) / 2;
+    painter.drawStaticText(QPointF(x, y), *layout);
 }
 
 } // namespace
@@ -158,16 +176,21 @@ void DrawShadedText(QPainter& painter, const QRect& rect, const QString& text, b
     const QRect upperLeft = rect.translated(-offset, -offset);
     const QRect lowerRight = rect.translated(offset, offset);
     // The three copies have the same size, so they share one layout.
-    const QStaticText* layout = FittingLayout(painter, rect, text);
+    const QStaticText* layout = FittingLayout(painter, rect, Qt::AlignCenter, text);
     {
         CStyleStore store(painter, FirstColor(sunken));
-        DrawCentred(painter, upperLeft, text, layout);
+        DrawAligned(painter, upperLeft, Qt::AlignCenter, text, layout);
     }
     {
         CStyleStore store(painter, SecondColor(sunken));
-        DrawCentred(painter, lowerRight, text, layout);
+        DrawAligned(painter, lowerRight, Qt::AlignCenter, text, layout);
     }
-    DrawCentred(painter, rect, text, layout);
+    DrawAligned(painter, rect, Qt::AlignCenter, text, layout);
+}
+
+void DrawTextLine(QPainter& painter, const QRect& rect, int flags, const QString& text)
+{
+    DrawAligned(painter, rect, flags, text, FittingLayout(painter, rect, flags, text));
 }
 
 } // namespace Varo::FenraQtGui::ZuRaradirIzurodudoz

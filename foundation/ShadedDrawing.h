@@ -21,5 +21,8 @@ void DrawShadedFrame(QPainter& painter, const QRect& rect, bool sunken, int widt
 /// Centred text with a first-colour copy up-left and a second-colour copy down-right by offset.
 void DrawShadedText(QPainter& painter, const QRect& rect, const QString& text, bool sunken,
                     int offset);
+/// The same pixels as painter.drawText(rect, flags, text); a single line that fits is drawn
+/// from a kept layout instead of being laid out again.
+void DrawTextLine(QPainter& painter, const QRect& rect, int flags, const QString& text);
 
 } // namespace Varo::FenraQtGui::ZuRaradirIzurodudoz
