@@ -60,7 +60,7 @@ FAULTS = [
       "    m_poPainter->setBrush(m_oBrush);",
       "The painter guard no longer restores the pen: after a bevel the next outline or text is "
       "drawn in the bevel's Light colour."),
-    F("frame-checked-not-sunken", "foundation/ButtonFrame.cpp",
+    F("frame-checked-not-sunken", "foundation/ButtonBevel.cpp",
       "down = down || button.isChecked();", "down = down && button.isChecked();",
       "Checked keyboard and bitmap check boxes stand raised, and a pressed one only sinks while it "
       "is also checked."),
