@@ -1,29 +1,84 @@
-// The focus line edit, the file path edit and the rectangle edit, driven through real focus
-// changes, key presses and file dialogs.
-#include "EditorTestSupport.h"
+// What each editor does beyond the parameter dialog's bindings: the line edit's focus signals,
+// the file dialogs with their captions, modes, filters and start places, drops of every kind,
+// reordering and the context menu of the file list, the rectangle's rounding and fields, and
+// the logger table's texts, odd values and the header state kept for the next table.
 #include "FileEditLine.h"
 #include "LineEdit.h"
+#include "LoggerDefinitionsEdit.h"
+#include "MultiFileEdit.h"
 #include "RectangleDefinitionEdit.h"
 #include "TestSupport.h"
 
 #include <QDoubleSpinBox>
+#include <QFileDialog>
+#include <QHeaderView>
 #include <QLabel>
+#include <QListWidget>
+#include <QMenu>
+#include <QMessageBox>
+#include <QMimeData>
 #include <QPushButton>
+#include <QSettings>
 #include <QSignalSpy>
+#include <QTableWidget>
+#include <QTemporaryDir>
 
 using namespace Varo::FenraQtGui::ZuRaradirIzurodudoz;
-using Varo::Fenra::ParameterPool::SFileType;
+using namespace Varo::Fenra::Progress;
+using Definitions = std::vector<CLoggerDefinition>;
 
 namespace
 {
 
-// getExistingDirectory() sets the deprecated QFileDialog::DirectoryOnly mode with ShowDirsOnly.
-const int kDirectoryOnly = 4;
-const char* const kFields[] = {"m_wXCoord", "m_wYCoord", "m_wWidth", "m_wHeight"};
-
-QDoubleSpinBox* Field(CRectangleDefinitionEdit& edit, const char* pszName)
+// A temporary directory with a.txt, b.txt and sub; "%T" stands for its path, "|" separates
+// entries, "" is no entry and "|" alone one empty entry.
+struct SPlace
 {
-    return edit.findChild<QDoubleSpinBox*>(QString::fromLatin1(pszName));
+    SPlace()
+    {
+        QDir(m_Dir.path()).mkdir("sub");
+        for (const char* pszName : {"a.txt", "b.txt"})
+            QFile(m_Dir.filePath(pszName)).open(QIODevice::WriteOnly);
+    }
+    QStringList operator()(const QString& entries) const
+    {
+        if (entries == "|")
+            return {QString()};
+        QStringList list = entries.isEmpty() ? QStringList() : entries.split('|');
+        return list.replaceInStrings("%T", m_Dir.path());
+    }
+    QTemporaryDir m_Dir;
+};
+
+// Modes as letters: D directories, E accept empty, X existing files, B band specifiers; the
+// file types are Text (.txt) and Log (.LOG, with the upper-case variant when U is given).
+std::unique_ptr<CMultiFileEdit> MakeList(const QString& modes, const QStringList& entries)
+{
+    return std::make_unique<CMultiFileEdit>(
+        entries,
+        std::list<Varo::Fenra::ParameterPool::SFileType>{{".txt", false, "Text"},
+                                                         {".LOG", modes.contains('U'), "Log"}},
+        modes.contains('D'), modes.contains('E'), modes.contains('X'), modes.contains('B'),
+        nullptr);
+}
+
+QStringList Entries(CMultiFileEdit& edit)
+{
+    QStringList entries;
+    auto* pwList = edit.findChild<QListWidget*>("m_wSelectedPaths");
+    for (int row = 0; row < pwList->count(); ++row)
+        entries << pwList->item(row)->text();
+    return entries;
+}
+
+QString Cells(QTableWidget* pwTable, int nRow) // texts, then + or - per editable cell
+{
+    QString cells;
+    for (int nColumn = 0; nColumn < 4; ++nColumn)
+        cells += pwTable->item(nRow, nColumn)->text() + ' ';
+    for (int nColumn = 1; nColumn < 4; ++nColumn)
+        cells += pwTable->item(nRow, nColumn)->flags() & Qt::ItemIsEditable ? '+' : '-';
+    return cells;
 }
 
 } // namespace
@@ -33,191 +88,345 @@ class TestEditors : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase() { ZriTest::KeepTranslationFileOut(); }
-    void lineEditSignalsFocusAfterBase();
-    void fileEditTypedPath();
-    void fileEditDialog_data();
-    void fileEditDialog();
-    void rectangleShowsAndEmits_data();
-    void rectangleShowsAndEmits();
-    void rectangleLabelsAndUnit();
-};
-
-void TestEditors::lineEditSignalsFocusAfterBase()
-{
-    QWidget window;
-    auto* pwEdit = new CLineEdit(QStringLiteral("abc"), &window);
-    auto* pwOther = new QLineEdit(&window);
-    window.show();
-    QApplication::setActiveWindow(&window);
-    QVERIFY(QTest::qWaitForWindowActive(&window));
-    pwOther->setFocus();
-    QStringList events;
-    connect(pwEdit, &CLineEdit::setFocus, [&] { events << "setFocus"; });
-    connect(pwEdit, &CLineEdit::looseFocus, [&] { events << "looseFocus"; });
-    connect(pwEdit, &QLineEdit::editingFinished, [&] { events << "editingFinished"; });
-
-    static_cast<QWidget*>(pwEdit)->setFocus();
-    QCOMPARE(events, QStringList({"setFocus"}));
-    QTest::keyClick(pwEdit, Qt::Key_D);
-    pwOther->setFocus();
-    QCOMPARE(events, QStringList({"setFocus", "editingFinished", "looseFocus"}));
-    // The signal hides QWidget::setFocus(): called through a CLineEdit it only signals.
-    pwEdit->setFocus();
-    QVERIFY(pwOther->hasFocus());
-    QCOMPARE(events.last(), QStringLiteral("setFocus"));
-}
-
-void TestEditors::fileEditTypedPath()
-{
-    CFileEditLine edit;
-    auto* pwPath = edit.findChild<QLineEdit*>(QStringLiteral("m_wCurrentPath"));
-    QSignalSpy spy(&edit, &CFileEditLine::pathChanged);
-    QTest::keyClicks(pwPath, QStringLiteral("/tmp/x.log"));
-    QTest::keyClick(pwPath, Qt::Key_Return);
-    QCOMPARE(spy.count(), 1);
-    QCOMPARE(spy.at(0).at(0).toString(), QStringLiteral("/tmp/x.log"));
-    // Taking a value back is silent, so a model answering pathChanged causes no loop.
-    connect(&edit, &CFileEditLine::pathChanged, &edit, &CFileEditLine::OnPathChanged);
-    edit.OnPathChanged(QStringLiteral("/other"));
-    QCOMPARE(edit.GetCurrentPath(), QStringLiteral("/other"));
-    QCOMPARE(spy.count(), 1);
-}
-
-void TestEditors::fileEditDialog_data()
-{
-    QTest::addColumn<QList<bool>>("flags"); // directory, accept empty, existing file, file types
-    QTest::addColumn<QString>("chosen");    // in the temporary directory; null: cancel
-    QTest::addColumn<QString>("caption");
-    QTest::addColumn<int>("fileMode");
-    QTest::addColumn<QStringList>("filters"); // empty: not checked
-    QTest::addColumn<QString>("result");      // relative to the temporary directory
-
-    const QStringList typed = {"Text files ( *.txt )", "Log files ( *.log *.LOG )",
-                               "All Files (*)"};
-    const QString open = QStringLiteral("Select an existing file");
-    const QString save = QStringLiteral("Select a file to write to");
-    const QString directory = QStringLiteral("Select an existing directory");
-    QTest::newRow("directory, file flag ignored")
-        << QList<bool>{true, false, true, true} << "sub" << directory << kDirectoryOnly
-        << QStringList() << "sub";
-    QTest::newRow("existing file") << QList<bool>{false, false, true, true} << "a.txt" << open
-                                   << int(QFileDialog::ExistingFile) << typed << "a.txt";
-    QTest::newRow("cancel keeps the path")
-        << QList<bool>{false, false, true, true} << QString() << open
-        << int(QFileDialog::ExistingFile) << typed << "start.txt";
-    QTest::newRow("cancel with accept-empty clears")
-        << QList<bool>{false, true, false, true} << QString() << save << int(QFileDialog::AnyFile)
-        << typed << QString();
-    QTest::newRow("no types: All Files only")
-        << QList<bool>{false, false, false, false} << "new.dat" << save << int(QFileDialog::AnyFile)
-        << QStringList({"All Files (*)"}) << "new.dat";
-}
-
-void TestEditors::fileEditDialog()
-{
-    QFETCH(QList<bool>, flags);
-    QFETCH(QString, chosen);
-    QFETCH(QString, caption);
-    QFETCH(int, fileMode);
-    QFETCH(QStringList, filters);
-    QFETCH(QString, result);
-    QTemporaryDir dir;
-    QDir(dir.path()).mkdir(QStringLiteral("sub"));
-    QFile(dir.filePath(QStringLiteral("a.txt"))).open(QIODevice::WriteOnly);
-    const std::list<SFileType> types = {{".txt", false, "Text files"}, {".log", true, "Log files"}};
-    CFileEditLine edit(dir.filePath(QStringLiteral("start.txt")),
-                       flags[3] ? types : std::list<SFileType>(), flags[0], flags[1], flags[2],
-                       nullptr);
-    QSignalSpy spy(&edit, &CFileEditLine::pathChanged);
-    bool bAnswered = false;
-    ZriTest::AnswerModal<QFileDialog>(
-        [&](QFileDialog* pDialog)
-        {
-            bAnswered = true;
-            QCOMPARE(pDialog->windowTitle(), caption);
-            QCOMPARE(int(pDialog->fileMode()), fileMode);
-            QCOMPARE(QDir(pDialog->directory()).canonicalPath(), QDir(dir.path()).canonicalPath());
-            if (!filters.isEmpty())
-                QCOMPARE(pDialog->nameFilters(), filters);
-            if (!chosen.isNull())
-                ZriTest::ChooseInFileDialog(pDialog, {dir.filePath(chosen)});
-        });
-    edit.findChild<QPushButton*>(QStringLiteral("m_wFileDialogButton"))->click();
-    QVERIFY(bAnswered);
-    const QString qsExpected = result.isNull() ? QString() : dir.filePath(result);
-    QCOMPARE(edit.GetCurrentPath(), qsExpected);
-    QCOMPARE(spy.count(), 1); // also when cancelled
-    QCOMPARE(spy.at(0).at(0).toString(), qsExpected);
-}
-
-void TestEditors::rectangleShowsAndEmits_data()
-{
-    QTest::addColumn<QRectF>("rect");
-    QTest::addColumn<QList<double>>("shown"); // x, y, width, height
-    QTest::addColumn<int>("field");           // index into kFields
-    QTest::addColumn<QString>("typed");       // empty: Return without a change
-    QTest::addColumn<QRectF>("emitted");
-    const QRectF fractions(1.4, 2.6, 10.2, 7.8);
-    const QList<double> rounded = {1, 3, 10, 8};
-    QTest::newRow("unchanged height") << fractions << rounded << 3 << "" << QRectF(1, 3, 10, 8);
-    QTest::newRow("x typed") << fractions << rounded << 0 << "42" << QRectF(42, 3, 10, 8);
-    QTest::newRow("width typed") << fractions << rounded << 2 << "99" << QRectF(1, 3, 99, 8);
-    QTest::newRow("clamped, negative size")
-        << QRectF(6e7, -2e8, 2e8, -80) << QList<double>{5e7, -1e8, 1e8, -80} << 1 << "7"
-        << QRectF(5e7, 7, 1e8, -80);
-}
-
-void TestEditors::rectangleShowsAndEmits()
-{
-    QFETCH(QRectF, rect);
-    QFETCH(QList<double>, shown);
-    QFETCH(int, field);
-    QFETCH(QString, typed);
-    QFETCH(QRectF, emitted);
-    CRectangleDefinitionEdit edit(QRectF(), nullptr);
-    QSignalSpy spy(&edit, &CRectangleDefinitionEdit::definitionChanged);
-    edit.blockSignals(true);
-    edit.OnRectangleDefinitionChanged(rect);
-    QVERIFY(!edit.signalsBlocked()); // unblocked whatever the state before
-    QCOMPARE(spy.count(), 0);
-    QCOMPARE(edit.GetRectangleDefinition(), rect); // kept exactly until the first edit
-    for (int n = 0; n < 4; ++n)
-        QCOMPARE(Field(edit, kFields[n])->value(), shown.at(n));
-    QDoubleSpinBox* pwField = Field(edit, kFields[field]);
-    pwField->selectAll();
-    QTest::keyClicks(pwField, typed);
-    QTest::keyClick(pwField, Qt::Key_Return);
-    QCOMPARE(spy.count(), 1);
-    QCOMPARE(spy.at(0).at(0).toRectF(), emitted);
-    QCOMPARE(edit.GetRectangleDefinition(), emitted);
-}
-
-void TestEditors::rectangleLabelsAndUnit()
-{
-    CRectangleDefinitionEdit edit(QRectF(5, 6, 7, 8), nullptr);
-    const char* const labels[][3] = {{"label_2", "&X", "m_wXCoord"},
-                                     {"label_4", "W&idth", "m_wWidth"},
-                                     {"label_3", "&Y", "m_wYCoord"},
-                                     {"label_5", "Hei&ght", "m_wHeight"}};
-    for (const auto& label : labels)
+    // setFocus() on entry, editingFinished then looseFocus() on leaving; the signal hides
+    // QWidget::setFocus(), so called through a CLineEdit it only signals.
+    void lineEditSignalsFocus()
     {
-        auto* pwLabel = edit.findChild<QLabel*>(QString::fromLatin1(label[0]));
-        QCOMPARE(pwLabel->text(), QString::fromLatin1(label[1]));
-        QCOMPARE(pwLabel->buddy(), Field(edit, label[2]));
+        QWidget window;
+        auto* pwEdit = new CLineEdit(QStringLiteral("abc"), &window);
+        auto* pwOther = new QLineEdit(&window);
+        window.show();
+        QApplication::setActiveWindow(&window);
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        pwOther->setFocus();
+        QStringList events;
+        connect(pwEdit, &CLineEdit::setFocus, [&] { events << "in"; });
+        connect(pwEdit, &CLineEdit::looseFocus, [&] { events << "out"; });
+        connect(pwEdit, &QLineEdit::editingFinished, [&] { events << "done"; });
+        static_cast<QWidget*>(pwEdit)->setFocus();
+        QTest::keyClick(pwEdit, Qt::Key_D);
+        pwOther->setFocus();
+        pwEdit->setFocus();
+        QVERIFY(pwOther->hasFocus());
+        QCOMPARE(events, QStringList({"in", "done", "out", "in"}));
     }
-    // Tab goes down the X/Y column first, then down width and height.
-    QList<QWidget*> chain;
-    for (QWidget* pw = Field(edit, "m_wXCoord"); chain.size() < 4; pw = pw->nextInFocusChain())
-        if (qobject_cast<QDoubleSpinBox*>(pw))
-            chain << pw;
-    QCOMPARE(chain, QList<QWidget*>({Field(edit, "m_wXCoord"), Field(edit, "m_wYCoord"),
-                                     Field(edit, "m_wWidth"), Field(edit, "m_wHeight")}));
-    edit.SetUnitString("mm");
-    edit.SetUnitString(""); // keeps the unit
-    QCOMPARE(Field(edit, "m_wXCoord")->text(), QStringLiteral("5 mm"));
-    QCOMPARE(Field(edit, "m_wHeight")->text(), QStringLiteral("8 mm"));
-}
+
+    void fileDialog_data()
+    {
+        QTest::addColumn<QString>("flags");  // D directory, E accept empty, X existing, T types
+        QTest::addColumn<QString>("chosen"); // empty: cancel
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<int>("fileMode");
+        QTest::addColumn<QString>("filters");
+        QTest::addColumn<QString>("result");
+        const QString typed = "Text files ( *.txt );;Log files ( *.log *.LOG );;All Files (*)";
+        // getExistingDirectory() sets the deprecated DirectoryOnly mode (4).
+        QTest::newRow("directory, file flag ignored") << "DXT"
+                                                      << "%T/sub"
+                                                      << "Select an existing directory" << 4 << ""
+                                                      << "%T/sub";
+        QTest::newRow("existing file")
+            << "XT"
+            << "%T/a.txt"
+            << "Select an existing file" << int(QFileDialog::ExistingFile) << typed << "%T/a.txt";
+        QTest::newRow("cancel keeps the path")
+            << "XT"
+            << ""
+            << "Select an existing file" << int(QFileDialog::ExistingFile) << typed
+            << "%T/start.txt";
+        QTest::newRow("cancel with accept-empty clears")
+            << "ET"
+            << ""
+            << "Select a file to write to" << int(QFileDialog::AnyFile) << typed << "";
+        QTest::newRow("no types: All Files only")
+            << ""
+            << "%T/new.dat"
+            << "Select a file to write to" << int(QFileDialog::AnyFile) << "All Files (*)"
+            << "%T/new.dat";
+    }
+
+    // The dialog opens in the path's directory; its answer, or the cancel, is reported once.
+    void fileDialog()
+    {
+        QFETCH(QString, flags);
+        QFETCH(QString, chosen);
+        QFETCH(QString, filters);
+        SPlace place;
+        const std::list<Varo::Fenra::ParameterPool::SFileType> types = {
+            {".txt", false, "Text files"}, {".log", true, "Log files"}};
+        CFileEditLine edit(place("%T/start.txt").value(0),
+                           flags.contains('T') ? types
+                                               : std::list<Varo::Fenra::ParameterPool::SFileType>(),
+                           flags.contains('D'), flags.contains('E'), flags.contains('X'), nullptr);
+        QSignalSpy spy(&edit, &CFileEditLine::pathChanged);
+        ZriTest::AnswerModal<QFileDialog>(
+            [&](QFileDialog* pDialog)
+            {
+                QTEST(pDialog->windowTitle(), "caption");
+                QTEST(int(pDialog->fileMode()), "fileMode");
+                QCOMPARE(QDir(pDialog->directory()).canonicalPath(),
+                         QDir(place.m_Dir.path()).canonicalPath());
+                if (!filters.isEmpty())
+                    QCOMPARE(pDialog->nameFilters().join(";;"), filters);
+                if (!chosen.isEmpty())
+                    ZriTest::ChooseInFileDialog(pDialog, place(chosen));
+            });
+        edit.findChild<QPushButton*>("m_wFileDialogButton")->click();
+        QFETCH(QString, result);
+        QCOMPARE(edit.GetCurrentPath(), place(result).value(0));
+        QCOMPARE(spy.count(), 1);
+        QCOMPARE(spy.at(0).at(0).toString(), place(result).value(0));
+    }
+
+    void drop_data()
+    {
+        // Modes as for MakeList, plus S or A for the Shift or Alt key and T for a drop of text
+        // instead of URLs (local paths, or URLs with a scheme); the list starts as "old".
+        QTest::addColumn<QString>("modes");
+        QTest::addColumn<QString>("dropped");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("plain drop appends") << ""
+                                            << "%T/a.txt|%T/b.txt"
+                                            << "old|%T/a.txt|%T/b.txt";
+        QTest::newRow("shift replaces") << "S"
+                                        << "%T/a.txt|%T/b.txt"
+                                        << "%T/a.txt|%T/b.txt";
+        QTest::newRow("alt replaces, nothing passes") << "AX"
+                                                      << "%T/no.txt"
+                                                      << "";
+        QTest::newRow("directories: file rejected") << "D"
+                                                    << "%T/a.txt|%T/sub"
+                                                    << "old|%T/sub";
+        QTest::newRow("same path twice") << ""
+                                         << "%T/a.txt|%T/a.txt"
+                                         << "old|%T/a.txt|%T/a.txt";
+        QTest::newRow("remote url skipped") << ""
+                                            << "http://example.org/x.txt"
+                                            << "old";
+        QTest::newRow("remote url, accept-empty") << "E"
+                                                  << "http://example.org/x"
+                                                  << "old|";
+        QTest::newRow("text split and trimmed") << "T"
+                                                << " a.txt, b.txt;c.txt "
+                                                << "old|a.txt|b.txt|c.txt";
+        QTest::newRow("CR LF leaves an empty part") << "T"
+                                                    << "a.txt\r\nb.txt"
+                                                    << "old|a.txt||b.txt";
+        QTest::newRow("CR LF, existing: no empty part") << "TX"
+                                                        << "%T/a.txt\r\n%T/b.txt"
+                                                        << "old|%T/a.txt|%T/b.txt";
+    }
+
+    // Each drop is reported once, with the whole new list.
+    void drop()
+    {
+        QFETCH(QString, modes);
+        QFETCH(QString, dropped);
+        SPlace place;
+        auto pEdit = MakeList(modes, {"old"});
+        QSignalSpy spy(pEdit.get(), &CMultiFileEdit::selectionChanged);
+        QMimeData data;
+        QList<QUrl> urls;
+        for (const QString& url : place(dropped))
+            urls << (url.contains("://") ? QUrl(url) : QUrl::fromLocalFile(url));
+        if (modes.contains('T'))
+            data.setText(place(dropped).join('|'));
+        else
+            data.setUrls(urls);
+        ZriTest::Drop(*pEdit, data,
+                      modes.contains('S')   ? Qt::ShiftModifier
+                      : modes.contains('A') ? Qt::AltModifier
+                                            : Qt::NoModifier);
+        QFETCH(QString, expected);
+        QCOMPARE(Entries(*pEdit), place(expected));
+        QCOMPARE(spy.count(), 1);
+        QCOMPARE(spy.at(0).at(0).toStringList(), place(expected));
+    }
+
+    void addThroughDialog_data()
+    {
+        // A second entry is dropped, setting the last path; "~" is the home directory.
+        for (const char* pszColumn :
+             {"modes", "entries", "caption", "start", "filter", "chosen", "expected"})
+            QTest::addColumn<QString>(pszColumn);
+        const char* const open = "Select (an) existing file(s)";
+        const char* const save = "Select a file(s) to write to";
+        const char* const dir = "Select an existing directory";
+        const char* const rows[][8] = {
+            {"directory from home", "D", "", dir, "~", "", "%T/sub", "%T/sub"},
+            {"directory cancelled, accept-empty", "DE", "%T/sub", dir, "%T/sub", "", "", "%T/sub|"},
+            {"first entry: case-insensitive match", "X", "%T/old.log", open, "%T", "Log ( *.LOG )",
+             "%T/b.txt|%T/a.txt", "%T/old.log|%T/b.txt|%T/a.txt"},
+            {"upper-case variant: no match", "XU", "%T/old.log", open, "%T", "Text ( *.txt )", "",
+             "%T/old.log"},
+            {"last path beats first entry", "", "/elsewhere/old.txt|%T/new.log", save, "%T",
+             "Log ( *.LOG )", "%T/c.dat", "/elsewhere/old.txt|%T/new.log|%T/c.dat"},
+            {"save cancelled, accept-empty", "E", "", save, "~", "Text ( *.txt )", "", "|"},
+        };
+        for (const auto& row : rows)
+            QTest::newRow(row[0]) << row[1] << row[2] << row[3] << row[4] << row[5] << row[6]
+                                  << row[7];
+    }
+
+    // The add dialog starts at the last path or the first entry and preselects its filter.
+    void addThroughDialog()
+    {
+        QFETCH(QString, modes);
+        QFETCH(QString, entries);
+        QFETCH(QString, start);
+        QFETCH(QString, filter);
+        QFETCH(QString, chosen);
+        SPlace place;
+        auto pEdit = MakeList(modes, place(entries).mid(0, 1));
+        if (place(entries).size() > 1)
+        {
+            QMimeData data;
+            data.setText(place(entries).at(1));
+            ZriTest::Drop(*pEdit, data, Qt::NoModifier);
+        }
+        QSignalSpy spy(pEdit.get(), &CMultiFileEdit::selectionChanged);
+        const QString qsStart = start == "~" ? QDir::homePath() : place(start).at(0);
+        ZriTest::AnswerModal<QFileDialog>(
+            [&](QFileDialog* pDialog)
+            {
+                QTEST(pDialog->windowTitle(), "caption");
+                QCOMPARE(QDir(pDialog->directory()).canonicalPath(), QDir(qsStart).canonicalPath());
+                if (!filter.isEmpty())
+                    QCOMPARE(pDialog->selectedNameFilter(), filter);
+                if (!chosen.isEmpty())
+                    ZriTest::ChooseInFileDialog(pDialog, place(chosen));
+            });
+        pEdit->findChild<QPushButton*>("pushButton")->click();
+        QFETCH(QString, expected);
+        QCOMPARE(Entries(*pEdit), place(expected));
+        QCOMPARE(spy.count(), 1); // also when cancelled
+        QCOMPARE(spy.at(0).at(0).toStringList(), place(expected));
+    }
+
+    // The offscreen platform ends every QDrag at once, so the reorder plays the last step of an
+    // internal move: the list view's drop moves the rows with moveRow(). A right click opens the
+    // menu only with band specifiers; its action warns when nothing is selected.
+    void reorderAndContextMenu()
+    {
+        auto pEdit = MakeList("B", {"a", "b", "c"});
+        QSignalSpy spy(pEdit.get(), &CMultiFileEdit::selectionChanged);
+        auto* pwList = pEdit->findChild<QListWidget*>("m_wSelectedPaths");
+        QVERIFY(pwList->model()->moveRow(QModelIndex(), 0, QModelIndex(), 2));
+        QCOMPARE(spy.count(), 1);
+        QCOMPARE(spy.at(0).at(0).toStringList(), QStringList({"b", "a", "c"}));
+        pEdit->show();
+        QVERIFY(QTest::qWaitForWindowExposed(pEdit.get()));
+        QStringList shown; // menu actions and the warning's title and text
+        QTimer::singleShot(50,
+                           [&]
+                           {
+                               auto* pMenu =
+                                   qobject_cast<QMenu*>(QApplication::activePopupWidget());
+                               QVERIFY(pMenu);
+                               for (QAction* pAction : pMenu->actions())
+                                   shown << pAction->text();
+                               ZriTest::AnswerModal<QMessageBox>(
+                                   [&](QMessageBox* pBox)
+                                   {
+                                       shown << pBox->windowTitle() << pBox->text();
+                                       pBox->button(QMessageBox::Ok)->click();
+                                   });
+                               QTest::keyClick(pMenu, Qt::Key_Down);
+                               QTest::keyClick(pMenu, Qt::Key_Return);
+                           });
+        QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(5, 5),
+                                pwList->viewport()->mapToGlobal(QPoint(5, 5)));
+        QApplication::sendEvent(pwList->viewport(), &event);
+        QTest::qWait(100);
+        QCOMPARE(shown, QStringList({"Set Band Specifier", "Cannot set band specifier",
+                                     "No items have been selected"}));
+        QCOMPARE(spy.count(), 2);
+        auto pPlain = MakeList("", {"a"});
+        QApplication::sendEvent(pPlain->findChild<QListWidget*>()->viewport(), &event);
+        QVERIFY(!QApplication::activePopupWidget());
+    }
+
+    // Shown rounded, kept exactly until the first edit; the edited field reaches the value.
+    void rectangle()
+    {
+        CRectangleDefinitionEdit edit(QRectF(), nullptr);
+        QSignalSpy spy(&edit, &CRectangleDefinitionEdit::definitionChanged);
+        edit.blockSignals(true);
+        edit.OnRectangleDefinitionChanged(QRectF(6e7, -2e8, 10.2, -80.4));
+        QVERIFY(!edit.signalsBlocked()); // unblocked whatever the state before
+        QCOMPARE(edit.GetRectangleDefinition(), QRectF(6e7, -2e8, 10.2, -80.4));
+        QStringList shown;
+        for (const char* pszField : {"m_wXCoord", "m_wYCoord", "m_wWidth", "m_wHeight"})
+            shown << edit.findChild<QDoubleSpinBox*>(pszField)->text();
+        QCOMPARE(shown, QStringList({"50000000", "-100000000", "10", "-80"}));
+        auto* pwField = edit.findChild<QDoubleSpinBox*>("m_wYCoord");
+        pwField->selectAll();
+        QTest::keyClicks(pwField, "7");
+        QTest::keyClick(pwField, Qt::Key_Return);
+        QCOMPARE(spy.count(), 1);
+        QCOMPARE(spy.at(0).at(0).toRectF(), QRectF(5e7, 7, 10, -80));
+        // Labels name their fields; Tab goes down the X/Y column, then width and height.
+        QStringList chain;
+        for (QWidget* pw = edit.findChild<QWidget*>("m_wXCoord"); chain.size() < 4;
+             pw = pw->nextInFocusChain())
+            if (qobject_cast<QDoubleSpinBox*>(pw))
+                chain << pw->objectName() + '=' +
+                             edit.findChild<QLabel*>(pw->objectName() == "m_wXCoord"   ? "label_2"
+                                                     : pw->objectName() == "m_wYCoord" ? "label_3"
+                                                     : pw->objectName() == "m_wWidth"  ? "label_4"
+                                                                                       : "label_5")
+                                 ->text();
+        QCOMPARE(chain, QStringList({"m_wXCoord=&X", "m_wYCoord=&Y", "m_wWidth=W&idth",
+                                     "m_wHeight=Hei&ght"}));
+        edit.SetUnitString("mm");
+        edit.SetUnitString(""); // keeps the unit
+        QCOMPARE(edit.findChild<QDoubleSpinBox*>("m_wWidth")->text(), "10 mm");
+    }
+
+    // Texts and editable cells per type; values outside the enumerations stay as they are until
+    // a cell is edited; typed texts that do not parse go back to the stored value, and a type in
+    // capitals is taken as typed.
+    void loggerTable()
+    {
+        const Definitions odd = {{LoggerFile, VerbosityWarning, "/var/log/app.log", 5432},
+                                 {LoggerConsole, VerbosityTrace, "", 1},
+                                 {ELoggerType(9), _EVerbosityLevel(12), "x", 1},
+                                 {LoggerNone, VerbosityFatal, "", 5432}};
+        CLoggerDefinitionsEdit edit(odd);
+        auto* pwTable = edit.findChild<QTableWidget*>("m_wDefinitions");
+        QCOMPARE(Cells(pwTable, 0), "file warning /var/log/app.log 5432 ++-");
+        QCOMPARE(Cells(pwTable, 1), "console trace  1 +--");
+        QCOMPARE(Cells(pwTable, 2), "unknown unknown x 1 +++");
+        QCOMPARE(Cells(pwTable, 3), "none fatal  5432 ---");
+        pwTable->item(0, 0)->setText("bogus");
+        pwTable->item(0, 1)->setText("errors");
+        pwTable->item(1, 0)->setText("FILE");
+        QCOMPARE(Cells(pwTable, 0), "file warning /var/log/app.log 5432 ++-");
+        QCOMPARE(Cells(pwTable, 1), "FILE trace  1 ++-");
+        Definitions expected = odd;
+        expected[1].m_eType = LoggerFile;
+        QCOMPARE(edit.GetLoggerDefinitions(), expected);
+    }
+
+    // The header's sizes and order go to the settings with the table, and the next table
+    // starts from them.
+    void loggerHeaderKept()
+    {
+        QTemporaryDir settings;
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings.path());
+        {
+            CLoggerDefinitionsEdit first(Definitions(2));
+            QHeaderView* pwHeader = first.findChild<QTableWidget*>()->horizontalHeader();
+            pwHeader->resizeSection(0, 137);
+            pwHeader->moveSection(3, 0);
+        }
+        CLoggerDefinitionsEdit second(Definitions(2));
+        QHeaderView* pwHeader = second.findChild<QTableWidget*>()->horizontalHeader();
+        QCOMPARE(pwHeader->sectionSize(0), 137);
+        QCOMPARE(pwHeader->visualIndex(3), 0);
+        QVERIFY(QSettings().contains("/Session/Logger Definition/Geometry"));
+    }
+};
 
 ZRI_TEST_MAIN(TestEditors)
 #include "tst_editors.moc"

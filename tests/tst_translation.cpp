@@ -1,5 +1,6 @@
-// The module translator: lookup orders, recording of unknown texts, the delegate, module file
-// names, loading through the registry, concurrent lookups and the file written at unload.
+// The module translator: lookup orders, the delegate, module file names, the file written at
+// unload byte for byte, the registry filling tables from files (base modules, cycles, a
+// redirected directory, no translator at all), and lookups from several threads.
 #include "ModuleFileName.h"
 #include "TestSupport.h"
 #include "Translator.h"
@@ -11,8 +12,8 @@
 #include <QProcess>
 #include <QTemporaryDir>
 
+#include <atomic>
 #include <thread>
-#include <vector>
 
 using namespace Varo::Fenra::Internationalisation;
 
@@ -30,11 +31,32 @@ CTranslatorData Table(const std::string& name, const std::map<std::string, std::
     return data;
 }
 
-bool WriteTable(const QTemporaryDir& dir, const CTranslatorData& data)
+std::string ToStd(const QByteArray& bytes)
 {
-    const std::string path =
-        MakeTranslationFilePath(dir.path().toStdString(), data.GetModuleName(), data.GetLanguage());
-    return CTranslatorFile(path).Write(data);
+    return std::string(bytes.constData(), std::size_t(bytes.size()));
+}
+
+QByteArray ReadAll(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<none>");
+}
+
+// A whole file around its variable lines: module, language, base modules and the entries.
+QByteArray File(const QByteArray& module, const QByteArray& language, const QByteArray& bases,
+                const QByteArray& entries)
+{
+    return "TF(0001)\nSettings\n(\n\tModuleName(" + module + ")\n\tLanguage(" + language +
+           ")\n\tBaseModules(" + bases + ")\n)\nTranslations\n(\n" + entries + ")\n";
+}
+
+// Writes a German file of the module into the directory, naming the base modules.
+void WriteGerman(const QString& directory, const char* module, const char* bases,
+                 const char* entries)
+{
+    QFile file(QString("%1/%2German.trl").arg(directory, module));
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(File(QByteArray("\"") + module + "\"", "\"German\"", bases, entries));
 }
 
 } // namespace
@@ -44,258 +66,247 @@ class TestTranslation : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase();
-    void lookup_data();
-    void lookup();
-    void delegateRecordsMissingTexts();
-    void translationFilePath();
-    void moduleFileName_data();
-    void moduleFileName();
-    void locatesOwnFile();
-    void registryFillsTables();
-    void concurrentLookups();
-    void writtenAtUnload_data();
-    void writtenAtUnload();
-
-private:
-    QTemporaryDir m_oScratch;
-};
-
-void TestTranslation::initTestCase()
-{
-    // The translator of this executable writes its file after the scratch directory is gone:
-    // the write fails quietly instead of leaving a file in the build tree.
-    CTranslatorRegistry::SetOutputDirectory(m_oScratch.path().toStdString());
-}
-
-void TestTranslation::lookup_data()
-{
-    QTest::addColumn<bool>("bBaseModulesFirst");
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<QString>("expected");
-    QTest::addColumn<bool>("bRecorded");
-    const struct
+    void lookup_data()
     {
-        const char* name;
-        bool bBaseModulesFirst;
-        const char* text;
-        const char* expected;
-        bool bRecorded;
-    } rows[] = {
-        {"base module beats own table", true, "a", "1-a", false},
-        {"deeper base module wins", true, "d", "11-d", false},
-        {"tie goes to earlier base", true, "e", "1-e", false},
-        {"own table as last resort", true, "b", "own-b", false},
-        {"own table first", false, "a", "own-a", false},
-        {"shallower base wins", false, "d", "2-d", false},
-        {"tie to earlier, own first", false, "e", "1-e", false},
-        {"unknown comes back", true, "new", "new", true},
-        {"empty text is a key", false, "", "", true},
-    };
-    for (const auto& row : rows)
-        QTest::newRow(row.name) << row.bBaseModulesFirst << row.text << row.expected
-                                << row.bRecorded;
-}
-
-void TestTranslation::lookup()
-{
-    QFETCH(bool, bBaseModulesFirst);
-    QFETCH(QString, text);
-    QFETCH(QString, expected);
-    QFETCH(bool, bRecorded);
+        QTest::addColumn<bool>("bBaseModulesFirst");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("expected");
+        QTest::addColumn<bool>("bRecorded");
+        QTest::newRow("base module beats own table") << true << "a"
+                                                     << "1-a" << false;
+        QTest::newRow("deeper base module wins") << true << "d"
+                                                 << "11-d" << false;
+        QTest::newRow("tie goes to earlier base") << true << "e"
+                                                  << "1-e" << false;
+        QTest::newRow("own table as last resort") << true << "b"
+                                                  << "own-b" << false;
+        QTest::newRow("own table first") << false << "a"
+                                         << "own-a" << false;
+        QTest::newRow("shallower base wins") << false << "d"
+                                             << "2-d" << false;
+        QTest::newRow("tie to earlier, own first") << false << "e"
+                                                   << "1-e" << false;
+        QTest::newRow("unknown comes back") << true << "new"
+                                            << "new" << true;
+        QTest::newRow("empty text is a key") << false << ""
+                                             << "" << true;
+    }
 
     // own { a b }, base 1 { a e } over base 11 { d f }, base 2 { a d e }
-    const CTranslatorData base11 = Table("11", {{"d", "11-d"}, {"f", "11-f"}});
-    CTranslatorData data = Table("own", {{"a", "own-a"}, {"b", "own-b"}},
-                                 {Table("1", {{"a", "1-a"}, {"e", "1-e"}}, {base11}),
-                                  Table("2", {{"a", "2-a"}, {"d", "2-d"}, {"e", "2-e"}})});
-    const std::string key = text.toStdString();
-
-    QCOMPARE(data.Lookup(key, bBaseModulesFirst, false) == nullptr, bRecorded);
-    const std::string* pFound = data.Lookup(key, bBaseModulesFirst, true);
-    QCOMPARE(*pFound, expected.toStdString());
-    QCOMPARE(data.Lookup(key, bBaseModulesFirst, true), pFound);
-    QCOMPARE(data.IsModified(), bRecorded);
-    QCOMPARE(data.GetTranslations().size(), std::size_t(bRecorded ? 3 : 2));
-}
-
-void TestTranslation::delegateRecordsMissingTexts()
-{
-    // The delegate records a text and writes its file when it goes: into the scratch directory.
-    const std::string scratch = m_oScratch.path().toStdString();
-    CTranslatorBase translator(scratch, "Own", false);
-    CTranslatorBase delegate(scratch, "Delegate", false);
-    delegate.LoadTable(STranslationTable{"", "", {}, {{"Yes", "Ja"}}, {}});
-    translator.SetDelegate(&delegate);
-
-    QCOMPARE(translator.Translate("Yes"), std::string("Ja"));
-    QCOMPARE(translator.Translate("No"), std::string("No"));
-    QVERIFY(!translator.GetDataCopy().IsModified());
-    QVERIFY(translator.GetDataCopy().GetTranslations().empty());
-    QCOMPARE(delegate.GetDataCopy().GetTranslations().count("No"), std::size_t(1));
-    translator.SetDelegate(nullptr);
-}
-
-void TestTranslation::translationFilePath()
-{
-    QCOMPARE(MakeTranslationFilePath("C:\\App\\bin", "ZuRaradirIzurodudoz", "English"),
-             std::string("C:\\App\\bin/ZuRaradirIzurodudozEnglish.trl"));
-    QCOMPARE(MakeTranslationFilePath("", "M", "German"), std::string("/MGerman.trl"));
-    QCOMPARE(MakeTranslationFilePath("//a///b/", "M", "E"), std::string("/a/b/ME.trl"));
-}
-
-void TestTranslation::moduleFileName_data()
-{
-    QTest::addColumn<QString>("fileName");
-    QTest::addColumn<char>("separator");
-    QTest::addColumn<QString>("directory");
-    QTest::addColumn<QString>("module");
-    const struct
+    void lookup()
     {
-        const char* name;
-        const char* fileName;
-        char separator;
-        const char* directory;
-        const char* module;
-    } rows[] = {
-        {"windows dll", "C:\\App\\ZuRaradirIzurodudoz.dll", '\\', "C:\\App", "ZuRaradirIzurodudoz"},
-        {"versioned shared object", "/opt/lib/libZri.so.0", '/', "/opt/lib", "libZri"},
-        {"not a version", "/l/x.so.beta", '/', "/l", "x.so"},
-        {"no extension", "/bin/tool", '/', "/bin", "tool"},
-        {"no separator", "tool.exe", '\\', "tool.exe", "tool"},
-    };
-    for (const auto& row : rows)
-        QTest::newRow(row.name) << row.fileName << row.separator << row.directory << row.module;
-}
-
-void TestTranslation::moduleFileName()
-{
-    QFETCH(QString, fileName);
-    QFETCH(char, separator);
-    QFETCH(QString, directory);
-    QFETCH(QString, module);
-    std::string actualDirectory;
-    std::string actualModule;
-    Detail::SplitModuleFileName(fileName.toStdString(), separator, actualDirectory, actualModule);
-    QCOMPARE(QString::fromStdString(actualDirectory), directory);
-    QCOMPARE(QString::fromStdString(actualModule), module);
-}
-
-void TestTranslation::locatesOwnFile()
-{
-    // Linked statically here, the translator's code lives in the test executable itself.
-    std::string directory;
-    std::string moduleName;
-    LocateModule(directory, moduleName);
-    QCOMPARE(QString::fromStdString(directory), QCoreApplication::applicationDirPath());
-    QCOMPARE(moduleName, std::string("tst_translation"));
-}
-
-void TestTranslation::registryFillsTables()
-{
-    QTemporaryDir dir;
-    CTranslatorData base = Table("Base", {{"Yes", "Jawohl"}}, {CTranslatorData("Root")});
-    base.SetLanguage("German");
-    CTranslatorData own = Table("Mod", {{"Yes", "Ja"}, {"No", "Nein"}}, {base});
-    own.SetLanguage("German");
-    QVERIFY(WriteTable(dir, own) && WriteTable(dir, base));
-    const QString path = dir.filePath(QStringLiteral("ModGerman.trl"));
-
-    CTranslatorRegistry::SetLanguage("German");
-    CTranslatorRegistry::SetOutputDirectory("");
-    {
-        CTranslatorBase translator(dir.path().toStdString(), "Mod", true);
-        QCOMPARE(translator.Translate("No"), std::string("Nein"));
-        QCOMPARE(translator.Translate("Yes"), std::string("Jawohl"));
-        const CTranslatorData data = translator.GetDataCopy();
-        QCOMPARE(data.GetLanguage(), std::string("German"));
-        QCOMPARE(data.GetBaseModule(0).GetBaseModule(0).GetModuleName(), std::string("Root"));
-        QVERIFY(!data.IsModified());
-        QFile::remove(path);
+        QFETCH(bool, bBaseModulesFirst);
+        QFETCH(QString, text);
+        QFETCH(bool, bRecorded);
+        const CTranslatorData base11 = Table("11", {{"d", "11-d"}, {"f", "11-f"}});
+        CTranslatorData data = Table("own", {{"a", "own-a"}, {"b", "own-b"}},
+                                     {Table("1", {{"a", "1-a"}, {"e", "1-e"}}, {base11}),
+                                      Table("2", {{"a", "2-a"}, {"d", "2-d"}, {"e", "2-e"}})});
+        const std::string key = text.toStdString();
+        QCOMPARE(data.Lookup(key, bBaseModulesFirst, false) == nullptr, bRecorded);
+        const std::string* pFound = data.Lookup(key, bBaseModulesFirst, true);
+        QTEST(QString::fromStdString(*pFound), "expected");
+        QCOMPARE(data.Lookup(key, bBaseModulesFirst, true), pFound);
+        QCOMPARE(data.IsModified(), bRecorded);
+        QCOMPARE(data.GetTranslations().size(), std::size_t(bRecorded ? 3 : 2));
     }
-    QVERIFY2(!QFile::exists(path), "only known texts were asked: nothing is written");
-    QCOMPARE(CTranslatorRegistry::GetRegisteredCount(), std::size_t(0));
 
-    QVERIFY(WriteTable(dir, own));
+    // The delegate answers and records; the translator that passes texts on keeps nothing.
+    void delegateRecordsMissingTexts()
     {
-        CTranslatorBase translator(dir.path().toStdString(), "Mod", true);
-        translator.Translate("Maybe");
+        QTemporaryDir dir;
+        CTranslatorBase translator(dir.path().toStdString(), "Own", false);
+        CTranslatorBase delegate(dir.path().toStdString(), "Delegate", false);
+        delegate.LoadTable(STranslationTable{"", "", {}, {{"Yes", "Ja"}}, {}});
+        translator.SetDelegate(&delegate);
+        QCOMPARE(translator.Translate("Yes"), std::string("Ja"));
+        QCOMPARE(translator.Translate("No"), std::string("No"));
+        QVERIFY(translator.GetDataCopy().GetTranslations().empty());
+        QCOMPARE(delegate.GetDataCopy().GetTranslations().size(), std::size_t(2));
+        translator.SetDelegate(nullptr);
     }
-    CTranslatorRegistry::SetLanguage("English");
-    CTranslatorRegistry::SetOutputDirectory(m_oScratch.path().toStdString());
-    STranslationTable rewritten;
-    std::string error;
-    QVERIFY(ReadTranslationFile(path.toStdString(), rewritten, error));
-    QCOMPARE(rewritten.m_BaseModuleNames, std::vector<std::string>{"Base"});
-    QCOMPARE(rewritten.m_Translations.size(), std::size_t(3));
-}
 
-void TestTranslation::concurrentLookups()
-{
-    constexpr int kThreads = 8;
-    constexpr int kTexts = 300;
-    STranslationTable known;
-    for (int i = 0; i < kTexts; i += 2)
-        known.m_Translations[std::to_string(i)] = "t" + std::to_string(i);
-    CTranslatorBase translator("", "", false);
-    translator.LoadTable(known);
+    void moduleFileName_data()
+    {
+        QTest::addColumn<QString>("fileName");
+        QTest::addColumn<char>("separator");
+        QTest::addColumn<QString>("directory");
+        QTest::addColumn<QString>("module");
+        QTest::newRow("windows dll") << "C:\\App\\ZuRaradirIzurodudoz.dll" << '\\' << "C:\\App"
+                                     << "ZuRaradirIzurodudoz";
+        QTest::newRow("versioned shared object") << "/opt/lib/libZri.so.0" << '/' << "/opt/lib"
+                                                 << "libZri";
+        QTest::newRow("not a version") << "/l/x.so.beta" << '/' << "/l"
+                                       << "x.so";
+        QTest::newRow("no extension") << "/bin/tool" << '/' << "/bin"
+                                      << "tool";
+        QTest::newRow("no separator") << "tool.exe" << '\\' << "tool.exe"
+                                      << "tool";
+    }
 
-    // Each thread walks the same texts from its own starting point, so known and new texts
-    // overlap between threads; the module-wide entry point is exercised alongside.
-    std::vector<std::vector<const std::string*>> results(kThreads + 1,
-                                                         std::vector<const std::string*>(kTexts));
-    std::vector<std::thread> threads;
-    for (int t = 0; t < kThreads; t++)
-        threads.emplace_back(
-            [&, t]
-            {
-                for (int n = 0; n < kTexts; n++)
-                    results[t][(n + t * 37) % kTexts] =
-                        &translator.Translate(std::to_string((n + t * 37) % kTexts));
-                results[kThreads][t] = &Translate("shared text");
-            });
-    for (std::thread& thread : threads)
-        thread.join();
-    for (int t = 0; t < kThreads; t++)
-        for (int i = 0; i < kTexts; i++)
+    void moduleFileName()
+    {
+        QFETCH(QString, fileName);
+        QFETCH(char, separator);
+        std::string directory, module;
+        Detail::SplitModuleFileName(fileName.toStdString(), separator, directory, module);
+        QTEST(QString::fromStdString(directory), "directory");
+        QTEST(QString::fromStdString(module), "module");
+        QCOMPARE(MakeTranslationFilePath("//a///b/", "M", "E"), std::string("/a/b/ME.trl"));
+        QCOMPARE(MakeTranslationFilePath("C:\\App", "M", "E"), std::string("C:\\App/ME.trl"));
+        // Linked statically here, the translator's code lives in the test executable itself.
+        LocateModule(directory, module);
+        QCOMPARE(QString::fromStdString(directory), QCoreApplication::applicationDirPath());
+        QCOMPARE(module, std::string("tst_translation"));
+    }
+
+    void write_data()
+    {
+        QTest::addColumn<QByteArray>("module");
+        QTest::addColumn<QByteArrayList>("bases");
+        QTest::addColumn<QByteArrayList>("entries"); // text, translation, text, ...
+        QTest::addColumn<QByteArray>("expected");
+        QTest::newRow("empty table has ten lines")
+            << QByteArray("M") << QByteArrayList() << QByteArrayList()
+            << File("\"M\"", "\"L\\'\"", "  ", "");
+        QTest::newRow("entries in unsigned byte order, three bases")
+            << QByteArray("M") << QByteArrayList{"A", "B", "C"}
+            << QByteArrayList{"\xe4", "1", "b", "2", "ab", "3", "B", "5", "", "6"}
+            << File("\"M\"", "\"L\\'\"", " \"A\", \"B\", \"C\" ",
+                    "\"\"=\"6\"\n\"B\"=\"5\"\n\"ab\"=\"3\"\n\"b\"=\"2\"\n\"\xe4\"=\"1\"\n");
+        QTest::newRow("every escape, other bytes unchanged")
+            << QByteArray("M\"\\") << QByteArrayList{"B\t"}
+            << QByteArrayList{"a\b\t\n\f\r\"'\\z", "x\ny", QByteArray("\0\a\v\x7f\xff", 5), "="}
+            << File("\"M\\\"\\\\\"", "\"L\\'\"", " \"B\\t\" ",
+                    QByteArray("\"\0\a\v\x7f\xff\"=\"=\"\n", 12) +
+                        "\"a\\b\\t\\n\\f\\r\\\"\\'\\\\z\"=\"x\\ny\"\n");
+    }
+
+    // What the writer puts on disk, byte for byte; the registry's reader gives it all back, with
+    // line feeds or carriage returns and line feeds.
+    void write()
+    {
+        QFETCH(QByteArray, module);
+        QFETCH(QByteArrayList, bases);
+        QFETCH(QByteArrayList, entries);
+        CTranslatorData data(ToStd(module));
+        data.SetLanguage("L'");
+        for (const QByteArray& base : bases)
+            data.AddBaseModule(CTranslatorData(ToStd(base)));
+        for (int i = 0; i + 1 < entries.size(); i += 2)
+            data.Add(ToStd(entries[i]), ToStd(entries[i + 1]));
+        QTemporaryDir dir;
+        const QString path = dir.filePath("out.trl");
+        QVERIFY(CTranslatorFile(path.toStdString()).Write(data));
+        QTEST(ReadAll(path), "expected");
+        for (const QByteArray& lineEnd : {QByteArray("\n"), QByteArray("\r\n")})
         {
-            QCOMPARE(results[t][i], results[0][i]);
-            QCOMPARE(*results[t][i], (i % 2 ? "" : "t") + std::to_string(i));
-            QCOMPARE(results[kThreads][t], results[kThreads][0]);
+            STranslationTable table;
+            std::string error;
+            QVERIFY2(
+                ParseTranslationText(ToStd(ReadAll(path).replace("\n", lineEnd)), table, error),
+                error.c_str());
+            QCOMPARE(table.m_ModuleName, data.GetModuleName());
+            QCOMPARE(table.m_BaseModuleNames.size(), std::size_t(bases.size()));
+            QVERIFY(table.m_Translations == data.GetTranslations());
         }
-    QCOMPARE(translator.GetDataCopy().GetTranslations().size(), std::size_t(kTexts));
-    QCOMPARE(*results[kThreads][0], std::string("shared text"));
-}
+        QVERIFY(!CTranslatorFile(dir.filePath("missing/out.trl").toStdString()).Write(data));
+        QVERIFY(!QFile::exists(dir.filePath("missing")));
+    }
 
-void TestTranslation::writtenAtUnload_data()
-{
-    QTest::addColumn<QString>("mode");
-    QTest::addColumn<QByteArray>("expected");
+    // Mod builds on Base and Gone (no file of its own), Base on Mod again (a cycle). The
+    // tables come from the directory the registry is redirected to, never from the module's.
+    void registryFillsTables()
+    {
+        QTemporaryDir beside, redirected;
+        WriteGerman(beside.path(), "Mod", "  ", "\"Yes\"=\"Nein\"\n");
+        WriteGerman(redirected.path(), "Mod", " \"Base\", \"Gone\" ",
+                    "\"No\"=\"Nein\"\n\"Yes\"=\"Ja\"\n");
+        WriteGerman(redirected.path(), "Base", " \"Mod\" ",
+                    "\"Maybe\"=\"Vielleicht\"\n\"Yes\"=\"Jawohl\"\n");
+        CTranslatorRegistry::Register(nullptr);
+        CTranslatorRegistry::SetLanguage("German");
+        CTranslatorRegistry::SetOutputDirectory(redirected.path().toStdString());
+        {
+            CTranslatorBase translator(beside.path().toStdString(), "Mod", true);
+            QVERIFY(CTranslatorRegistry::IsRegistered(&translator));
+            QCOMPARE(translator.Translate("No"), std::string("Nein"));
+            QCOMPARE(translator.Translate("Yes"), std::string("Jawohl"));
+            QCOMPARE(translator.Translate("Maybe"), std::string("Vielleicht"));
+            const CTranslatorData data = translator.GetDataCopy();
+            QCOMPARE(data.GetLanguage(), std::string("German"));
+            QCOMPARE(data.GetBaseModuleCount(), 2u);
+            QCOMPARE(data.GetBaseModule(0).GetBaseModule(0).GetModuleName(), std::string("Mod"));
+            QVERIFY(!data.IsModified());
+            translator.Translate("Perhaps");
+        }
+        CTranslatorRegistry::SetLanguage("English");
+        CTranslatorRegistry::SetOutputDirectory(ZriTest::TranslationDirectory().toStdString());
+        QCOMPARE(CTranslatorRegistry::GetRegisteredCount(), std::size_t(0));
+        // The file written at the end still names the base modules, the one without a file too.
+        STranslationTable rewritten;
+        std::string error;
+        QVERIFY(ReadTranslationFile(redirected.filePath("ModGerman.trl").toStdString(), rewritten,
+                                    error));
+        QCOMPARE(rewritten.m_BaseModuleNames, (std::vector<std::string>{"Base", "Gone"}));
+        QCOMPARE(rewritten.m_Translations.size(), std::size_t(3));
+        QCOMPARE(ReadAll(beside.filePath("ModGerman.trl")),
+                 File("\"Mod\"", "\"German\"", "  ", "\"Yes\"=\"Nein\"\n"));
+    }
 
-    QTest::newRow("recorded texts")
-        << "record"
-        << QByteArray("TF(0001)\nSettings\n(\n\tModuleName(\"libZuRaradirIzurodudoz\")\n"
-                      "\tLanguage(\"English\")\n\tBaseModules(  )\n)\nTranslations\n(\n"
-                      "\"Select a file to write to\"=\"Select a file to write to\"\n"
-                      "\"Select an existing file\"=\"Select an existing file\"\n)\n");
-    QTest::newRow("never translated") << "none" << QByteArray("<none>");
-}
+    // Threads start together and record texts of their own into one translator: without its
+    // lock the table breaks and texts get lost.
+    void lookupsFromSeveralThreads()
+    {
+        constexpr int kThreads = 4, kTexts = 20000;
+        CTranslatorBase translator("", "", false);
+        std::atomic<int> nWaiting{kThreads}, nWrong{0};
+        std::vector<std::thread> threads;
+        for (int t = 0; t < kThreads; ++t)
+            threads.emplace_back(
+                [&, t]
+                {
+                    for (--nWaiting; nWaiting > 0;)
+                        std::this_thread::yield();
+                    for (int n = 0; n < kTexts; ++n)
+                    {
+                        const std::string text = std::to_string(t) + ":" + std::to_string(n);
+                        nWrong += translator.Translate(text) != text;
+                        nWrong += &Translate("shared") != &Translate("shared");
+                    }
+                });
+        for (std::thread& thread : threads)
+            thread.join();
+        QCOMPARE(nWrong.load(), 0);
+        QCOMPARE(translator.GetDataCopy().GetTranslations().size(), std::size_t(kThreads * kTexts));
+    }
 
-void TestTranslation::writtenAtUnload()
-{
-    QFETCH(QString, mode);
-    QFETCH(QByteArray, expected);
+    // The library's own translator writes its file while the library goes, not before, and
+    // only when it recorded texts.
+    void writtenAtUnload_data()
+    {
+        QTest::addColumn<QString>("mode");
+        QTest::addColumn<QByteArray>("expected");
+        QTest::newRow("recorded texts") << "record"
+                                        << File("\"libZuRaradirIzurodudoz\"", "\"English\"", "  ",
+                                                "\"Select a file to write to\"=\"Select a file "
+                                                "to write to\"\n\"Select an existing file\"="
+                                                "\"Select an existing file\"\n");
+        QTest::newRow("never translated") << "none" << QByteArray("<none>");
+    }
 
-    QTemporaryDir dir;
-    QProcess probe;
-    probe.start(QStringLiteral(ZRI_UNLOAD_PROBE), {dir.path(), mode});
-    QVERIFY(probe.waitForFinished(30000));
-    QCOMPARE(probe.exitCode(), 0);
-    QCOMPARE(probe.readAllStandardOutput().trimmed(), QByteArray("not yet written"));
-
-    QFile file(dir.filePath(QStringLiteral("libZuRaradirIzurodudozEnglish.trl")));
-    QCOMPARE(file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<none>"), expected);
-}
+    void writtenAtUnload()
+    {
+        QFETCH(QString, mode);
+        QTemporaryDir dir;
+        QProcess probe;
+        probe.start(QStringLiteral(ZRI_UNLOAD_PROBE), {dir.path(), mode});
+        QVERIFY(probe.waitForFinished(30000));
+        QCOMPARE(probe.exitCode(), 0);
+        QCOMPARE(probe.readAllStandardOutput().trimmed(), QByteArray("not yet written"));
+        QTEST(ReadAll(dir.filePath("libZuRaradirIzurodudozEnglish.trl")), "expected");
+    }
+};
 
 ZRI_TEST_MAIN(TestTranslation)
 #include "tst_translation.moc"

@@ -1,44 +1,32 @@
 // A control panel: a shown media button whose lamp the application switches between modes and
 // on and off, every painted widget of the library changed through its setters while shown (a
 // setter that forgets to repaint leaves the old picture on the screen, which render() cannot
-// see), and an application's own bar gauge that takes its title and footer fonts from the base.
+// see), and the application's own gauges, lamps and displays built on the library's bases.
 #include "ArrowButton.h"
 #include "BarScalePercent.h"
 #include "BitmapButton.h"
 #include "BitmapCheckBox.h"
 #include "CheckBoxSwitch.h"
+#include "HistogramDisplayBase.h"
 #include "KeyboardButton.h"
 #include "KeyboardCheckBox.h"
+#include "LampImage.h"
 #include "MediaButton.h"
+#include "RangeSliderBase.h"
+#include "StateButtonBase.h"
+#include "StateLampBase.h"
 #include "TestSupport.h"
 
 #include <QHBoxLayout>
+#include <QSignalSpy>
+#include <QTimerEvent>
 
 using namespace Varo::FenraQtGui::ZuRaradirIzurodudoz;
+using Varo::FenraQtGui::QtExtensions::GetLampImageCount;
+using ZriTest::CPaintSpy;
 
 namespace
 {
-
-const QColor kGreen(0, 255, 0);
-const QColor kGrey(128, 128, 128);
-
-// Counts the paint events that reach a widget.
-class CPaintSpy : public QObject
-{
-public:
-    explicit CPaintSpy(QWidget* pwWidget) : QObject(pwWidget)
-    {
-        pwWidget->installEventFilter(this);
-    }
-    int m_nPaints = 0;
-
-protected:
-    bool eventFilter(QObject*, QEvent* pEvent) override
-    {
-        m_nPaints += pEvent->type() == QEvent::Paint;
-        return false;
-    }
-};
 
 class CLampButton : public CMediaButton
 {
@@ -55,6 +43,46 @@ public:
     bool NeedMinMax() const override { return true; }
     using CBarBase::_GetFooterFont;
     using CBarBase::_GetTitleFont;
+};
+
+// An application's lamp or state button on the library's bases: counts the clock's ticks.
+template <class TBase> class CTicking : public TBase
+{
+public:
+    using TBase::_StartBlinkTimer;
+    using TBase::_StopBlinkTimer;
+    using TBase::m_oBlinkTimer;
+    int m_nTicks = 0;
+
+    // One tick as the event loop delivers it, which only a running clock receives.
+    void Tick()
+    {
+        QTimerEvent event(m_oBlinkTimer.timerId());
+        if (m_oBlinkTimer.isActive())
+            QCoreApplication::sendEvent(&m_oBlinkTimer, &event);
+    }
+
+protected:
+    void _OnBlinkTimer() override { ++m_nTicks; }
+};
+
+// An application's histogram: records where its scroll bars send the positions.
+class CHistogram : public CHistogramDisplayBase
+{
+public:
+    using CHistogramDisplayBase::m_oHScrollBar;
+    using CHistogramDisplayBase::m_oVScrollBar;
+    QStringList m_Calls;
+
+protected:
+    void _HScrollSlot(int nPos) override { m_Calls << QString("H%1").arg(nPos); }
+    void _VScrollSlot(int nPos) override { m_Calls << QString("V%1").arg(nPos); }
+};
+
+class CRangeSlider : public CRangeSliderBase
+{
+public:
+    void SetStartValue() override { emit StartValueChanged(); }
 };
 
 QString Describe(const QFont& font)
@@ -138,41 +166,30 @@ const SSetter kSetters[] = {
     {"ruler footer size", 7, [](SPanel& p) { p.m_Ruler.SetFooterSize(5); }},
 };
 
-// One step of the lamp scenario and what the button shows afterwards.
-struct SLampStep
-{
-    const char* pszName;
-    std::function<void(CLampButton&)> act;
-    int nPaints;
-    const char* pszLamp; // at the lamp's centre: green, grey or none
-    bool bBlinking;
-};
-
-using M = CMediaButton;
-
-const SLampStep kLampSteps[] = {
-    {"lamp shown while off", [](CLampButton& b) { b.SetOnOffMode(M::Steady); }, 1, "grey", false},
-    {"the same mode again", [](CLampButton& b) { b.SetOnOffMode(M::Steady); }, 0, "grey", false},
-    {"switched on", [](CLampButton& b) { b.SetOn(true); }, 1, "green", false},
-    {"on again", [](CLampButton& b) { b.SetOn(true); }, 0, "green", false},
-    {"blinking, dark phase first", [](CLampButton& b) { b.SetOnOffMode(M::Blinking); }, 1, "grey",
-     true},
-    {"tick", [](CLampButton& b) { b._BlinkSlot(); }, 1, "green", true},
-    {"tick", [](CLampButton& b) { b._BlinkSlot(); }, 1, "grey", true},
-    {"tick", [](CLampButton& b) { b._BlinkSlot(); }, 1, "green", true},
-    {"steady while on", [](CLampButton& b) { b.SetOnOffMode(M::Steady); }, 1, "green", false},
-    {"switched off", [](CLampButton& b) { b.SetOn(false); }, 1, "grey", false},
-    {"lamp hidden while off", [](CLampButton& b) { b.SetOnOffMode(M::NoLamp); }, 1, "none", false},
-    {"tick without lamp", [](CLampButton& b) { b._BlinkSlot(); }, 0, "none", false},
-    {"blinking lamp shown while off", [](CLampButton& b) { b.SetOnOffMode(M::Blinking); }, 1,
-     "grey", false},
-    {"tick while off", [](CLampButton& b) { b._BlinkSlot(); }, 0, "grey", false},
-    {"switched on, green phase left", [](CLampButton& b) { b.SetOn(true); }, 1, "green", true},
+// The lamp scenario: what the application does (mode 0 no lamp, 1 steady, 2 blinking; on, off,
+// a tick of the blink clock, a lamp size) and what follows: paint events, the lamp's centre
+// (G green, g grey, . none), whether the clock runs, and how many lamp pictures were drawn.
+const char* const kLampSteps[][3] = {
+    {"lamp shown while off", "mode 1", "1 g 0 1"},
+    {"the same mode again", "mode 1", "0 g 0 0"},
+    {"switched on", "on", "1 G 0 1"},
+    {"on again", "on", "0 G 0 0"},
+    {"blinking, dark phase first", "mode 2", "1 g 1 0"},
+    {"tick", "tick", "1 G 1 1"},
+    {"tick", "tick", "1 g 1 0"},
+    {"tick", "tick", "1 G 1 0"},
+    {"steady while on", "mode 1", "1 G 0 1"},
+    {"a larger lamp", "size 20", "1 G 0 1"},
+    {"switched off", "off", "1 g 0 1"},
+    {"lamp hidden while off", "mode 0", "1 . 0 0"},
+    {"tick without lamp", "tick", "0 . 0 0"},
+    {"blinking lamp shown while off", "mode 2", "1 g 0 0"},
+    {"tick while off", "tick", "0 g 0 0"},
+    {"switched on, green phase left", "on", "1 G 1 1"},
     // Both steps of the mode change redraw here: the lamp's entry, then the state held at off.
-    {"lamp hidden while on", [](CLampButton& b) { b.SetOnOffMode(M::NoLamp); }, 2, "none", false},
-    {"off without lamp", [](CLampButton& b) { b.SetOn(false); }, 0, "none", false},
-    {"steady lamp shown while off", [](CLampButton& b) { b.SetOnOffMode(M::Steady); }, 1, "grey",
-     false},
+    {"lamp hidden while on", "mode 0", "2 . 0 0"},
+    {"off without lamp", "off", "0 . 0 0"},
+    {"steady lamp shown while off", "mode 1", "1 g 0 0"},
 };
 
 } // namespace
@@ -182,21 +199,35 @@ class TestUseControlPanel : public QObject
     Q_OBJECT
 
 private slots:
-    // On a 60 x 40 button the 15-pixel lamp covers columns 39 to 53 and rows 4 to 18.
+    // On a 60 x 40 button the lamp's centre is (46,11), also when it grows to 20 pixels.
     void lampSwitchedAround()
     {
-        ZriTest::CPaintCounter<CLampButton> button(QSize(60, 40));
-        for (const SLampStep& step : kLampSteps)
+        CLampButton button;
+        CPaintSpy spy(&button);
+        button.resize(60, 40);
+        button.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&button));
+        for (const auto& step : kLampSteps)
         {
-            const int nBefore = button.m_nPaints;
-            step.act(button);
-            const int nPaints = button.m_nPaints - nBefore; // render() below paints as well
-            const QColor centre = ZriTest::PixelAt(ZriTest::RenderWidget(button), 46, 11);
-            const char* pszLamp = centre == kGreen ? "green" : centre == kGrey ? "grey" : "none";
-            QCOMPARE(QString::asprintf("%s: %d paints, %s lamp, blinking %d", step.pszName, nPaints,
-                                       pszLamp, button.m_oBlinkTimer.isActive()),
-                     QString::asprintf("%s: %d paints, %s lamp, blinking %d", step.pszName,
-                                       step.nPaints, step.pszLamp, step.bBlinking));
+            const int nPaints = spy.m_nPaints;
+            const long nDrawn = GetLampImageCount();
+            const QString act = step[1];
+            const int n = act.section(' ', 1).toInt();
+            if (act.startsWith("mode"))
+                button.SetOnOffMode(CMediaButton::EOnOffMode(n));
+            else if (act.startsWith("size"))
+                button.SetLampSize(n);
+            else if (act == "tick")
+                button._BlinkSlot();
+            else
+                button.SetOn(act == "on");
+            const QString shown = QString("%1 %2 %3")
+                                      .arg(spy.m_nPaints - nPaints)
+                                      .arg(ZriTest::Colours(button, "46,11"),
+                                           QString::number(button.m_oBlinkTimer.isActive()));
+            QCOMPARE(QString(step[0]) + ": " + shown + ' ' +
+                         QString::number(GetLampImageCount() - nDrawn),
+                     QString(step[0]) + ": " + step[2]);
         }
     }
 
@@ -247,6 +278,47 @@ private slots:
         QCOMPARE(Describe(bar._GetTitleFont()),
                  "DejaVu Serif 14px weight 75 italic underlined spacing 2");
         QCOMPARE(Describe(bar._GetFooterFont()), "DejaVu Sans 9px weight 50 underlined spacing 2");
+    }
+
+    // The application's lamp and state button hear each tick of their running clock, none
+    // after it stopped, and a clock running when its widget goes leaves nothing behind.
+    void applicationLampsTick()
+    {
+        auto* lamp = new CTicking<CStateLampBase>;
+        CTicking<CStateButtonBase> button;
+        lamp->Tick();
+        lamp->_StartBlinkTimer();
+        button._StartBlinkTimer();
+        QCOMPARE(lamp->m_oBlinkTimer.interval(), 1000);
+        QCOMPARE(button.m_oBlinkTimer.interval(), 1000);
+        lamp->Tick();
+        lamp->Tick();
+        button.Tick();
+        button._StopBlinkTimer();
+        button.Tick();
+        QCOMPARE(lamp->m_nTicks, 2);
+        QCOMPARE(button.m_nTicks, 1);
+        delete lamp;
+        QCoreApplication::processEvents();
+    }
+
+    // The histogram hands each bar's positions to its own slot; the range slider's slots
+    // dispatch to the application's overrides also when invoked by name.
+    void applicationDisplays()
+    {
+        CHistogram histogram;
+        histogram.m_oHScrollBar.setValue(7);
+        histogram.m_oVScrollBar.setValue(3);
+        histogram.m_oVScrollBar.setValue(3);
+        QCOMPARE(histogram.m_Calls, QStringList({"H7", "V3"}));
+        QCOMPARE(histogram.m_oVScrollBar.orientation(), Qt::Vertical);
+        CRangeSlider slider;
+        CRangeSliderBase plain;
+        QSignalSpy started(&slider, &CRangeSliderBase::StartValueChanged);
+        QSignalSpy silent(&plain, &CRangeSliderBase::EndValueChanged);
+        QVERIFY(QMetaObject::invokeMethod(&slider, "SetStartValue"));
+        QVERIFY(QMetaObject::invokeMethod(&plain, "SetEndValue"));
+        QCOMPARE(started.count() + silent.count(), 1);
     }
 
 private:

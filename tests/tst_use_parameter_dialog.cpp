@@ -3,17 +3,19 @@
 // stores the value, and the model hands it straight back through the editor's silent slot).
 // Every row drives the dialog with real input, then widgets and model must agree with the
 // expected values and each editor must have reported exactly as often as expected.
-#include "EditorTestSupport.h"
 #include "FileEditLine.h"
 #include "LoggerDefinitionsEdit.h"
 #include "MultiFileEdit.h"
 #include "RectangleDefinitionEdit.h"
 #include "TestSupport.h"
 
-#include <QDoubleSpinBox>
+#include <QComboBox>
 #include <QInputDialog>
+#include <QLineEdit>
 #include <QListWidget>
+#include <QMimeData>
 #include <QPushButton>
+#include <QTableWidget>
 #include <QVBoxLayout>
 
 using namespace Varo::FenraQtGui::ZuRaradirIzurodudoz;
@@ -232,7 +234,6 @@ class TestUseParameterDialog : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase() { ZriTest::KeepTranslationFileOut(); }
 
     void step_data()
     {

@@ -2,13 +2,17 @@
 
 #include "TranslatorRegistry.h"
 
+#include <QAbstractItemView>
+#include <QComboBox>
+#include <QDropEvent>
 #include <QFile>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QMimeData>
 #include <QPainter>
-#include <QPalette>
-#include <QStyle>
 #include <QStyleFactory>
+#include <QTableWidget>
 #include <QTemporaryDir>
-#include <QWidget>
 
 namespace ZriTest
 {
@@ -40,7 +44,7 @@ QPalette TestPalette()
     {
         palette.setColor(group, QPalette::Light, kLight);
         palette.setColor(group, QPalette::Dark, kDark);
-        palette.setColor(group, QPalette::Button, kButton);
+        palette.setColor(group, QPalette::Button, QColor(200, 200, 200));
         palette.setColor(group, QPalette::ButtonText,
                          group == QPalette::Disabled ? kDisabledButtonText : kButtonText);
     }
@@ -74,34 +78,50 @@ QImage RenderPainter(const QSize& size, const std::function<void(QPainter&)>& dr
 
 QColor PixelAt(const QImage& image, int x, int y)
 {
-    if (!image.valid(x, y))
-        return QColor();
-    return QColor(image.pixel(x, y));
+    return image.valid(x, y) ? QColor(image.pixel(x, y)) : QColor();
 }
 
-bool AllPixels(const QImage& image, const QRect& rect, const QColor& color)
+QString Colours(const QImage& image, const QString& points)
 {
-    for (int y = rect.top(); y <= rect.bottom(); ++y)
-        for (int x = rect.left(); x <= rect.right(); ++x)
-            if (PixelAt(image, x, y) != color)
-                return false;
-    return true;
+    static const QList<QPair<QColor, QChar>> letters = {{kButtonText, 'T'},
+                                                        {kDisabledButtonText, 't'},
+                                                        {kLight, 'L'},
+                                                        {kDark, 'D'},
+                                                        {QColor(0, 255, 0), 'G'},
+                                                        {QColor(128, 128, 128), 'g'},
+                                                        {QColor(192, 0, 0), 'R'},
+                                                        {QColor(0, 192, 0), 'O'},
+                                                        {QColor(255, 0, 255), 'M'},
+                                                        {QColor(0, 255, 255), 'C'},
+                                                        {QColor(0, 0, 0), 'K'}};
+    QString result;
+    for (const QString& point : points.split(' ', Qt::SkipEmptyParts))
+    {
+        const QColor colour =
+            PixelAt(image, point.section(',', 0, 0).toInt(), point.section(',', 1, 1).toInt());
+        QChar letter('.');
+        for (const auto& known : letters)
+            if (known.first == colour)
+                letter = known.second;
+        result += letter;
+    }
+    return result;
 }
 
-QVector<QPoint> PixelsWhere(const QImage& image, const QRect& rect,
-                            const std::function<bool(const QColor&)>& test)
+QString Colours(QWidget& widget, const QString& points)
 {
-    QVector<QPoint> points;
-    for (int y = rect.top(); y <= rect.bottom(); ++y)
-        for (int x = rect.left(); x <= rect.right(); ++x)
-            if (test(PixelAt(image, x, y)))
-                points << QPoint(x, y);
-    return points;
+    return Colours(RenderWidget(widget), points);
 }
 
-QVector<QPoint> PixelsOf(const QImage& image, const QRect& rect, const QList<QColor>& colors)
+CPaintSpy::CPaintSpy(QWidget* pwWidget) : QObject(pwWidget)
 {
-    return PixelsWhere(image, rect, [&](const QColor& color) { return colors.contains(color); });
+    pwWidget->installEventFilter(this);
+}
+
+bool CPaintSpy::eventFilter(QObject*, QEvent* pEvent)
+{
+    m_nPaints += pEvent->type() == QEvent::Paint;
+    return false;
 }
 
 CRecordingStyle::CRecordingStyle() : QProxyStyle(QStringLiteral("Fusion")) {}
@@ -121,6 +141,66 @@ void CRecordingStyle::drawItemText(QPainter* painter, const QRect& rect, int fla
     if (!text.isEmpty()) // a bevel asks for its own empty label too
         m_vTexts.push_back({text, rect, flags, painter->font().pixelSize()});
     QProxyStyle::drawItemText(painter, rect, flags, palette, enabled, text, role);
+}
+
+// The dialog lists its directory in the background and may reset the name field when the
+// listing arrives, so the name is typed until it sticks; done() then skips accept()'s checks,
+// which could ask back in a nested message box.
+void ChooseInFileDialog(QFileDialog* pDialog, const QStringList& qslPaths)
+{
+    QString qsTyped = qslPaths.value(0);
+    if (qslPaths.size() > 1)
+    {
+        QStringList qslQuoted;
+        for (const QString& rqsPath : qslPaths)
+            qslQuoted << QLatin1Char('"') + QFileInfo(rqsPath).fileName() + QLatin1Char('"');
+        qsTyped = qslQuoted.join(QLatin1Char(' '));
+    }
+    auto* pwName = pDialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+    QVERIFY(pwName);
+    QTRY_VERIFY((pwName->setText(qsTyped), pDialog->selectedFiles() == qslPaths));
+    static_cast<QDialog*>(pDialog)->done(QDialog::Accepted);
+}
+
+void Drop(QWidget& target, const QMimeData& data, Qt::KeyboardModifiers modifiers)
+{
+    const auto actions = Qt::CopyAction | Qt::MoveAction | Qt::LinkAction;
+    QDragEnterEvent enter(QPoint(4, 4), actions, &data, Qt::LeftButton, modifiers);
+    QApplication::sendEvent(&target, &enter); // makes the widget the drop target
+    QVERIFY(enter.isAccepted());
+    QDragMoveEvent move(QPoint(4, 4), actions, &data, Qt::LeftButton, modifiers);
+    QApplication::sendEvent(&target, &move);
+    const bool bReplace = modifiers & (Qt::ShiftModifier | Qt::AltModifier);
+    QCOMPARE(move.dropAction(), bReplace ? Qt::LinkAction : Qt::CopyAction);
+    QDropEvent drop(QPoint(4, 4), actions, &data, Qt::LeftButton, modifiers);
+    QApplication::sendEvent(&target, &drop);
+}
+
+QWidget* OpenEditor(QTableWidget* pwTable, int nRow, int nColumn)
+{
+    // A double click follows a press on the same cell.
+    const QPoint centre = pwTable->visualItemRect(pwTable->item(nRow, nColumn)).center();
+    QTest::mouseClick(pwTable->viewport(), Qt::LeftButton, {}, centre);
+    QTest::mouseDClick(pwTable->viewport(), Qt::LeftButton, {}, centre);
+    return pwTable->indexWidget(pwTable->model()->index(nRow, nColumn));
+}
+
+QLineEdit* TextField(QWidget* pwEditor)
+{
+    if (auto* pwLine = qobject_cast<QLineEdit*>(pwEditor))
+        return pwLine;
+    return pwEditor ? pwEditor->findChild<QLineEdit*>(QStringLiteral("m_wCurrentPath")) : nullptr;
+}
+
+void PickEntry(QComboBox* pwCombo, const QString& rqsText)
+{
+    pwCombo->showPopup();
+    QAbstractItemView* pwView = pwCombo->view();
+    const int nTarget = pwCombo->findText(rqsText);
+    pwView->setCurrentIndex(pwView->model()->index(0, 0));
+    for (int i = 0; i < nTarget; ++i)
+        QTest::keyClick(pwView, Qt::Key_Down);
+    QTest::keyClick(pwView, Qt::Key_Return);
 }
 
 } // namespace ZriTest

@@ -2,15 +2,22 @@
 
 #include <QApplication>
 #include <QColor>
+#include <QDialog>
 #include <QImage>
+#include <QPointer>
 #include <QProxyStyle>
 #include <QStyleOptionButton>
 #include <QTest>
+#include <QTimer>
 
 #include <functional>
 
+class QComboBox;
+class QFileDialog;
+class QLineEdit;
+class QMimeData;
 class QPainter;
-class QWidget;
+class QTableWidget;
 
 // Shared set-up of every widget test: offscreen platform, Fusion style and a palette whose
 // Light, Dark and ButtonText colours are distinct, so a probe can tell which role a pixel got.
@@ -21,15 +28,13 @@ inline const QColor kLight{255, 255, 0};
 inline const QColor kDark{0, 0, 255};
 inline const QColor kButtonText{128, 0, 128};
 inline const QColor kDisabledButtonText{0, 128, 128};
-inline const QColor kButton{200, 200, 200};
 /// Background of images drawn by RenderPainter; none of the palette colours.
 inline const QColor kCanvas{16, 32, 48};
 
-/// Selects the offscreen platform unless the caller chose one.
+/// Selects the offscreen platform unless the caller chose one; settings go to a scratch place.
 void PrepareEnvironment();
-/// The directory of this process's translation files, made the registry's output directory.
-/// Widgets that translate their texts create the library's translator, which then reads its
-/// file from here and writes it here when the library unloads, not into the build tree.
+/// The directory of this process's translation files, made the registry's output directory:
+/// the library's translator reads and writes its file there, never in the build tree.
 QString TranslationDirectory();
 /// Fusion style and the test palette on the running application.
 void SetUpApplication();
@@ -39,44 +44,22 @@ QPalette TestPalette();
 QImage RenderWidget(QWidget& widget);
 /// An RGB32 image of the given size, filled with kCanvas, painted by draw (antialiasing off).
 QImage RenderPainter(const QSize& size, const std::function<void(QPainter&)>& draw);
-/// The colour of one pixel; an invalid colour outside the image.
 QColor PixelAt(const QImage& image, int x, int y);
-/// Whether every pixel of the rectangle (inclusive) has the given colour.
-bool AllPixels(const QImage& image, const QRect& rect, const QColor& color);
-/// The points of the rectangle whose colour passes the test, row by row.
-QVector<QPoint> PixelsWhere(const QImage& image, const QRect& rect,
-                            const std::function<bool(const QColor&)>& test);
-/// The points of the rectangle painted in one of the colours, row by row.
-QVector<QPoint> PixelsOf(const QImage& image, const QRect& rect, const QList<QColor>& colors);
+/// One letter per point of "x,y x,y ...": T button text, t disabled button text, L light,
+/// D dark, G lamp on, g lamp off, R and O the switch's red and green halves, M and C magenta
+/// and cyan (test bitmaps, fills), K black (text), '.' anything else.
+QString Colours(const QImage& image, const QString& points);
+QString Colours(QWidget& widget, const QString& points);
 
-/// A new TWidget of the given size, prepared by setup(widget), painted into an image.
-template <typename TWidget, typename TSetup> QImage Render(const QSize& size, TSetup&& setup)
-{
-    TWidget widget;
-    widget.resize(size);
-    setup(widget);
-    return RenderWidget(widget);
-}
-
-/// A shown, exposed TWidget that counts its paint events.
-template <typename TWidget> class CPaintCounter : public TWidget
+/// Counts the paint events that reach a widget (render() does not go through events).
+class CPaintSpy : public QObject
 {
 public:
-    explicit CPaintCounter(const QSize& size)
-    {
-        this->resize(size);
-        this->show();
-        QVERIFY(QTest::qWaitForWindowExposed(this));
-        QCoreApplication::processEvents();
-    }
+    explicit CPaintSpy(QWidget* pwWidget);
     int m_nPaints = 0;
 
 protected:
-    void paintEvent(QPaintEvent* event) override
-    {
-        ++m_nPaints;
-        TWidget::paintEvent(event);
-    }
+    bool eventFilter(QObject*, QEvent* pEvent) override;
 };
 
 /// Fusion that records the push-button bevels and the non-empty item texts it draws.
@@ -99,6 +82,41 @@ public:
     mutable QVector<SText> m_vTexts;
 };
 
+// Waits for the next modal dialog, hands it to the answer, and rejects it if the answer left it
+// open (a failed check inside the answer must not leave the test hanging).
+template <class TDialog> void AnswerModal(std::function<void(TDialog*)> answer, int nAttempts = 500)
+{
+    QTimer::singleShot(10,
+                       [answer, nAttempts]()
+                       {
+                           QPointer<QDialog> pwDialog =
+                               qobject_cast<QDialog*>(QApplication::activeModalWidget());
+                           if (!pwDialog)
+                           {
+                               if (nAttempts > 0)
+                                   AnswerModal<TDialog>(answer, nAttempts - 1);
+                               return;
+                           }
+                           if (auto* pTyped = qobject_cast<TDialog*>(pwDialog.data()))
+                               answer(pTyped);
+                           if (pwDialog && pwDialog->isVisible())
+                               pwDialog->reject();
+                       });
+}
+
+/// Chooses paths in an open file dialog as a user types them: one absolute path, or several
+/// quoted names of the dialog's directory.
+void ChooseInFileDialog(QFileDialog* pDialog, const QStringList& qslPaths);
+/// A drag that enters the widget, moves and drops, with every action possible; the proposed
+/// action follows from the modifiers, as for a drop from another application.
+void Drop(QWidget& target, const QMimeData& data, Qt::KeyboardModifiers modifiers);
+/// Double-clicks a cell of a shown table and returns the editor that opened.
+QWidget* OpenEditor(QTableWidget* pwTable, int nRow, int nColumn);
+/// The field the user types into: the editor itself or the path field of a file path edit.
+QLineEdit* TextField(QWidget* pwEditor);
+/// Opens the combo box's list, moves to the entry with the arrow keys and takes it with Return.
+void PickEntry(QComboBox* pwCombo, const QString& rqsText);
+
 } // namespace ZriTest
 
 /// main() of a test executable: the application is set up before the test object exists.
@@ -113,7 +131,3 @@ public:
         QTEST_SET_MAIN_SOURCE_PATH                                                                 \
         return QTest::qExec(&testObject, argc, argv);                                              \
     }
-
-/// Compares a pixel with an expected colour and names both on failure.
-#define ZRI_COMPARE_PIXEL(image, x, y, expected)                                                   \
-    QCOMPARE(ZriTest::PixelAt((image), (x), (y)).name(), QColor(expected).name())
