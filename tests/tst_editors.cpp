@@ -12,7 +12,6 @@
 #include <QDoubleSpinBox>
 #include <QFileDialog>
 #include <QHeaderView>
-#include <QLabel>
 #include <QListWidget>
 #include <QMenu>
 #include <QMessageBox>
@@ -26,6 +25,7 @@
 using namespace Varo::FenraQtGui::ZuRaradirIzurodudoz;
 using namespace Varo::Fenra::Progress;
 using Definitions = std::vector<CLoggerDefinition>;
+using Types = std::list<Varo::Fenra::ParameterPool::SFileType>;
 
 namespace
 {
@@ -55,9 +55,7 @@ struct SPlace
 std::unique_ptr<CMultiFileEdit> MakeList(const QString& modes, const QStringList& entries)
 {
     return std::make_unique<CMultiFileEdit>(
-        entries,
-        std::list<Varo::Fenra::ParameterPool::SFileType>{{".txt", false, "Text"},
-                                                         {".LOG", modes.contains('U'), "Log"}},
+        entries, Types{{".txt", false, "Text"}, {".LOG", modes.contains('U'), "Log"}},
         modes.contains('D'), modes.contains('E'), modes.contains('X'), modes.contains('B'),
         nullptr);
 }
@@ -111,110 +109,111 @@ private slots:
         QCOMPARE(events, QStringList({"in", "done", "out", "in"}));
     }
 
-    void fileDialog_data()
+    void dialogs_data()
     {
-        QTest::addColumn<QString>("flags");  // D directory, E accept empty, X existing, T types
-        QTest::addColumn<QString>("chosen"); // empty: cancel
-        QTest::addColumn<QString>("caption");
-        QTest::addColumn<int>("fileMode");
-        QTest::addColumn<QString>("filters");
-        QTest::addColumn<QString>("result");
-        const QString typed = "Text files ( *.txt );;Log files ( *.log *.LOG );;All Files (*)";
-        // getExistingDirectory() sets the deprecated DirectoryOnly mode (4).
-        QTest::newRow("directory, file flag ignored") << "DXT"
-                                                      << "%T/sub"
-                                                      << "Select an existing directory" << 4 << ""
-                                                      << "%T/sub";
-        QTest::newRow("existing file")
-            << "XT"
-            << "%T/a.txt"
-            << "Select an existing file" << int(QFileDialog::ExistingFile) << typed << "%T/a.txt";
-        QTest::newRow("cancel keeps the path")
-            << "XT"
-            << ""
-            << "Select an existing file" << int(QFileDialog::ExistingFile) << typed
-            << "%T/start.txt";
-        QTest::newRow("cancel with accept-empty clears")
-            << "ET"
-            << ""
-            << "Select a file to write to" << int(QFileDialog::AnyFile) << typed << "";
-        QTest::newRow("no types: All Files only")
-            << ""
-            << "%T/new.dat"
-            << "Select a file to write to" << int(QFileDialog::AnyFile) << "All Files (*)"
-            << "%T/new.dat";
+        // The path edit (flags D directory, E accept empty, X existing, T the types Text .txt and
+        // Log .log) or the list (modes of MakeList; a second entry is dropped, setting the last
+        // path). The filters: all of the path edit's, the one the list's dialog preselects.
+        const char* const file = "Select an existing file";
+        const char* const save = "Select a file to write to";
+        const char* const dir = "Select an existing directory";
+        const char* const open = "Select (an) existing file(s)";
+        const char* const saves = "Select a file(s) to write to";
+        const char* const typed = "Text files ( *.txt );;Log files ( *.log *.LOG );;All Files (*)";
+        ZriTest::AddRows(
+            {"kind", "modes", "entries", "caption", "start", "filter", "chosen", "expected"},
+            {{"path: directory, file flag ignored", "path", "DXT", "%T/start.txt", dir, "%T", "",
+              "%T/sub", "%T/sub"},
+             {"path: existing file", "path", "XT", "%T/start.txt", file, "%T", typed, "%T/a.txt",
+              "%T/a.txt"},
+             {"path: cancel keeps the path", "path", "XT", "%T/start.txt", file, "%T", typed, "",
+              "%T/start.txt"},
+             {"path: cancel with accept-empty clears", "path", "ET", "%T/x", save, "%T", typed, "",
+              ""},
+             {"path: no types, All Files only", "path", "", "%T/x", save, "%T", "All Files (*)",
+              "%T/new.dat", "%T/new.dat"},
+             {"list: directory from home", "list", "D", "", dir, "~", "", "%T/sub", "%T/sub"},
+             {"list: directory cancelled, accept-empty", "list", "DE", "%T/sub", dir, "%T/sub", "",
+              "", "%T/sub|"},
+             {"list: first entry, case-insensitive match", "list", "X", "%T/old.log", open, "%T",
+              "Log ( *.LOG )", "%T/b.txt|%T/a.txt", "%T/old.log|%T/b.txt|%T/a.txt"},
+             {"list: upper-case variant, no match", "list", "XU", "%T/old.log", open, "%T",
+              "Text ( *.txt )", "", "%T/old.log"},
+             {"list: last path beats first entry", "list", "", "/elsewhere/old.txt|%T/new.log",
+              saves, "%T", "Log ( *.LOG )", "%T/c.dat", "/elsewhere/old.txt|%T/new.log|%T/c.dat"},
+             {"list: save cancelled, accept-empty", "list", "E", "", saves, "~", "Text ( *.txt )",
+              "", "|"}});
     }
 
-    // The dialog opens in the path's directory; its answer, or the cancel, is reported once.
-    void fileDialog()
+    // The dialog opens at the right place with the right caption and filter; its answer, or the
+    // cancel, is reported once with the whole value.
+    void dialogs()
     {
-        QFETCH(QString, flags);
+        QFETCH(QString, modes);
+        QFETCH(QString, entries);
+        QFETCH(QString, start);
+        QFETCH(QString, filter);
         QFETCH(QString, chosen);
-        QFETCH(QString, filters);
         SPlace place;
-        const std::list<Varo::Fenra::ParameterPool::SFileType> types = {
-            {".txt", false, "Text files"}, {".log", true, "Log files"}};
-        CFileEditLine edit(place("%T/start.txt").value(0),
-                           flags.contains('T') ? types
-                                               : std::list<Varo::Fenra::ParameterPool::SFileType>(),
-                           flags.contains('D'), flags.contains('E'), flags.contains('X'), nullptr);
-        QSignalSpy spy(&edit, &CFileEditLine::pathChanged);
+        std::unique_ptr<QWidget> pwEdit;
+        const bool bPath = QString(QTest::currentDataTag()).startsWith("path");
+        if (bPath)
+            pwEdit.reset(new CFileEditLine(
+                place(entries).at(0),
+                modes.contains('T')
+                    ? Types{{".txt", false, "Text files"}, {".log", true, "Log files"}}
+                    : Types(),
+                modes.contains('D'), modes.contains('E'), modes.contains('X'), nullptr));
+        else
+            pwEdit = MakeList(modes, place(entries).mid(0, 1));
+        if (place(entries).size() > 1)
+        {
+            QMimeData data;
+            data.setText(place(entries).at(1));
+            ZriTest::Drop(*pwEdit, data, Qt::NoModifier);
+        }
+        QSignalSpy spy(pwEdit.get(), bPath ? SIGNAL(pathChanged(QString))
+                                           : SIGNAL(selectionChanged(QStringList)));
         ZriTest::AnswerModal<QFileDialog>(
             [&](QFileDialog* pDialog)
             {
                 QTEST(pDialog->windowTitle(), "caption");
-                QTEST(int(pDialog->fileMode()), "fileMode");
-                QCOMPARE(QDir(pDialog->directory()).canonicalPath(),
-                         QDir(place.m_Dir.path()).canonicalPath());
-                if (!filters.isEmpty())
-                    QCOMPARE(pDialog->nameFilters().join(";;"), filters);
+                QCOMPARE(
+                    QDir(pDialog->directory()).canonicalPath(),
+                    QDir(start == "~" ? QDir::homePath() : place(start).at(0)).canonicalPath());
+                if (!filter.isEmpty())
+                    QCOMPARE(bPath ? pDialog->nameFilters().join(";;")
+                                   : pDialog->selectedNameFilter(),
+                             filter);
                 if (!chosen.isEmpty())
                     ZriTest::ChooseInFileDialog(pDialog, place(chosen));
             });
-        edit.findChild<QPushButton*>("m_wFileDialogButton")->click();
-        QFETCH(QString, result);
-        QCOMPARE(edit.GetCurrentPath(), place(result).value(0));
+        pwEdit->findChild<QPushButton*>(bPath ? "m_wFileDialogButton" : "pushButton")->click();
+        QFETCH(QString, expected);
+        const QString shown = bPath ? static_cast<CFileEditLine*>(pwEdit.get())->GetCurrentPath()
+                                    : Entries(static_cast<CMultiFileEdit&>(*pwEdit)).join('|');
+        QCOMPARE(shown, place(expected).join('|'));
         QCOMPARE(spy.count(), 1);
-        QCOMPARE(spy.at(0).at(0).toString(), place(result).value(0));
+        QCOMPARE(spy.at(0).at(0).toStringList().join('|'), shown);
     }
 
     void drop_data()
     {
         // Modes as for MakeList, plus S or A for the Shift or Alt key and T for a drop of text
         // instead of URLs (local paths, or URLs with a scheme); the list starts as "old".
-        QTest::addColumn<QString>("modes");
-        QTest::addColumn<QString>("dropped");
-        QTest::addColumn<QString>("expected");
-        QTest::newRow("plain drop appends") << ""
-                                            << "%T/a.txt|%T/b.txt"
-                                            << "old|%T/a.txt|%T/b.txt";
-        QTest::newRow("shift replaces") << "S"
-                                        << "%T/a.txt|%T/b.txt"
-                                        << "%T/a.txt|%T/b.txt";
-        QTest::newRow("alt replaces, nothing passes") << "AX"
-                                                      << "%T/no.txt"
-                                                      << "";
-        QTest::newRow("directories: file rejected") << "D"
-                                                    << "%T/a.txt|%T/sub"
-                                                    << "old|%T/sub";
-        QTest::newRow("same path twice") << ""
-                                         << "%T/a.txt|%T/a.txt"
-                                         << "old|%T/a.txt|%T/a.txt";
-        QTest::newRow("remote url skipped") << ""
-                                            << "http://example.org/x.txt"
-                                            << "old";
-        QTest::newRow("remote url, accept-empty") << "E"
-                                                  << "http://example.org/x"
-                                                  << "old|";
-        QTest::newRow("text split and trimmed") << "T"
-                                                << " a.txt, b.txt;c.txt "
-                                                << "old|a.txt|b.txt|c.txt";
-        QTest::newRow("CR LF leaves an empty part") << "T"
-                                                    << "a.txt\r\nb.txt"
-                                                    << "old|a.txt||b.txt";
-        QTest::newRow("CR LF, existing: no empty part") << "TX"
-                                                        << "%T/a.txt\r\n%T/b.txt"
-                                                        << "old|%T/a.txt|%T/b.txt";
+        ZriTest::AddRows(
+            {"modes", "dropped", "expected"},
+            {{"plain drop appends", "", "%T/a.txt|%T/b.txt", "old|%T/a.txt|%T/b.txt"},
+             {"shift replaces", "S", "%T/a.txt|%T/b.txt", "%T/a.txt|%T/b.txt"},
+             {"alt replaces, nothing passes", "AX", "%T/no.txt", ""},
+             {"directories: file rejected", "D", "%T/a.txt|%T/sub", "old|%T/sub"},
+             {"same path twice", "", "%T/a.txt|%T/a.txt", "old|%T/a.txt|%T/a.txt"},
+             {"remote url skipped", "", "http://example.org/x.txt", "old"},
+             {"remote url, accept-empty", "E", "http://example.org/x", "old|"},
+             {"text split and trimmed", "T", " a.txt, b.txt;c.txt ", "old|a.txt|b.txt|c.txt"},
+             {"CR LF leaves an empty part", "T", "a.txt\r\nb.txt", "old|a.txt||b.txt"},
+             {"CR LF, existing: no empty part", "TX", "%T/a.txt\r\n%T/b.txt",
+              "old|%T/a.txt|%T/b.txt"}});
     }
 
     // Each drop is reported once, with the whole new list.
@@ -240,66 +239,6 @@ private slots:
         QFETCH(QString, expected);
         QCOMPARE(Entries(*pEdit), place(expected));
         QCOMPARE(spy.count(), 1);
-        QCOMPARE(spy.at(0).at(0).toStringList(), place(expected));
-    }
-
-    void addThroughDialog_data()
-    {
-        // A second entry is dropped, setting the last path; "~" is the home directory.
-        for (const char* pszColumn :
-             {"modes", "entries", "caption", "start", "filter", "chosen", "expected"})
-            QTest::addColumn<QString>(pszColumn);
-        const char* const open = "Select (an) existing file(s)";
-        const char* const save = "Select a file(s) to write to";
-        const char* const dir = "Select an existing directory";
-        const char* const rows[][8] = {
-            {"directory from home", "D", "", dir, "~", "", "%T/sub", "%T/sub"},
-            {"directory cancelled, accept-empty", "DE", "%T/sub", dir, "%T/sub", "", "", "%T/sub|"},
-            {"first entry: case-insensitive match", "X", "%T/old.log", open, "%T", "Log ( *.LOG )",
-             "%T/b.txt|%T/a.txt", "%T/old.log|%T/b.txt|%T/a.txt"},
-            {"upper-case variant: no match", "XU", "%T/old.log", open, "%T", "Text ( *.txt )", "",
-             "%T/old.log"},
-            {"last path beats first entry", "", "/elsewhere/old.txt|%T/new.log", save, "%T",
-             "Log ( *.LOG )", "%T/c.dat", "/elsewhere/old.txt|%T/new.log|%T/c.dat"},
-            {"save cancelled, accept-empty", "E", "", save, "~", "Text ( *.txt )", "", "|"},
-        };
-        for (const auto& row : rows)
-            QTest::newRow(row[0]) << row[1] << row[2] << row[3] << row[4] << row[5] << row[6]
-                                  << row[7];
-    }
-
-    // The add dialog starts at the last path or the first entry and preselects its filter.
-    void addThroughDialog()
-    {
-        QFETCH(QString, modes);
-        QFETCH(QString, entries);
-        QFETCH(QString, start);
-        QFETCH(QString, filter);
-        QFETCH(QString, chosen);
-        SPlace place;
-        auto pEdit = MakeList(modes, place(entries).mid(0, 1));
-        if (place(entries).size() > 1)
-        {
-            QMimeData data;
-            data.setText(place(entries).at(1));
-            ZriTest::Drop(*pEdit, data, Qt::NoModifier);
-        }
-        QSignalSpy spy(pEdit.get(), &CMultiFileEdit::selectionChanged);
-        const QString qsStart = start == "~" ? QDir::homePath() : place(start).at(0);
-        ZriTest::AnswerModal<QFileDialog>(
-            [&](QFileDialog* pDialog)
-            {
-                QTEST(pDialog->windowTitle(), "caption");
-                QCOMPARE(QDir(pDialog->directory()).canonicalPath(), QDir(qsStart).canonicalPath());
-                if (!filter.isEmpty())
-                    QCOMPARE(pDialog->selectedNameFilter(), filter);
-                if (!chosen.isEmpty())
-                    ZriTest::ChooseInFileDialog(pDialog, place(chosen));
-            });
-        pEdit->findChild<QPushButton*>("pushButton")->click();
-        QFETCH(QString, expected);
-        QCOMPARE(Entries(*pEdit), place(expected));
-        QCOMPARE(spy.count(), 1); // also when cancelled
         QCOMPARE(spy.at(0).at(0).toStringList(), place(expected));
     }
 
@@ -365,19 +304,6 @@ private slots:
         QTest::keyClick(pwField, Qt::Key_Return);
         QCOMPARE(spy.count(), 1);
         QCOMPARE(spy.at(0).at(0).toRectF(), QRectF(5e7, 7, 10, -80));
-        // Labels name their fields; Tab goes down the X/Y column, then width and height.
-        QStringList chain;
-        for (QWidget* pw = edit.findChild<QWidget*>("m_wXCoord"); chain.size() < 4;
-             pw = pw->nextInFocusChain())
-            if (qobject_cast<QDoubleSpinBox*>(pw))
-                chain << pw->objectName() + '=' +
-                             edit.findChild<QLabel*>(pw->objectName() == "m_wXCoord"   ? "label_2"
-                                                     : pw->objectName() == "m_wYCoord" ? "label_3"
-                                                     : pw->objectName() == "m_wWidth"  ? "label_4"
-                                                                                       : "label_5")
-                                 ->text();
-        QCOMPARE(chain, QStringList({"m_wXCoord=&X", "m_wYCoord=&Y", "m_wWidth=W&idth",
-                                     "m_wHeight=Hei&ght"}));
         edit.SetUnitString("mm");
         edit.SetUnitString(""); // keeps the unit
         QCOMPARE(edit.findChild<QDoubleSpinBox*>("m_wWidth")->text(), "10 mm");

@@ -8,8 +8,6 @@
 #include "TranslatorRegistry.h"
 #include "TrendDisplayMarker.h"
 
-#include <QFile>
-
 #include <atomic>
 #include <climits>
 #include <locale>
@@ -65,12 +63,11 @@ private slots:
     void initTestCase()
     {
         Varo::Fenra::Internationalisation::CTranslatorRegistry::SetLanguage("German");
-        QFile file(ZriTest::TranslationDirectory() + "/libZuRaradirIzurodudozGerman.trl");
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write("TF(0001)\nSettings\n(\n\tModuleName(\"libZuRaradirIzurodudoz\")\n"
-                   "\tLanguage(\"German\")\n\tBaseModules(  )\n)\nTranslations\n(\n"
-                   "\"Error parsing %1% from \\\"%2%\\\" at position \\\"%3%\\\"\"="
-                   "\"%1% nicht in \\\"%2%\\\" ab \\\"%3%\\\"\"\n)\n");
+        ZriTest::WriteAll(ZriTest::TranslationDirectory() + "/libZuRaradirIzurodudozGerman.trl",
+                          ZriTest::TrlText("\"libZuRaradirIzurodudoz\"", "\"German\"", "",
+                                           "\"Error parsing %1% from \\\"%2%\\\" at position "
+                                           "\\\"%3%\\\"\"=\"%1% nicht in \\\"%2%\\\" ab "
+                                           "\\\"%3%\\\"\"\n"));
     }
 
     void bandSpec_data()

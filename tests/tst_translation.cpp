@@ -36,27 +36,13 @@ std::string ToStd(const QByteArray& bytes)
     return std::string(bytes.constData(), std::size_t(bytes.size()));
 }
 
-QByteArray ReadAll(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<none>");
-}
-
-// A whole file around its variable lines: module, language, base modules and the entries.
-QByteArray File(const QByteArray& module, const QByteArray& language, const QByteArray& bases,
-                const QByteArray& entries)
-{
-    return "TF(0001)\nSettings\n(\n\tModuleName(" + module + ")\n\tLanguage(" + language +
-           ")\n\tBaseModules(" + bases + ")\n)\nTranslations\n(\n" + entries + ")\n";
-}
-
 // Writes a German file of the module into the directory, naming the base modules.
 void WriteGerman(const QString& directory, const char* module, const char* bases,
                  const char* entries)
 {
-    QFile file(QString("%1/%2German.trl").arg(directory, module));
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(File(QByteArray("\"") + module + "\"", "\"German\"", bases, entries));
+    ZriTest::WriteAll(
+        QString("%1/%2German.trl").arg(directory, module),
+        ZriTest::TrlText(QByteArray("\"") + module + "\"", "\"German\"", bases, entries));
 }
 
 } // namespace
@@ -66,47 +52,37 @@ class TestTranslation : public QObject
     Q_OBJECT
 
 private slots:
+    // own { a b }, base 1 { a e } over base 11 { d f }, base 2 { a d e }; base modules or the
+    // own table first. A text comes back as itself only when it was unknown and got recorded.
     void lookup_data()
     {
-        QTest::addColumn<bool>("bBaseModulesFirst");
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<QString>("expected");
-        QTest::addColumn<bool>("bRecorded");
-        QTest::newRow("base module beats own table") << true << "a"
-                                                     << "1-a" << false;
-        QTest::newRow("deeper base module wins") << true << "d"
-                                                 << "11-d" << false;
-        QTest::newRow("tie goes to earlier base") << true << "e"
-                                                  << "1-e" << false;
-        QTest::newRow("own table as last resort") << true << "b"
-                                                  << "own-b" << false;
-        QTest::newRow("own table first") << false << "a"
-                                         << "own-a" << false;
-        QTest::newRow("shallower base wins") << false << "d"
-                                             << "2-d" << false;
-        QTest::newRow("tie to earlier, own first") << false << "e"
-                                                   << "1-e" << false;
-        QTest::newRow("unknown comes back") << true << "new"
-                                            << "new" << true;
-        QTest::newRow("empty text is a key") << false << ""
-                                             << "" << true;
+        ZriTest::AddRows({"first", "text", "expected"},
+                         {{"base module beats own table", "base", "a", "1-a"},
+                          {"deeper base module wins", "base", "d", "11-d"},
+                          {"tie goes to earlier base", "base", "e", "1-e"},
+                          {"own table as last resort", "base", "b", "own-b"},
+                          {"own table first", "own", "a", "own-a"},
+                          {"shallower base wins", "own", "d", "2-d"},
+                          {"tie to earlier, own first", "own", "e", "1-e"},
+                          {"unknown comes back", "base", "new", "new"},
+                          {"empty text is a key", "own", "", ""}});
     }
 
-    // own { a b }, base 1 { a e } over base 11 { d f }, base 2 { a d e }
     void lookup()
     {
-        QFETCH(bool, bBaseModulesFirst);
+        QFETCH(QString, first);
         QFETCH(QString, text);
-        QFETCH(bool, bRecorded);
+        QFETCH(QString, expected);
+        const bool bBaseFirst = first == "base", bRecorded = text == expected;
         const CTranslatorData base11 = Table("11", {{"d", "11-d"}, {"f", "11-f"}});
         CTranslatorData data = Table("own", {{"a", "own-a"}, {"b", "own-b"}},
                                      {Table("1", {{"a", "1-a"}, {"e", "1-e"}}, {base11}),
                                       Table("2", {{"a", "2-a"}, {"d", "2-d"}, {"e", "2-e"}})});
         const std::string key = text.toStdString();
-        QCOMPARE(data.Lookup(key, bBaseModulesFirst, false) == nullptr, bRecorded);
-        const std::string* pFound = data.Lookup(key, bBaseModulesFirst, true);
-        QTEST(QString::fromStdString(*pFound), "expected");
-        QCOMPARE(data.Lookup(key, bBaseModulesFirst, true), pFound);
+        QCOMPARE(data.Lookup(key, bBaseFirst, false) == nullptr, bRecorded);
+        const std::string* pFound = data.Lookup(key, bBaseFirst, true);
+        QCOMPARE(QString::fromStdString(*pFound), expected);
+        QCOMPARE(data.Lookup(key, bBaseFirst, true), pFound);
         QCOMPARE(data.IsModified(), bRecorded);
         QCOMPARE(data.GetTranslations().size(), std::size_t(bRecorded ? 3 : 2));
     }
@@ -128,28 +104,22 @@ private slots:
 
     void moduleFileName_data()
     {
-        QTest::addColumn<QString>("fileName");
-        QTest::addColumn<char>("separator");
-        QTest::addColumn<QString>("directory");
-        QTest::addColumn<QString>("module");
-        QTest::newRow("windows dll") << "C:\\App\\ZuRaradirIzurodudoz.dll" << '\\' << "C:\\App"
-                                     << "ZuRaradirIzurodudoz";
-        QTest::newRow("versioned shared object") << "/opt/lib/libZri.so.0" << '/' << "/opt/lib"
-                                                 << "libZri";
-        QTest::newRow("not a version") << "/l/x.so.beta" << '/' << "/l"
-                                       << "x.so";
-        QTest::newRow("no extension") << "/bin/tool" << '/' << "/bin"
-                                      << "tool";
-        QTest::newRow("no separator") << "tool.exe" << '\\' << "tool.exe"
-                                      << "tool";
+        ZriTest::AddRows(
+            {"fileName", "separator", "directory", "module"},
+            {{"windows dll", "C:\\App\\Zri.dll", "\\", "C:\\App", "Zri"},
+             {"versioned shared object", "/opt/lib/libZri.so.0", "/", "/opt/lib", "libZri"},
+             {"not a version", "/l/x.so.beta", "/", "/l", "x.so"},
+             {"no extension", "/bin/tool", "/", "/bin", "tool"},
+             {"no separator", "tool.exe", "\\", "tool.exe", "tool"}});
     }
 
     void moduleFileName()
     {
         QFETCH(QString, fileName);
-        QFETCH(char, separator);
+        QFETCH(QString, separator);
         std::string directory, module;
-        Detail::SplitModuleFileName(fileName.toStdString(), separator, directory, module);
+        Detail::SplitModuleFileName(fileName.toStdString(), separator.at(0).toLatin1(), directory,
+                                    module);
         QTEST(QString::fromStdString(directory), "directory");
         QTEST(QString::fromStdString(module), "module");
         QCOMPARE(MakeTranslationFilePath("//a///b/", "M", "E"), std::string("/a/b/ME.trl"));
@@ -168,18 +138,19 @@ private slots:
         QTest::addColumn<QByteArray>("expected");
         QTest::newRow("empty table has ten lines")
             << QByteArray("M") << QByteArrayList() << QByteArrayList()
-            << File("\"M\"", "\"L\\'\"", "  ", "");
+            << ZriTest::TrlText("\"M\"", "\"L\\'\"", "  ", "");
         QTest::newRow("entries in unsigned byte order, three bases")
             << QByteArray("M") << QByteArrayList{"A", "B", "C"}
             << QByteArrayList{"\xe4", "1", "b", "2", "ab", "3", "B", "5", "", "6"}
-            << File("\"M\"", "\"L\\'\"", " \"A\", \"B\", \"C\" ",
-                    "\"\"=\"6\"\n\"B\"=\"5\"\n\"ab\"=\"3\"\n\"b\"=\"2\"\n\"\xe4\"=\"1\"\n");
+            << ZriTest::TrlText(
+                   "\"M\"", "\"L\\'\"", " \"A\", \"B\", \"C\" ",
+                   "\"\"=\"6\"\n\"B\"=\"5\"\n\"ab\"=\"3\"\n\"b\"=\"2\"\n\"\xe4\"=\"1\"\n");
         QTest::newRow("every escape, other bytes unchanged")
             << QByteArray("M\"\\") << QByteArrayList{"B\t"}
             << QByteArrayList{"a\b\t\n\f\r\"'\\z", "x\ny", QByteArray("\0\a\v\x7f\xff", 5), "="}
-            << File("\"M\\\"\\\\\"", "\"L\\'\"", " \"B\\t\" ",
-                    QByteArray("\"\0\a\v\x7f\xff\"=\"=\"\n", 12) +
-                        "\"a\\b\\t\\n\\f\\r\\\"\\'\\\\z\"=\"x\\ny\"\n");
+            << ZriTest::TrlText("\"M\\\"\\\\\"", "\"L\\'\"", " \"B\\t\" ",
+                                QByteArray("\"\0\a\v\x7f\xff\"=\"=\"\n", 12) +
+                                    "\"a\\b\\t\\n\\f\\r\\\"\\'\\\\z\"=\"x\\ny\"\n");
     }
 
     // What the writer puts on disk, byte for byte; the registry's reader gives it all back, with
@@ -198,14 +169,14 @@ private slots:
         QTemporaryDir dir;
         const QString path = dir.filePath("out.trl");
         QVERIFY(CTranslatorFile(path.toStdString()).Write(data));
-        QTEST(ReadAll(path), "expected");
+        QTEST(ZriTest::ReadAll(path), "expected");
         for (const QByteArray& lineEnd : {QByteArray("\n"), QByteArray("\r\n")})
         {
             STranslationTable table;
             std::string error;
-            QVERIFY2(
-                ParseTranslationText(ToStd(ReadAll(path).replace("\n", lineEnd)), table, error),
-                error.c_str());
+            QVERIFY2(ParseTranslationText(ToStd(ZriTest::ReadAll(path).replace("\n", lineEnd)),
+                                          table, error),
+                     error.c_str());
             QCOMPARE(table.m_ModuleName, data.GetModuleName());
             QCOMPARE(table.m_BaseModuleNames.size(), std::size_t(bases.size()));
             QVERIFY(table.m_Translations == data.GetTranslations());
@@ -250,8 +221,8 @@ private slots:
                                     error));
         QCOMPARE(rewritten.m_BaseModuleNames, (std::vector<std::string>{"Base", "Gone"}));
         QCOMPARE(rewritten.m_Translations.size(), std::size_t(3));
-        QCOMPARE(ReadAll(beside.filePath("ModGerman.trl")),
-                 File("\"Mod\"", "\"German\"", "  ", "\"Yes\"=\"Nein\"\n"));
+        QCOMPARE(ZriTest::ReadAll(beside.filePath("ModGerman.trl")),
+                 ZriTest::TrlText("\"Mod\"", "\"German\"", "  ", "\"Yes\"=\"Nein\"\n"));
     }
 
     // Threads start together and record texts of their own into one translator: without its
@@ -287,11 +258,12 @@ private slots:
     {
         QTest::addColumn<QString>("mode");
         QTest::addColumn<QByteArray>("expected");
-        QTest::newRow("recorded texts") << "record"
-                                        << File("\"libZuRaradirIzurodudoz\"", "\"English\"", "  ",
-                                                "\"Select a file to write to\"=\"Select a file "
-                                                "to write to\"\n\"Select an existing file\"="
-                                                "\"Select an existing file\"\n");
+        QTest::newRow("recorded texts")
+            << "record"
+            << ZriTest::TrlText("\"libZuRaradirIzurodudoz\"", "\"English\"", "  ",
+                                "\"Select a file to write to\"=\"Select a file "
+                                "to write to\"\n\"Select an existing file\"="
+                                "\"Select an existing file\"\n");
         QTest::newRow("never translated") << "none" << QByteArray("<none>");
     }
 
@@ -304,7 +276,7 @@ private slots:
         QVERIFY(probe.waitForFinished(30000));
         QCOMPARE(probe.exitCode(), 0);
         QCOMPARE(probe.readAllStandardOutput().trimmed(), QByteArray("not yet written"));
-        QTEST(ReadAll(dir.filePath("libZuRaradirIzurodudozEnglish.trl")), "expected");
+        QTEST(ZriTest::ReadAll(dir.filePath("libZuRaradirIzurodudozEnglish.trl")), "expected");
     }
 };
 

@@ -108,13 +108,10 @@ private slots:
     void initTestCase()
     {
         Varo::Fenra::Internationalisation::CTranslatorRegistry::SetLanguage("German");
-        QFile file(ZriTest::TranslationDirectory() + "/libZuRaradirIzurodudozGerman.trl");
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write("TF(0001)\nSettings\n(\n\tModuleName(\"libZuRaradirIzurodudoz\")\n"
-                   "\tLanguage(\"German\")\n\tBaseModules(  )\n)\nTranslations\n(\n"
-                   "\"Remove selected files\"=\"Ausgew\xc3\xa4hlte Dateien entfernen\"\n"
-                   "\"lamp on\"=\"Lampe an\"\n)\n");
-        file.close();
+        ZriTest::WriteAll(ZriTest::TranslationDirectory() + "/libZuRaradirIzurodudozGerman.trl",
+                          ZriTest::TrlText("\"libZuRaradirIzurodudoz\"", "\"German\"", "",
+                                           "\"Remove selected files\"=\"Ausgew\xc3\xa4hlte Dateien "
+                                           "entfernen\"\n\"lamp on\"=\"Lampe an\"\n"));
         m_pForm.reset(Load(QStringLiteral(ZRI_USE_FORM)));
         QVERIFY(m_pForm);
         Configure(m_pForm.get());

@@ -26,19 +26,6 @@ const QByteArray kEdited =
 const QByteArray kRewritten = kHead + "\"Open\"=\"Open…\"\n\"Print\"=\"Print\"\n\"Quit\"=\"Exit\"\n"
                                       "\"Save\"=\"Save all\"\n)\n";
 
-QByteArray ReadAll(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<none>");
-}
-
-void WriteAll(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    QCOMPARE(file.write(bytes), bytes.size());
-}
-
 // One run of the module: its translator reads the file when it registers (what that prints on
 // stderr goes to *pTold), translates the texts, and writes the file when it goes.
 QString Run(const QTemporaryDir& dir, const std::vector<std::string>& texts, QByteArray* pTold)
@@ -56,7 +43,7 @@ QString Run(const QTemporaryDir& dir, const std::vector<std::string>& texts, QBy
         for (const std::string& text : texts)
             translated << QString::fromStdString(translator.Translate(text));
     }
-    *pTold = ReadAll(told);
+    *pTold = ZriTest::ReadAll(told);
     return translated.join('|');
 }
 
@@ -100,12 +87,12 @@ private slots:
         const QString file = dir.filePath(QStringLiteral("ToolEnglish.trl"));
         QByteArray told;
         QCOMPARE(Run(dir, {"Save", "Open", "Quit"}, &told), QStringLiteral("Save|Open|Quit"));
-        QCOMPARE(ReadAll(file), kRecorded);
-        WriteAll(file, edited);
+        QCOMPARE(ZriTest::ReadAll(file), kRecorded);
+        ZriTest::WriteAll(file, edited);
         QCOMPARE(Run(dir, {"Open", "Quit", "Save", "Print"}, &told),
                  QStringLiteral("Open…|Exit|Save all|Print"));
         QCOMPARE(told, QByteArray());
-        QCOMPARE(ReadAll(file), kRewritten);
+        QCOMPARE(ZriTest::ReadAll(file), kRewritten);
         QVERIFY(!QFile::exists(file + ".unreadable"));
     }
 
@@ -138,16 +125,16 @@ private slots:
         const QString file = dir.filePath(QStringLiteral("ToolEnglish.trl"));
         for (const QString& kept : {file + ".unreadable", file + ".unreadable.2"})
         {
-            WriteAll(file, edited);
+            ZriTest::WriteAll(file, edited);
             QByteArray told;
             QCOMPARE(Run(dir, {"Open", "Print"}, &told), QStringLiteral("Open|Print"));
             const QString line = file + " cannot be read (" + reason + "); kept as " + kept;
             QCOMPARE(QString::fromLocal8Bit(told), line + "\n");
             QCOMPARE(QString::fromStdString(CTranslatorRegistry::GetLastError()), line);
-            QCOMPARE(ReadAll(kept), edited);
-            QCOMPARE(ReadAll(file), kHead + "\"Open\"=\"Open\"\n\"Print\"=\"Print\"\n)\n");
+            QCOMPARE(ZriTest::ReadAll(kept), edited);
+            QCOMPARE(ZriTest::ReadAll(file), kHead + "\"Open\"=\"Open\"\n\"Print\"=\"Print\"\n)\n");
         }
-        QCOMPARE(ReadAll(file + ".unreadable"), edited);
+        QCOMPARE(ZriTest::ReadAll(file + ".unreadable"), edited);
     }
 
     // With every name for a kept copy taken, the file stays where it is and nothing is written.
@@ -155,18 +142,18 @@ private slots:
     {
         QTemporaryDir dir;
         const QString file = dir.filePath(QStringLiteral("ToolEnglish.trl"));
-        WriteAll(file + ".unreadable", "first");
+        ZriTest::WriteAll(file + ".unreadable", "first");
         for (int nCopy = 2; nCopy <= 10; ++nCopy)
-            WriteAll(file + ".unreadable." + QString::number(nCopy), "older");
+            ZriTest::WriteAll(file + ".unreadable." + QString::number(nCopy), "older");
         const QByteArray edited = kHead + "Open\n)\n";
-        WriteAll(file, edited);
+        ZriTest::WriteAll(file, edited);
         QByteArray told;
         QCOMPARE(Run(dir, {"Open"}, &told), QStringLiteral("Open"));
         QCOMPARE(QString::fromLocal8Bit(told),
                  file + " cannot be read (line 10: expected a quoted text at column 1); left in "
                         "place, no translation file is written in this run\n");
-        QCOMPARE(ReadAll(file), edited);
-        QCOMPARE(ReadAll(file + ".unreadable"), QByteArray("first"));
+        QCOMPARE(ZriTest::ReadAll(file), edited);
+        QCOMPARE(ZriTest::ReadAll(file + ".unreadable"), QByteArray("first"));
         QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot).size(), 12);
     }
 };

@@ -61,22 +61,12 @@ void SetUpApplication()
 QImage RenderWidget(QWidget& widget)
 {
     QImage image(widget.size(), QImage::Format_RGB32);
-    image.fill(kCanvas);
+    image.fill(QColor(16, 32, 48)); // none of the colours Colours() names
     widget.render(&image);
     return image;
 }
 
-QImage RenderPainter(const QSize& size, const std::function<void(QPainter&)>& draw)
-{
-    QImage image(size, QImage::Format_RGB32);
-    image.fill(kCanvas);
-    QPainter painter(&image);
-    painter.setRenderHint(QPainter::Antialiasing, false);
-    draw(painter);
-    return image;
-}
-
-QColor PixelAt(const QImage& image, int x, int y)
+static QColor PixelAt(const QImage& image, int x, int y)
 {
     return image.valid(x, y) ? QColor(image.pixel(x, y)) : QColor();
 }
@@ -111,6 +101,39 @@ QString Colours(const QImage& image, const QString& points)
 QString Colours(QWidget& widget, const QString& points)
 {
     return Colours(RenderWidget(widget), points);
+}
+
+QByteArray ReadAll(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<none>");
+}
+
+void WriteAll(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    QCOMPARE(file.write(bytes), bytes.size());
+}
+
+QByteArray TrlText(const QByteArray& module, const QByteArray& language, const QByteArray& bases,
+                   const QByteArray& entries)
+{
+    return "TF(0001)\nSettings\n(\n\tModuleName(" + module + ")\n\tLanguage(" + language +
+           ")\n\tBaseModules(" + bases + ")\n)\nTranslations\n(\n" + entries + ")\n";
+}
+
+void AddRows(std::initializer_list<const char*> columns,
+             std::initializer_list<std::vector<const char*>> rows)
+{
+    for (const char* pszColumn : columns) // the table keeps the name's pointer
+        QTest::addColumn<QString>(pszColumn);
+    for (const auto& row : rows)
+    {
+        QTestData& data = QTest::newRow(row.at(0));
+        for (std::size_t i = 1; i < row.size(); ++i)
+            data << QString::fromUtf8(row[i]);
+    }
 }
 
 CPaintSpy::CPaintSpy(QWidget* pwWidget) : QObject(pwWidget)

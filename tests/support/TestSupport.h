@@ -16,7 +16,6 @@ class QComboBox;
 class QFileDialog;
 class QLineEdit;
 class QMimeData;
-class QPainter;
 class QTableWidget;
 
 // Shared set-up of every widget test: offscreen platform, Fusion style and a palette whose
@@ -28,8 +27,6 @@ inline const QColor kLight{255, 255, 0};
 inline const QColor kDark{0, 0, 255};
 inline const QColor kButtonText{128, 0, 128};
 inline const QColor kDisabledButtonText{0, 128, 128};
-/// Background of images drawn by RenderPainter; none of the palette colours.
-inline const QColor kCanvas{16, 32, 48};
 
 /// Selects the offscreen platform unless the caller chose one; settings go to a scratch place.
 void PrepareEnvironment();
@@ -42,14 +39,21 @@ QPalette TestPalette();
 
 /// The widget painted at its current size into an RGB32 image.
 QImage RenderWidget(QWidget& widget);
-/// An RGB32 image of the given size, filled with kCanvas, painted by draw (antialiasing off).
-QImage RenderPainter(const QSize& size, const std::function<void(QPainter&)>& draw);
-QColor PixelAt(const QImage& image, int x, int y);
 /// One letter per point of "x,y x,y ...": T button text, t disabled button text, L light,
 /// D dark, G lamp on, g lamp off, R and O the switch's red and green halves, M and C magenta
 /// and cyan (test bitmaps, fills), K black (text), '.' anything else.
 QString Colours(const QImage& image, const QString& points);
 QString Colours(QWidget& widget, const QString& points);
+
+QByteArray ReadAll(const QString& path); // "<none>" when the file cannot be read
+void WriteAll(const QString& path, const QByteArray& bytes);
+/// A translation file: the settings (quoted as in the file) and the entry lines.
+QByteArray TrlText(const QByteArray& module, const QByteArray& language, const QByteArray& bases,
+                   const QByteArray& entries);
+
+/// String columns, then one row per entry: its tag followed by one text per column.
+void AddRows(std::initializer_list<const char*> columns,
+             std::initializer_list<std::vector<const char*>> rows);
 
 /// Counts the paint events that reach a widget (render() does not go through events).
 class CPaintSpy : public QObject
