@@ -45,7 +45,8 @@ public:
     using CBarBase::_GetTitleFont;
 };
 
-// An application's lamp or state button on the library's bases: counts the clock's ticks.
+// The application's own widgets on the library's bases: a lamp and a state button that count
+// the ticks of their clocks, a histogram that records its scroll positions, a range slider.
 template <class TBase> class CTicking : public TBase
 {
 public:
@@ -54,19 +55,10 @@ public:
     using TBase::m_oBlinkTimer;
     int m_nTicks = 0;
 
-    // One tick as the event loop delivers it, which only a running clock receives.
-    void Tick()
-    {
-        QTimerEvent event(m_oBlinkTimer.timerId());
-        if (m_oBlinkTimer.isActive())
-            QCoreApplication::sendEvent(&m_oBlinkTimer, &event);
-    }
-
 protected:
     void _OnBlinkTimer() override { ++m_nTicks; }
 };
 
-// An application's histogram: records where its scroll bars send the positions.
 class CHistogram : public CHistogramDisplayBase
 {
 public:
@@ -84,6 +76,14 @@ class CRangeSlider : public CRangeSliderBase
 public:
     void SetStartValue() override { emit StartValueChanged(); }
 };
+
+// One tick as the event loop delivers it, which only a running clock receives.
+void Tick(QTimer& clock)
+{
+    QTimerEvent event(clock.timerId());
+    if (clock.isActive())
+        QCoreApplication::sendEvent(&clock, &event);
+}
 
 QString Describe(const QFont& font)
 {
@@ -221,12 +221,12 @@ private slots:
                 button._BlinkSlot();
             else
                 button.SetOn(act == "on");
-            const QString shown = QString("%1 %2 %3")
-                                      .arg(spy.m_nPaints - nPaints)
-                                      .arg(ZriTest::Colours(button, "46,11"),
-                                           QString::number(button.m_oBlinkTimer.isActive()));
-            QCOMPARE(QString(step[0]) + ": " + shown + ' ' +
-                         QString::number(GetLampImageCount() - nDrawn),
+            QCOMPARE(QString("%1: %2 %3 %4 %5")
+                         .arg(step[0])
+                         .arg(spy.m_nPaints - nPaints)
+                         .arg(ZriTest::Colours(button, "46,11"))
+                         .arg(button.m_oBlinkTimer.isActive())
+                         .arg(GetLampImageCount() - nDrawn),
                      QString(step[0]) + ": " + step[2]);
         }
     }
@@ -280,38 +280,33 @@ private slots:
         QCOMPARE(Describe(bar._GetFooterFont()), "DejaVu Sans 9px weight 50 underlined spacing 2");
     }
 
-    // The application's lamp and state button hear each tick of their running clock, none
-    // after it stopped, and a clock running when its widget goes leaves nothing behind.
-    void applicationLampsTick()
+    // The lamp and the state button hear each tick of their running clock (1000 ms), none after
+    // it stopped, and nothing is left behind by a clock running when its widget goes. The
+    // histogram hands each bar's positions to its own slot; the range slider's slots dispatch
+    // to the application's overrides also when invoked by name.
+    void applicationWidgetsOnTheBases()
     {
-        auto* lamp = new CTicking<CStateLampBase>;
+        auto* pLamp = new CTicking<CStateLampBase>;
         CTicking<CStateButtonBase> button;
-        lamp->Tick();
-        lamp->_StartBlinkTimer();
+        Tick(pLamp->m_oBlinkTimer);
+        pLamp->_StartBlinkTimer();
         button._StartBlinkTimer();
-        QCOMPARE(lamp->m_oBlinkTimer.interval(), 1000);
-        QCOMPARE(button.m_oBlinkTimer.interval(), 1000);
-        lamp->Tick();
-        lamp->Tick();
-        button.Tick();
+        for (QTimer* pClock : {&pLamp->m_oBlinkTimer, &pLamp->m_oBlinkTimer, &button.m_oBlinkTimer})
+            Tick(*pClock);
         button._StopBlinkTimer();
-        button.Tick();
-        QCOMPARE(lamp->m_nTicks, 2);
-        QCOMPARE(button.m_nTicks, 1);
-        delete lamp;
+        Tick(button.m_oBlinkTimer);
+        QCOMPARE(QString("%1 %2 %3")
+                     .arg(pLamp->m_nTicks)
+                     .arg(button.m_nTicks)
+                     .arg(pLamp->m_oBlinkTimer.interval()),
+                 "2 1 1000");
+        delete pLamp;
         QCoreApplication::processEvents();
-    }
-
-    // The histogram hands each bar's positions to its own slot; the range slider's slots
-    // dispatch to the application's overrides also when invoked by name.
-    void applicationDisplays()
-    {
         CHistogram histogram;
         histogram.m_oHScrollBar.setValue(7);
         histogram.m_oVScrollBar.setValue(3);
         histogram.m_oVScrollBar.setValue(3);
         QCOMPARE(histogram.m_Calls, QStringList({"H7", "V3"}));
-        QCOMPARE(histogram.m_oVScrollBar.orientation(), Qt::Vertical);
         CRangeSlider slider;
         CRangeSliderBase plain;
         QSignalSpy started(&slider, &CRangeSliderBase::StartValueChanged);

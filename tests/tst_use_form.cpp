@@ -62,13 +62,6 @@ template <class TWidget> TWidget* Find(QWidget* pwForm, const char* pszName)
     return pwWidget;
 }
 
-QImage Filled(const QColor& color)
-{
-    QImage image(16, 16, QImage::Format_RGB32);
-    image.fill(color);
-    return image;
-}
-
 // Sets up every widget of the form as an application would after loading it.
 void Configure(QWidget* pwForm)
 {
@@ -80,9 +73,12 @@ void Configure(QWidget* pwForm)
     pwMedia->SetOn(true);
     Find<Zri::CKeyboardButton>(pwForm, "key")->Set(Zri::CKeyboardButtonBase::CornerArrow);
     Find<Zri::CKeyboardCheckBox>(pwForm, "keyBox")->Set("Esc", "F1", "F2");
-    Find<Zri::CBitmapButton>(pwForm, "bitmap")->SetBitmap(Filled(Qt::magenta), true);
+    QImage bitmap(16, 16, QImage::Format_RGB32);
+    bitmap.fill(Qt::magenta);
+    Find<Zri::CBitmapButton>(pwForm, "bitmap")->SetBitmap(bitmap, true);
     Find<Zri::CBitmapButton>(pwForm, "bitmap")->SetMode(Zri::CBitmapHelper::Stretched);
-    Find<Zri::CBitmapCheckBox>(pwForm, "bitmapBox")->SetBitmap(Filled(Qt::cyan), true);
+    bitmap.fill(Qt::cyan);
+    Find<Zri::CBitmapCheckBox>(pwForm, "bitmapBox")->SetBitmap(bitmap, true);
     Find<Zri::CBitmapCheckBox>(pwForm, "bitmapBox")
         ->SetBitmapDefaultAlignment(Zri::CBitmapHelper::LeftAligned);
     Find<Zri::CCheckBoxSwitch>(pwForm, "switch")->setText("Pump");
@@ -187,48 +183,24 @@ private slots:
         QCOMPARE(DesignerForm::MissingSettings(*pwForm), QStringList());
     }
 
-    void painted_data()
-    {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QString>("points");
-        QTest::addColumn<QString>("colours");
-        // 40 x 30, pointing down: the body, the tip engraved light, the top of the shaft dark.
-        QTest::newRow("arrow") << "arrow"
-                               << "20,14 20,21 20,8"
-                               << "TLD";
-        // 60 x 40 with a lamp: the stop square (10,8)-(33,31) left of the lamp at (46,11).
-        QTest::newRow("media") << "media"
-                               << "46,11 10,8 20,20 33,31"
-                               << "GDTL";
-        // 58 x 28, the face inside the 4-pixel border: stretched, or 16 wide at the left.
-        QTest::newRow("bitmap") << "bitmap"
-                                << "4,4 53,23 54,24"
-                                << "MM.";
-        QTest::newRow("bitmapBox") << "bitmapBox"
-                                   << "4,14 19,14 20,14"
-                                   << "CC.";
-        // 100 x 30, off: the right half red, the knob at the left.
-        QTest::newRow("switch") << "switch"
-                                << "45,15 15,15"
-                                << "R.";
-        // Four steps: five ticks at the left edge.
-        QTest::newRow("ruler") << "ruler"
-                               << "0,19 0,20 59,20"
-                               << ".D.";
-    }
-
-    void painted()
-    {
-        QFETCH(QString, name);
-        QFETCH(QString, points);
-        QTEST(ZriTest::Colours(*m_pForm->findChild<QWidget*>(name), points), "colours");
-    }
-
-    // Symbols and legends are drawn, the editors show their values.
+    // Every widget shows what it was set to: symbols, lamp, bitmaps, knob and ticks at known
+    // pixels (see the painting test for the coordinates), values in the editors' fields.
     void shown()
     {
+        const QStringList probes = {"arrow 20,14 20,21 20,8=TLD",
+                                    "media 46,11 10,8 20,20 33,31=GDTL",
+                                    "key 30,8 25,39=TT",
+                                    "bitmap 4,4 53,23 54,24=MM.",
+                                    "bitmapBox 4,14 19,14 20,14=CC.",
+                                    "switch 45,15 15,15=R.",
+                                    "ruler 0,19 0,20 59,20=.D."};
+        for (const QString& probe : probes)
+            QCOMPARE(probe.section(' ', 0, 0) + ' ' + probe.section(' ', 1).section('=', 0, 0) +
+                         '=' +
+                         ZriTest::Colours(*m_pForm->findChild<QWidget*>(probe.section(' ', 0, 0)),
+                                          probe.section(' ', 1).section('=', 0, 0)),
+                     probe);
         QWidget* pwForm = m_pForm.get();
-        QVERIFY(ZriTest::Colours(*Find<QWidget>(pwForm, "key"), "30,8 25,39") == "TT");
         QCOMPARE(pwForm->findChild<QLineEdit*>("m_wCurrentPath")->text(), "/data/in.txt");
         QCOMPARE(pwForm->findChild<QListWidget*>("m_wSelectedPaths")->item(1)->text(), "b.tif[1]");
         QCOMPARE(pwForm->findChild<QDoubleSpinBox*>("m_wWidth")->text(), "4 mm");

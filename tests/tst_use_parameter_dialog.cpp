@@ -9,6 +9,7 @@
 #include "RectangleDefinitionEdit.h"
 #include "TestSupport.h"
 
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QInputDialog>
 #include <QLineEdit>
@@ -149,14 +150,25 @@ public:
         m_Files.OnSetBandSpecifier();
     }
 
-    // Double-clicks a logger cell and types into its editor, or picks from its combo box.
+    // Double-clicks a logger cell (a press on it first, as a user's double click does) and
+    // types into its editor, or takes an entry of its combo box with the arrow keys and Return.
     void EditLogger(int nRow, int nColumn, const QString& rqsText)
     {
-        QWidget* pwEditor = ZriTest::OpenEditor(Table(), nRow, nColumn);
+        const QPoint centre = Table()->visualItemRect(Table()->item(nRow, nColumn)).center();
+        QTest::mouseClick(Table()->viewport(), Qt::LeftButton, {}, centre);
+        QTest::mouseDClick(Table()->viewport(), Qt::LeftButton, {}, centre);
+        QWidget* pwEditor = Table()->indexWidget(Table()->model()->index(nRow, nColumn));
         QVERIFY(pwEditor);
         if (auto* pwCombo = qobject_cast<QComboBox*>(pwEditor))
-            return ZriTest::PickEntry(pwCombo, rqsText);
-        QLineEdit* pwLine = ZriTest::TextField(pwEditor);
+        {
+            pwCombo->showPopup();
+            pwCombo->view()->setCurrentIndex(pwCombo->model()->index(0, 0));
+            for (int i = pwCombo->findText(rqsText); i > 0; --i)
+                QTest::keyClick(pwCombo->view(), Qt::Key_Down);
+            return QTest::keyClick(pwCombo->view(), Qt::Key_Return);
+        }
+        auto* pwLine = qobject_cast<QLineEdit*>(pwEditor);
+        pwLine = pwLine ? pwLine : pwEditor->findChild<QLineEdit*>("m_wCurrentPath");
         pwLine->selectAll();
         QTest::keyClicks(pwLine, rqsText);
         QTest::keyClick(pwLine, Qt::Key_Tab);

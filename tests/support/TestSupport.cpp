@@ -2,17 +2,15 @@
 
 #include "TranslatorRegistry.h"
 
-#include <QAbstractItemView>
-#include <QComboBox>
 #include <QDropEvent>
 #include <QFile>
-#include <QFileDialog>
-#include <QLineEdit>
 #include <QMimeData>
 #include <QPainter>
+#include <QStyle>
 #include <QStyleFactory>
-#include <QTableWidget>
 #include <QTemporaryDir>
+
+#include <algorithm>
 
 namespace ZriTest
 {
@@ -44,9 +42,8 @@ QPalette TestPalette()
     {
         palette.setColor(group, QPalette::Light, kLight);
         palette.setColor(group, QPalette::Dark, kDark);
-        palette.setColor(group, QPalette::Button, QColor(200, 200, 200));
         palette.setColor(group, QPalette::ButtonText,
-                         group == QPalette::Disabled ? kDisabledButtonText : kButtonText);
+                         group == QPalette::Disabled ? QColor(0, 128, 128) : kButtonText);
     }
     return palette;
 }
@@ -66,34 +63,19 @@ QImage RenderWidget(QWidget& widget)
     return image;
 }
 
-static QColor PixelAt(const QImage& image, int x, int y)
-{
-    return image.valid(x, y) ? QColor(image.pixel(x, y)) : QColor();
-}
-
 QString Colours(const QImage& image, const QString& points)
 {
-    static const QList<QPair<QColor, QChar>> letters = {{kButtonText, 'T'},
-                                                        {kDisabledButtonText, 't'},
-                                                        {kLight, 'L'},
-                                                        {kDark, 'D'},
-                                                        {QColor(0, 255, 0), 'G'},
-                                                        {QColor(128, 128, 128), 'g'},
-                                                        {QColor(192, 0, 0), 'R'},
-                                                        {QColor(0, 192, 0), 'O'},
-                                                        {QColor(255, 0, 255), 'M'},
-                                                        {QColor(0, 255, 255), 'C'},
-                                                        {QColor(0, 0, 0), 'K'}};
+    const QRgb known[] = {kButtonText.rgb(), qRgb(0, 128, 128),   kLight.rgb(),    kDark.rgb(),
+                          qRgb(0, 255, 0),   qRgb(128, 128, 128), qRgb(192, 0, 0), qRgb(0, 192, 0),
+                          qRgb(255, 0, 255), qRgb(0, 255, 255)};
+    const QString letters = "TtLDGgROMC";
     QString result;
     for (const QString& point : points.split(' ', Qt::SkipEmptyParts))
     {
-        const QColor colour =
-            PixelAt(image, point.section(',', 0, 0).toInt(), point.section(',', 1, 1).toInt());
-        QChar letter('.');
-        for (const auto& known : letters)
-            if (known.first == colour)
-                letter = known.second;
-        result += letter;
+        const int x = point.section(',', 0, 0).toInt(), y = point.section(',', 1).toInt();
+        const QRgb rgb = image.valid(x, y) ? image.pixel(x, y) : 0;
+        const auto i = std::find(std::begin(known), std::end(known), rgb) - std::begin(known);
+        result += i < letters.size() ? letters[int(i)] : QChar('.');
     }
     return result;
 }
@@ -147,44 +129,6 @@ bool CPaintSpy::eventFilter(QObject*, QEvent* pEvent)
     return false;
 }
 
-CRecordingStyle::CRecordingStyle() : QProxyStyle(QStringLiteral("Fusion")) {}
-
-void CRecordingStyle::drawControl(ControlElement element, const QStyleOption* option,
-                                  QPainter* painter, const QWidget* widget) const
-{
-    if (element == CE_PushButton)
-        m_vBevels << *qstyleoption_cast<const QStyleOptionButton*>(option);
-    QProxyStyle::drawControl(element, option, painter, widget);
-}
-
-void CRecordingStyle::drawItemText(QPainter* painter, const QRect& rect, int flags,
-                                   const QPalette& palette, bool enabled, const QString& text,
-                                   QPalette::ColorRole role) const
-{
-    if (!text.isEmpty()) // a bevel asks for its own empty label too
-        m_vTexts.push_back({text, rect, flags, painter->font().pixelSize()});
-    QProxyStyle::drawItemText(painter, rect, flags, palette, enabled, text, role);
-}
-
-// The dialog lists its directory in the background and may reset the name field when the
-// listing arrives, so the name is typed until it sticks; done() then skips accept()'s checks,
-// which could ask back in a nested message box.
-void ChooseInFileDialog(QFileDialog* pDialog, const QStringList& qslPaths)
-{
-    QString qsTyped = qslPaths.value(0);
-    if (qslPaths.size() > 1)
-    {
-        QStringList qslQuoted;
-        for (const QString& rqsPath : qslPaths)
-            qslQuoted << QLatin1Char('"') + QFileInfo(rqsPath).fileName() + QLatin1Char('"');
-        qsTyped = qslQuoted.join(QLatin1Char(' '));
-    }
-    auto* pwName = pDialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
-    QVERIFY(pwName);
-    QTRY_VERIFY((pwName->setText(qsTyped), pDialog->selectedFiles() == qslPaths));
-    static_cast<QDialog*>(pDialog)->done(QDialog::Accepted);
-}
-
 void Drop(QWidget& target, const QMimeData& data, Qt::KeyboardModifiers modifiers)
 {
     const auto actions = Qt::CopyAction | Qt::MoveAction | Qt::LinkAction;
@@ -197,33 +141,6 @@ void Drop(QWidget& target, const QMimeData& data, Qt::KeyboardModifiers modifier
     QCOMPARE(move.dropAction(), bReplace ? Qt::LinkAction : Qt::CopyAction);
     QDropEvent drop(QPoint(4, 4), actions, &data, Qt::LeftButton, modifiers);
     QApplication::sendEvent(&target, &drop);
-}
-
-QWidget* OpenEditor(QTableWidget* pwTable, int nRow, int nColumn)
-{
-    // A double click follows a press on the same cell.
-    const QPoint centre = pwTable->visualItemRect(pwTable->item(nRow, nColumn)).center();
-    QTest::mouseClick(pwTable->viewport(), Qt::LeftButton, {}, centre);
-    QTest::mouseDClick(pwTable->viewport(), Qt::LeftButton, {}, centre);
-    return pwTable->indexWidget(pwTable->model()->index(nRow, nColumn));
-}
-
-QLineEdit* TextField(QWidget* pwEditor)
-{
-    if (auto* pwLine = qobject_cast<QLineEdit*>(pwEditor))
-        return pwLine;
-    return pwEditor ? pwEditor->findChild<QLineEdit*>(QStringLiteral("m_wCurrentPath")) : nullptr;
-}
-
-void PickEntry(QComboBox* pwCombo, const QString& rqsText)
-{
-    pwCombo->showPopup();
-    QAbstractItemView* pwView = pwCombo->view();
-    const int nTarget = pwCombo->findText(rqsText);
-    pwView->setCurrentIndex(pwView->model()->index(0, 0));
-    for (int i = 0; i < nTarget; ++i)
-        QTest::keyClick(pwView, Qt::Key_Down);
-    QTest::keyClick(pwView, Qt::Key_Return);
 }
 
 } // namespace ZriTest

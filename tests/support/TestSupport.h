@@ -1,22 +1,14 @@
 #pragma once
 
 #include <QApplication>
-#include <QColor>
 #include <QDialog>
-#include <QImage>
 #include <QPointer>
-#include <QProxyStyle>
-#include <QStyleOptionButton>
 #include <QTest>
 #include <QTimer>
 
 #include <functional>
 
-class QComboBox;
-class QFileDialog;
-class QLineEdit;
 class QMimeData;
-class QTableWidget;
 
 // Shared set-up of every widget test: offscreen platform, Fusion style and a palette whose
 // Light, Dark and ButtonText colours are distinct, so a probe can tell which role a pixel got.
@@ -26,14 +18,13 @@ namespace ZriTest
 inline const QColor kLight{255, 255, 0};
 inline const QColor kDark{0, 0, 255};
 inline const QColor kButtonText{128, 0, 128};
-inline const QColor kDisabledButtonText{0, 128, 128};
 
 /// Selects the offscreen platform unless the caller chose one; settings go to a scratch place.
 void PrepareEnvironment();
 /// The directory of this process's translation files, made the registry's output directory:
 /// the library's translator reads and writes its file there, never in the build tree.
 QString TranslationDirectory();
-/// Fusion style and the test palette on the running application.
+/// Fusion style and the test palette (disabled button text: 0, 128, 128) on the application.
 void SetUpApplication();
 QPalette TestPalette();
 
@@ -41,7 +32,7 @@ QPalette TestPalette();
 QImage RenderWidget(QWidget& widget);
 /// One letter per point of "x,y x,y ...": T button text, t disabled button text, L light,
 /// D dark, G lamp on, g lamp off, R and O the switch's red and green halves, M and C magenta
-/// and cyan (test bitmaps, fills), K black (text), '.' anything else.
+/// and cyan (test bitmaps, fills), '.' anything else.
 QString Colours(const QImage& image, const QString& points);
 QString Colours(QWidget& widget, const QString& points);
 
@@ -66,26 +57,6 @@ protected:
     bool eventFilter(QObject*, QEvent* pEvent) override;
 };
 
-/// Fusion that records the push-button bevels and the non-empty item texts it draws.
-class CRecordingStyle : public QProxyStyle
-{
-public:
-    struct SText
-    {
-        QString sText;
-        QRect oRect;
-        int nFlags;
-        int nPixelSize; // of the painter's font
-    };
-    CRecordingStyle();
-    void drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,
-                     const QWidget* widget) const override;
-    void drawItemText(QPainter* painter, const QRect& rect, int flags, const QPalette& palette,
-                      bool enabled, const QString& text, QPalette::ColorRole role) const override;
-    mutable QVector<QStyleOptionButton> m_vBevels;
-    mutable QVector<SText> m_vTexts;
-};
-
 // Waits for the next modal dialog, hands it to the answer, and rejects it if the answer left it
 // open (a failed check inside the answer must not leave the test hanging).
 template <class TDialog> void AnswerModal(std::function<void(TDialog*)> answer, int nAttempts = 500)
@@ -108,18 +79,9 @@ template <class TDialog> void AnswerModal(std::function<void(TDialog*)> answer, 
                        });
 }
 
-/// Chooses paths in an open file dialog as a user types them: one absolute path, or several
-/// quoted names of the dialog's directory.
-void ChooseInFileDialog(QFileDialog* pDialog, const QStringList& qslPaths);
 /// A drag that enters the widget, moves and drops, with every action possible; the proposed
 /// action follows from the modifiers, as for a drop from another application.
 void Drop(QWidget& target, const QMimeData& data, Qt::KeyboardModifiers modifiers);
-/// Double-clicks a cell of a shown table and returns the editor that opened.
-QWidget* OpenEditor(QTableWidget* pwTable, int nRow, int nColumn);
-/// The field the user types into: the editor itself or the path field of a file path edit.
-QLineEdit* TextField(QWidget* pwEditor);
-/// Opens the combo box's list, moves to the entry with the arrow keys and takes it with Return.
-void PickEntry(QComboBox* pwCombo, const QString& rqsText);
 
 } // namespace ZriTest
 
