@@ -1,6 +1,6 @@
 // Every painted control as the screen shows it: each symbol with its engraved edges, lamps,
 // knobs, bitmaps, ruler ticks and the shaded drawing underneath, probed at pixels whose colours
-// are known; legends and their sizes; clicks anywhere on check boxes; odd values and sizes.
+// are known, legends and their sizes too; clicks anywhere on check boxes; odd values and sizes.
 #include "ArrowButton.h"
 #include "BarScalePercent.h"
 #include "BitmapButton.h"
@@ -17,8 +17,6 @@
 #include "TestSupport.h"
 
 #include <QPainter>
-#include <QProxyStyle>
-#include <QStyleOption>
 
 #include <climits>
 #include <memory>
@@ -65,6 +63,12 @@ protected:
 // 40 x 30, media 60 x 40, key 60 x 50, bitmap 58 x 28 (a 32 x 32 framed bitmap on a 50 x 20
 // face), switch 100 x 30 (standing 60 x 30, text left 200 x 20), ruler 60 x 200, shaded 22 x 22
 // (w<n>: the width).
+template <class T> T* Own(std::unique_ptr<QWidget>& widget)
+{
+    widget.reset(new T);
+    return static_cast<T*>(widget.get());
+}
+
 std::unique_ptr<QWidget> Make(const QString& kind, int mode, const QString& state)
 {
     const QStringList words = state.split(' ');
@@ -73,37 +77,46 @@ std::unique_ptr<QWidget> Make(const QString& kind, int mode, const QString& stat
     QSize size(60, 50);
     if (kind == "arrow")
     {
-        auto* arrow = new CArrowButton;
-        widget.reset(arrow);
+        auto* arrow = Own<CArrowButton>(widget);
         arrow->SetMode(CArrowButton::EMode(mode));
         arrow->SetFitMode(has("fit7") ? CArrowButton::EFitMode(7) : CArrowButton::Square);
         size = {40, 30};
     }
     else if (kind == "media")
     {
-        auto* media = new CMediaButton;
-        widget.reset(media);
+        auto* media = Own<CMediaButton>(widget);
         media->SetMode(CMediaButton::EMode(mode));
         media->SetOnOffMode(has("lamp") ? CMediaButton::Steady : CMediaButton::NoLamp);
         media->SetOn(has("on"));
         size = {60, 40};
     }
     else if (kind == "key")
-    {
-        auto* key = new CKeyboardButton;
-        widget.reset(key);
-        key->Set(CKeyboardButtonBase::EKeyboardButtonMode(mode));
-    }
+        Own<CKeyboardButton>(widget)->Set(CKeyboardButtonBase::EKeyboardButtonMode(mode));
     else if (kind == "keybox")
+        Own<CKeyboardCheckBox>(widget)->Set(CKeyboardButtonBase::EKeyboardButtonMode(mode));
+    else if (kind == "legends")
     {
-        auto* key = new CKeyboardCheckBox;
-        widget.reset(key);
-        key->Set(CKeyboardButtonBase::EKeyboardButtonMode(mode));
+        CKeyboardButtonBase* key =
+            has("box") ? static_cast<CKeyboardButtonBase*>(Own<CKeyboardCheckBox>(widget))
+                       : Own<CKeyboardButton>(widget);
+        QFont font("DejaVu Sans");
+        font.setPixelSize(12);
+        font.setStyleStrategy(QFont::NoAntialias); // legend pixels in the pen colour only
+        widget->setFont(font);
+        key->SetTextSizeMode(has("scaled") ? CKeyboardButtonBase::ScaledSize
+                                           : CKeyboardButtonBase::FixedSize);
+        key->Set("Q", has("alt") ? "A" : "", "q");
+        if (has("symbol") || has("back"))
+            key->Set(CKeyboardButtonBase::ArrowUp);
+        if (has("back"))
+            key->Set(CKeyboardButtonBase::Labels);
+        if (has("one"))
+            key->Set("Q");
+        size = {100, 68};
     }
     else if (kind == "bitmap")
     {
-        auto* bitmap = new CBitmapButton;
-        widget.reset(bitmap);
+        auto* bitmap = Own<CBitmapButton>(widget);
         bitmap->SetBitmap(FramedBitmap(32), true);
         bitmap->SetBitmap(has("small-disabled") ? FramedBitmap(32).scaled(16, 16) : QImage(),
                           false);
@@ -117,8 +130,7 @@ std::unique_ptr<QWidget> Make(const QString& kind, int mode, const QString& stat
     }
     else if (kind == "switch")
     {
-        auto* box = new CCheckBoxSwitch;
-        widget.reset(box);
+        auto* box = Own<CCheckBoxSwitch>(widget);
         box->SetDrawMode(CCheckBoxSwitch::EDrawMode(mode));
         box->SetTextMode(has("text-left") ? CCheckBoxSwitch::TextLeft : CCheckBoxSwitch::TextRight);
         box->setText(QStringLiteral("Power"));
@@ -126,8 +138,7 @@ std::unique_ptr<QWidget> Make(const QString& kind, int mode, const QString& stat
     }
     else if (kind == "ruler")
     {
-        auto* ruler = new CBarScalePercent;
-        widget.reset(ruler);
+        auto* ruler = Own<CBarScalePercent>(widget);
         ruler->SetSteps(unsigned(mode));
         ruler->SetScaleMode(!has("right"), !has("left"));
         if (has("ruler-font"))
@@ -140,8 +151,7 @@ std::unique_ptr<QWidget> Make(const QString& kind, int mode, const QString& stat
     }
     else
     {
-        auto* shaded = new CShaded;
-        widget.reset(shaded);
+        auto* shaded = Own<CShaded>(widget);
         shaded->m_nShape = mode;
         shaded->m_bSunken = has("sunken");
         shaded->m_bBrush = has("brush");
@@ -158,37 +168,6 @@ std::unique_ptr<QWidget> Make(const QString& kind, int mode, const QString& stat
     widget->resize(size);
     return widget;
 }
-
-// Fusion that records the push-button bevels and the non-empty texts it draws, with the pixel
-// size of the painter's font.
-class CRecordingStyle : public QProxyStyle
-{
-public:
-    CRecordingStyle() : QProxyStyle(QStringLiteral("Fusion")) {}
-    void drawControl(ControlElement element, const QStyleOption* pOption, QPainter* pPainter,
-                     const QWidget* pwWidget) const override
-    {
-        if (element == CE_PushButton)
-            m_vBevels << int(pOption->state);
-        QProxyStyle::drawControl(element, pOption, pPainter, pwWidget);
-    }
-    void drawItemText(QPainter* pPainter, const QRect& rect, int nFlags, const QPalette& palette,
-                      bool bEnabled, const QString& text, QPalette::ColorRole role) const override
-    {
-        if (!text.isEmpty()) // a bevel asks for its own empty label too
-            m_Texts << QString("%1 %2,%3 %4x%5 %6 %7")
-                           .arg(text)
-                           .arg(rect.x())
-                           .arg(rect.y())
-                           .arg(rect.width())
-                           .arg(rect.height())
-                           .arg(nFlags, 0, 16)
-                           .arg(pPainter->font().pixelSize());
-        QProxyStyle::drawItemText(pPainter, rect, nFlags, palette, bEnabled, text, role);
-    }
-    mutable QVector<int> m_vBevels;
-    mutable QStringList m_Texts;
-};
 
 // Colour letters as in ZriTest::Colours: T symbol, t disabled symbol, L light, D dark, G and g
 // the lamp on and off, R and O the switch's off and on halves, M and C the framed bitmap,
@@ -254,6 +233,16 @@ const SRow kRows[] = {
     {"key pressed: one pixel down and right", "key", 1, "down", "17,9 17,39 17,40", "TT."},
     {"check key checked: the same shift", "keybox", 12, "checked", "31,9 26,41 26,42", "TT."},
     {"key outside the modes: bare panel", "key", 13, "", "16,30 30,8", ".."},
+    // Legends Q, A (bottom left) and q in a 12-pixel font on a 100 x 68 key: content 60 high,
+    // so scaled legends are 20 (H / 3) and 15 (H / 4) pixels high while A is empty.
+    {"legends scaled: a big Q, a smaller q", "legends", 0, "scaled", "5,15 87,54 5,10", "TT."},
+    {"legends with A: all in the font", "legends", 0, "scaled alt", "5,15 87,54 5,10 5,58", "..TT"},
+    {"legends fixed", "legends", 0, "", "5,15 87,54 5,10 94,58", "..TT"},
+    {"legends of a check key are never scaled", "legends", 0, "box scaled", "5,15 5,10", ".T"},
+    {"legends pressed: one pixel down and right", "legends", 0, "down", "5,10 6,11", ".T"},
+    {"a symbol hides the legends", "legends", 0, "symbol", "5,10 94,58 16,8", "..T"},
+    {"legends shown again", "legends", 0, "back", "5,10 94,58 16,8", "TT."},
+    {"one legend clears the others", "legends", 0, "one", "5,10 94,58", "T."},
     // The bitmap on the 50 x 20 face at (4,4): 18 narrower and 12 taller than it.
     {"bitmap centred: columns 13-44, rows 6-25 shown", "bitmap", 0, "",
      "12,10 13,10 14,10 44,10 45,10 20,4 20,23", ".MCM.CC"},
@@ -326,83 +315,6 @@ private slots:
         QCOMPARE(Colours(*widget, r.pszPoints), QString(r.pszColours));
     }
 
-    // The text on top, the copy moved down-right in the second colour under it, the copy moved
-    // up-left in the first colour at the bottom: three drawText calls would paint the same.
-    void shadedText()
-    {
-        for (const bool sunken : {true, false})
-        {
-            QImage engraved(60, 30, QImage::Format_RGB32), reference(60, 30, QImage::Format_RGB32);
-            engraved.fill(Qt::black);
-            reference.fill(Qt::black);
-            QPainter painter(&engraved);
-            painter.setPen(ZriTest::kButtonText);
-            DrawShadedText(painter, QRect(4, 4, 52, 22), QStringLiteral("Fire"), sunken, 2);
-            painter.end();
-            painter.begin(&reference);
-            for (const int step : {-2, 2, 0})
-            {
-                painter.setPen(step == 0              ? ZriTest::kButtonText
-                               : (step < 0) == sunken ? ZriTest::kDark
-                                                      : ZriTest::kLight);
-                painter.drawText(QRect(4 + step, 4 + step, 52, 22), Qt::AlignCenter, "Fire");
-            }
-            painter.end();
-            QCOMPARE(engraved, reference);
-        }
-    }
-
-    void legends_data()
-    {
-        // A 100 x 68 key with border 4: content (4,4) 92 x 60, H / 3 = 20 and H / 4 = 15 pixels
-        // when scaled; -1 is the widget's font. Flags: 21 top left, 41 bottom left, 42 bottom
-        // right. Pressing or checking moves the content by (1,1).
-        ZriTest::AddRows(
-            {"setup", "bottomLeft", "texts"},
-            {{"scaled", "scaled", "", "Q 4,4 92x60 21 20|q 4,4 92x60 42 15"},
-             {"scaled, bottom-left set", "scaled", "Alt",
-              "Q 4,4 92x60 21 -1|Alt 4,4 92x60 41 -1|q 4,4 92x60 42 -1"},
-             {"fixed, pressed", "down", "", "Q 5,5 92x60 21 -1|q 5,5 92x60 42 -1"},
-             {"check box ignores scaling", "box scaled", "", "Q 4,4 92x60 21 -1|q 4,4 92x60 42 -1"},
-             {"check box checked", "box down", "Alt",
-              "Q 5,5 92x60 21 -1|Alt 5,5 92x60 41 -1|q 5,5 92x60 42 -1"}});
-    }
-
-    // Each legend goes into the content rectangle with its corner's alignment. The bevel is
-    // sunken while pressed or checked and never shows hover or focus; a symbol hides the
-    // legends without forgetting them, and one legend clears the other two.
-    void legends()
-    {
-        QFETCH(QString, setup);
-        QFETCH(QString, bottomLeft);
-        const bool box = setup.contains("box"), down = setup.contains("down");
-        CKeyboardButton button;
-        CKeyboardCheckBox checkBox;
-        QAbstractButton& key = box ? static_cast<QAbstractButton&>(checkBox) : button;
-        auto& base = dynamic_cast<CKeyboardButtonBase&>(key);
-        CRecordingStyle style;
-        key.setStyle(&style);
-        key.resize(100, 68);
-        key.setAttribute(Qt::WA_UnderMouse);
-        key.setCheckable(box);
-        (box ? key.setChecked(down) : key.setDown(down));
-        base.SetTextSizeMode(setup.contains("scaled") ? CKeyboardButtonBase::ScaledSize
-                                                      : CKeyboardButtonBase::FixedSize);
-        base.Set(CKeyboardButtonBase::ArrowUp);
-        base.Set("Q", bottomLeft.toStdString(), "q");
-        base.Set(CKeyboardButtonBase::ArrowUp);
-        base.Set(CKeyboardButtonBase::Labels);
-        style.m_Texts.clear();
-        style.m_vBevels.clear();
-        ZriTest::RenderWidget(key);
-        QTEST(style.m_Texts.join('|'), "texts");
-        QCOMPARE(style.m_vBevels.value(0), int(down ? QStyle::State_Sunken : QStyle::State_Raised));
-        base.Set("X");
-        style.m_Texts.clear();
-        ZriTest::RenderWidget(key);
-        QCOMPARE(style.m_Texts.size(), 1);
-    }
-
     // Check keys, bitmap check boxes and switches toggle wherever they are clicked.
     void clicksAnywhereToggle()
     {
@@ -410,9 +322,7 @@ private slots:
         CBitmapCheckBox bitmap;
         CCheckBoxSwitch power;
         power.setText(QStringLiteral("Power"));
-        for (QAbstractButton* box :
-             {static_cast<QAbstractButton*>(&key), static_cast<QAbstractButton*>(&bitmap),
-              static_cast<QAbstractButton*>(&power)})
+        for (QAbstractButton* box : std::initializer_list<QAbstractButton*>{&key, &bitmap, &power})
         {
             box->resize(200, 20);
             QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(199, 19));
@@ -422,35 +332,27 @@ private slots:
         }
     }
 
-    // Values outside the enumerations and degenerate sizes: nothing may crash or trip the
-    // sanitizers, with Light and Dark swapped as well.
+    // Values outside the enumerations and degenerate sizes, of every painted control and
+    // editor: nothing may crash or trip the sanitizers.
     void oddValuesAndSizes()
     {
         const QPair<const char*, int> kinds[] = {{"arrow", 8},   {"media", 10}, {"key", 13},
                                                  {"keybox", 13}, {"bitmap", 5}, {"switch", 2},
                                                  {"ruler", 3}};
-        QPalette swapped = ZriTest::TestPalette();
-        swapped.setColor(QPalette::Light, ZriTest::kDark);
-        swapped.setColor(QPalette::Dark, ZriTest::kLight);
-        for (const QPalette& palette : {swapped, ZriTest::TestPalette()})
-        {
-            QApplication::setPalette(palette);
-            for (const auto& kind : kinds)
-                for (const int mode : {-1, kind.second, INT_MAX})
-                    for (const char* state : {"", "down lamp on icon", "checked disabled"})
-                        for (const QSize& size : {QSize(0, 0), QSize(1, 1), QSize(3, 3)})
-                        {
-                            const auto widget = Make(kind.first, mode, state);
-                            widget->resize(size);
-                            ZriTest::RenderWidget(*widget);
-                        }
-        }
+        for (const auto& kind : kinds)
+            for (const int mode : {-1, kind.second, INT_MAX})
+                for (const char* state : {"", "down lamp on icon", "checked disabled"})
+                    for (const QSize& size : {QSize(0, 0), QSize(1, 1), QSize(3, 3)})
+                    {
+                        const auto widget = Make(kind.first, mode, state);
+                        widget->resize(size);
+                        ZriTest::RenderWidget(*widget);
+                    }
         CFileEditLine path;
         CMultiFileEdit files;
         CRectangleDefinitionEdit rectangle;
         CLoggerDefinitionsEdit loggers;
-        for (QWidget* editor : {static_cast<QWidget*>(&path), static_cast<QWidget*>(&files),
-                                static_cast<QWidget*>(&rectangle), static_cast<QWidget*>(&loggers)})
+        for (QWidget* editor : std::initializer_list<QWidget*>{&path, &files, &rectangle, &loggers})
             for (const QSize& size : {QSize(0, 0), QSize(1, 1), QSize(3, 300)})
             {
                 editor->resize(size);

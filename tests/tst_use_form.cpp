@@ -17,7 +17,6 @@
 #include <QSignalSpy>
 #include <QTableWidget>
 #include <QUiLoader>
-#include <QVBoxLayout>
 #include <QtUiPlugin/QDesignerCustomWidgetCollectionInterface>
 
 namespace Zri = Varo::FenraQtGui::ZuRaradirIzurodudoz;
@@ -117,8 +116,8 @@ private slots:
     }
 
     // Every concrete widget in widget box order, with a short name, an icon that shows it (more
-    // than one colour, no two alike), properties Designer can set, and a drop into a layout that
-    // stays usable. Abstract bases must not appear.
+    // than one colour, no two alike), properties Designer can set, and a minimum size that keeps
+    // a drop into a layout usable. Abstract bases must not appear.
     void widgetBox()
     {
         const QStringList expected = {"Forms::CArrowButton Arrow Button 24x24",
@@ -144,16 +143,11 @@ private slots:
         {
             QVERIFY(!pEntry->toolTip().isEmpty() && !pEntry->whatsThis().isEmpty());
             QCOMPARE(pEntry->group(), QStringLiteral("ZuRaradirIzurodudoz"));
-            QWidget parent;
-            auto* pwLayout = new QVBoxLayout(&parent);
             QByteArray xml = pEntry->domXml().toUtf8();
             QBuffer buffer(&xml);
-            QWidget* pwDropped = Load(QString(), &parent, &buffer);
+            QScopedPointer<QWidget> pwDropped(Load(QString(), nullptr, &buffer));
             QVERIFY(pwDropped);
             QCOMPARE(pwDropped->metaObject()->className(), pEntry->name());
-            pwLayout->addWidget(pwDropped);
-            parent.resize(1, 1);
-            pwLayout->activate();
             const QSize minimum = pwDropped->minimumSize();
             entries << pEntry->name().section("ZuRaradirIzurodudoz::", 1) + ' ' +
                            QRegularExpression("displayname=\"([^\"]+)\"")
