@@ -16,12 +16,8 @@ int main(int argc, char** argv)
         return 2;
     const std::string directory = argv[1];
     CTranslatorRegistry::SetOutputDirectory(directory);
-    if (std::strcmp(argv[2], "record") == 0)
-    {
-        Translate("Select an existing file");
-        Translate("Select a file to write to");
-        Translate("Select an existing file");
-    }
+    for (int i = 0; std::strcmp(argv[2], "record") == 0 && i < 3; ++i)
+        Translate(i == 1 ? "Select a file to write to" : "Select an existing file");
     // Nothing may be written before the library goes.
     const bool bEarly = std::ifstream(directory + "/libZuRaradirIzurodudozEnglish.trl").good();
     std::printf("%s\n", bEarly ? "written early" : "not yet written");

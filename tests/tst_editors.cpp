@@ -1,15 +1,13 @@
 // What each editor does beyond the parameter dialog's bindings: the line edit's focus signals,
 // the file dialogs with their captions, modes, filters and start places, drops of every kind,
-// reordering of the file list, the rectangle's rounding and fields, and
-// the logger table's texts, odd values and the header state kept for the next table.
+// reordering of the file list, and the logger table's texts, odd values and the header state
+// kept for the next table.
 #include "FileEditLine.h"
 #include "LineEdit.h"
 #include "LoggerDefinitionsEdit.h"
 #include "MultiFileEdit.h"
-#include "RectangleDefinitionEdit.h"
 #include "TestSupport.h"
 
-#include <QDoubleSpinBox>
 #include <QFileDialog>
 #include <QHeaderView>
 #include <QLineEdit>
@@ -124,44 +122,62 @@ private slots:
         QCOMPARE(events, QStringList({"in", "done", "out", "in"}));
     }
 
-    void dialogs_data()
+    void changes_data()
     {
-        // The path edit (flags D directory, E accept empty, X existing, T the types Text .txt and
-        // Log .log) or the list (modes of MakeList; a second entry is dropped, setting the last
-        // path). The filters: all of the path edit's, the one the list's dialog preselects.
+        // The path edit (modes D directory, E accept empty, X existing, T the types Text .txt
+        // and Log .log) or the list (modes of MakeList, and S or A for the Shift or Alt key, T
+        // for a drop of text instead of URLs). A second entry of the list is dropped first,
+        // setting the last path. Dialog rows give the caption, the start, the filters (all of the
+        // path edit's, the one the list's dialog preselects) and what is chosen (empty: cancel).
         const char* const file = "Select an existing file";
-        const char* const save = "Select a file to write to";
         const char* const dir = "Select an existing directory";
         const char* const open = "Select (an) existing file(s)";
-        const char* const saves = "Select a file(s) to write to";
+        const char* const save = "Select a file(s) to write to";
         const char* const typed = "Text files ( *.txt );;Log files ( *.log *.LOG );;All Files (*)";
         ZriTest::AddRows(
-            {"kind", "modes", "entries", "caption", "start", "filter", "chosen", "expected"},
-            {{"path: directory, file flag ignored", "path", "DXT", "%T/start.txt", dir, "%T", "",
-              "%T/sub", "%T/sub"},
-             {"path: existing file", "path", "XT", "%T/start.txt", file, "%T", typed, "%T/a.txt",
-              "%T/a.txt"},
-             {"path: cancel keeps the path", "path", "XT", "%T/start.txt", file, "%T", typed, "",
-              "%T/start.txt"},
-             {"path: cancel with accept-empty clears", "path", "ET", "%T/x", save, "%T", typed, "",
-              ""},
-             {"list: directory from home", "list", "D", "", dir, "~", "", "%T/sub", "%T/sub"},
-             {"list: first entry, case-insensitive match", "list", "X", "%T/old.log", open, "%T",
+            {"modes", "entries", "dropped", "caption", "start", "filter", "chosen", "expected"},
+            {{"path: directory, file flag ignored", "DXT", "%T/x", "", dir, "%T", "", "%T/sub",
+              "%T/sub"},
+             {"path: existing file", "XT", "%T/x", "", file, "%T", typed, "%T/a.txt", "%T/a.txt"},
+             {"path: cancel keeps the path", "XT", "%T/x", "", file, "%T", typed, "", "%T/x"},
+             {"path: cancel with accept-empty clears", "ET", "%T/x", "",
+              "Select a file to write to", "%T", typed, "", ""},
+             {"list: directory from home", "D", "", "", dir, "~", "", "%T/sub", "%T/sub"},
+             {"list: first entry, case-insensitive match", "X", "%T/old.log", "", open, "%T",
               "Log ( *.LOG )", "%T/b.txt|%T/a.txt", "%T/old.log|%T/b.txt|%T/a.txt"},
-             {"list: upper-case variant, no match", "list", "XU", "%T/old.log", open, "%T",
+             {"list: upper-case variant, no match", "XU", "%T/old.log", "", open, "%T",
               "Text ( *.txt )", "", "%T/old.log"},
-             {"list: last path beats first entry", "list", "", "/elsewhere/old.txt|%T/new.log",
-              saves, "%T", "Log ( *.LOG )", "%T/c.dat", "/elsewhere/old.txt|%T/new.log|%T/c.dat"},
-             {"list: save cancelled, accept-empty", "list", "E", "", saves, "~", "Text ( *.txt )",
-              "", "|"}});
+             {"list: last path beats first entry", "", "/elsewhere/old.txt|%T/new.log", "", save,
+              "%T", "Log ( *.LOG )", "%T/c.dat", "/elsewhere/old.txt|%T/new.log|%T/c.dat"},
+             {"list: save cancelled, accept-empty", "E", "", "", save, "~", "", "", "|"},
+             {"list: plain drop appends", "", "old", "%T/a.txt|%T/b.txt", "", "", "", "",
+              "old|%T/a.txt|%T/b.txt"},
+             {"list: shift replaces", "S", "old", "%T/a.txt|%T/b.txt", "", "", "", "",
+              "%T/a.txt|%T/b.txt"},
+             {"list: alt replaces, nothing passes", "AX", "old", "%T/no.txt", "", "", "", "", ""},
+             {"list: directories, file rejected", "D", "old", "%T/a.txt|%T/sub", "", "", "", "",
+              "old|%T/sub"},
+             {"list: same path twice", "", "old", "%T/a.txt|%T/a.txt", "", "", "", "",
+              "old|%T/a.txt|%T/a.txt"},
+             {"list: remote url skipped", "", "old", "http://example.org/x.txt", "", "", "", "",
+              "old"},
+             {"list: remote url, accept-empty", "E", "old", "http://example.org/x", "", "", "", "",
+              "old|"},
+             {"list: text split and trimmed", "T", "old", " a.txt, b.txt;c.txt ", "", "", "", "",
+              "old|a.txt|b.txt|c.txt"},
+             {"list: CR LF leaves an empty part", "T", "old", "a.txt\r\nb.txt", "", "", "", "",
+              "old|a.txt||b.txt"},
+             {"list: CR LF, existing, no empty part", "TX", "old", "%T/a.txt\r\n%T/b.txt", "", "",
+              "", "", "old|%T/a.txt|%T/b.txt"}});
     }
 
-    // The dialog opens at the right place with the right caption and filter; its answer, or the
-    // cancel, is reported once with the whole value.
-    void dialogs()
+    // A drop, or a dialog that opens at the right place with the right caption and filter; the
+    // result, a cancel too, is reported once with the whole value.
+    void changes()
     {
         QFETCH(QString, modes);
         QFETCH(QString, entries);
+        QFETCH(QString, dropped);
         QFETCH(QString, start);
         QFETCH(QString, filter);
         QFETCH(QString, chosen);
@@ -177,80 +193,52 @@ private slots:
                 modes.contains('D'), modes.contains('E'), modes.contains('X'), nullptr));
         else
             pwEdit = MakeList(modes, place(entries).mid(0, 1));
+        QMimeData data;
         if (place(entries).size() > 1)
         {
-            QMimeData data;
             data.setText(place(entries).at(1));
             ZriTest::Drop(*pwEdit, data, Qt::NoModifier);
         }
         QSignalSpy spy(pwEdit.get(), bPath ? SIGNAL(pathChanged(QString))
                                            : SIGNAL(selectionChanged(QStringList)));
-        ZriTest::AnswerModal<QFileDialog>(
-            [&](QFileDialog* pDialog)
-            {
-                QTEST(pDialog->windowTitle(), "caption");
-                QCOMPARE(
-                    QDir(pDialog->directory()).canonicalPath(),
-                    QDir(start == "~" ? QDir::homePath() : place(start).at(0)).canonicalPath());
-                if (!filter.isEmpty())
-                    QCOMPARE(bPath ? pDialog->nameFilters().join(";;")
-                                   : pDialog->selectedNameFilter(),
-                             filter);
-                if (!chosen.isEmpty())
-                    ChooseInFileDialog(pDialog, place(chosen));
-            });
-        pwEdit->findChild<QPushButton*>(bPath ? "m_wFileDialogButton" : "pushButton")->click();
+        if (!dropped.isEmpty())
+        {
+            QList<QUrl> urls;
+            for (const QString& url : place(dropped))
+                urls << (url.contains("://") ? QUrl(url) : QUrl::fromLocalFile(url));
+            if (modes.contains('T'))
+                data.setText(place(dropped).join('|'));
+            else
+                data.setUrls(urls);
+            ZriTest::Drop(*pwEdit, data,
+                          modes.contains('S')   ? Qt::ShiftModifier
+                          : modes.contains('A') ? Qt::AltModifier
+                                                : Qt::NoModifier);
+        }
+        else
+        {
+            ZriTest::AnswerModal<QFileDialog>(
+                [&](QFileDialog* pDialog)
+                {
+                    QTEST(pDialog->windowTitle(), "caption");
+                    QCOMPARE(
+                        QDir(pDialog->directory()).canonicalPath(),
+                        QDir(start == "~" ? QDir::homePath() : place(start).at(0)).canonicalPath());
+                    if (!filter.isEmpty())
+                        QCOMPARE(bPath ? pDialog->nameFilters().join(";;")
+                                       : pDialog->selectedNameFilter(),
+                                 filter);
+                    if (!chosen.isEmpty())
+                        ChooseInFileDialog(pDialog, place(chosen));
+                });
+            pwEdit->findChild<QPushButton*>(bPath ? "m_wFileDialogButton" : "pushButton")->click();
+        }
         QFETCH(QString, expected);
         const QString shown = bPath ? static_cast<CFileEditLine*>(pwEdit.get())->GetCurrentPath()
                                     : Entries(static_cast<CMultiFileEdit&>(*pwEdit)).join('|');
         QCOMPARE(shown, place(expected).join('|'));
         QCOMPARE(spy.count(), 1);
         QCOMPARE(spy.at(0).at(0).toStringList().join('|'), shown);
-    }
-
-    void drop_data()
-    {
-        // Modes as for MakeList, plus S or A for the Shift or Alt key and T for a drop of text
-        // instead of URLs (local paths, or URLs with a scheme); the list starts as "old".
-        ZriTest::AddRows(
-            {"modes", "dropped", "expected"},
-            {{"plain drop appends", "", "%T/a.txt|%T/b.txt", "old|%T/a.txt|%T/b.txt"},
-             {"shift replaces", "S", "%T/a.txt|%T/b.txt", "%T/a.txt|%T/b.txt"},
-             {"alt replaces, nothing passes", "AX", "%T/no.txt", ""},
-             {"directories: file rejected", "D", "%T/a.txt|%T/sub", "old|%T/sub"},
-             {"same path twice", "", "%T/a.txt|%T/a.txt", "old|%T/a.txt|%T/a.txt"},
-             {"remote url skipped", "", "http://example.org/x.txt", "old"},
-             {"remote url, accept-empty", "E", "http://example.org/x", "old|"},
-             {"text split and trimmed", "T", " a.txt, b.txt;c.txt ", "old|a.txt|b.txt|c.txt"},
-             {"CR LF leaves an empty part", "T", "a.txt\r\nb.txt", "old|a.txt||b.txt"},
-             {"CR LF, existing: no empty part", "TX", "%T/a.txt\r\n%T/b.txt",
-              "old|%T/a.txt|%T/b.txt"}});
-    }
-
-    // Each drop is reported once, with the whole new list.
-    void drop()
-    {
-        QFETCH(QString, modes);
-        QFETCH(QString, dropped);
-        SPlace place;
-        auto pEdit = MakeList(modes, {"old"});
-        QSignalSpy spy(pEdit.get(), &CMultiFileEdit::selectionChanged);
-        QMimeData data;
-        QList<QUrl> urls;
-        for (const QString& url : place(dropped))
-            urls << (url.contains("://") ? QUrl(url) : QUrl::fromLocalFile(url));
-        if (modes.contains('T'))
-            data.setText(place(dropped).join('|'));
-        else
-            data.setUrls(urls);
-        ZriTest::Drop(*pEdit, data,
-                      modes.contains('S')   ? Qt::ShiftModifier
-                      : modes.contains('A') ? Qt::AltModifier
-                                            : Qt::NoModifier);
-        QFETCH(QString, expected);
-        QCOMPARE(Entries(*pEdit), place(expected));
-        QCOMPARE(spy.count(), 1);
-        QCOMPARE(spy.at(0).at(0).toStringList(), place(expected));
     }
 
     // The offscreen platform ends every QDrag at once, so the reorder plays the last step of an
@@ -262,30 +250,6 @@ private slots:
         QVERIFY(pEdit->findChild<QListWidget*>()->model()->moveRow(QModelIndex(), 0, {}, 2));
         QCOMPARE(spy.count(), 1);
         QCOMPARE(spy.at(0).at(0).toStringList(), QStringList({"b", "a", "c"}));
-    }
-
-    // Shown rounded, kept exactly until the first edit; the edited field reaches the value.
-    void rectangle()
-    {
-        CRectangleDefinitionEdit edit(QRectF(), nullptr);
-        QSignalSpy spy(&edit, &CRectangleDefinitionEdit::definitionChanged);
-        edit.blockSignals(true);
-        edit.OnRectangleDefinitionChanged(QRectF(6e7, -2e8, 10.2, -80.4));
-        QVERIFY(!edit.signalsBlocked()); // unblocked whatever the state before
-        QCOMPARE(edit.GetRectangleDefinition(), QRectF(6e7, -2e8, 10.2, -80.4));
-        QStringList shown;
-        for (const char* pszField : {"m_wXCoord", "m_wYCoord", "m_wWidth", "m_wHeight"})
-            shown << edit.findChild<QDoubleSpinBox*>(pszField)->text();
-        QCOMPARE(shown, QStringList({"50000000", "-100000000", "10", "-80"}));
-        auto* pwField = edit.findChild<QDoubleSpinBox*>("m_wYCoord");
-        pwField->selectAll();
-        QTest::keyClicks(pwField, "7");
-        QTest::keyClick(pwField, Qt::Key_Return);
-        QCOMPARE(spy.count(), 1);
-        QCOMPARE(spy.at(0).at(0).toRectF(), QRectF(5e7, 7, 10, -80));
-        edit.SetUnitString("mm");
-        edit.SetUnitString(""); // keeps the unit
-        QCOMPARE(edit.findChild<QDoubleSpinBox*>("m_wWidth")->text(), "10 mm");
     }
 
     // Texts and editable cells per type; values outside the enumerations stay as they are until

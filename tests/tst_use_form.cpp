@@ -87,6 +87,7 @@ void Configure(QWidget* pwForm)
     Find<Zri::CFileEditLine>(pwForm, "path")->OnPathChanged("/data/in.txt");
     Find<Zri::CMultiFileEdit>(pwForm, "files")->OnUpdateSelection({"a.txt", "b.tif[1]"});
     Find<Zri::CRectangleDefinitionEdit>(pwForm, "rectangle")->SetUnitString("mm");
+    Find<Zri::CRectangleDefinitionEdit>(pwForm, "rectangle")->SetUnitString(""); // keeps "mm"
     Find<Zri::CRectangleDefinitionEdit>(pwForm, "rectangle")
         ->OnRectangleDefinitionChanged({1, 2, 3.6, 4});
     Find<Zri::CLoggerDefinitionsEdit>(pwForm, "loggers")

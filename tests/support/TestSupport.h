@@ -57,23 +57,17 @@ protected:
     bool eventFilter(QObject*, QEvent* pEvent) override;
 };
 
-// Waits for the next modal dialog, hands it to the answer, and rejects it if the answer left it
-// open (a failed check inside the answer must not leave the test hanging).
-template <class TDialog> void AnswerModal(std::function<void(TDialog*)> answer, int nAttempts = 500)
+// Answers the next modal dialog once it is shown, then rejects it if the answer left it open (a
+// failed check inside the answer must not leave the test hanging).
+template <class TDialog> void AnswerModal(std::function<void(TDialog*)> answer)
 {
-    QTimer::singleShot(10,
-                       [answer, nAttempts]()
+    QTimer::singleShot(0,
+                       [answer]
                        {
-                           QPointer<QDialog> pwDialog =
-                               qobject_cast<QDialog*>(QApplication::activeModalWidget());
-                           if (!pwDialog)
-                           {
-                               if (nAttempts > 0)
-                                   AnswerModal<TDialog>(answer, nAttempts - 1);
-                               return;
-                           }
-                           if (auto* pTyped = qobject_cast<TDialog*>(pwDialog.data()))
-                               answer(pTyped);
+                           QTRY_VERIFY(qobject_cast<TDialog*>(QApplication::activeModalWidget()));
+                           QPointer<TDialog> pwDialog =
+                               qobject_cast<TDialog*>(QApplication::activeModalWidget());
+                           answer(pwDialog);
                            if (pwDialog && pwDialog->isVisible())
                                pwDialog->reject();
                        });
