@@ -1,13 +1,19 @@
-// The module translator: lookup orders, the delegate, module file names, the file written at
-// unload byte for byte, the registry filling tables from files (base modules, cycles, a
-// redirected directory, no translator at all), lookups from several threads, and a translator's
-// day with a file edited by hand.
+// Texts and translation: band specifiers, quoting and numbers of the strings library, the
+// display records, the logger enumerations both ways with their documented examples; then the
+// module translator: lookup orders, the delegate, module file names, the file written at unload
+// byte for byte, the registry filling tables from files (base modules, cycles, a redirected
+// directory, no translator at all), lookups from several threads, and a translator's day with
+// a file edited by hand.
+#include "BandSpec.h"
+#include "DataListMode.h"
+#include "LoggerDefinition.h"
 #include "ModuleFileName.h"
 #include "TestSupport.h"
 #include "Translator.h"
 #include "TranslatorBase.h"
 #include "TranslatorFile.h"
 #include "TranslatorRegistry.h"
+#include "TrendDisplayMarker.h"
 
 #include <QFile>
 #include <QProcess>
@@ -19,6 +25,9 @@
 #include <unistd.h>
 
 using namespace Varo::Fenra::Internationalisation;
+using namespace Varo::Fenra::Strings;
+using namespace Varo::Fenra::Progress;
+using namespace Varo::FenraQtGui::ZuRaradirIzurodudoz;
 
 namespace
 {
@@ -85,6 +94,39 @@ QString Run(const QTemporaryDir& dir, const std::vector<std::string>& texts, QBy
     return translated.join('|');
 }
 
+// Values as text and text as values.
+template <typename T> QString Text(T value, int nIndent = 0)
+{
+    return QString::fromStdString(Varo::Fenra::Strings::Detail::SMakeValueStringImpl<T>()(
+        value, SMakeValueStringParameter().GetIndentShift(nIndent)));
+}
+
+// The texts of the values from -1 to nLast + 1, blank-separated.
+template <typename T> QString Texts(int nLast)
+{
+    QStringList texts;
+    for (int value = -1; value <= nLast + 1; ++value)
+        texts << Text(T(value));
+    return texts.join(' ');
+}
+
+// "ok:<value>" or "<line>:<message>" of the one entry of the failure.
+template <typename T> QString Parse(const std::string& rsText, bool bSkipSpaces)
+{
+    try
+    {
+        return "ok:" + QString::number(MakeValue<T>(rsText, bSkipSpaces));
+    }
+    catch (const Varo::Fenra::CBasicException& rError)
+    {
+        const auto& entry = rError.GetEntries().at(0);
+        if (rError.GetEntries().size() != 1 || entry.m_nCode != 0 || !entry.m_Text.empty() ||
+            !QString::fromStdString(entry.m_File).endsWith("/MakeValue.h"))
+            return "bad entry";
+        return QString("%1:%2").arg(entry.m_nLine).arg(QString::fromStdString(entry.m_Message));
+    }
+}
+
 } // namespace
 
 class TestTranslation : public QObject
@@ -92,6 +134,102 @@ class TestTranslation : public QObject
     Q_OBJECT
 
 private slots:
+    // The parse error's format is translated: German, from the translation file of the run,
+    // which the library's translator reads when the first text is asked for.
+    void initTestCase()
+    {
+        std::string directory, module; // linked statically: the module is this executable
+        LocateModule(directory, module);
+        CTranslatorRegistry::SetLanguage("German");
+        ZriTest::WriteAll(ZriTest::TranslationDirectory() + '/' + module.c_str() + "German.trl",
+                          ZriTest::TrlText("\"\"", "\"German\"", "",
+                                           "\"Error parsing %1% from \\\"%2%\\\" at position "
+                                           "\\\"%3%\\\"\"=\"%1% nicht in \\\"%2%\\\" ab "
+                                           "\\\"%3%\\\"\"\n"));
+        Translate("");
+        CTranslatorRegistry::SetLanguage("English");
+    }
+
+    void bandSpec_data()
+    {
+        QTest::addColumn<QString>("entry");
+        QTest::addColumn<QString>("specifier");
+        QTest::newRow("list and range") << "image.tif[1,3-5]"
+                                        << "[1,3-5]";
+        QTest::newRow("none") << "image.tif"
+                              << "";
+        QTest::newRow("empty brackets, blanks") << "a.tif[ 1 - 3 ][]"
+                                                << "[]";
+        QTest::newRow("words are no bands") << "notes[draft]"
+                                            << "";
+        QTest::newRow("text after the bracket") << "file[a].txt]"
+                                                << "";
+        QTest::newRow("last of two") << "a[1][2]"
+                                     << "[2]";
+        QTest::newRow("no file before") << "[1]"
+                                        << "";
+    }
+
+    void bandSpec()
+    {
+        QFETCH(QString, entry);
+        QFETCH(QString, specifier);
+        QCOMPARE(QString::fromStdString(GetBandSpec(entry.toStdString())), specifier);
+        QCOMPARE(QString::fromStdString(StripBandSpec(entry.toStdString())),
+                 entry.left(entry.size() - specifier.size()));
+    }
+
+    void texts_data()
+    {
+        QTest::addColumn<QString>("actual");
+        QTest::addColumn<QString>("expected");
+        const auto quoted = [](const char* p)
+        { return QString::fromStdString(MakeQuotedString(p)); };
+        // Without an escaped backslash, \" and " inside would give the same text.
+        QTest::newRow("quoted") << quoted("a\"b\\'\t") << "\"a\\\"b\\\\'\t\"";
+        QTest::newRow("numbers: six digits")
+            << Text(100.0 / 3) + ' ' + Text(1e7) + ' ' + Text(-7) << "33.3333 1e+07 -7";
+        const auto record = [](int mode, const char* label, int indent) {
+            return Text(SDataListMode{{255, 128, 0}, 2, EHistogramDrawMode(mode), label}, indent);
+        };
+        QTest::newRow("record") << record(1, "a\"\\", 0) << "(255, 128, 0), 2, 1, \"a\\\"\\\\\"";
+        // Only the colour's inner separators carry the indentation.
+        QTest::newRow("record nested")
+            << record(-3, "", 1) << "(255, \n    128, \n    0), 2, -3, \"\"";
+        QTest::newRow("draw mode, marker")
+            << Text(EHistogramDrawMode(-7)) + ' ' + Text(TrendMarkerSquare) << "-7 3";
+        QTest::newRow("logger types")
+            << Texts<ELoggerType>(5) << "unknown none gui stdout file console network unknown";
+        QTest::newRow("levels") << Texts<_EVerbosityLevel>(7)
+                                << "Unknown None Fatal Error Warning Info Log Debug Trace Unknown";
+        const QString type = "Varo::Fenra::Progress::ELoggerType";
+        const QString level = "Varo::Fenra::Progress::_EVerbosityLevel";
+        const auto failed =
+            [](int line, const QString& name, const QString& text, const QString& rest)
+        { return QString("%1:%2 nicht in \"%3\" ab \"%4\"").arg(line).arg(name, text, rest); };
+        QTest::newRow("File") << Parse<ELoggerType>("File", false) << "ok:3";
+        QTest::newRow("ne: the shortest word") << Parse<ELoggerType>("ne", false) << "ok:5";
+        QTest::newRow("n: no type") << Parse<ELoggerType>("n", false) << failed(44, type, "n", "n");
+        QTest::newRow("networks: text after the word")
+            << Parse<ELoggerType>("networks", false) << failed(50, type, "networks", "s");
+        QTest::newRow("guix") << Parse<ELoggerType>("guix", false) << failed(50, type, "guix", "x");
+        QTest::newRow("n: no level") << Parse<_EVerbosityLevel>("n", false) << "ok:0";
+        QTest::newRow("warn ing") << Parse<_EVerbosityLevel>("warn ing", false)
+                                  << failed(50, level, "warn ing", " ing");
+        QTest::newRow("blank first")
+            << Parse<_EVerbosityLevel>(" info", false) << failed(44, level, " info", " info");
+        QTest::newRow("blanks skipped") << Parse<_EVerbosityLevel>(" info ", true) << "ok:4";
+        QTest::newRow("empty") << Parse<_EVerbosityLevel>("", false) << failed(44, level, "", "");
+        QTest::newRow("ends at zero")
+            << Parse<_EVerbosityLevel>(std::string("info\0junk", 9), false) << "ok:4";
+    }
+
+    void texts()
+    {
+        QFETCH(QString, actual);
+        QFETCH(QString, expected);
+        QCOMPARE(actual, expected);
+    }
     // own { a b }, base 1 { a e } over base 11 { d f }, base 2 { a d e }; base modules or the
     // own table first. A text comes back as itself only when it was unknown and got recorded.
     void lookup_data()
@@ -158,8 +296,8 @@ private slots:
         QFETCH(QString, fileName);
         QFETCH(QString, separator);
         std::string directory, module;
-        Detail::SplitModuleFileName(fileName.toStdString(), separator.at(0).toLatin1(), directory,
-                                    module);
+        Varo::Fenra::Internationalisation::Detail::SplitModuleFileName(
+            fileName.toStdString(), separator.at(0).toLatin1(), directory, module);
         QTEST(QString::fromStdString(directory), "directory");
         QTEST(QString::fromStdString(module), "module");
         QCOMPARE(MakeTranslationFilePath("//a///b/", "M", "E"), std::string("/a/b/ME.trl"));
@@ -236,6 +374,7 @@ private slots:
         WriteGerman(redirected.path(), "Base", " \"Mod\" ",
                     "\"Maybe\"=\"Vielleicht\"\n\"Yes\"=\"Jawohl\"\n");
         CTranslatorRegistry::Register(nullptr);
+        const std::size_t nRegistered = CTranslatorRegistry::GetRegisteredCount();
         CTranslatorRegistry::SetLanguage("German");
         CTranslatorRegistry::SetOutputDirectory(redirected.path().toStdString());
         {
@@ -253,7 +392,7 @@ private slots:
         }
         CTranslatorRegistry::SetLanguage("English");
         CTranslatorRegistry::SetOutputDirectory(ZriTest::TranslationDirectory().toStdString());
-        QCOMPARE(CTranslatorRegistry::GetRegisteredCount(), std::size_t(0));
+        QCOMPARE(CTranslatorRegistry::GetRegisteredCount(), nRegistered);
         // The file written at the end still names the base modules, the one without a file too.
         STranslationTable rewritten;
         std::string error;
