@@ -15,17 +15,20 @@
 
 #include <QAbstractItemView>
 #include <QComboBox>
+#include <QDropEvent>
 #include <QFileDialog>
 #include <QHeaderView>
 #include <QInputDialog>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMimeData>
+#include <QPointer>
 #include <QPushButton>
 #include <QSettings>
 #include <QSignalSpy>
 #include <QTableWidget>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QVBoxLayout>
 
 using namespace Varo::FenraQtGui::ZuRaradirIzurodudoz;
@@ -35,6 +38,38 @@ using Types = std::list<Varo::Fenra::ParameterPool::SFileType>;
 
 namespace
 {
+
+// Answers the next modal dialog once it is shown, then rejects it if the answer left it open (a
+// failed check inside the answer must not leave the test hanging).
+template <class TDialog> void AnswerModal(std::function<void(TDialog*)> answer)
+{
+    QTimer::singleShot(0,
+                       [answer]
+                       {
+                           QTRY_VERIFY(qobject_cast<TDialog*>(QApplication::activeModalWidget()));
+                           QPointer<TDialog> pwDialog =
+                               qobject_cast<TDialog*>(QApplication::activeModalWidget());
+                           answer(pwDialog);
+                           if (pwDialog && pwDialog->isVisible())
+                               pwDialog->reject();
+                       });
+}
+
+// A drag that enters the widget, moves and drops, with every action possible; the proposed
+// action follows from the modifiers, as for a drop from another application.
+void Drop(QWidget& target, const QMimeData& data, Qt::KeyboardModifiers modifiers)
+{
+    const auto actions = Qt::CopyAction | Qt::MoveAction | Qt::LinkAction;
+    QDragEnterEvent enter(QPoint(4, 4), actions, &data, Qt::LeftButton, modifiers);
+    QApplication::sendEvent(&target, &enter); // makes the widget the drop target
+    QVERIFY(enter.isAccepted());
+    QDragMoveEvent move(QPoint(4, 4), actions, &data, Qt::LeftButton, modifiers);
+    QApplication::sendEvent(&target, &move);
+    const bool bReplace = modifiers & (Qt::ShiftModifier | Qt::AltModifier);
+    QCOMPARE(move.dropAction(), bReplace ? Qt::LinkAction : Qt::CopyAction);
+    QDropEvent drop(QPoint(4, 4), actions, &data, Qt::LeftButton, modifiers);
+    QApplication::sendEvent(&target, &drop);
+}
 
 // The application's parameters and how often each editor reported a value.
 struct SModel
@@ -62,6 +97,15 @@ QStringList Describe(const QString& path, const QStringList& files, const QRectF
             "rect=" + n(rect.x()) + ' ' + n(rect.y()) + ' ' + n(rect.width()) + ' ' +
                 n(rect.height()),
             "loggers=" + rows.join(", ")};
+}
+
+QStringList Entries(CMultiFileEdit& edit)
+{
+    QStringList entries;
+    auto* pwList = edit.findChild<QListWidget*>("m_wSelectedPaths");
+    for (int row = 0; row < pwList->count(); ++row)
+        entries << pwList->item(row)->text();
+    return entries;
 }
 
 class CDialog : public QWidget
@@ -105,10 +149,7 @@ public:
 
     QStringList Shown()
     {
-        QStringList files;
-        for (int nRow = 0; nRow < List()->count(); ++nRow)
-            files << List()->item(nRow)->text();
-        return Describe(m_Path.GetCurrentPath(), files, m_Rect.GetRectangleDefinition(),
+        return Describe(m_Path.GetCurrentPath(), Entries(m_Files), m_Rect.GetRectangleDefinition(),
                         m_Loggers.GetLoggerDefinitions());
     }
 
@@ -129,7 +170,7 @@ public:
     {
         QMimeData data;
         data.setText(rqsText);
-        ZriTest::Drop(m_Files, data, Qt::NoModifier);
+        Drop(m_Files, data, Qt::NoModifier);
     }
 
     // Control-clicks rows (digits) of the file list or the logger table, then a button of it.
@@ -148,7 +189,7 @@ public:
     void SetBandSpecifier(const QString& rqsRefreshed)
     {
         Click(m_Files, List(), "13", nullptr);
-        ZriTest::AnswerModal<QInputDialog>(
+        AnswerModal<QInputDialog>(
             [this, rqsRefreshed](QInputDialog* pwDialog)
             {
                 QCOMPARE(pwDialog->textValue(), QStringLiteral("[1]"));
@@ -295,15 +336,6 @@ void ChooseInFileDialog(QFileDialog* pDialog, const QStringList& qslPaths)
     static_cast<QDialog*>(pDialog)->done(QDialog::Accepted);
 }
 
-QStringList Entries(CMultiFileEdit& edit)
-{
-    QStringList entries;
-    auto* pwList = edit.findChild<QListWidget*>("m_wSelectedPaths");
-    for (int row = 0; row < pwList->count(); ++row)
-        entries << pwList->item(row)->text();
-    return entries;
-}
-
 QString Cells(QTableWidget* pwTable, int nRow) // texts, then + or - per editable cell
 {
     QString cells;
@@ -442,7 +474,7 @@ private slots:
         if (place(entries).size() > 1)
         {
             data.setText(place(entries).at(1));
-            ZriTest::Drop(*pwEdit, data, Qt::NoModifier);
+            Drop(*pwEdit, data, Qt::NoModifier);
         }
         QSignalSpy spy(pwEdit.get(), bPath ? SIGNAL(pathChanged(QString))
                                            : SIGNAL(selectionChanged(QStringList)));
@@ -455,14 +487,14 @@ private slots:
                 data.setText(place(dropped).join('|'));
             else
                 data.setUrls(urls);
-            ZriTest::Drop(*pwEdit, data,
-                          modes.contains('S')   ? Qt::ShiftModifier
-                          : modes.contains('A') ? Qt::AltModifier
-                                                : Qt::NoModifier);
+            Drop(*pwEdit, data,
+                 modes.contains('S')   ? Qt::ShiftModifier
+                 : modes.contains('A') ? Qt::AltModifier
+                                       : Qt::NoModifier);
         }
         else
         {
-            ZriTest::AnswerModal<QFileDialog>(
+            AnswerModal<QFileDialog>(
                 [&](QFileDialog* pDialog)
                 {
                     QTEST(pDialog->windowTitle(), "caption");

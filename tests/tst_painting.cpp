@@ -31,7 +31,6 @@
 using namespace Varo::FenraQtGui::ZuRaradirIzurodudoz;
 using Varo::FenraQtGui::QtExtensions::GetLampImageCount;
 using ZriTest::Colours;
-using ZriTest::CPaintSpy;
 
 namespace
 {
@@ -364,19 +363,36 @@ QString Describe(const QFont& font)
                              font.underline() ? " underlined" : "", font.letterSpacing());
 }
 
+// Counts the paint events of every widget that installs it as its event filter.
+class CPaintSpy : public QObject
+{
+public:
+    int m_nPaints = 0;
+
+protected:
+    bool eventFilter(QObject*, QEvent* pEvent) override
+    {
+        m_nPaints += pEvent->type() == QEvent::Paint;
+        return false;
+    }
+};
+
 struct SPanel : QWidget
 {
     SPanel()
     {
         auto* pwLayout = new QHBoxLayout(this);
-        for (QWidget* pwWidget : m_vWidgets)
+        for (QWidget* pwWidget :
+             std::initializer_list<QWidget*>{&m_Arrow, &m_Media, &m_Key, &m_KeyBox, &m_Bitmap,
+                                             &m_BitmapBox, &m_Switch, &m_Ruler})
         {
             pwLayout->addWidget(pwWidget);
-            m_vSpies.push_back(new CPaintSpy(pwWidget));
+            pwWidget->installEventFilter(&m_Spy);
         }
         resize(900, 200);
         show();
     }
+    CPaintSpy m_Spy; // counts the paint events of all the widgets
     CArrowButton m_Arrow;
     CMediaButton m_Media;
     CKeyboardButton m_Key;
@@ -385,16 +401,6 @@ struct SPanel : QWidget
     CBitmapCheckBox m_BitmapBox;
     CCheckBoxSwitch m_Switch;
     CBarScalePercent m_Ruler;
-    const QVector<QWidget*> m_vWidgets{&m_Arrow,  &m_Media,     &m_Key,    &m_KeyBox,
-                                       &m_Bitmap, &m_BitmapBox, &m_Switch, &m_Ruler};
-    QVector<CPaintSpy*> m_vSpies;
-    int Paints() const
-    {
-        int nPaints = 0;
-        for (const CPaintSpy* pSpy : m_vSpies)
-            nPaints += pSpy->m_nPaints;
-        return nPaints;
-    }
 };
 
 struct SSetter
@@ -538,7 +544,8 @@ private slots:
     void lampSwitchedAround()
     {
         CLampButton button;
-        CPaintSpy spy(&button);
+        CPaintSpy spy;
+        button.installEventFilter(&spy);
         button.resize(60, 40);
         button.show();
         QVERIFY(QTest::qWaitForWindowExposed(&button));
@@ -583,12 +590,13 @@ private slots:
         }
         QCoreApplication::processEvents();
         const SSetter& row = kSetters[setter];
-        const int nBefore = m_pPanel->Paints();
+        const int nBefore = m_pPanel->m_Spy.m_nPaints;
         row.set(*m_pPanel);
         // Painted buttons repaint before the setter returns; the bar gauges schedule it.
-        QCOMPARE(m_pPanel->Paints() - nBefore, QString(row.pszName).startsWith("ruler") ? 0 : 1);
+        QCOMPARE(m_pPanel->m_Spy.m_nPaints - nBefore,
+                 QString(row.pszName).startsWith("ruler") ? 0 : 1);
         QCoreApplication::processEvents();
-        QCOMPARE(m_pPanel->Paints() - nBefore, 1);
+        QCOMPARE(m_pPanel->m_Spy.m_nPaints - nBefore, 1);
     }
 
     // The widget font is underlined and spaced. A size taken from it, then family, size, weight

@@ -2,9 +2,7 @@
 
 #include "TranslatorRegistry.h"
 
-#include <QDropEvent>
 #include <QFile>
-#include <QMimeData>
 #include <QPainter>
 #include <QStyle>
 #include <QStyleFactory>
@@ -116,31 +114,6 @@ void AddRows(std::initializer_list<const char*> columns,
         for (std::size_t i = 1; i < row.size(); ++i)
             data << QString::fromUtf8(row[i]);
     }
-}
-
-CPaintSpy::CPaintSpy(QWidget* pwWidget) : QObject(pwWidget)
-{
-    pwWidget->installEventFilter(this);
-}
-
-bool CPaintSpy::eventFilter(QObject*, QEvent* pEvent)
-{
-    m_nPaints += pEvent->type() == QEvent::Paint;
-    return false;
-}
-
-void Drop(QWidget& target, const QMimeData& data, Qt::KeyboardModifiers modifiers)
-{
-    const auto actions = Qt::CopyAction | Qt::MoveAction | Qt::LinkAction;
-    QDragEnterEvent enter(QPoint(4, 4), actions, &data, Qt::LeftButton, modifiers);
-    QApplication::sendEvent(&target, &enter); // makes the widget the drop target
-    QVERIFY(enter.isAccepted());
-    QDragMoveEvent move(QPoint(4, 4), actions, &data, Qt::LeftButton, modifiers);
-    QApplication::sendEvent(&target, &move);
-    const bool bReplace = modifiers & (Qt::ShiftModifier | Qt::AltModifier);
-    QCOMPARE(move.dropAction(), bReplace ? Qt::LinkAction : Qt::CopyAction);
-    QDropEvent drop(QPoint(4, 4), actions, &data, Qt::LeftButton, modifiers);
-    QApplication::sendEvent(&target, &drop);
 }
 
 } // namespace ZriTest

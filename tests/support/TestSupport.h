@@ -1,14 +1,9 @@
 #pragma once
 
 #include <QApplication>
-#include <QDialog>
-#include <QPointer>
 #include <QTest>
-#include <QTimer>
 
 #include <functional>
-
-class QMimeData;
 
 // Shared set-up of every widget test: offscreen platform, Fusion style and a palette whose
 // Light, Dark and ButtonText colours are distinct, so a probe can tell which role a pixel got.
@@ -45,37 +40,6 @@ QByteArray TrlText(const QByteArray& module, const QByteArray& language, const Q
 /// String columns, then one row per entry: its tag followed by one text per column.
 void AddRows(std::initializer_list<const char*> columns,
              std::initializer_list<std::vector<const char*>> rows);
-
-/// Counts the paint events that reach a widget (render() does not go through events).
-class CPaintSpy : public QObject
-{
-public:
-    explicit CPaintSpy(QWidget* pwWidget);
-    int m_nPaints = 0;
-
-protected:
-    bool eventFilter(QObject*, QEvent* pEvent) override;
-};
-
-// Answers the next modal dialog once it is shown, then rejects it if the answer left it open (a
-// failed check inside the answer must not leave the test hanging).
-template <class TDialog> void AnswerModal(std::function<void(TDialog*)> answer)
-{
-    QTimer::singleShot(0,
-                       [answer]
-                       {
-                           QTRY_VERIFY(qobject_cast<TDialog*>(QApplication::activeModalWidget()));
-                           QPointer<TDialog> pwDialog =
-                               qobject_cast<TDialog*>(QApplication::activeModalWidget());
-                           answer(pwDialog);
-                           if (pwDialog && pwDialog->isVisible())
-                               pwDialog->reject();
-                       });
-}
-
-/// A drag that enters the widget, moves and drops, with every action possible; the proposed
-/// action follows from the modifiers, as for a drop from another application.
-void Drop(QWidget& target, const QMimeData& data, Qt::KeyboardModifiers modifiers);
 
 } // namespace ZriTest
 
