@@ -550,8 +550,6 @@ private slots:
     // starts from them.
     void loggerHeaderKept()
     {
-        QTemporaryDir settings;
-        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings.path());
         {
             CLoggerDefinitionsEdit first(Definitions(2));
             QHeaderView* pwHeader = first.findChild<QTableWidget*>()->horizontalHeader();

@@ -1,6 +1,6 @@
 // Texts and translation: band specifiers, quoting and numbers of the strings library, the
 // display records, the logger enumerations both ways with their documented examples; then the
-// module translator: lookup orders, the delegate, module file names, the file written at unload
+// module translator: lookup orders, the delegate, module file names, the translation file
 // byte for byte, the registry filling tables from files (base modules, cycles, a redirected
 // directory, no translator at all), lookups from several threads, and a translator's day with
 // a file edited by hand.
@@ -16,7 +16,6 @@
 #include "TrendDisplayMarker.h"
 
 #include <QFile>
-#include <QProcess>
 #include <QTemporaryDir>
 
 #include <atomic>
@@ -287,7 +286,6 @@ private slots:
             {{"windows dll", "C:\\App\\Zri.dll", "\\", "C:\\App", "Zri"},
              {"versioned shared object", "/opt/lib/libZri.so.0", "/", "/opt/lib", "libZri"},
              {"not a version", "/l/x.so.beta", "/", "/l", "x.so"},
-             {"no extension", "/bin/tool", "/", "/bin", "tool"},
              {"no separator", "tool.exe", "\\", "tool.exe", "tool"}});
     }
 
@@ -522,33 +520,6 @@ private slots:
                                       : kHead + "\"Open\"=\"Open\"\n\"Print\"=\"Print\"\n)\n");
         }
         QCOMPARE(ZriTest::ReadAll(file + ".unreadable"), reason.isEmpty() ? "older" : edited);
-    }
-
-    // The library's own translator writes its file while the library goes, not before, and
-    // only when it recorded texts.
-    void writtenAtUnload_data()
-    {
-        QTest::addColumn<QString>("mode");
-        QTest::addColumn<QByteArray>("expected");
-        QTest::newRow("recorded texts")
-            << "record"
-            << ZriTest::TrlText("\"libZuRaradirIzurodudoz\"", "\"English\"", "  ",
-                                "\"Select a file to write to\"=\"Select a file "
-                                "to write to\"\n\"Select an existing file\"="
-                                "\"Select an existing file\"\n");
-        QTest::newRow("never translated") << "none" << QByteArray("<none>");
-    }
-
-    void writtenAtUnload()
-    {
-        QFETCH(QString, mode);
-        QTemporaryDir dir;
-        QProcess probe;
-        probe.start(QStringLiteral(ZRI_UNLOAD_PROBE), {dir.path(), mode});
-        QVERIFY(probe.waitForFinished(30000));
-        QCOMPARE(probe.exitCode(), 0);
-        QCOMPARE(probe.readAllStandardOutput().trimmed(), QByteArray("not yet written"));
-        QTEST(ZriTest::ReadAll(dir.filePath("libZuRaradirIzurodudozEnglish.trl")), "expected");
     }
 };
 

@@ -209,8 +209,6 @@ private slots:
         row("set by the application", New<Arrow>({{"accessibleName", "Scroll"}}), button, "Scroll");
         row("media, off", New<Media>({{"mode", "Repeat"}, {"onOffMode", "Steady"}}), button,
             "Repeat", "lamp off");
-        row("media, blinking", New<Media>({{"onOffMode", "Blinking"}, {"on", true}}), button,
-            "Play", "lamp blinking");
         row("media, on (translated)",
             New<Media>({{"mode", "ToStart"}, {"on", true}, {"onOffMode", "Steady"}}), button,
             "To start", "Lampe an");
@@ -218,7 +216,6 @@ private slots:
             "F1 Help");
         row("key symbol", New<Key>({{"mode", "CornerArrow"}, {"topLeftLabel", "Enter"}}), button,
             "Corner arrow");
-        row("key text", New<Key>({{"text", "&Enter"}}), button, "Enter");
         row("check key",
             New<Forms::CKeyboardCheckBox>({{"topLeftLabel", "Caps"}, {"checked", true}}), box,
             "Caps", "", true);
