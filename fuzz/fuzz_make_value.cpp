@@ -1,4 +1,4 @@
-// Both logger word parsers against the plain reference reader of the tests. The first byte
+// Both logger word parsers against the plain reference reader beside this file. The first byte
 // chooses the enumeration (bit 0: verbosity level) and whether blanks are skipped (bit 1); the
 // rest is the text. Only CMakeValueException may leave a parser, and results must agree.
 //   build-fuzz/fuzz/fuzz_make_value -max_total_time=120 fuzz/corpus/make_value

@@ -1,29 +1,344 @@
-// The focus line edit, the file path edit and the rectangle edit, driven through real focus
-// changes, key presses and file dialogs.
-#include "EditorTestSupport.h"
+// The editors. First a parameter dialog as an application builds it: a model holding a path, a
+// file list, a rectangle and logger definitions, bound both ways to the four editors (each
+// change signal stores the value, and the model hands it straight back through the editor's
+// silent slot). Every step drives the dialog with real input, then widgets and model must agree
+// and each editor must have reported exactly as often as expected. Then what each editor does
+// beyond the dialog: the line edit's focus signals, the file dialogs with their captions, modes,
+// filters and start places, drops of every kind, reordering of the file list, and the logger
+// table's texts, odd values and the header state kept for the next table.
 #include "FileEditLine.h"
 #include "LineEdit.h"
+#include "LoggerDefinitionsEdit.h"
+#include "MultiFileEdit.h"
 #include "RectangleDefinitionEdit.h"
 #include "TestSupport.h"
 
-#include <QDoubleSpinBox>
-#include <QLabel>
+#include <QAbstractItemView>
+#include <QComboBox>
+#include <QDropEvent>
+#include <QFileDialog>
+#include <QHeaderView>
+#include <QInputDialog>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMimeData>
+#include <QPointer>
 #include <QPushButton>
+#include <QSettings>
 #include <QSignalSpy>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QVBoxLayout>
 
 using namespace Varo::FenraQtGui::ZuRaradirIzurodudoz;
-using Varo::Fenra::ParameterPool::SFileType;
+using namespace Varo::Fenra::Progress;
+using Definitions = std::vector<CLoggerDefinition>;
+using Types = std::list<Varo::Fenra::ParameterPool::SFileType>;
 
 namespace
 {
 
-// getExistingDirectory() sets the deprecated QFileDialog::DirectoryOnly mode with ShowDirsOnly.
-const int kDirectoryOnly = 4;
-const char* const kFields[] = {"m_wXCoord", "m_wYCoord", "m_wWidth", "m_wHeight"};
-
-QDoubleSpinBox* Field(CRectangleDefinitionEdit& edit, const char* pszName)
+// Answers the next modal dialog once it is shown, then rejects it if the answer left it open (a
+// failed check inside the answer must not leave the test hanging).
+template <class TDialog> void AnswerModal(std::function<void(TDialog*)> answer)
 {
-    return edit.findChild<QDoubleSpinBox*>(QString::fromLatin1(pszName));
+    QTimer::singleShot(0,
+                       [answer]
+                       {
+                           QTRY_VERIFY(qobject_cast<TDialog*>(QApplication::activeModalWidget()));
+                           QPointer<TDialog> pwDialog =
+                               qobject_cast<TDialog*>(QApplication::activeModalWidget());
+                           answer(pwDialog);
+                           if (pwDialog && pwDialog->isVisible())
+                               pwDialog->reject();
+                       });
+}
+
+// A drag that enters the widget, moves and drops, with every action possible; the proposed
+// action follows from the modifiers, as for a drop from another application.
+void Drop(QWidget& target, const QMimeData& data, Qt::KeyboardModifiers modifiers)
+{
+    const auto actions = Qt::CopyAction | Qt::MoveAction | Qt::LinkAction;
+    QDragEnterEvent enter(QPoint(4, 4), actions, &data, Qt::LeftButton, modifiers);
+    QApplication::sendEvent(&target, &enter); // makes the widget the drop target
+    QVERIFY(enter.isAccepted());
+    QDragMoveEvent move(QPoint(4, 4), actions, &data, Qt::LeftButton, modifiers);
+    QApplication::sendEvent(&target, &move);
+    const bool bReplace = modifiers & (Qt::ShiftModifier | Qt::AltModifier);
+    QCOMPARE(move.dropAction(), bReplace ? Qt::LinkAction : Qt::CopyAction);
+    QDropEvent drop(QPoint(4, 4), actions, &data, Qt::LeftButton, modifiers);
+    QApplication::sendEvent(&target, &drop);
+}
+
+// The application's parameters and how often each editor reported a value.
+struct SModel
+{
+    QString m_Path; // empty: a value the application has not set yet
+    QStringList m_Files{"a.txt", "b.tif[1]", "c.txt", "d.tif"};
+    QRectF m_Rect{1.4, 2.6, 30, 40};
+    Definitions m_Loggers{{LoggerGui, VerbosityError, "", 5432},
+                          {LoggerFile, VerbosityWarning, "/var/log/x", 5432},
+                          {LoggerNetwork, VerbosityDebug, "host", 7000}};
+    int m_nReports[4] = {0, 0, 0, 0}; // path, files, rect, loggers
+};
+
+// The four values as "path=...", "files=...", "rect=..." and "loggers=..."; a logger reads
+// type, level, 'name' and port.
+QStringList Describe(const QString& path, const QStringList& files, const QRectF& rect,
+                     const Definitions& loggers)
+{
+    const auto n = [](double value) { return QString::number(value); };
+    QStringList rows;
+    for (const CLoggerDefinition& d : loggers)
+        rows << n(d.m_eType) + ' ' + n(d.m_eLevel) + " '" + QString::fromStdString(d.m_sName) +
+                    "' " + n(d.m_nPort);
+    return {"path=" + path, "files=" + files.join(' '),
+            "rect=" + n(rect.x()) + ' ' + n(rect.y()) + ' ' + n(rect.width()) + ' ' +
+                n(rect.height()),
+            "loggers=" + rows.join(", ")};
+}
+
+QStringList Entries(CMultiFileEdit& edit)
+{
+    QStringList entries;
+    auto* pwList = edit.findChild<QListWidget*>("m_wSelectedPaths");
+    for (int row = 0; row < pwList->count(); ++row)
+        entries << pwList->item(row)->text();
+    return entries;
+}
+
+class CDialog : public QWidget
+{
+public:
+    explicit CDialog(SModel& rModel)
+        : m_rModel(rModel), m_Path(rModel.m_Path, {}, false, false, false, this),
+          m_Files(rModel.m_Files, {}, false, false, false, true, this), m_Rect(rModel.m_Rect, this),
+          m_Loggers(rModel.m_Loggers, this)
+    {
+        auto* pwLayout = new QVBoxLayout(this);
+        for (QWidget* pwEditor : findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly))
+            pwLayout->addWidget(pwEditor);
+        Bind(m_Path, &CFileEditLine::pathChanged, &CFileEditLine::OnPathChanged, rModel.m_Path, 0);
+        Bind(m_Files, &CMultiFileEdit::selectionChanged, &CMultiFileEdit::OnUpdateSelection,
+             rModel.m_Files, 1);
+        Bind(m_Rect, &CRectangleDefinitionEdit::definitionChanged,
+             &CRectangleDefinitionEdit::OnRectangleDefinitionChanged, rModel.m_Rect, 2);
+        Bind(m_Loggers, &CLoggerDefinitionsEdit::definitionsChanged,
+             &CLoggerDefinitionsEdit::OnDefinitionsChanged, rModel.m_Loggers, 3);
+        resize(520, 560);
+        List()->setFocus(); // leaving the path field, the first in line, would report the path
+        show();
+        QApplication::setActiveWindow(this);
+    }
+
+    // As an application binds an editor: the signal stores the value, and the model hands the
+    // stored value back through the silent slot.
+    template <class TEditor, class TValue>
+    void Bind(TEditor& editor, void (TEditor::*signal)(const TValue&),
+              void (TEditor::*slot)(const TValue&), TValue& stored, int nIndex)
+    {
+        connect(&editor, signal, this,
+                [this, &editor, slot, &stored, nIndex](const TValue& value)
+                {
+                    stored = value;
+                    ++m_rModel.m_nReports[nIndex];
+                    (editor.*slot)(stored);
+                });
+    }
+
+    QStringList Shown()
+    {
+        return Describe(m_Path.GetCurrentPath(), Entries(m_Files), m_Rect.GetRectangleDefinition(),
+                        m_Loggers.GetLoggerDefinitions());
+    }
+
+    QListWidget* List() { return m_Files.findChild<QListWidget*>("m_wSelectedPaths"); }
+    QTableWidget* Table() { return m_Loggers.findChild<QTableWidget*>("m_wDefinitions"); }
+
+    // Clicks into a field, replaces its text by typing and leaves it with the key.
+    void Type(const char* pszField, const QString& rqsText, Qt::Key eLeaveKey)
+    {
+        auto* pwField = findChild<QWidget*>(pszField);
+        QTest::mouseClick(pwField, Qt::LeftButton, {}, QPoint(6, pwField->height() / 2));
+        QTest::keyClick(pwField, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(pwField, rqsText);
+        QTest::keyClick(pwField, eLeaveKey);
+    }
+
+    void DropText(const QString& rqsText)
+    {
+        QMimeData data;
+        data.setText(rqsText);
+        Drop(m_Files, data, Qt::NoModifier);
+    }
+
+    // Control-clicks rows (digits) of the file list or the logger table, then a button of it.
+    void Click(QWidget& editor, QAbstractItemView* pwView, const char* pszRows,
+               const char* pszButton)
+    {
+        for (const char* pRow = pszRows; *pRow; ++pRow)
+            QTest::mouseClick(pwView->viewport(), Qt::LeftButton, Qt::ControlModifier,
+                              pwView->visualRect(pwView->model()->index(*pRow - '0', 0)).center());
+        if (pszButton)
+            QTest::mouseClick(editor.findChild<QPushButton*>(pszButton), Qt::LeftButton);
+    }
+
+    // Types a band specifier for rows 1 and 3 into the dialog; before answering, the
+    // application refreshes the list with the blank-separated refreshed entries, if any.
+    void SetBandSpecifier(const QString& rqsRefreshed)
+    {
+        Click(m_Files, List(), "13", nullptr);
+        AnswerModal<QInputDialog>(
+            [this, rqsRefreshed](QInputDialog* pwDialog)
+            {
+                QCOMPARE(pwDialog->textValue(), QStringLiteral("[1]"));
+                if (!rqsRefreshed.isEmpty())
+                    m_Files.OnUpdateSelection(m_rModel.m_Files = rqsRefreshed.split(' '));
+                pwDialog->setTextValue("[2-3]");
+                pwDialog->accept();
+            });
+        m_Files.OnSetBandSpecifier();
+    }
+
+    // Double-clicks a logger cell (a press on it first, as a user's double click does) and
+    // types into its editor, or takes an entry of its combo box with the arrow keys and Return.
+    void EditLogger(int nRow, int nColumn, const QString& rqsText)
+    {
+        const QPoint centre = Table()->visualItemRect(Table()->item(nRow, nColumn)).center();
+        QTest::mouseClick(Table()->viewport(), Qt::LeftButton, {}, centre);
+        QTest::mouseDClick(Table()->viewport(), Qt::LeftButton, {}, centre);
+        QWidget* pwEditor = Table()->indexWidget(Table()->model()->index(nRow, nColumn));
+        QVERIFY(pwEditor);
+        if (auto* pwCombo = qobject_cast<QComboBox*>(pwEditor))
+        {
+            pwCombo->showPopup();
+            pwCombo->view()->setCurrentIndex(pwCombo->model()->index(0, 0));
+            for (int i = pwCombo->findText(rqsText); i > 0; --i)
+                QTest::keyClick(pwCombo->view(), Qt::Key_Down);
+            return QTest::keyClick(pwCombo->view(), Qt::Key_Return);
+        }
+        auto* pwLine = qobject_cast<QLineEdit*>(pwEditor);
+        pwLine = pwLine ? pwLine : pwEditor->findChild<QLineEdit*>("m_wCurrentPath");
+        pwLine->selectAll();
+        QTest::keyClicks(pwLine, rqsText);
+        QTest::keyClick(pwLine, Qt::Key_Tab);
+    }
+
+    SModel& m_rModel;
+    CFileEditLine m_Path;
+    CMultiFileEdit m_Files;
+    CRectangleDefinitionEdit m_Rect;
+    CLoggerDefinitionsEdit m_Loggers;
+};
+
+using D = CDialog&;
+
+// What the user does, how often each editor reports (path, files, rect, loggers), and the value
+// that changes.
+const struct
+{
+    const char* pszName;
+    std::function<void(D)> act;
+    const char* pszReports;
+    const char* pszChanged;
+} kSteps[] = {
+    {"path typed, Return", [](D d) { d.Type("m_wCurrentPath", "/in", Qt::Key_Return); }, "1 0 0 0",
+     "path=/in"},
+    {"path typed, Tab", [](D d) { d.Type("m_wCurrentPath", "/in", Qt::Key_Tab); }, "1 0 0 0",
+     "path=/in"},
+    {"path emptied by the application",
+     [](D d)
+     {
+         d.Type("m_wCurrentPath", "/in", Qt::Key_Return);
+         d.m_Path.OnPathChanged(d.m_rModel.m_Path = QString());
+     },
+     "1 0 0 0", "path="},
+    {"files dropped", [](D d) { d.DropText("e.txt;f.txt"); }, "0 1 0 0",
+     "files=a.txt b.tif[1] c.txt d.tif e.txt f.txt"},
+    {"two removed", [](D d) { d.Click(d.m_Files, d.List(), "13", "pushButton_2"); }, "0 3 0 0",
+     "files=a.txt c.txt"},
+    {"band specifier", [](D d) { d.SetBandSpecifier(""); }, "0 1 0 0",
+     "files=a.txt b.tif[2-3] c.txt d.tif[2-3]"},
+    {"band specifier, list replaced while asking", [](D d) { d.SetBandSpecifier("x.tif y.tif"); },
+     "0 1 0 0", "files=x.tif y.tif"},
+    {"x typed, Tab", [](D d) { d.Type("m_wXCoord", "15", Qt::Key_Tab); }, "0 0 1 0",
+     "rect=15 3 30 40"},
+    {"negative height, Return", [](D d) { d.Type("m_wHeight", "-5", Qt::Key_Return); }, "0 0 1 0",
+     "rect=1 3 30 -5"},
+    {"logger type picked", [](D d) { d.EditLogger(0, 0, "network"); }, "0 0 0 4",
+     "loggers=5 2 '' 5432, 3 3 '/var/log/x' 5432, 5 6 'host' 7000"},
+    {"logger name typed", [](D d) { d.EditLogger(2, 2, "relay"); }, "0 0 0 1",
+     "loggers=1 2 '' 5432, 3 3 '/var/log/x' 5432, 5 6 'relay' 7000"},
+    {"logger file typed", [](D d) { d.EditLogger(1, 2, "/tmp/y"); }, "0 0 0 1",
+     "loggers=1 2 '' 5432, 3 3 '/tmp/y' 5432, 5 6 'host' 7000"},
+    {"letters as port", [](D d) { d.EditLogger(2, 3, "abc"); }, "0 0 0 1",
+     "loggers=1 2 '' 5432, 3 3 '/var/log/x' 5432, 5 6 'host' 0"},
+    {"two loggers removed", [](D d) { d.Click(d.m_Loggers, d.Table(), "02", "m_wRemove"); },
+     "0 0 0 1", "loggers=3 3 '/var/log/x' 5432"},
+    {"loggers emptied by the application, one added",
+     [](D d)
+     {
+         d.m_Loggers.OnDefinitionsChanged(d.m_rModel.m_Loggers = Definitions());
+         d.Click(d.m_Loggers, d.Table(), "", "m_wAdd");
+     },
+     "0 0 0 7", "loggers=0 4 '' 5432"},
+};
+
+// A temporary directory with a.txt, b.txt and sub; "%T" stands for its path, "|" separates
+// entries, "" is no entry and "|" alone one empty entry.
+struct SPlace
+{
+    SPlace()
+    {
+        QDir(m_Dir.path()).mkdir("sub");
+        for (const char* pszName : {"a.txt", "b.txt"})
+            QFile(m_Dir.filePath(pszName)).open(QIODevice::WriteOnly);
+    }
+    QStringList operator()(const QString& entries) const
+    {
+        if (entries == "|")
+            return {QString()};
+        QStringList list = entries.isEmpty() ? QStringList() : entries.split('|');
+        return list.replaceInStrings("%T", m_Dir.path());
+    }
+    QTemporaryDir m_Dir;
+};
+
+// Modes as letters: D directories, E accept empty, X existing files, B band specifiers; the
+// file types are Text (.txt) and Log (.LOG, with the upper-case variant when U is given).
+std::unique_ptr<CMultiFileEdit> MakeList(const QString& modes, const QStringList& entries)
+{
+    return std::make_unique<CMultiFileEdit>(
+        entries, Types{{".txt", false, "Text"}, {".LOG", modes.contains('U'), "Log"}},
+        modes.contains('D'), modes.contains('E'), modes.contains('X'), modes.contains('B'),
+        nullptr);
+}
+
+// Chooses paths in an open file dialog as a user types them: one absolute path, or several
+// quoted names of the dialog's directory. The dialog lists its directory in the background and
+// may reset the name field when the listing arrives, so the name is typed until it sticks;
+// done() then skips accept()'s checks, which could ask back in a nested message box.
+void ChooseInFileDialog(QFileDialog* pDialog, const QStringList& qslPaths)
+{
+    QString qsTyped = qslPaths.value(0);
+    if (qslPaths.size() > 1)
+        qsTyped = '"' + QFileInfo(qslPaths[0]).fileName() + "\" \"" +
+                  QFileInfo(qslPaths[1]).fileName() + '"';
+    auto* pwName = pDialog->findChild<QLineEdit*>("fileNameEdit");
+    QVERIFY(pwName);
+    QTRY_VERIFY((pwName->setText(qsTyped), pDialog->selectedFiles() == qslPaths));
+    static_cast<QDialog*>(pDialog)->done(QDialog::Accepted);
+}
+
+QString Cells(QTableWidget* pwTable, int nRow) // texts, then + or - per editable cell
+{
+    QString cells;
+    for (int nColumn = 0; nColumn < 4; ++nColumn)
+        cells += pwTable->item(nRow, nColumn)->text() + ' ';
+    for (int nColumn = 1; nColumn < 4; ++nColumn)
+        cells += pwTable->item(nRow, nColumn)->flags() & Qt::ItemIsEditable ? '+' : '-';
+    return cells;
 }
 
 } // namespace
@@ -33,191 +348,221 @@ class TestEditors : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase() { ZriTest::KeepTranslationFileOut(); }
-    void lineEditSignalsFocusAfterBase();
-    void fileEditTypedPath();
-    void fileEditDialog_data();
-    void fileEditDialog();
-    void rectangleShowsAndEmits_data();
-    void rectangleShowsAndEmits();
-    void rectangleLabelsAndUnit();
-};
-
-void TestEditors::lineEditSignalsFocusAfterBase()
-{
-    QWidget window;
-    auto* pwEdit = new CLineEdit(QStringLiteral("abc"), &window);
-    auto* pwOther = new QLineEdit(&window);
-    window.show();
-    QApplication::setActiveWindow(&window);
-    QVERIFY(QTest::qWaitForWindowActive(&window));
-    pwOther->setFocus();
-    QStringList events;
-    connect(pwEdit, &CLineEdit::setFocus, [&] { events << "setFocus"; });
-    connect(pwEdit, &CLineEdit::looseFocus, [&] { events << "looseFocus"; });
-    connect(pwEdit, &QLineEdit::editingFinished, [&] { events << "editingFinished"; });
-
-    static_cast<QWidget*>(pwEdit)->setFocus();
-    QCOMPARE(events, QStringList({"setFocus"}));
-    QTest::keyClick(pwEdit, Qt::Key_D);
-    pwOther->setFocus();
-    QCOMPARE(events, QStringList({"setFocus", "editingFinished", "looseFocus"}));
-    // The signal hides QWidget::setFocus(): called through a CLineEdit it only signals.
-    pwEdit->setFocus();
-    QVERIFY(pwOther->hasFocus());
-    QCOMPARE(events.last(), QStringLiteral("setFocus"));
-}
-
-void TestEditors::fileEditTypedPath()
-{
-    CFileEditLine edit;
-    auto* pwPath = edit.findChild<QLineEdit*>(QStringLiteral("m_wCurrentPath"));
-    QSignalSpy spy(&edit, &CFileEditLine::pathChanged);
-    QTest::keyClicks(pwPath, QStringLiteral("/tmp/x.log"));
-    QTest::keyClick(pwPath, Qt::Key_Return);
-    QCOMPARE(spy.count(), 1);
-    QCOMPARE(spy.at(0).at(0).toString(), QStringLiteral("/tmp/x.log"));
-    // Taking a value back is silent, so a model answering pathChanged causes no loop.
-    connect(&edit, &CFileEditLine::pathChanged, &edit, &CFileEditLine::OnPathChanged);
-    edit.OnPathChanged(QStringLiteral("/other"));
-    QCOMPARE(edit.GetCurrentPath(), QStringLiteral("/other"));
-    QCOMPARE(spy.count(), 1);
-}
-
-void TestEditors::fileEditDialog_data()
-{
-    QTest::addColumn<QList<bool>>("flags"); // directory, accept empty, existing file, file types
-    QTest::addColumn<QString>("chosen");    // in the temporary directory; null: cancel
-    QTest::addColumn<QString>("caption");
-    QTest::addColumn<int>("fileMode");
-    QTest::addColumn<QStringList>("filters"); // empty: not checked
-    QTest::addColumn<QString>("result");      // relative to the temporary directory
-
-    const QStringList typed = {"Text files ( *.txt )", "Log files ( *.log *.LOG )",
-                               "All Files (*)"};
-    const QString open = QStringLiteral("Select an existing file");
-    const QString save = QStringLiteral("Select a file to write to");
-    const QString directory = QStringLiteral("Select an existing directory");
-    QTest::newRow("directory, file flag ignored")
-        << QList<bool>{true, false, true, true} << "sub" << directory << kDirectoryOnly
-        << QStringList() << "sub";
-    QTest::newRow("existing file") << QList<bool>{false, false, true, true} << "a.txt" << open
-                                   << int(QFileDialog::ExistingFile) << typed << "a.txt";
-    QTest::newRow("cancel keeps the path")
-        << QList<bool>{false, false, true, true} << QString() << open
-        << int(QFileDialog::ExistingFile) << typed << "start.txt";
-    QTest::newRow("cancel with accept-empty clears")
-        << QList<bool>{false, true, false, true} << QString() << save << int(QFileDialog::AnyFile)
-        << typed << QString();
-    QTest::newRow("no types: All Files only")
-        << QList<bool>{false, false, false, false} << "new.dat" << save << int(QFileDialog::AnyFile)
-        << QStringList({"All Files (*)"}) << "new.dat";
-}
-
-void TestEditors::fileEditDialog()
-{
-    QFETCH(QList<bool>, flags);
-    QFETCH(QString, chosen);
-    QFETCH(QString, caption);
-    QFETCH(int, fileMode);
-    QFETCH(QStringList, filters);
-    QFETCH(QString, result);
-    QTemporaryDir dir;
-    QDir(dir.path()).mkdir(QStringLiteral("sub"));
-    QFile(dir.filePath(QStringLiteral("a.txt"))).open(QIODevice::WriteOnly);
-    const std::list<SFileType> types = {{".txt", false, "Text files"}, {".log", true, "Log files"}};
-    CFileEditLine edit(dir.filePath(QStringLiteral("start.txt")),
-                       flags[3] ? types : std::list<SFileType>(), flags[0], flags[1], flags[2],
-                       nullptr);
-    QSignalSpy spy(&edit, &CFileEditLine::pathChanged);
-    bool bAnswered = false;
-    ZriTest::AnswerModal<QFileDialog>(
-        [&](QFileDialog* pDialog)
-        {
-            bAnswered = true;
-            QCOMPARE(pDialog->windowTitle(), caption);
-            QCOMPARE(int(pDialog->fileMode()), fileMode);
-            QCOMPARE(QDir(pDialog->directory()).canonicalPath(), QDir(dir.path()).canonicalPath());
-            if (!filters.isEmpty())
-                QCOMPARE(pDialog->nameFilters(), filters);
-            if (!chosen.isNull())
-                ZriTest::ChooseInFileDialog(pDialog, {dir.filePath(chosen)});
-        });
-    edit.findChild<QPushButton*>(QStringLiteral("m_wFileDialogButton"))->click();
-    QVERIFY(bAnswered);
-    const QString qsExpected = result.isNull() ? QString() : dir.filePath(result);
-    QCOMPARE(edit.GetCurrentPath(), qsExpected);
-    QCOMPARE(spy.count(), 1); // also when cancelled
-    QCOMPARE(spy.at(0).at(0).toString(), qsExpected);
-}
-
-void TestEditors::rectangleShowsAndEmits_data()
-{
-    QTest::addColumn<QRectF>("rect");
-    QTest::addColumn<QList<double>>("shown"); // x, y, width, height
-    QTest::addColumn<int>("field");           // index into kFields
-    QTest::addColumn<QString>("typed");       // empty: Return without a change
-    QTest::addColumn<QRectF>("emitted");
-    const QRectF fractions(1.4, 2.6, 10.2, 7.8);
-    const QList<double> rounded = {1, 3, 10, 8};
-    QTest::newRow("unchanged height") << fractions << rounded << 3 << "" << QRectF(1, 3, 10, 8);
-    QTest::newRow("x typed") << fractions << rounded << 0 << "42" << QRectF(42, 3, 10, 8);
-    QTest::newRow("width typed") << fractions << rounded << 2 << "99" << QRectF(1, 3, 99, 8);
-    QTest::newRow("clamped, negative size")
-        << QRectF(6e7, -2e8, 2e8, -80) << QList<double>{5e7, -1e8, 1e8, -80} << 1 << "7"
-        << QRectF(5e7, 7, 1e8, -80);
-}
-
-void TestEditors::rectangleShowsAndEmits()
-{
-    QFETCH(QRectF, rect);
-    QFETCH(QList<double>, shown);
-    QFETCH(int, field);
-    QFETCH(QString, typed);
-    QFETCH(QRectF, emitted);
-    CRectangleDefinitionEdit edit(QRectF(), nullptr);
-    QSignalSpy spy(&edit, &CRectangleDefinitionEdit::definitionChanged);
-    edit.blockSignals(true);
-    edit.OnRectangleDefinitionChanged(rect);
-    QVERIFY(!edit.signalsBlocked()); // unblocked whatever the state before
-    QCOMPARE(spy.count(), 0);
-    QCOMPARE(edit.GetRectangleDefinition(), rect); // kept exactly until the first edit
-    for (int n = 0; n < 4; ++n)
-        QCOMPARE(Field(edit, kFields[n])->value(), shown.at(n));
-    QDoubleSpinBox* pwField = Field(edit, kFields[field]);
-    pwField->selectAll();
-    QTest::keyClicks(pwField, typed);
-    QTest::keyClick(pwField, Qt::Key_Return);
-    QCOMPARE(spy.count(), 1);
-    QCOMPARE(spy.at(0).at(0).toRectF(), emitted);
-    QCOMPARE(edit.GetRectangleDefinition(), emitted);
-}
-
-void TestEditors::rectangleLabelsAndUnit()
-{
-    CRectangleDefinitionEdit edit(QRectF(5, 6, 7, 8), nullptr);
-    const char* const labels[][3] = {{"label_2", "&X", "m_wXCoord"},
-                                     {"label_4", "W&idth", "m_wWidth"},
-                                     {"label_3", "&Y", "m_wYCoord"},
-                                     {"label_5", "Hei&ght", "m_wHeight"}};
-    for (const auto& label : labels)
+    void step_data()
     {
-        auto* pwLabel = edit.findChild<QLabel*>(QString::fromLatin1(label[0]));
-        QCOMPARE(pwLabel->text(), QString::fromLatin1(label[1]));
-        QCOMPARE(pwLabel->buddy(), Field(edit, label[2]));
+        QTest::addColumn<int>("step");
+        for (const auto& step : kSteps)
+            QTest::newRow(step.pszName) << int(&step - kSteps);
     }
-    // Tab goes down the X/Y column first, then down width and height.
-    QList<QWidget*> chain;
-    for (QWidget* pw = Field(edit, "m_wXCoord"); chain.size() < 4; pw = pw->nextInFocusChain())
-        if (qobject_cast<QDoubleSpinBox*>(pw))
-            chain << pw;
-    QCOMPARE(chain, QList<QWidget*>({Field(edit, "m_wXCoord"), Field(edit, "m_wYCoord"),
-                                     Field(edit, "m_wWidth"), Field(edit, "m_wHeight")}));
-    edit.SetUnitString("mm");
-    edit.SetUnitString(""); // keeps the unit
-    QCOMPARE(Field(edit, "m_wXCoord")->text(), QStringLiteral("5 mm"));
-    QCOMPARE(Field(edit, "m_wHeight")->text(), QStringLiteral("8 mm"));
-}
+
+    // Starting from the model's values, widgets and model agree after the step.
+    void step()
+    {
+        QFETCH(int, step);
+        SModel model;
+        CDialog dialog(model);
+        QVERIFY(QTest::qWaitForWindowActive(&dialog));
+        QStringList expected = Describe(model.m_Path, model.m_Files, model.m_Rect, model.m_Loggers);
+        QCOMPARE(dialog.Shown(), expected);
+        kSteps[step].act(dialog);
+        const QString changed = QString::fromUtf8(kSteps[step].pszChanged);
+        for (QString& value : expected)
+            if (value.section('=', 0, 0) == changed.section('=', 0, 0))
+                value = changed;
+        QStringList reports;
+        for (int nReports : model.m_nReports)
+            reports << QString::number(nReports);
+        QCOMPARE(reports.join(' '), QString::fromLatin1(kSteps[step].pszReports));
+        QCOMPARE(dialog.Shown(), expected);
+        QCOMPARE(Describe(model.m_Path, model.m_Files, model.m_Rect, model.m_Loggers), expected);
+    }
+
+    // setFocus() on entry, editingFinished then looseFocus() on leaving; the signal hides
+    // QWidget::setFocus(), so called through a CLineEdit it only signals.
+    void lineEditSignalsFocus()
+    {
+        QWidget window;
+        auto* pwEdit = new CLineEdit(QStringLiteral("abc"), &window);
+        auto* pwOther = new QLineEdit(&window);
+        window.show();
+        QApplication::setActiveWindow(&window);
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        pwOther->setFocus();
+        QStringList events;
+        connect(pwEdit, &CLineEdit::setFocus, [&] { events << "in"; });
+        connect(pwEdit, &CLineEdit::looseFocus, [&] { events << "out"; });
+        connect(pwEdit, &QLineEdit::editingFinished, [&] { events << "done"; });
+        static_cast<QWidget*>(pwEdit)->setFocus();
+        QTest::keyClick(pwEdit, Qt::Key_D);
+        pwOther->setFocus();
+        pwEdit->setFocus();
+        QVERIFY(pwOther->hasFocus());
+        QCOMPARE(events, QStringList({"in", "done", "out", "in"}));
+    }
+
+    void changes_data()
+    {
+        // The path edit (modes D directory, E accept empty, X existing, T the types Text .txt
+        // and Log .log) or the list (modes of MakeList, and S or A for the Shift or Alt key, T
+        // for a drop of text instead of URLs). A second entry of the list is dropped first,
+        // setting the last path. Dialog rows give the caption, the start, the filters (all of the
+        // path edit's, the one the list's dialog preselects) and what is chosen (empty: cancel).
+        const char* const file = "Select an existing file";
+        const char* const dir = "Select an existing directory";
+        const char* const open = "Select (an) existing file(s)";
+        const char* const save = "Select a file(s) to write to";
+        const char* const typed = "Text files ( *.txt );;Log files ( *.log *.LOG );;All Files (*)";
+        ZriTest::AddRows(
+            {"modes", "entries", "dropped", "caption", "start", "filter", "chosen", "expected"},
+            {{"path: directory, file flag ignored", "DXT", "%T/x", "", dir, "%T", "", "%T/sub",
+              "%T/sub"},
+             {"path: cancel keeps the path", "XT", "%T/x", "", file, "%T", typed, "", "%T/x"},
+             {"path: cancel with accept-empty clears", "ET", "%T/x", "",
+              "Select a file to write to", "%T", typed, "", ""},
+             {"list: first entry, case-insensitive match", "X", "%T/old.log", "", open, "%T",
+              "Log ( *.LOG )", "%T/b.txt|%T/a.txt", "%T/old.log|%T/b.txt|%T/a.txt"},
+             {"list: upper-case variant, no match", "XU", "%T/old.log", "", open, "%T",
+              "Text ( *.txt )", "", "%T/old.log"},
+             {"list: last path beats first entry", "", "/elsewhere/old.txt|%T/new.log", "", save,
+              "%T", "Log ( *.LOG )", "%T/c.dat", "/elsewhere/old.txt|%T/new.log|%T/c.dat"},
+             {"list: shift replaces", "S", "old", "%T/a.txt|%T/b.txt", "", "", "", "",
+              "%T/a.txt|%T/b.txt"},
+             {"list: alt replaces, nothing passes", "AX", "old", "%T/no.txt", "", "", "", "", ""},
+             {"list: directories, file rejected", "D", "old", "%T/a.txt|%T/sub", "", "", "", "",
+              "old|%T/sub"},
+             {"list: remote url, accept-empty", "E", "old", "http://example.org/x", "", "", "", "",
+              "old|"},
+             {"list: text split and trimmed", "T", "old", " a.txt, b.txt;c.txt ", "", "", "", "",
+              "old|a.txt|b.txt|c.txt"},
+             {"list: CR LF leaves an empty part", "T", "old", "a.txt\r\nb.txt", "", "", "", "",
+              "old|a.txt||b.txt"},
+             {"list: CR LF, existing, no empty part", "TX", "old", "%T/a.txt\r\n%T/b.txt", "", "",
+              "", "", "old|%T/a.txt|%T/b.txt"}});
+    }
+
+    // A drop, or a dialog that opens at the right place with the right caption and filter; the
+    // result, a cancel too, is reported once with the whole value.
+    void changes()
+    {
+        QFETCH(QString, modes);
+        QFETCH(QString, entries);
+        QFETCH(QString, dropped);
+        QFETCH(QString, start);
+        QFETCH(QString, filter);
+        QFETCH(QString, chosen);
+        SPlace place;
+        std::unique_ptr<QWidget> pwEdit;
+        const bool bPath = QString(QTest::currentDataTag()).startsWith("path");
+        if (bPath)
+            pwEdit.reset(new CFileEditLine(
+                place(entries).at(0),
+                modes.contains('T')
+                    ? Types{{".txt", false, "Text files"}, {".log", true, "Log files"}}
+                    : Types(),
+                modes.contains('D'), modes.contains('E'), modes.contains('X'), nullptr));
+        else
+            pwEdit = MakeList(modes, place(entries).mid(0, 1));
+        QMimeData data;
+        if (place(entries).size() > 1)
+        {
+            data.setText(place(entries).at(1));
+            Drop(*pwEdit, data, Qt::NoModifier);
+        }
+        QSignalSpy spy(pwEdit.get(), bPath ? SIGNAL(pathChanged(QString))
+                                           : SIGNAL(selectionChanged(QStringList)));
+        if (!dropped.isEmpty())
+        {
+            QList<QUrl> urls;
+            for (const QString& url : place(dropped))
+                urls << (url.contains("://") ? QUrl(url) : QUrl::fromLocalFile(url));
+            if (modes.contains('T'))
+                data.setText(place(dropped).join('|'));
+            else
+                data.setUrls(urls);
+            Drop(*pwEdit, data,
+                 modes.contains('S')   ? Qt::ShiftModifier
+                 : modes.contains('A') ? Qt::AltModifier
+                                       : Qt::NoModifier);
+        }
+        else
+        {
+            AnswerModal<QFileDialog>(
+                [&](QFileDialog* pDialog)
+                {
+                    QTEST(pDialog->windowTitle(), "caption");
+                    QCOMPARE(
+                        QDir(pDialog->directory()).canonicalPath(),
+                        QDir(start == "~" ? QDir::homePath() : place(start).at(0)).canonicalPath());
+                    if (!filter.isEmpty())
+                        QCOMPARE(bPath ? pDialog->nameFilters().join(";;")
+                                       : pDialog->selectedNameFilter(),
+                                 filter);
+                    if (!chosen.isEmpty())
+                        ChooseInFileDialog(pDialog, place(chosen));
+                });
+            pwEdit->findChild<QPushButton*>(bPath ? "m_wFileDialogButton" : "pushButton")->click();
+        }
+        QFETCH(QString, expected);
+        const QString shown = bPath ? static_cast<CFileEditLine*>(pwEdit.get())->GetCurrentPath()
+                                    : Entries(static_cast<CMultiFileEdit&>(*pwEdit)).join('|');
+        QCOMPARE(shown, place(expected).join('|'));
+        QCOMPARE(spy.count(), 1);
+        QCOMPARE(spy.at(0).at(0).toStringList().join('|'), shown);
+    }
+
+    // The offscreen platform ends every QDrag at once, so the reorder plays the last step of an
+    // internal move: the list view's drop moves the rows with moveRow(), reported once.
+    void reorder()
+    {
+        auto pEdit = MakeList("", {"a", "b", "c"});
+        QSignalSpy spy(pEdit.get(), &CMultiFileEdit::selectionChanged);
+        QVERIFY(pEdit->findChild<QListWidget*>()->model()->moveRow(QModelIndex(), 0, {}, 2));
+        QCOMPARE(spy.count(), 1);
+        QCOMPARE(spy.at(0).at(0).toStringList(), QStringList({"b", "a", "c"}));
+    }
+
+    // Texts and editable cells per type; values outside the enumerations stay as they are until
+    // a cell is edited; typed texts that do not parse go back to the stored value, and a type in
+    // capitals is taken as typed.
+    void loggerTable()
+    {
+        const Definitions odd = {{LoggerFile, VerbosityWarning, "/var/log/app.log", 5432},
+                                 {LoggerConsole, VerbosityTrace, "", 1},
+                                 {ELoggerType(9), _EVerbosityLevel(12), "x", 1},
+                                 {LoggerNone, VerbosityFatal, "", 5432}};
+        CLoggerDefinitionsEdit edit(odd);
+        auto* pwTable = edit.findChild<QTableWidget*>("m_wDefinitions");
+        QCOMPARE(Cells(pwTable, 0), "file warning /var/log/app.log 5432 ++-");
+        QCOMPARE(Cells(pwTable, 1), "console trace  1 +--");
+        QCOMPARE(Cells(pwTable, 2), "unknown unknown x 1 +++");
+        QCOMPARE(Cells(pwTable, 3), "none fatal  5432 ---");
+        pwTable->item(0, 0)->setText("bogus");
+        pwTable->item(0, 1)->setText("errors");
+        pwTable->item(1, 0)->setText("FILE");
+        QCOMPARE(Cells(pwTable, 0), "file warning /var/log/app.log 5432 ++-");
+        QCOMPARE(Cells(pwTable, 1), "FILE trace  1 ++-");
+        Definitions expected = odd;
+        expected[1].m_eType = LoggerFile;
+        QCOMPARE(edit.GetLoggerDefinitions(), expected);
+    }
+
+    // The header's sizes and order go to the settings with the table, and the next table
+    // starts from them.
+    void loggerHeaderKept()
+    {
+        {
+            CLoggerDefinitionsEdit first(Definitions(2));
+            QHeaderView* pwHeader = first.findChild<QTableWidget*>()->horizontalHeader();
+            pwHeader->resizeSection(0, 137);
+            pwHeader->moveSection(3, 0);
+        }
+        CLoggerDefinitionsEdit second(Definitions(2));
+        QHeaderView* pwHeader = second.findChild<QTableWidget*>()->horizontalHeader();
+        QCOMPARE(pwHeader->sectionSize(0), 137);
+        QCOMPARE(pwHeader->visualIndex(3), 0);
+        QVERIFY(QSettings().contains("/Session/Logger Definition/Geometry"));
+    }
+};
 
 ZRI_TEST_MAIN(TestEditors)
 #include "tst_editors.moc"

@@ -1,20 +1,32 @@
-// The module translator: lookup orders, recording of unknown texts, the delegate, module file
-// names, loading through the registry, concurrent lookups and the file written at unload.
+// Texts and translation: band specifiers, quoting and numbers of the strings library, the
+// display records, the logger enumerations both ways with their documented examples; then the
+// module translator: lookup orders, the delegate, module file names, the translation file
+// byte for byte, the registry filling tables from files (base modules, cycles, a redirected
+// directory, no translator at all), lookups from several threads, and a translator's day with
+// a file edited by hand.
+#include "BandSpec.h"
+#include "DataListMode.h"
+#include "LoggerDefinition.h"
 #include "ModuleFileName.h"
 #include "TestSupport.h"
 #include "Translator.h"
 #include "TranslatorBase.h"
 #include "TranslatorFile.h"
 #include "TranslatorRegistry.h"
+#include "TrendDisplayMarker.h"
 
 #include <QFile>
-#include <QProcess>
 #include <QTemporaryDir>
 
+#include <atomic>
+#include <fcntl.h>
 #include <thread>
-#include <vector>
+#include <unistd.h>
 
 using namespace Varo::Fenra::Internationalisation;
+using namespace Varo::Fenra::Strings;
+using namespace Varo::Fenra::Progress;
+using namespace Varo::FenraQtGui::ZuRaradirIzurodudoz;
 
 namespace
 {
@@ -30,11 +42,88 @@ CTranslatorData Table(const std::string& name, const std::map<std::string, std::
     return data;
 }
 
-bool WriteTable(const QTemporaryDir& dir, const CTranslatorData& data)
+std::string ToStd(const QByteArray& bytes)
 {
-    const std::string path =
-        MakeTranslationFilePath(dir.path().toStdString(), data.GetModuleName(), data.GetLanguage());
-    return CTranslatorFile(path).Write(data);
+    return std::string(bytes.constData(), std::size_t(bytes.size()));
+}
+
+// Writes a German file of the module into the directory, naming the base modules.
+void WriteGerman(const QString& directory, const char* module, const char* bases,
+                 const char* entries)
+{
+    ZriTest::WriteAll(
+        QString("%1/%2German.trl").arg(directory, module),
+        ZriTest::TrlText(QByteArray("\"") + module + "\"", "\"German\"", bases, entries));
+}
+
+// A translator's day: a module records its texts and writes its translation file; a person
+// edits the file in an editor of their own; the next run reads it, translates the edited texts,
+// records a new one and writes the file again at unload. Nothing written by hand may be lost:
+// a file the reader cannot take is kept byte for byte, and the reason is told once.
+const QByteArray kHead = "TF(0001)\nSettings\n(\n\tModuleName(\"Tool\")\n\tLanguage(\"English\")\n"
+                         "\tBaseModules(  )\n)\nTranslations\n(\n";
+const QByteArray kRecorded = kHead + "\"Open\"=\"Open\"\n\"Quit\"=\"Quit\"\n\"Save\"=\"Save\"\n)\n";
+// What the person meant in every variant below, and the file the next run writes from it.
+const QByteArray kEdited =
+    kHead + "\"Open\"=\"Open…\"\n\"Quit\"=\"Exit\"\n\"Save\"=\"Save all\"\n)\n";
+const QByteArray kRewritten = kHead + "\"Open\"=\"Open…\"\n\"Print\"=\"Print\"\n\"Quit\"=\"Exit\"\n"
+                                      "\"Save\"=\"Save all\"\n)\n";
+
+// One run of a module of a translator's day: its translator reads the file beside the module
+// when it registers (what that prints on stderr goes to *pTold), translates the texts, and
+// writes the file when it goes.
+QString Run(const QTemporaryDir& dir, const std::vector<std::string>& texts, QByteArray* pTold)
+{
+    CTranslatorRegistry::SetOutputDirectory("");
+    const QString told = dir.filePath(QStringLiteral("stderr.txt"));
+    const int nStderr = dup(2);
+    const int nFile = open(QFile::encodeName(told).constData(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+    dup2(nFile, 2);
+    close(nFile);
+    QStringList translated;
+    {
+        CTranslatorBase translator(dir.path().toStdString(), "Tool", true);
+        dup2(nStderr, 2);
+        close(nStderr);
+        for (const std::string& text : texts)
+            translated << QString::fromStdString(translator.Translate(text));
+    }
+    *pTold = ZriTest::ReadAll(told);
+    CTranslatorRegistry::SetOutputDirectory(ZriTest::TranslationDirectory().toStdString());
+    return translated.join('|');
+}
+
+// Values as text and text as values.
+template <typename T> QString Text(T value, int nIndent = 0)
+{
+    return QString::fromStdString(Varo::Fenra::Strings::Detail::SMakeValueStringImpl<T>()(
+        value, SMakeValueStringParameter().GetIndentShift(nIndent)));
+}
+
+// The texts of the values from -1 to nLast + 1, blank-separated.
+template <typename T> QString Texts(int nLast)
+{
+    QStringList texts;
+    for (int value = -1; value <= nLast + 1; ++value)
+        texts << Text(T(value));
+    return texts.join(' ');
+}
+
+// "ok:<value>" or "<line>:<message>" of the one entry of the failure.
+template <typename T> QString Parse(const std::string& rsText, bool bSkipSpaces)
+{
+    try
+    {
+        return "ok:" + QString::number(MakeValue<T>(rsText, bSkipSpaces));
+    }
+    catch (const Varo::Fenra::CBasicException& rError)
+    {
+        const auto& entry = rError.GetEntries().at(0);
+        if (rError.GetEntries().size() != 1 || entry.m_nCode != 0 || !entry.m_Text.empty() ||
+            !QString::fromStdString(entry.m_File).endsWith("/MakeValue.h"))
+            return "bad entry";
+        return QString("%1:%2").arg(entry.m_nLine).arg(QString::fromStdString(entry.m_Message));
+    }
 }
 
 } // namespace
@@ -44,258 +133,395 @@ class TestTranslation : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase();
-    void lookup_data();
-    void lookup();
-    void delegateRecordsMissingTexts();
-    void translationFilePath();
-    void moduleFileName_data();
-    void moduleFileName();
-    void locatesOwnFile();
-    void registryFillsTables();
-    void concurrentLookups();
-    void writtenAtUnload_data();
-    void writtenAtUnload();
-
-private:
-    QTemporaryDir m_oScratch;
-};
-
-void TestTranslation::initTestCase()
-{
-    // The translator of this executable writes its file after the scratch directory is gone:
-    // the write fails quietly instead of leaving a file in the build tree.
-    CTranslatorRegistry::SetOutputDirectory(m_oScratch.path().toStdString());
-}
-
-void TestTranslation::lookup_data()
-{
-    QTest::addColumn<bool>("bBaseModulesFirst");
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<QString>("expected");
-    QTest::addColumn<bool>("bRecorded");
-    const struct
+    // The parse error's format is translated: German, from the translation file of the run,
+    // which the library's translator reads when the first text is asked for.
+    void initTestCase()
     {
-        const char* name;
-        bool bBaseModulesFirst;
-        const char* text;
-        const char* expected;
-        bool bRecorded;
-    } rows[] = {
-        {"base module beats own table", true, "a", "1-a", false},
-        {"deeper base module wins", true, "d", "11-d", false},
-        {"tie goes to earlier base", true, "e", "1-e", false},
-        {"own table as last resort", true, "b", "own-b", false},
-        {"own table first", false, "a", "own-a", false},
-        {"shallower base wins", false, "d", "2-d", false},
-        {"tie to earlier, own first", false, "e", "1-e", false},
-        {"unknown comes back", true, "new", "new", true},
-        {"empty text is a key", false, "", "", true},
-    };
-    for (const auto& row : rows)
-        QTest::newRow(row.name) << row.bBaseModulesFirst << row.text << row.expected
-                                << row.bRecorded;
-}
-
-void TestTranslation::lookup()
-{
-    QFETCH(bool, bBaseModulesFirst);
-    QFETCH(QString, text);
-    QFETCH(QString, expected);
-    QFETCH(bool, bRecorded);
-
-    // own { a b }, base 1 { a e } over base 11 { d f }, base 2 { a d e }
-    const CTranslatorData base11 = Table("11", {{"d", "11-d"}, {"f", "11-f"}});
-    CTranslatorData data = Table("own", {{"a", "own-a"}, {"b", "own-b"}},
-                                 {Table("1", {{"a", "1-a"}, {"e", "1-e"}}, {base11}),
-                                  Table("2", {{"a", "2-a"}, {"d", "2-d"}, {"e", "2-e"}})});
-    const std::string key = text.toStdString();
-
-    QCOMPARE(data.Lookup(key, bBaseModulesFirst, false) == nullptr, bRecorded);
-    const std::string* pFound = data.Lookup(key, bBaseModulesFirst, true);
-    QCOMPARE(*pFound, expected.toStdString());
-    QCOMPARE(data.Lookup(key, bBaseModulesFirst, true), pFound);
-    QCOMPARE(data.IsModified(), bRecorded);
-    QCOMPARE(data.GetTranslations().size(), std::size_t(bRecorded ? 3 : 2));
-}
-
-void TestTranslation::delegateRecordsMissingTexts()
-{
-    // The delegate records a text and writes its file when it goes: into the scratch directory.
-    const std::string scratch = m_oScratch.path().toStdString();
-    CTranslatorBase translator(scratch, "Own", false);
-    CTranslatorBase delegate(scratch, "Delegate", false);
-    delegate.LoadTable(STranslationTable{"", "", {}, {{"Yes", "Ja"}}, {}});
-    translator.SetDelegate(&delegate);
-
-    QCOMPARE(translator.Translate("Yes"), std::string("Ja"));
-    QCOMPARE(translator.Translate("No"), std::string("No"));
-    QVERIFY(!translator.GetDataCopy().IsModified());
-    QVERIFY(translator.GetDataCopy().GetTranslations().empty());
-    QCOMPARE(delegate.GetDataCopy().GetTranslations().count("No"), std::size_t(1));
-    translator.SetDelegate(nullptr);
-}
-
-void TestTranslation::translationFilePath()
-{
-    QCOMPARE(MakeTranslationFilePath("C:\\App\\bin", "ZuRaradirIzurodudoz", "English"),
-             std::string("C:\\App\\bin/ZuRaradirIzurodudozEnglish.trl"));
-    QCOMPARE(MakeTranslationFilePath("", "M", "German"), std::string("/MGerman.trl"));
-    QCOMPARE(MakeTranslationFilePath("//a///b/", "M", "E"), std::string("/a/b/ME.trl"));
-}
-
-void TestTranslation::moduleFileName_data()
-{
-    QTest::addColumn<QString>("fileName");
-    QTest::addColumn<char>("separator");
-    QTest::addColumn<QString>("directory");
-    QTest::addColumn<QString>("module");
-    const struct
-    {
-        const char* name;
-        const char* fileName;
-        char separator;
-        const char* directory;
-        const char* module;
-    } rows[] = {
-        {"windows dll", "C:\\App\\ZuRaradirIzurodudoz.dll", '\\', "C:\\App", "ZuRaradirIzurodudoz"},
-        {"versioned shared object", "/opt/lib/libZri.so.0", '/', "/opt/lib", "libZri"},
-        {"not a version", "/l/x.so.beta", '/', "/l", "x.so"},
-        {"no extension", "/bin/tool", '/', "/bin", "tool"},
-        {"no separator", "tool.exe", '\\', "tool.exe", "tool"},
-    };
-    for (const auto& row : rows)
-        QTest::newRow(row.name) << row.fileName << row.separator << row.directory << row.module;
-}
-
-void TestTranslation::moduleFileName()
-{
-    QFETCH(QString, fileName);
-    QFETCH(char, separator);
-    QFETCH(QString, directory);
-    QFETCH(QString, module);
-    std::string actualDirectory;
-    std::string actualModule;
-    Detail::SplitModuleFileName(fileName.toStdString(), separator, actualDirectory, actualModule);
-    QCOMPARE(QString::fromStdString(actualDirectory), directory);
-    QCOMPARE(QString::fromStdString(actualModule), module);
-}
-
-void TestTranslation::locatesOwnFile()
-{
-    // Linked statically here, the translator's code lives in the test executable itself.
-    std::string directory;
-    std::string moduleName;
-    LocateModule(directory, moduleName);
-    QCOMPARE(QString::fromStdString(directory), QCoreApplication::applicationDirPath());
-    QCOMPARE(moduleName, std::string("tst_translation"));
-}
-
-void TestTranslation::registryFillsTables()
-{
-    QTemporaryDir dir;
-    CTranslatorData base = Table("Base", {{"Yes", "Jawohl"}}, {CTranslatorData("Root")});
-    base.SetLanguage("German");
-    CTranslatorData own = Table("Mod", {{"Yes", "Ja"}, {"No", "Nein"}}, {base});
-    own.SetLanguage("German");
-    QVERIFY(WriteTable(dir, own) && WriteTable(dir, base));
-    const QString path = dir.filePath(QStringLiteral("ModGerman.trl"));
-
-    CTranslatorRegistry::SetLanguage("German");
-    CTranslatorRegistry::SetOutputDirectory("");
-    {
-        CTranslatorBase translator(dir.path().toStdString(), "Mod", true);
-        QCOMPARE(translator.Translate("No"), std::string("Nein"));
-        QCOMPARE(translator.Translate("Yes"), std::string("Jawohl"));
-        const CTranslatorData data = translator.GetDataCopy();
-        QCOMPARE(data.GetLanguage(), std::string("German"));
-        QCOMPARE(data.GetBaseModule(0).GetBaseModule(0).GetModuleName(), std::string("Root"));
-        QVERIFY(!data.IsModified());
-        QFile::remove(path);
+        std::string directory, module; // linked statically: the module is this executable
+        LocateModule(directory, module);
+        CTranslatorRegistry::SetLanguage("German");
+        ZriTest::WriteAll(ZriTest::TranslationDirectory() + '/' + module.c_str() + "German.trl",
+                          ZriTest::TrlText("\"\"", "\"German\"", "",
+                                           "\"Error parsing %1% from \\\"%2%\\\" at position "
+                                           "\\\"%3%\\\"\"=\"%1% nicht in \\\"%2%\\\" ab "
+                                           "\\\"%3%\\\"\"\n"));
+        Translate("");
+        CTranslatorRegistry::SetLanguage("English");
     }
-    QVERIFY2(!QFile::exists(path), "only known texts were asked: nothing is written");
-    QCOMPARE(CTranslatorRegistry::GetRegisteredCount(), std::size_t(0));
 
-    QVERIFY(WriteTable(dir, own));
+    void bandSpec_data()
     {
-        CTranslatorBase translator(dir.path().toStdString(), "Mod", true);
-        translator.Translate("Maybe");
+        QTest::addColumn<QString>("entry");
+        QTest::addColumn<QString>("specifier");
+        QTest::newRow("list and range") << "image.tif[1,3-5]"
+                                        << "[1,3-5]";
+        QTest::newRow("none") << "image.tif"
+                              << "";
+        QTest::newRow("empty brackets, blanks") << "a.tif[ 1 - 3 ][]"
+                                                << "[]";
+        QTest::newRow("words are no bands") << "notes[draft]"
+                                            << "";
+        QTest::newRow("text after the bracket") << "file[a].txt]"
+                                                << "";
+        QTest::newRow("last of two") << "a[1][2]"
+                                     << "[2]";
+        QTest::newRow("no file before") << "[1]"
+                                        << "";
     }
-    CTranslatorRegistry::SetLanguage("English");
-    CTranslatorRegistry::SetOutputDirectory(m_oScratch.path().toStdString());
-    STranslationTable rewritten;
-    std::string error;
-    QVERIFY(ReadTranslationFile(path.toStdString(), rewritten, error));
-    QCOMPARE(rewritten.m_BaseModuleNames, std::vector<std::string>{"Base"});
-    QCOMPARE(rewritten.m_Translations.size(), std::size_t(3));
-}
 
-void TestTranslation::concurrentLookups()
-{
-    constexpr int kThreads = 8;
-    constexpr int kTexts = 300;
-    STranslationTable known;
-    for (int i = 0; i < kTexts; i += 2)
-        known.m_Translations[std::to_string(i)] = "t" + std::to_string(i);
-    CTranslatorBase translator("", "", false);
-    translator.LoadTable(known);
+    void bandSpec()
+    {
+        QFETCH(QString, entry);
+        QFETCH(QString, specifier);
+        QCOMPARE(QString::fromStdString(GetBandSpec(entry.toStdString())), specifier);
+        QCOMPARE(QString::fromStdString(StripBandSpec(entry.toStdString())),
+                 entry.left(entry.size() - specifier.size()));
+    }
 
-    // Each thread walks the same texts from its own starting point, so known and new texts
-    // overlap between threads; the module-wide entry point is exercised alongside.
-    std::vector<std::vector<const std::string*>> results(kThreads + 1,
-                                                         std::vector<const std::string*>(kTexts));
-    std::vector<std::thread> threads;
-    for (int t = 0; t < kThreads; t++)
-        threads.emplace_back(
-            [&, t]
-            {
-                for (int n = 0; n < kTexts; n++)
-                    results[t][(n + t * 37) % kTexts] =
-                        &translator.Translate(std::to_string((n + t * 37) % kTexts));
-                results[kThreads][t] = &Translate("shared text");
-            });
-    for (std::thread& thread : threads)
-        thread.join();
-    for (int t = 0; t < kThreads; t++)
-        for (int i = 0; i < kTexts; i++)
+    void texts_data()
+    {
+        QTest::addColumn<QString>("actual");
+        QTest::addColumn<QString>("expected");
+        const auto quoted = [](const char* p)
+        { return QString::fromStdString(MakeQuotedString(p)); };
+        // Without an escaped backslash, \" and " inside would give the same text.
+        QTest::newRow("quoted") << quoted("a\"b\\'\t") << "\"a\\\"b\\\\'\t\"";
+        QTest::newRow("numbers: six digits")
+            << Text(100.0 / 3) + ' ' + Text(1e7) + ' ' + Text(-7) << "33.3333 1e+07 -7";
+        const auto record = [](int mode, const char* label, int indent) {
+            return Text(SDataListMode{{255, 128, 0}, 2, EHistogramDrawMode(mode), label}, indent);
+        };
+        QTest::newRow("record") << record(1, "a\"\\", 0) << "(255, 128, 0), 2, 1, \"a\\\"\\\\\"";
+        // Only the colour's inner separators carry the indentation.
+        QTest::newRow("record nested")
+            << record(-3, "", 1) << "(255, \n    128, \n    0), 2, -3, \"\"";
+        QTest::newRow("draw mode, marker")
+            << Text(EHistogramDrawMode(-7)) + ' ' + Text(TrendMarkerSquare) << "-7 3";
+        QTest::newRow("logger types")
+            << Texts<ELoggerType>(5) << "unknown none gui stdout file console network unknown";
+        QTest::newRow("levels") << Texts<_EVerbosityLevel>(7)
+                                << "Unknown None Fatal Error Warning Info Log Debug Trace Unknown";
+        const QString type = "Varo::Fenra::Progress::ELoggerType";
+        const QString level = "Varo::Fenra::Progress::_EVerbosityLevel";
+        const auto failed =
+            [](int line, const QString& name, const QString& text, const QString& rest)
+        { return QString("%1:%2 nicht in \"%3\" ab \"%4\"").arg(line).arg(name, text, rest); };
+        QTest::newRow("File") << Parse<ELoggerType>("File", false) << "ok:3";
+        QTest::newRow("ne: the shortest word") << Parse<ELoggerType>("ne", false) << "ok:5";
+        QTest::newRow("n: no type") << Parse<ELoggerType>("n", false) << failed(44, type, "n", "n");
+        QTest::newRow("networks: text after the word")
+            << Parse<ELoggerType>("networks", false) << failed(50, type, "networks", "s");
+        QTest::newRow("guix") << Parse<ELoggerType>("guix", false) << failed(50, type, "guix", "x");
+        QTest::newRow("n: no level") << Parse<_EVerbosityLevel>("n", false) << "ok:0";
+        QTest::newRow("warn ing") << Parse<_EVerbosityLevel>("warn ing", false)
+                                  << failed(50, level, "warn ing", " ing");
+        QTest::newRow("blank first")
+            << Parse<_EVerbosityLevel>(" info", false) << failed(44, level, " info", " info");
+        QTest::newRow("blanks skipped") << Parse<_EVerbosityLevel>(" info ", true) << "ok:4";
+        QTest::newRow("empty") << Parse<_EVerbosityLevel>("", false) << failed(44, level, "", "");
+        QTest::newRow("ends at zero")
+            << Parse<_EVerbosityLevel>(std::string("info\0junk", 9), false) << "ok:4";
+    }
+
+    void texts()
+    {
+        QFETCH(QString, actual);
+        QFETCH(QString, expected);
+        QCOMPARE(actual, expected);
+    }
+    // own { a b }, base 1 { a e } over base 11 { d f }, base 2 { a d e }; base modules or the
+    // own table first. A text comes back as itself only when it was unknown and got recorded.
+    void lookup_data()
+    {
+        ZriTest::AddRows({"first", "text", "expected"},
+                         {{"base module beats own table", "base", "a", "1-a"},
+                          {"deeper base module wins", "base", "d", "11-d"},
+                          {"tie goes to earlier base", "base", "e", "1-e"},
+                          {"own table as last resort", "base", "b", "own-b"},
+                          {"own table first", "own", "a", "own-a"},
+                          {"shallower base wins", "own", "d", "2-d"},
+                          {"tie to earlier, own first", "own", "e", "1-e"},
+                          {"unknown comes back", "base", "new", "new"},
+                          {"empty text is a key", "own", "", ""}});
+    }
+
+    void lookup()
+    {
+        QFETCH(QString, first);
+        QFETCH(QString, text);
+        QFETCH(QString, expected);
+        const bool bBaseFirst = first == "base", bRecorded = text == expected;
+        const CTranslatorData base11 = Table("11", {{"d", "11-d"}, {"f", "11-f"}});
+        CTranslatorData data = Table("own", {{"a", "own-a"}, {"b", "own-b"}},
+                                     {Table("1", {{"a", "1-a"}, {"e", "1-e"}}, {base11}),
+                                      Table("2", {{"a", "2-a"}, {"d", "2-d"}, {"e", "2-e"}})});
+        const std::string key = text.toStdString();
+        QCOMPARE(data.Lookup(key, bBaseFirst, false) == nullptr, bRecorded);
+        const std::string* pFound = data.Lookup(key, bBaseFirst, true);
+        QCOMPARE(QString::fromStdString(*pFound), expected);
+        QCOMPARE(data.Lookup(key, bBaseFirst, true), pFound);
+        QCOMPARE(data.IsModified(), bRecorded);
+        QCOMPARE(data.GetTranslations().size(), std::size_t(bRecorded ? 3 : 2));
+    }
+
+    // The delegate answers and records; the translator that passes texts on keeps nothing.
+    void delegateRecordsMissingTexts()
+    {
+        QTemporaryDir dir;
+        CTranslatorBase translator(dir.path().toStdString(), "Own", false);
+        CTranslatorBase delegate(dir.path().toStdString(), "Delegate", false);
+        delegate.LoadTable(STranslationTable{"", "", {}, {{"Yes", "Ja"}}, {}});
+        translator.SetDelegate(&delegate);
+        QCOMPARE(translator.Translate("Yes"), std::string("Ja"));
+        QCOMPARE(translator.Translate("No"), std::string("No"));
+        QVERIFY(translator.GetDataCopy().GetTranslations().empty());
+        QCOMPARE(delegate.GetDataCopy().GetTranslations().size(), std::size_t(2));
+        translator.SetDelegate(nullptr);
+    }
+
+    void moduleFileName_data()
+    {
+        ZriTest::AddRows(
+            {"fileName", "separator", "directory", "module"},
+            {{"windows dll", "C:\\App\\Zri.dll", "\\", "C:\\App", "Zri"},
+             {"versioned shared object", "/opt/lib/libZri.so.0", "/", "/opt/lib", "libZri"},
+             {"not a version", "/l/x.so.beta", "/", "/l", "x.so"},
+             {"no separator", "tool.exe", "\\", "tool.exe", "tool"}});
+    }
+
+    void moduleFileName()
+    {
+        QFETCH(QString, fileName);
+        QFETCH(QString, separator);
+        std::string directory, module;
+        Varo::Fenra::Internationalisation::Detail::SplitModuleFileName(
+            fileName.toStdString(), separator.at(0).toLatin1(), directory, module);
+        QTEST(QString::fromStdString(directory), "directory");
+        QTEST(QString::fromStdString(module), "module");
+        QCOMPARE(MakeTranslationFilePath("//a///b/", "M", "E"), std::string("/a/b/ME.trl"));
+        QCOMPARE(MakeTranslationFilePath("C:\\App", "M", "E"), std::string("C:\\App/ME.trl"));
+        // Linked statically here, the translator's code lives in the test executable itself.
+        LocateModule(directory, module);
+        QCOMPARE(QString::fromStdString(directory), QCoreApplication::applicationDirPath());
+        QCOMPARE(module, std::string("tst_translation"));
+    }
+
+    void write_data()
+    {
+        QTest::addColumn<QByteArray>("module");
+        QTest::addColumn<QByteArrayList>("bases");
+        QTest::addColumn<QByteArrayList>("entries"); // text, translation, text, ...
+        QTest::addColumn<QByteArray>("expected");
+        QTest::newRow("empty table has ten lines")
+            << QByteArray("M") << QByteArrayList() << QByteArrayList()
+            << ZriTest::TrlText("\"M\"", "\"L\\'\"", "  ", "");
+        QTest::newRow("entries in unsigned byte order, three bases")
+            << QByteArray("M") << QByteArrayList{"A", "B", "C"}
+            << QByteArrayList{"\xe4", "1", "b", "2", "ab", "3", "B", "5", "", "6"}
+            << ZriTest::TrlText(
+                   "\"M\"", "\"L\\'\"", " \"A\", \"B\", \"C\" ",
+                   "\"\"=\"6\"\n\"B\"=\"5\"\n\"ab\"=\"3\"\n\"b\"=\"2\"\n\"\xe4\"=\"1\"\n");
+        QTest::newRow("every escape, other bytes unchanged")
+            << QByteArray("M\"\\") << QByteArrayList{"B\t"}
+            << QByteArrayList{"a\b\t\n\f\r\"'\\z", "x\ny", QByteArray("\0\a\v\x7f\xff", 5), "="}
+            << ZriTest::TrlText("\"M\\\"\\\\\"", "\"L\\'\"", " \"B\\t\" ",
+                                QByteArray("\"\0\a\v\x7f\xff\"=\"=\"\n", 12) +
+                                    "\"a\\b\\t\\n\\f\\r\\\"\\'\\\\z\"=\"x\\ny\"\n");
+    }
+
+    // What the writer puts on disk, byte for byte; the registry's reader gives it all back, with
+    // line feeds or carriage returns and line feeds.
+    void write()
+    {
+        QFETCH(QByteArray, module);
+        QFETCH(QByteArrayList, bases);
+        QFETCH(QByteArrayList, entries);
+        CTranslatorData data(ToStd(module));
+        data.SetLanguage("L'");
+        for (const QByteArray& base : bases)
+            data.AddBaseModule(CTranslatorData(ToStd(base)));
+        for (int i = 0; i + 1 < entries.size(); i += 2)
+            data.Add(ToStd(entries[i]), ToStd(entries[i + 1]));
+        QTemporaryDir dir;
+        const QString path = dir.filePath("out.trl");
+        QVERIFY(CTranslatorFile(path.toStdString()).Write(data));
+        QTEST(ZriTest::ReadAll(path), "expected");
+        for (const QByteArray& lineEnd : {QByteArray("\n"), QByteArray("\r\n")})
         {
-            QCOMPARE(results[t][i], results[0][i]);
-            QCOMPARE(*results[t][i], (i % 2 ? "" : "t") + std::to_string(i));
-            QCOMPARE(results[kThreads][t], results[kThreads][0]);
+            STranslationTable table;
+            std::string error;
+            QVERIFY2(ParseTranslationText(ToStd(ZriTest::ReadAll(path).replace("\n", lineEnd)),
+                                          table, error),
+                     error.c_str());
+            QCOMPARE(table.m_ModuleName, data.GetModuleName());
+            QCOMPARE(table.m_BaseModuleNames.size(), std::size_t(bases.size()));
+            QVERIFY(table.m_Translations == data.GetTranslations());
         }
-    QCOMPARE(translator.GetDataCopy().GetTranslations().size(), std::size_t(kTexts));
-    QCOMPARE(*results[kThreads][0], std::string("shared text"));
-}
+        QVERIFY(!CTranslatorFile(dir.filePath("missing/out.trl").toStdString()).Write(data));
+        QVERIFY(!QFile::exists(dir.filePath("missing")));
+    }
 
-void TestTranslation::writtenAtUnload_data()
-{
-    QTest::addColumn<QString>("mode");
-    QTest::addColumn<QByteArray>("expected");
+    // Mod builds on Base and Gone (no file of its own), Base on Mod again (a cycle). The
+    // tables come from the directory the registry is redirected to, never from the module's.
+    void registryFillsTables()
+    {
+        QTemporaryDir beside, redirected;
+        WriteGerman(beside.path(), "Mod", "  ", "\"Yes\"=\"Nein\"\n");
+        WriteGerman(redirected.path(), "Mod", " \"Base\", \"Gone\" ",
+                    "\"No\"=\"Nein\"\n\"Yes\"=\"Ja\"\n");
+        WriteGerman(redirected.path(), "Base", " \"Mod\" ",
+                    "\"Maybe\"=\"Vielleicht\"\n\"Yes\"=\"Jawohl\"\n");
+        CTranslatorRegistry::Register(nullptr);
+        const std::size_t nRegistered = CTranslatorRegistry::GetRegisteredCount();
+        CTranslatorRegistry::SetLanguage("German");
+        CTranslatorRegistry::SetOutputDirectory(redirected.path().toStdString());
+        {
+            CTranslatorBase translator(beside.path().toStdString(), "Mod", true);
+            QVERIFY(CTranslatorRegistry::IsRegistered(&translator));
+            QCOMPARE(translator.Translate("No"), std::string("Nein"));
+            QCOMPARE(translator.Translate("Yes"), std::string("Jawohl"));
+            QCOMPARE(translator.Translate("Maybe"), std::string("Vielleicht"));
+            const CTranslatorData data = translator.GetDataCopy();
+            QCOMPARE(data.GetLanguage(), std::string("German"));
+            QCOMPARE(data.GetBaseModuleCount(), 2u);
+            QCOMPARE(data.GetBaseModule(0).GetBaseModule(0).GetModuleName(), std::string("Mod"));
+            QVERIFY(!data.IsModified());
+            translator.Translate("Perhaps");
+        }
+        CTranslatorRegistry::SetLanguage("English");
+        CTranslatorRegistry::SetOutputDirectory(ZriTest::TranslationDirectory().toStdString());
+        QCOMPARE(CTranslatorRegistry::GetRegisteredCount(), nRegistered);
+        // The file written at the end still names the base modules, the one without a file too.
+        STranslationTable rewritten;
+        std::string error;
+        QVERIFY(ReadTranslationFile(redirected.filePath("ModGerman.trl").toStdString(), rewritten,
+                                    error));
+        QCOMPARE(rewritten.m_BaseModuleNames, (std::vector<std::string>{"Base", "Gone"}));
+        QCOMPARE(rewritten.m_Translations.size(), std::size_t(3));
+        QCOMPARE(ZriTest::ReadAll(beside.filePath("ModGerman.trl")),
+                 ZriTest::TrlText("\"Mod\"", "\"German\"", "  ", "\"Yes\"=\"Nein\"\n"));
+    }
 
-    QTest::newRow("recorded texts")
-        << "record"
-        << QByteArray("TF(0001)\nSettings\n(\n\tModuleName(\"libZuRaradirIzurodudoz\")\n"
-                      "\tLanguage(\"English\")\n\tBaseModules(  )\n)\nTranslations\n(\n"
-                      "\"Select a file to write to\"=\"Select a file to write to\"\n"
-                      "\"Select an existing file\"=\"Select an existing file\"\n)\n");
-    QTest::newRow("never translated") << "none" << QByteArray("<none>");
-}
+    // Threads start together and record texts of their own into one translator: without its
+    // lock the table breaks and texts get lost.
+    void lookupsFromSeveralThreads()
+    {
+        constexpr int kThreads = 4, kTexts = 20000;
+        CTranslatorBase translator("", "", false);
+        std::atomic<int> nWaiting{kThreads}, nWrong{0};
+        std::vector<std::thread> threads;
+        for (int t = 0; t < kThreads; ++t)
+            threads.emplace_back(
+                [&, t]
+                {
+                    for (--nWaiting; nWaiting > 0;)
+                        std::this_thread::yield();
+                    for (int n = 0; n < kTexts; ++n)
+                    {
+                        const std::string text = std::to_string(t) + ":" + std::to_string(n);
+                        nWrong += translator.Translate(text) != text;
+                        nWrong += &Translate("shared") != &Translate("shared");
+                    }
+                });
+        for (std::thread& thread : threads)
+            thread.join();
+        QCOMPARE(nWrong.load(), 0);
+        QCOMPARE(translator.GetDataCopy().GetTranslations().size(), std::size_t(kThreads * kTexts));
+    }
 
-void TestTranslation::writtenAtUnload()
-{
-    QFETCH(QString, mode);
-    QFETCH(QByteArray, expected);
+    void handEditedFileIsRead_data()
+    {
+        QTest::addColumn<QByteArray>("edited");
+        QTest::newRow("as written") << kEdited;
+        QTest::newRow("CR LF") << QByteArray(kEdited).replace("\n", "\r\n");
+        QTest::newRow("no final line feed") << kEdited.chopped(1);
+        QTest::newRow("indented, blanks around")
+            << kHead +
+                   "  \"Open\" = \"Open…\"\n\t\"Quit\"=\"Exit\"  \n \t\"Save\"=\t\"Save all\"\t\n"
+                   "  )  \n";
+        QTest::newRow("blank lines") << QByteArray(
+            "\nTF(0001)\n\nSettings\n(\n\tModuleName(\"Tool\")\n \n\tLanguage(\"English\")\n"
+            "\tBaseModules(  )\n)\n\nTranslations\n(\n\n\"Open\"=\"Open…\"\n\t\n"
+            "\"Quit\"=\"Exit\"\n\"Save\"=\"Save all\"\n\n)\n\n\n");
+        QTest::newRow("any order, first of two counts")
+            << kHead + "\"Save\"=\"Save all\"\n\"Quit\"=\"Exit\"\n\"Open\"=\"Open…\"\n"
+                       "\"Save\"=\"Save everything\"\n)\n";
+        QTest::newRow("an editor on another system") << QByteArray(
+            "\xEF\xBB\xBFTF(0001)\r\nSettings\r\n(\r\n    Language( \"English\" )\r\n"
+            "    ModuleName(\"Tool\")\r\n    BaseModules()\r\n)\r\nTranslations\r\n(\r\n"
+            "    \"Quit\" = \"Exit\"\r\n    \"Save\" = \"Save all\"\r\n    \"Open\" = "
+            "\"Open…\"\r\n)");
+    }
 
-    QTemporaryDir dir;
-    QProcess probe;
-    probe.start(QStringLiteral(ZRI_UNLOAD_PROBE), {dir.path(), mode});
-    QVERIFY(probe.waitForFinished(30000));
-    QCOMPARE(probe.exitCode(), 0);
-    QCOMPARE(probe.readAllStandardOutput().trimmed(), QByteArray("not yet written"));
+    void handEditedFileIsRead()
+    {
+        QFETCH(QByteArray, edited);
+        QTemporaryDir dir;
+        const QString file = dir.filePath(QStringLiteral("ToolEnglish.trl"));
+        QByteArray told;
+        QCOMPARE(Run(dir, {"Save", "Open", "Quit"}, &told), QStringLiteral("Save|Open|Quit"));
+        QCOMPARE(ZriTest::ReadAll(file), kRecorded);
+        ZriTest::WriteAll(file, edited);
+        QCOMPARE(Run(dir, {"Open", "Quit", "Save", "Print"}, &told),
+                 QStringLiteral("Open…|Exit|Save all|Print"));
+        QCOMPARE(told, QByteArray());
+        QCOMPARE(ZriTest::ReadAll(file), kRewritten);
+        QVERIFY(!QFile::exists(file + ".unreadable"));
+    }
 
-    QFile file(dir.filePath(QStringLiteral("libZuRaradirIzurodudozEnglish.trl")));
-    QCOMPARE(file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<none>"), expected);
-}
+    void unreadableFileIsKept_data()
+    {
+        QTest::addColumn<QByteArray>("edited");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("entry without quotes") << kHead + "\"Open\"=\"Open…\"\nQuit=Exit\n)\n"
+                                              << "line 11: expected a quoted text at column 1";
+        QTest::newRow("a note") << kHead + "# Checked by Ana\n\"Open\"=\"Open…\"\n)\n"
+                                << "line 10: expected a quoted text at column 1";
+        QTest::newRow("quote not closed") << kHead + "\"Open\"=\"Open…\n)\n"
+                                          << "line 10: unterminated quoted string";
+        QTest::newRow("escape of another language") << kHead + "\"Open\"=\"\\u00d6ffnen\"\n)\n"
+                                                    << "line 10: unknown escape at column 9";
+        QTest::newRow("closing parenthesis lost")
+            << kHead + "\"Open\"=\"Open…\"\n"
+            << "line 11: expected \")\", found the end of the file";
+        QTest::newRow("another version")
+            << "TF(0002)\n" + kEdited.mid(9) << "line 1: expected \"TF(0001)\"";
+        QTest::newRow("every name for a copy taken") << kHead + "Open\n)\n"
+                                                     << "";
+    }
+
+    // Broken twice in a row: both edits are kept, the earlier copy is not replaced, and each run
+    // tells its reason once and starts from empty tables. With every name for a kept copy taken,
+    // the file stays where it is and nothing is written.
+    void unreadableFileIsKept()
+    {
+        QFETCH(QByteArray, edited);
+        QFETCH(QString, reason);
+        QTemporaryDir dir;
+        const QString file = dir.filePath(QStringLiteral("ToolEnglish.trl"));
+        for (int nCopy = 1; reason.isEmpty() && nCopy <= 10; ++nCopy)
+            ZriTest::WriteAll(
+                file + ".unreadable" + (nCopy > 1 ? "." + QString::number(nCopy) : ""), "older");
+        for (const QString& kept : {file + ".unreadable", file + ".unreadable.2"})
+        {
+            ZriTest::WriteAll(file, edited);
+            QByteArray told;
+            QCOMPARE(Run(dir, {"Open", "Print"}, &told), QStringLiteral("Open|Print"));
+            const QString line =
+                file + " cannot be read (" +
+                (reason.isEmpty() ? "line 10: expected a quoted text at column 1); left in place, "
+                                    "no translation file is written in this run"
+                                  : reason + "); kept as " + kept);
+            QCOMPARE(QString::fromLocal8Bit(told), line + "\n");
+            QCOMPARE(QString::fromStdString(CTranslatorRegistry::GetLastError()), line);
+            QCOMPARE(ZriTest::ReadAll(kept), reason.isEmpty() ? "older" : edited);
+            QCOMPARE(ZriTest::ReadAll(file),
+                     reason.isEmpty() ? edited
+                                      : kHead + "\"Open\"=\"Open\"\n\"Print\"=\"Print\"\n)\n");
+        }
+        QCOMPARE(ZriTest::ReadAll(file + ".unreadable"), reason.isEmpty() ? "older" : edited);
+    }
+};
 
 ZRI_TEST_MAIN(TestTranslation)
 #include "tst_translation.moc"

@@ -4,11 +4,11 @@
 
 #include <QFile>
 #include <QPainter>
-#include <QPalette>
 #include <QStyle>
 #include <QStyleFactory>
 #include <QTemporaryDir>
-#include <QWidget>
+
+#include <algorithm>
 
 namespace ZriTest
 {
@@ -40,9 +40,8 @@ QPalette TestPalette()
     {
         palette.setColor(group, QPalette::Light, kLight);
         palette.setColor(group, QPalette::Dark, kDark);
-        palette.setColor(group, QPalette::Button, kButton);
         palette.setColor(group, QPalette::ButtonText,
-                         group == QPalette::Disabled ? kDisabledButtonText : kButtonText);
+                         group == QPalette::Disabled ? QColor(0, 128, 128) : kButtonText);
     }
     return palette;
 }
@@ -57,70 +56,64 @@ void SetUpApplication()
 QImage RenderWidget(QWidget& widget)
 {
     QImage image(widget.size(), QImage::Format_RGB32);
-    image.fill(kCanvas);
+    image.fill(QColor(16, 32, 48)); // none of the colours Colours() names
     widget.render(&image);
     return image;
 }
 
-QImage RenderPainter(const QSize& size, const std::function<void(QPainter&)>& draw)
+QString Colours(const QImage& image, const QString& points)
 {
-    QImage image(size, QImage::Format_RGB32);
-    image.fill(kCanvas);
-    QPainter painter(&image);
-    painter.setRenderHint(QPainter::Antialiasing, false);
-    draw(painter);
-    return image;
+    const QRgb known[] = {kButtonText.rgb(), qRgb(0, 128, 128),   kLight.rgb(),    kDark.rgb(),
+                          qRgb(0, 255, 0),   qRgb(128, 128, 128), qRgb(192, 0, 0), qRgb(0, 192, 0),
+                          qRgb(255, 0, 255), qRgb(0, 255, 255)};
+    const QString letters = "TtLDGgROMC";
+    QString result;
+    for (const QString& point : points.split(' ', Qt::SkipEmptyParts))
+    {
+        const int x = point.section(',', 0, 0).toInt(), y = point.section(',', 1).toInt();
+        const QRgb rgb = image.valid(x, y) ? image.pixel(x, y) : 0;
+        const auto i = std::find(std::begin(known), std::end(known), rgb) - std::begin(known);
+        result += i < letters.size() ? letters[int(i)] : QChar('.');
+    }
+    return result;
 }
 
-QColor PixelAt(const QImage& image, int x, int y)
+QString Colours(QWidget& widget, const QString& points)
 {
-    if (!image.valid(x, y))
-        return QColor();
-    return QColor(image.pixel(x, y));
+    return Colours(RenderWidget(widget), points);
 }
 
-bool AllPixels(const QImage& image, const QRect& rect, const QColor& color)
+QByteArray ReadAll(const QString& path)
 {
-    for (int y = rect.top(); y <= rect.bottom(); ++y)
-        for (int x = rect.left(); x <= rect.right(); ++x)
-            if (PixelAt(image, x, y) != color)
-                return false;
-    return true;
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<none>");
 }
 
-QVector<QPoint> PixelsWhere(const QImage& image, const QRect& rect,
-                            const std::function<bool(const QColor&)>& test)
+void WriteAll(const QString& path, const QByteArray& bytes)
 {
-    QVector<QPoint> points;
-    for (int y = rect.top(); y <= rect.bottom(); ++y)
-        for (int x = rect.left(); x <= rect.right(); ++x)
-            if (test(PixelAt(image, x, y)))
-                points << QPoint(x, y);
-    return points;
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    QCOMPARE(file.write(bytes), bytes.size());
 }
 
-QVector<QPoint> PixelsOf(const QImage& image, const QRect& rect, const QList<QColor>& colors)
+QByteArray TrlText(const QByteArray& module, const QByteArray& language, const QByteArray& bases,
+                   const QByteArray& entries)
 {
-    return PixelsWhere(image, rect, [&](const QColor& color) { return colors.contains(color); });
+    return "TF(0001)\nSettings\n(\n\tModuleName(" + module + ")\n\tLanguage(" + language +
+           ")\n\tBaseModules(" + bases + ")\n)\nTranslations\n(\n" + entries + ")\n";
 }
 
-CRecordingStyle::CRecordingStyle() : QProxyStyle(QStringLiteral("Fusion")) {}
-
-void CRecordingStyle::drawControl(ControlElement element, const QStyleOption* option,
-                                  QPainter* painter, const QWidget* widget) const
+void AddRows(std::initializer_list<const char*> columns,
+             std::initializer_list<std::vector<const char*>> rows)
 {
-    if (element == CE_PushButton)
-        m_vBevels << *qstyleoption_cast<const QStyleOptionButton*>(option);
-    QProxyStyle::drawControl(element, option, painter, widget);
-}
-
-void CRecordingStyle::drawItemText(QPainter* painter, const QRect& rect, int flags,
-                                   const QPalette& palette, bool enabled, const QString& text,
-                                   QPalette::ColorRole role) const
-{
-    if (!text.isEmpty()) // a bevel asks for its own empty label too
-        m_vTexts.push_back({text, rect, flags, painter->font().pixelSize()});
-    QProxyStyle::drawItemText(painter, rect, flags, palette, enabled, text, role);
+    for (const char* pszColumn : columns) // the table keeps the name's pointer
+        QTest::addColumn<QString>(pszColumn);
+    for (const auto& row : rows)
+    {
+        QTestData& data = QTest::newRow(row.at(0));
+        for (std::size_t i = 1; i < row.size(); ++i)
+            data << QString::fromUtf8(row[i]);
+    }
 }
 
 } // namespace ZriTest

@@ -1,7 +1,7 @@
 #pragma once
 
 // A deliberately plain reader of the logger words, written from the word lists alone, against
-// which the library's grammar-based parser is checked (by the tests and the fuzz target).
+// which the library's grammar-based parser is checked by the fuzz target.
 
 #include <cctype>
 #include <string>

@@ -1,0 +1,657 @@
+// The painted controls. Every one as the screen shows it: each symbol with its engraved edges,
+// lamps, knobs, bitmaps, ruler ticks and the shaded drawing underneath, probed at pixels whose
+// colours are known, legends and their sizes too; clicks anywhere on check boxes; odd values and
+// sizes. Then a control panel as an application runs it.
+#include "ArrowButton.h"
+#include "BarScalePercent.h"
+#include "BitmapButton.h"
+#include "BitmapCheckBox.h"
+#include "CheckBoxSwitch.h"
+#include "FileEditLine.h"
+#include "HistogramDisplayBase.h"
+#include "KeyboardButton.h"
+#include "KeyboardCheckBox.h"
+#include "LampImage.h"
+#include "LoggerDefinitionsEdit.h"
+#include "MediaButton.h"
+#include "MultiFileEdit.h"
+#include "RectangleDefinitionEdit.h"
+#include "ShadedDrawing.h"
+#include "StateButtonBase.h"
+#include "StateLampBase.h"
+#include "TestSupport.h"
+
+#include <QHBoxLayout>
+#include <QPainter>
+#include <QTimerEvent>
+
+#include <climits>
+#include <memory>
+
+using namespace Varo::FenraQtGui::ZuRaradirIzurodudoz;
+using Varo::FenraQtGui::QtExtensions::GetLampImageCount;
+using ZriTest::Colours;
+
+namespace
+{
+
+// A square test bitmap: a one-pixel magenta frame around cyan.
+QImage FramedBitmap(int size)
+{
+    QImage image(size, size, QImage::Format_RGB32);
+    image.fill(QColor(255, 0, 255));
+    QPainter(&image).fillRect(1, 1, size - 2, size - 2, QColor(0, 255, 255));
+    return image;
+}
+
+// The shaded drawing helpers on a 22 x 22 widget: mode 0 a horizontal line at y 10, 1 a
+// vertical line at x 10 (both from 0 to 20), 2 a frame (0,0)-(9,9); a magenta point at (21,21)
+// afterwards shows the pen the helper left behind.
+class CShaded : public QWidget
+{
+public:
+    int m_nShape = 0, m_nWidth = 0;
+    bool m_bSunken = false, m_bBrush = false;
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        QPainter painter(this);
+        painter.setPen(QColor(255, 0, 255));
+        painter.setBrush(m_bBrush ? QBrush(QColor(0, 255, 255)) : QBrush());
+        if (m_nShape == 2)
+            DrawShadedFrame(painter, QRect(0, 0, 10, 10), m_bSunken, m_nWidth);
+        else
+            (m_nShape ? DrawShadedVLine : DrawShadedHLine)(painter, 10, 0, 20, m_bSunken, m_nWidth);
+        painter.drawPoint(21, 21);
+    }
+};
+
+// The control of a kind in a mode, set up by the words of state, at the kind's size: arrow
+// 40 x 30, media 60 x 40, key 60 x 50, bitmap 58 x 28 (a 32 x 32 framed bitmap on a 50 x 20
+// face), switch 100 x 30 (standing 60 x 30, text left 200 x 20), ruler 60 x 200, shaded 22 x 22
+// (w<n>: the width).
+template <class T> T* Own(std::unique_ptr<QWidget>& widget)
+{
+    widget.reset(new T);
+    return static_cast<T*>(widget.get());
+}
+
+std::unique_ptr<QWidget> Make(const QString& kind, int mode, const QString& state)
+{
+    const QStringList words = state.split(' ');
+    const auto has = [&](const char* word) { return words.contains(word); };
+    std::unique_ptr<QWidget> widget;
+    QSize size(60, 50);
+    if (kind == "arrow")
+    {
+        auto* arrow = Own<CArrowButton>(widget);
+        arrow->SetMode(CArrowButton::EMode(mode));
+        arrow->SetFitMode(has("fit7") ? CArrowButton::EFitMode(7) : CArrowButton::Square);
+        size = {40, 30};
+    }
+    else if (kind == "media")
+    {
+        auto* media = Own<CMediaButton>(widget);
+        media->SetMode(CMediaButton::EMode(mode));
+        media->SetOnOffMode(has("lamp") ? CMediaButton::Steady : CMediaButton::NoLamp);
+        media->SetOn(has("on"));
+        size = {60, 40};
+    }
+    else if (kind == "key")
+        Own<CKeyboardButton>(widget)->Set(CKeyboardButtonBase::EKeyboardButtonMode(mode));
+    else if (kind == "keybox")
+        Own<CKeyboardCheckBox>(widget)->Set(CKeyboardButtonBase::EKeyboardButtonMode(mode));
+    else if (kind == "legends")
+    {
+        CKeyboardButtonBase* key =
+            has("box") ? static_cast<CKeyboardButtonBase*>(Own<CKeyboardCheckBox>(widget))
+                       : Own<CKeyboardButton>(widget);
+        QFont font("DejaVu Sans");
+        font.setPixelSize(12);
+        font.setStyleStrategy(QFont::NoAntialias); // legend pixels in the pen colour only
+        widget->setFont(font);
+        key->SetTextSizeMode(has("scaled") ? CKeyboardButtonBase::ScaledSize
+                                           : CKeyboardButtonBase::FixedSize);
+        key->Set("Q", has("alt") ? "A" : "", "q");
+        if (has("symbol") || has("back"))
+            key->Set(CKeyboardButtonBase::ArrowUp);
+        if (has("back"))
+            key->Set(CKeyboardButtonBase::Labels);
+        if (has("one"))
+            key->Set("Q");
+        size = {100, 68};
+    }
+    else if (kind == "bitmap")
+    {
+        auto* bitmap = Own<CBitmapButton>(widget);
+        bitmap->SetBitmap(FramedBitmap(32), true);
+        bitmap->SetBitmap(has("small-disabled") ? FramedBitmap(32).scaled(16, 16) : QImage(),
+                          false);
+        bitmap->SetBitmapDefaultAlignment(CBitmapHelper::EBitmapDefaultAlignment(mode));
+        bitmap->SetMode(has("stretched") ? CBitmapHelper::Stretched
+                        : has("icon")    ? CBitmapHelper::IconSize
+                        : has("none")    ? CBitmapHelper::NoBitmap
+                                         : CBitmapHelper::Aligned);
+        bitmap->setIconSize(QSize(16, 16));
+        size = {58, 28};
+    }
+    else if (kind == "switch")
+    {
+        auto* box = Own<CCheckBoxSwitch>(widget);
+        box->SetDrawMode(CCheckBoxSwitch::EDrawMode(mode));
+        box->SetTextMode(has("text-left") ? CCheckBoxSwitch::TextLeft : CCheckBoxSwitch::TextRight);
+        box->setText(QStringLiteral("Power"));
+        size = has("text-left") ? QSize(200, 20) : mode == 0 ? QSize(60, 30) : QSize(100, 30);
+    }
+    else if (kind == "ruler")
+    {
+        auto* ruler = Own<CBarScalePercent>(widget);
+        ruler->SetSteps(unsigned(mode));
+        ruler->SetScaleMode(!has("right"), !has("left"));
+        if (has("ruler-font"))
+            ruler->SetRulerFont("DejaVu Sans", 30, false, false);
+        ruler->SetTitleFont("DejaVu Sans", 30, false, false);
+        ruler->SetTitleFontSystem(!has("title-font"));
+        ruler->SetFooterFont("DejaVu Sans", 30, false, false);
+        ruler->SetFooterFontSystem(!has("footer-font"));
+        size = {60, 200};
+    }
+    else
+    {
+        auto* shaded = Own<CShaded>(widget);
+        shaded->m_nShape = mode;
+        shaded->m_bSunken = has("sunken");
+        shaded->m_bBrush = has("brush");
+        shaded->m_nWidth = words.filter(QRegExp("^w")).value(0).mid(1).toInt();
+        size = {22, 22};
+    }
+    if (auto* button = qobject_cast<QAbstractButton*>(widget.get()))
+    {
+        if (has("checked"))
+            button->setCheckable(true), button->setChecked(true);
+        button->setDown(has("down"));
+    }
+    widget->setEnabled(!has("disabled"));
+    widget->resize(size);
+    return widget;
+}
+
+// Colour letters as in ZriTest::Colours: T symbol, t disabled symbol, L light, D dark, G and g
+// the lamp on and off, R and O the switch's off and on halves, M and C the framed bitmap,
+// '.' the face or background.
+struct SRow
+{
+    const char* pszName;
+    const char* pszKind;
+    int nMode;
+    const char* pszState;
+    const char* pszPoints;
+    const char* pszColours;
+};
+
+const SRow kRows[] = {
+    // The 40 x 30 arrow: symbol square (9,4)-(30,25). Edges facing up or left are dark.
+    {"up: tip, left, right, bottom, body", "arrow", 0, "", "20,8 14,18 25,18 20,21 20,17", "DDLLT"},
+    {"up pressed: one pixel down and right", "arrow", 0, "down", "21,9 21,22 21,18 20,8", "DLT."},
+    {"up disabled: only the body changes", "arrow", 0, "disabled", "20,8 20,21 20,17", "DLt"},
+    {"up, fit outside the values stretches", "arrow", 0, "fit7", "8,15 13,15 20,8", "DTD"},
+    {"down: shaft top, tip, right side, body", "arrow", 1, "", "20,8 20,21 25,11 20,14", "DLLT"},
+    // Left: head (13,15)-(20,8)-(20,21), shaft y 9 to 20 from x 20 to 26.
+    {"left: tip, shaft top, shaft end, shaft bottom", "arrow", 2, "",
+     "13,15 23,9 26,15 23,20 17,15", "DDLLT"},
+    // Right: head (26,15)-(19,8)-(19,21), shaft from x 13; the head's lower edge is light.
+    {"right: tip, lower head edge, shaft top, end, bottom", "arrow", 3, "",
+     "26,15 23,17 16,9 13,15 16,20 18,14", "DLDDLT"},
+    {"double up: tips and bases of both", "arrow", 4, "", "20,8 24,13 16,15 20,18 17,22", "DDLTL"},
+    {"double down", "arrow", 5, "", "20,8 14,9 20,11 20,15 20,21", "DLTDL"},
+    {"double left", "arrow", 6, "", "16,12 20,12 17,18 18,15 23,12 27,12", "DLLTDL"},
+    {"double right", "arrow", 7, "", "13,12 15,10 17,17 15,14 20,12 26,15", "DDLTDL"},
+    {"arrow outside the modes: bevel only", "arrow", 8, "", "20,8 20,15 20,21", "..."},
+    // The 60 x 40 media button: content (4,4)-(55,35), symbols from (8,8) to (51,31).
+    {"play: left and upper edge, tip, body", "media", 0, "", "8,20 30,14 51,20 20,20", "DDLT"},
+    {"pause: bars sunken and filled", "media", 1, "", "14,8 23,31 18,20 43,20 34,8", "DLTLD"},
+    {"stop", "media", 2, "", "18,8 41,31 30,20", "DLT"},
+    {"to start: bar, triangle edges", "media", 3, "", "8,20 17,20 12,20 51,20 40,12 40,27",
+     "DLTLDL"},
+    {"ramp down: dark left and top, light slope", "media", 4, "", "8,20 30,8 22,23 20,20", "DDLT"},
+    {"ramp up", "media", 5, "", "30,8 51,20 21,15 40,20", "DLLT"},
+    {"repeat: arc top, sides, hollow, arrowhead", "media", 6, "", "30,9 9,20 50,20 30,20 25,30",
+     "TTT.T"},
+    {"drop left: stem, dashes, arrowhead, groove", "media", 7, "",
+     "16,7 30,10 34,10 36,10 16,22 8,28 30,28 51,28 30,30", "TT.TTD.LL"},
+    {"drop right", "media", 8, "", "43,7 10,10 12,10 43,22 20,28", "TT.T."},
+    {"drop crossed: dark heads and line, cross", "media", 9, "",
+     "41,20 16,20 30,10 30,17 12,7 27,10", "DDDTTD"},
+    {"lamp on: green, symbol ends left of it", "media", 0, "lamp on", "46,11 35,20 36,20", "GL."},
+    {"lamp off: grey", "media", 2, "lamp", "46,11", "g"},
+    {"media outside the modes: lamp only", "media", 10, "lamp", "46,11 20,20 8,20", "g.."},
+    // The 60 x 50 key: content (4,4)-(55,45); thin symbols 4 further in, at x 16.
+    {"key up: tip, shaft, head, shaft end", "key", 1, "", "16,8 16,30 12,20 16,38 16,39", "TTTT."},
+    {"key down", "key", 2, "", "16,41 16,30 16,11 16,10", "TTT."},
+    {"key left", "key", 3, "", "8,24 38,24 39,24 20,20 20,19", "TT.T."},
+    {"key right: upper barb 12 from the tip", "key", 4, "", "38,24 8,24 26,20 27,20 26,29",
+     "TTTTT"},
+    {"key outline up is hollow", "key", 5, "", "16,8 16,14 14,30 16,30 16,38", "T.T.T"},
+    {"key outline down is hollow", "key", 6, "", "16,41 16,35 14,20 16,20 16,11", "T.T.T"},
+    {"key block arrow: hollow, corners 4 in", "key", 7, "", "30,8 51,25 8,25 30,30 17,41", "TTT.T"},
+    {"key block arrow 4 looks alike", "key", 10, "", "30,8 51,25 8,25 30,30 17,41", "TTT.T"},
+    {"key long left: 40 long", "key", 11, "", "8,25 48,24 49,24", "TT."},
+    {"key corner arrow: turns 6 above the bottom", "key", 12, "", "30,8 25,38 25,40 25,41", "TTT."},
+    {"key pressed: one pixel down and right", "key", 1, "down", "17,9 17,39 17,40", "TT."},
+    {"check key checked: the same shift", "keybox", 12, "checked", "31,9 26,41 26,42", "TT."},
+    {"key outside the modes: bare panel", "key", 13, "", "16,30 30,8", ".."},
+    // Legends Q, A (bottom left) and q in a 12-pixel font on a 100 x 68 key: content 60 high,
+    // so scaled legends are 20 (H / 3) and 15 (H / 4) pixels high while A is empty.
+    {"legends scaled: a big Q, a smaller q", "legends", 0, "scaled", "5,15 87,54 5,10", "TT."},
+    {"legends with A: all in the font", "legends", 0, "scaled alt", "5,15 87,54 5,10 5,58", "..TT"},
+    {"legends fixed", "legends", 0, "", "5,15 87,54 5,10 94,58", "..TT"},
+    {"legends of a check key are never scaled", "legends", 0, "box scaled", "5,15 5,10", ".T"},
+    {"legends pressed: one pixel down and right", "legends", 0, "down", "5,10 6,11", ".T"},
+    {"a symbol hides the legends", "legends", 0, "symbol", "5,10 94,58 16,8", "..T"},
+    {"legends shown again", "legends", 0, "back", "5,10 94,58 16,8", "TT."},
+    {"one legend clears the others", "legends", 0, "one", "5,10 94,58", "T."},
+    // The bitmap on the 50 x 20 face at (4,4): 18 narrower and 12 taller than it.
+    {"bitmap centred: columns 13-44, rows 6-25 shown", "bitmap", 0, "",
+     "12,10 13,10 14,10 44,10 45,10 20,4 20,23", ".MCM.CC"},
+    {"bitmap left", "bitmap", 1, "", "4,10 5,10 35,10 36,10", "MCM."},
+    {"bitmap right", "bitmap", 2, "", "21,10 22,10 53,10", ".MM"},
+    {"bitmap top: its first rows", "bitmap", 3, "", "20,4 20,5 20,23", "MCC"},
+    {"bitmap bottom: its last rows", "bitmap", 4, "", "20,4 20,22 20,23", "CCM"},
+    {"bitmap alignment outside the values: top left", "bitmap", 9, "", "4,4 35,4 36,4 5,23",
+     "MM.C"},
+    {"bitmap stretched over the face", "bitmap", 0, "stretched", "4,4 53,23 29,14 3,14", "MMC."},
+    {"bitmap in the icon size, left, centred", "bitmap", 0, "icon", "4,6 19,21 20,14 4,5", "MC.."},
+    {"no bitmap mode", "bitmap", 0, "none", "13,10 29,14", ".."},
+    {"disabled: nothing without a disabled bitmap", "bitmap", 0, "disabled", "13,10 29,14", ".."},
+    {"disabled bitmap placed by the larger one", "bitmap", 0, "small-disabled disabled",
+     "13,4 28,13 29,13 13,14", "MC.."},
+    // The switch: a sunken track, a raised knob with a sunken groove, the state colour.
+    {"lying, off: red right half, knob left", "switch", 1, "", "45,15 30,0 1,15 14,15 15,15 16,15",
+     "RDLD.L"},
+    {"lying, on: green left half, knob right", "switch", 1, "checked", "15,15 30,15 44,15 45,15",
+     "OL.L"},
+    {"standing, on: knob above, green below", "switch", 0, "checked", "7,28 7,14 7,6 7,7 7,1",
+     "ODD.L"},
+    {"standing, off: red above", "switch", 0, "", "7,1 7,14 7,15 7,22", "RRLL"},
+    {"text left: the switch at the right edge", "switch", 1, "text-left",
+     "159,10 160,10 170,10 185,10 199,10", ".D.RL"},
+    // The ruler: marks are a dark row over a light one at both edges, mark 0 on the bottom row
+    // of the scale area (178 with 21-pixel bands) and 100 % one row above its top (20).
+    {"ruler: marks at 20, 36, 99, 163 and 178", "ruler", 10, "",
+     "0,19 0,20 0,21 0,36 0,99 0,163 0,177 0,178 0,179 59,178 11,178 12,178 48,178",
+     ".DLDDD.DLDD.."},
+    {"ruler, four steps", "ruler", 4, "", "0,20 0,60 0,99 0,139 0,178", "DDDDD"},
+    {"ruler ticks only left", "ruler", 10, "left", "0,178 59,178", "D."},
+    {"ruler ticks only right", "ruler", 10, "right", "0,178 59,178", ".D"},
+    {"ruler font: wide labels, short ticks", "ruler", 10, "ruler-font", "0,178 1,178 59,178",
+     "D.D"},
+    {"title font: the 100 % mark moves down", "ruler", 10, "title-font", "0,20 0,35 0,178", ".DD"},
+    {"footer font: mark 0 moves up", "ruler", 10, "footer-font", "0,20 0,163 0,178", "DD."},
+    {"no steps: nothing", "ruler", 0, "", "0,20 0,178", ".."},
+    // Shaded lines and frames: pairs of rows or columns beside the line, light above and left
+    // when raised; frames are filled with the brush, then ringed from the inside out.
+    {"h raised 1", "shaded", 0, "w1", "5,8 5,9 5,10 5,11 5,12 21,9 21,21", ".L.D..M"},
+    {"h sunken 2", "shaded", 0, "sunken w2", "0,7 0,8 20,9 7,10 7,11 7,12 7,13 21,21", ".DD.LL.M"},
+    {"v sunken 1", "shaded", 1, "sunken w1", "9,0 10,7 11,20 8,7 12,20 21,21", "D.L..M"},
+    {"v negative width: nothing", "shaded", 1, "w-2", "9,5 11,5 21,21", "..M"},
+    {"frame raised 2, filled", "shaded", 2, "brush w2",
+     "0,0 1,4 4,1 9,4 4,8 9,0 0,9 2,2 7,7 10,10 21,21", "LLLDDDDCC.M"},
+    {"frame sunken 1, no brush", "shaded", 2, "sunken w1", "0,5 9,5 4,4 21,21", "DL.M"},
+    {"frame width 0 only fills", "shaded", 2, "brush w0", "0,0 9,9 21,21", "CCM"},
+};
+
+// A control panel: a shown media button whose lamp the application switches between modes and
+// on and off, every painted widget changed through its setters while shown (a setter that
+// forgets to repaint leaves the old picture on the screen, which render() cannot see), and the
+// application's own gauges, lamps and displays built on the library's bases.
+class CLampButton : public CMediaButton
+{
+public:
+    using CMediaButton::_BlinkSlot;
+    using CMediaButton::m_oBlinkTimer;
+};
+
+// An application's bar gauge: it draws its own title and footer in the fonts the base keeps.
+class CTankBar : public CBarBase
+{
+public:
+    bool NeedValue() const override { return true; }
+    bool NeedMinMax() const override { return true; }
+    using CBarBase::_GetFooterFont;
+    using CBarBase::_GetTitleFont;
+};
+
+// The application's own widgets on the library's bases: a lamp and a state button that count
+// the ticks of their clocks, a histogram that records its scroll positions.
+template <class TBase> class CTicking : public TBase
+{
+public:
+    using TBase::_StartBlinkTimer;
+    using TBase::_StopBlinkTimer;
+    using TBase::m_oBlinkTimer;
+    int m_nTicks = 0;
+
+protected:
+    void _OnBlinkTimer() override { ++m_nTicks; }
+};
+
+class CHistogram : public CHistogramDisplayBase
+{
+public:
+    using CHistogramDisplayBase::m_oHScrollBar;
+    using CHistogramDisplayBase::m_oVScrollBar;
+    QStringList m_Calls;
+
+protected:
+    void _HScrollSlot(int nPos) override { m_Calls << QString("H%1").arg(nPos); }
+    void _VScrollSlot(int nPos) override { m_Calls << QString("V%1").arg(nPos); }
+};
+
+// One tick as the event loop delivers it, which only a running clock receives.
+void Tick(QTimer& clock)
+{
+    QTimerEvent event(clock.timerId());
+    if (clock.isActive())
+        QCoreApplication::sendEvent(&clock, &event);
+}
+
+QString Describe(const QFont& font)
+{
+    return QString::asprintf("%s %dpx weight %d%s%s spacing %g", qPrintable(font.family()),
+                             font.pixelSize(), font.weight(), font.italic() ? " italic" : "",
+                             font.underline() ? " underlined" : "", font.letterSpacing());
+}
+
+// Counts the paint events of every widget that installs it as its event filter.
+class CPaintSpy : public QObject
+{
+public:
+    int m_nPaints = 0;
+
+protected:
+    bool eventFilter(QObject*, QEvent* pEvent) override
+    {
+        m_nPaints += pEvent->type() == QEvent::Paint;
+        return false;
+    }
+};
+
+struct SPanel : QWidget
+{
+    SPanel()
+    {
+        auto* pwLayout = new QHBoxLayout(this);
+        for (QWidget* pwWidget :
+             std::initializer_list<QWidget*>{&m_Arrow, &m_Media, &m_Key, &m_KeyBox, &m_Bitmap,
+                                             &m_BitmapBox, &m_Switch, &m_Ruler})
+        {
+            pwLayout->addWidget(pwWidget);
+            pwWidget->installEventFilter(&m_Spy);
+        }
+        resize(900, 200);
+        show();
+    }
+    CPaintSpy m_Spy; // counts the paint events of all the widgets
+    CArrowButton m_Arrow;
+    CMediaButton m_Media;
+    CKeyboardButton m_Key;
+    CKeyboardCheckBox m_KeyBox;
+    CBitmapButton m_Bitmap;
+    CBitmapCheckBox m_BitmapBox;
+    CCheckBoxSwitch m_Switch;
+    CBarScalePercent m_Ruler;
+};
+
+struct SSetter
+{
+    const char* pszName; // "ruler ...": a bar gauge, which schedules its repaint
+    std::function<void(SPanel&)> set;
+};
+
+using EKey = CKeyboardButtonBase;
+using EBitmap = CBitmapHelper;
+
+const SSetter kSetters[] = {
+    {"arrow mode", [](SPanel& p) { p.m_Arrow.SetMode(CArrowButton::DoubleLeft); }},
+    {"arrow fit", [](SPanel& p) { p.m_Arrow.SetFitMode(CArrowButton::Stretch); }},
+    {"media mode", [](SPanel& p) { p.m_Media.SetMode(CMediaButton::Repeat); }},
+    {"media lamp size", [](SPanel& p) { p.m_Media.SetLampSize(9); }},
+    {"media lamp mode, off", [](SPanel& p) { p.m_Media.SetOnOffMode(CMediaButton::Steady); }},
+    {"media on", [](SPanel& p) { p.m_Media.SetOn(true); }},
+    {"key, three labels", [](SPanel& p) { p.m_Key.Set("Esc", "F1", "F2"); }},
+    {"key, two labels", [](SPanel& p) { p.m_Key.Set("Tab", "F3"); }},
+    {"key, one label", [](SPanel& p) { p.m_Key.Set("Del"); }},
+    {"key symbol", [](SPanel& p) { p.m_Key.Set(EKey::CornerArrow); }},
+    {"key text border", [](SPanel& p) { p.m_Key.SetTextBorder(7); }},
+    {"key text size", [](SPanel& p) { p.m_Key.SetTextSizeMode(EKey::ScaledSize); }},
+    {"key box symbol", [](SPanel& p) { p.m_KeyBox.Set(EKey::OutlineArrowDown); }},
+    {"key box text size", [](SPanel& p) { p.m_KeyBox.SetTextSizeMode(EKey::ScaledSize); }},
+    {"bitmap image",
+     [](SPanel& p) { p.m_Bitmap.SetBitmap(QImage(8, 8, QImage::Format_RGB32), true); }},
+    {"bitmap pixmap", [](SPanel& p) { p.m_Bitmap.SetBitmap(QPixmap(8, 8), false); }},
+    {"bitmap file", [](SPanel& p) { p.m_Bitmap.SetBitmap(QStringLiteral("/no/such.png"), true); }},
+    {"bitmap mode", [](SPanel& p) { p.m_Bitmap.SetMode(EBitmap::Stretched); }},
+    {"bitmap alignment",
+     [](SPanel& p) { p.m_Bitmap.SetBitmapDefaultAlignment(EBitmap::TopAligned); }},
+    {"bitmap text", [](SPanel& p) { p.m_Bitmap.SetDrawText(false); }},
+    {"bitmap box mode", [](SPanel& p) { p.m_BitmapBox.SetMode(EBitmap::IconSize); }},
+    {"switch draw mode", [](SPanel& p) { p.m_Switch.SetDrawMode(CCheckBoxSwitch::Vertical); }},
+    {"switch text mode", [](SPanel& p) { p.m_Switch.SetTextMode(CCheckBoxSwitch::NoText); }},
+    {"ruler steps", [](SPanel& p) { p.m_Ruler.SetSteps(4); }},
+    {"ruler scale mode", [](SPanel& p) { p.m_Ruler.SetScaleMode(false, true); }},
+    {"ruler font", [](SPanel& p) { p.m_Ruler.SetRulerFont("DejaVu Sans", 9, true, false); }},
+    {"ruler title font", [](SPanel& p) { p.m_Ruler.SetTitleFont("DejaVu Sans", 11, false, true); }},
+    {"ruler title size", [](SPanel& p) { p.m_Ruler.SetTitleSize(20); }},
+    {"ruler footer font", [](SPanel& p) { p.m_Ruler.SetFooterFont("DejaVu Sans", 7, true, true); }},
+    {"ruler footer size", [](SPanel& p) { p.m_Ruler.SetFooterSize(5); }},
+};
+
+// The lamp scenario: what the application does (mode 0 no lamp, 1 steady, 2 blinking; on, off,
+// a tick of the blink clock, a lamp size) and what follows: paint events, the lamp's centre
+// (G green, g grey, . none), whether the clock runs, and how many lamp pictures were drawn.
+const char* const kLampSteps[][3] = {
+    {"lamp shown while off", "mode 1", "1 g 0 1"},
+    {"the same mode again", "mode 1", "0 g 0 0"},
+    {"switched on", "on", "1 G 0 1"},
+    {"on again", "on", "0 G 0 0"},
+    {"blinking, dark phase first", "mode 2", "1 g 1 0"},
+    {"tick", "tick", "1 G 1 1"},
+    {"tick", "tick", "1 g 1 0"},
+    {"tick", "tick", "1 G 1 0"},
+    {"steady while on", "mode 1", "1 G 0 1"},
+    {"a larger lamp", "size 20", "1 G 0 1"},
+    {"switched off", "off", "1 g 0 1"},
+    {"lamp hidden while off", "mode 0", "1 . 0 0"},
+    {"tick without lamp", "tick", "0 . 0 0"},
+    {"blinking lamp shown while off", "mode 2", "1 g 0 0"},
+    {"tick while off", "tick", "0 g 0 0"},
+    {"switched on, green phase left", "on", "1 G 1 1"},
+    // Both steps of the mode change redraw here: the lamp's entry, then the state held at off.
+    {"lamp hidden while on", "mode 0", "2 . 0 0"},
+    {"off without lamp", "off", "0 . 0 0"},
+    {"steady lamp shown while off", "mode 1", "1 g 0 0"},
+};
+
+} // namespace
+
+class TestPainting : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void pixels_data()
+    {
+        QTest::addColumn<int>("row");
+        for (const SRow& row : kRows)
+            QTest::newRow(row.pszName) << int(&row - kRows);
+    }
+
+    void pixels()
+    {
+        QFETCH(int, row);
+        const SRow& r = kRows[row];
+        const auto widget = Make(r.pszKind, r.nMode, r.pszState);
+        QCOMPARE(Colours(*widget, r.pszPoints), QString(r.pszColours));
+    }
+
+    // Check keys, bitmap check boxes and switches toggle wherever they are clicked.
+    void clicksAnywhereToggle()
+    {
+        CKeyboardCheckBox key;
+        CBitmapCheckBox bitmap;
+        CCheckBoxSwitch power;
+        power.setText(QStringLiteral("Power"));
+        for (QAbstractButton* box : std::initializer_list<QAbstractButton*>{&key, &bitmap, &power})
+        {
+            box->resize(200, 20);
+            QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(199, 19));
+            QVERIFY(box->isChecked());
+            QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(0, 0));
+            QVERIFY(!box->isChecked());
+        }
+    }
+
+    // Values outside the enumerations and degenerate sizes, of every painted control and
+    // editor: nothing may crash or trip the sanitizers.
+    void oddValuesAndSizes()
+    {
+        const QPair<const char*, int> kinds[] = {{"arrow", 8},   {"media", 10}, {"key", 13},
+                                                 {"keybox", 13}, {"bitmap", 5}, {"switch", 2},
+                                                 {"ruler", 3}};
+        for (const auto& kind : kinds)
+            for (const int mode : {-1, kind.second, INT_MAX})
+                for (const char* state : {"", "down lamp on icon", "checked disabled"})
+                    for (const QSize& size : {QSize(0, 0), QSize(1, 1), QSize(3, 3)})
+                    {
+                        const auto widget = Make(kind.first, mode, state);
+                        widget->resize(size);
+                        ZriTest::RenderWidget(*widget);
+                    }
+        CFileEditLine path;
+        CMultiFileEdit files;
+        CRectangleDefinitionEdit rectangle;
+        CLoggerDefinitionsEdit loggers;
+        for (QWidget* editor : std::initializer_list<QWidget*>{&path, &files, &rectangle, &loggers})
+            for (const QSize& size : {QSize(0, 0), QSize(1, 1), QSize(3, 300)})
+            {
+                editor->resize(size);
+                ZriTest::RenderWidget(*editor);
+            }
+    }
+
+    // On a 60 x 40 button the lamp's centre is (46,11), also when it grows to 20 pixels.
+    void lampSwitchedAround()
+    {
+        CLampButton button;
+        CPaintSpy spy;
+        button.installEventFilter(&spy);
+        button.resize(60, 40);
+        button.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&button));
+        for (const auto& step : kLampSteps)
+        {
+            const int nPaints = spy.m_nPaints;
+            const long nDrawn = GetLampImageCount();
+            const QString act = step[1];
+            const int n = act.section(' ', 1).toInt();
+            if (act.startsWith("mode"))
+                button.SetOnOffMode(CMediaButton::EOnOffMode(n));
+            else if (act.startsWith("size"))
+                button.SetLampSize(n);
+            else if (act == "tick")
+                button._BlinkSlot();
+            else
+                button.SetOn(act == "on");
+            QCOMPARE(QString("%1: %2 %3 %4 %5")
+                         .arg(step[0])
+                         .arg(spy.m_nPaints - nPaints)
+                         .arg(ZriTest::Colours(button, "46,11"))
+                         .arg(button.m_oBlinkTimer.isActive())
+                         .arg(GetLampImageCount() - nDrawn),
+                     QString(step[0]) + ": " + step[2]);
+        }
+    }
+
+    void everySetterRepaintsAtOnce_data()
+    {
+        QTest::addColumn<int>("setter");
+        for (const SSetter& setter : kSetters)
+            QTest::newRow(setter.pszName) << int(&setter - kSetters);
+    }
+
+    void everySetterRepaintsAtOnce()
+    {
+        QFETCH(int, setter);
+        if (!m_pPanel)
+        {
+            m_pPanel.reset(new SPanel);
+            QVERIFY(QTest::qWaitForWindowExposed(m_pPanel.get()));
+        }
+        QCoreApplication::processEvents();
+        const SSetter& row = kSetters[setter];
+        const int nBefore = m_pPanel->m_Spy.m_nPaints;
+        row.set(*m_pPanel);
+        // Painted buttons repaint before the setter returns; the bar gauges schedule it.
+        QCOMPARE(m_pPanel->m_Spy.m_nPaints - nBefore,
+                 QString(row.pszName).startsWith("ruler") ? 0 : 1);
+        QCoreApplication::processEvents();
+        QCOMPARE(m_pPanel->m_Spy.m_nPaints - nBefore, 1);
+    }
+
+    // The widget font is underlined and spaced. A size taken from it, then family, size, weight
+    // and style set on top, keep the underline and the spacing, in the title and the footer.
+    void applicationBarKeepsItsFonts()
+    {
+        CTankBar bar;
+        QFont widgetFont = bar.font();
+        widgetFont.setUnderline(true);
+        widgetFont.setLetterSpacing(QFont::AbsoluteSpacing, 2);
+        bar.setFont(widgetFont);
+        bar.SetTitleSize(20);
+        bar.SetFooterSize(20);
+        bar.SetTitleFontSystem(false);
+        bar.SetFooterFontSystem(false);
+        QCOMPARE(bar._GetTitleFont().pixelSize(), 20);
+        bar.SetTitleFont("DejaVu Serif", 14, true, true);
+        bar.SetFooterFont("DejaVu Serif", 14, true, true);
+        bar.SetFooterFont("DejaVu Sans", 9, false, false);
+        QCOMPARE(Describe(bar._GetTitleFont()),
+                 "DejaVu Serif 14px weight 75 italic underlined spacing 2");
+        QCOMPARE(Describe(bar._GetFooterFont()), "DejaVu Sans 9px weight 50 underlined spacing 2");
+    }
+
+    // The lamp and the state button hear each tick of their running clock (1000 ms), none after
+    // it stopped, and nothing is left behind by a clock running when its widget goes. The
+    // histogram hands each bar's positions to its own slot.
+    void applicationWidgetsOnTheBases()
+    {
+        auto* pLamp = new CTicking<CStateLampBase>;
+        CTicking<CStateButtonBase> button;
+        Tick(pLamp->m_oBlinkTimer);
+        pLamp->_StartBlinkTimer();
+        button._StartBlinkTimer();
+        for (QTimer* pClock : {&pLamp->m_oBlinkTimer, &pLamp->m_oBlinkTimer, &button.m_oBlinkTimer})
+            Tick(*pClock);
+        button._StopBlinkTimer();
+        Tick(button.m_oBlinkTimer);
+        QCOMPARE(QString("%1 %2 %3")
+                     .arg(pLamp->m_nTicks)
+                     .arg(button.m_nTicks)
+                     .arg(pLamp->m_oBlinkTimer.interval()),
+                 "2 1 1000");
+        delete pLamp;
+        QCoreApplication::processEvents();
+        CHistogram histogram;
+        histogram.m_oHScrollBar.setValue(7);
+        histogram.m_oVScrollBar.setValue(3);
+        histogram.m_oVScrollBar.setValue(3);
+        QCOMPARE(histogram.m_Calls, QStringList({"H7", "V3"}));
+    }
+
+private:
+    std::unique_ptr<SPanel> m_pPanel;
+};
+
+ZRI_TEST_MAIN(TestPainting)
+#include "tst_painting.moc"
