@@ -21,7 +21,7 @@ function(_zri_install_target target)
         LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR}
         ARCHIVE DESTINATION ${CMAKE_INSTALL_LIBDIR}
         RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR}
-        INCLUDES DESTINATION ${CMAKE_INSTALL_INCLUDEDIR})
+        INCLUDES DESTINATION ${ZRI_INSTALL_INCLUDE_ROOT})
 endfunction()
 
 # A stand-in for one of the product family's outside libraries: its own shared library with
@@ -40,6 +40,7 @@ function(zri_add_platform_library)
         "$<INSTALL_INTERFACE:${ZRI_INSTALL_INCLUDEDIR}>")
     target_link_libraries(${ARG_NAME} PUBLIC ${ARG_PUBLIC_LINK} PRIVATE ${ARG_PRIVATE_LINK})
     set_target_properties(${ARG_NAME} PROPERTIES VERSION ${PROJECT_VERSION} SOVERSION ${PROJECT_VERSION_MAJOR})
+    zri_set_output_name(${ARG_NAME} ${ARG_NAME})
     _zri_register_headers(${ARG_HEADERS} "${ZRI_GENERATED_INCLUDE_DIR}/${ARG_EXPORT_HEADER}")
     _zri_install_target(${ARG_NAME})
 endfunction()
@@ -69,12 +70,13 @@ function(zri_create_library)
 
     add_library(ZuRaradirIzurodudoz SHARED $<TARGET_OBJECTS:ZuRaradirIzurodudozObjects>)
     add_library(ZuRaradirIzurodudoz::ZuRaradirIzurodudoz ALIAS ZuRaradirIzurodudoz)
-    set_target_properties(ZuRaradirIzurodudoz PROPERTIES
+    set_target_properties(ZuRaradirIzurodudoz PROPERTIES EXPORT_NAME ${ZRI_PACKAGE}
         VERSION ${PROJECT_VERSION} SOVERSION ${PROJECT_VERSION_MAJOR})
+    zri_set_output_name(ZuRaradirIzurodudoz ZuRaradirIzurodudoz)
     target_include_directories(ZuRaradirIzurodudoz PUBLIC
         "$<BUILD_INTERFACE:${ZRI_GENERATED_INCLUDE_DIR}>"
         "$<BUILD_INTERFACE:${ZRI_GENERATED_INCLUDE_ROOT}>"
-        "$<INSTALL_INTERFACE:${CMAKE_INSTALL_INCLUDEDIR}>"
+        "$<INSTALL_INTERFACE:${ZRI_INSTALL_INCLUDE_ROOT}>"
         "$<INSTALL_INTERFACE:${ZRI_INSTALL_INCLUDEDIR}>")
     generate_export_header(ZuRaradirIzurodudoz BASE_NAME ZRI
         EXPORT_FILE_NAME "${ZRI_GENERATED_INCLUDE_DIR}/ZuRaradirIzurodudozExport.h")
@@ -83,7 +85,7 @@ function(zri_create_library)
     target_include_directories(ZuRaradirIzurodudozInternal PUBLIC
         "${ZRI_GENERATED_INCLUDE_DIR}" "${ZRI_GENERATED_INCLUDE_ROOT}")
 
-    zri_library_link(PUBLIC Qt5::Core Qt5::Gui Qt5::Widgets Boost::headers)
+    zri_library_link(PUBLIC ${ZRI_QT}::Core ${ZRI_QT}::Gui ${ZRI_QT}::Widgets Boost::headers)
 endfunction()
 
 # Link requirements of the widget library, applied to the objects and to both libraries.
@@ -130,17 +132,18 @@ function(zri_finish_library)
 
     _zri_install_target(ZuRaradirIzurodudoz)
     install(FILES ${headers} "${umbrella}" DESTINATION ${ZRI_INSTALL_INCLUDEDIR})
-    install(EXPORT ZuRaradirIzurodudozTargets NAMESPACE ZuRaradirIzurodudoz::
+    install(EXPORT ZuRaradirIzurodudozTargets NAMESPACE ${ZRI_PACKAGE}::
+        FILE ${ZRI_PACKAGE}Targets.cmake
         DESTINATION ${ZRI_INSTALL_CMAKEDIR})
 
     include(CMakePackageConfigHelpers)
     configure_package_config_file("${PROJECT_SOURCE_DIR}/cmake/ZuRaradirIzurodudozConfig.cmake.in"
-        "${CMAKE_BINARY_DIR}/ZuRaradirIzurodudozConfig.cmake"
+        "${CMAKE_BINARY_DIR}/${ZRI_PACKAGE}Config.cmake"
         INSTALL_DESTINATION ${ZRI_INSTALL_CMAKEDIR})
-    write_basic_package_version_file("${CMAKE_BINARY_DIR}/ZuRaradirIzurodudozConfigVersion.cmake"
+    write_basic_package_version_file("${CMAKE_BINARY_DIR}/${ZRI_PACKAGE}ConfigVersion.cmake"
         COMPATIBILITY SameMajorVersion)
-    install(FILES "${CMAKE_BINARY_DIR}/ZuRaradirIzurodudozConfig.cmake"
-        "${CMAKE_BINARY_DIR}/ZuRaradirIzurodudozConfigVersion.cmake"
+    install(FILES "${CMAKE_BINARY_DIR}/${ZRI_PACKAGE}Config.cmake"
+        "${CMAKE_BINARY_DIR}/${ZRI_PACKAGE}ConfigVersion.cmake"
         DESTINATION ${ZRI_INSTALL_CMAKEDIR})
 endfunction()
 
@@ -156,7 +159,7 @@ function(zri_add_qtest)
     else()
         target_link_libraries(${target} PRIVATE ZuRaradirIzurodudoz)
     endif()
-    target_link_libraries(${target} PRIVATE ZriTestSupport Qt5::Test ${ARG_LINK})
+    target_link_libraries(${target} PRIVATE ZriTestSupport ${ZRI_QT}::Test ${ARG_LINK})
     add_test(NAME ${ARG_NAME} COMMAND ${target})
     if(NOT ARG_TIMEOUT)
         set(ARG_TIMEOUT 120)

@@ -1,4 +1,5 @@
-# cmake -DBUILD_DIR=... -DEXAMPLES_DIR=... [-DCXX_FLAGS=...] -P BuildConsumer.cmake
+# cmake -DBUILD_DIR=... -DEXAMPLES_DIR=... -DPACKAGE=... -DPLUGIN_DIR=... [-DCXX_FLAGS=...]
+#       -P BuildConsumer.cmake
 # Installs the build into a scratch prefix, then configures, builds and runs every example
 # project against the installed package. Everything happens in a new folder of the system's
 # temporary directory (the examples' widgets write a translation file beside the installed
@@ -21,14 +22,14 @@ function(run)
 endfunction()
 
 run(${CMAKE_COMMAND} --install "${BUILD_DIR}" --prefix "${prefix}")
-file(GLOB_RECURSE plugins "${prefix}/*/qt5/plugins/designer/*ZuRaradirIzurodudozDesigner*")
+file(GLOB plugins "${prefix}/${PLUGIN_DIR}/*ZuRaradirIzurodudozDesigner*")
 if(NOT plugins)
-    message(FATAL_ERROR "the Designer plugin was not installed under ${prefix}/lib/qt5/plugins/designer")
+    message(FATAL_ERROR "the Designer plugin was not installed under ${prefix}/${PLUGIN_DIR}")
 endif()
 foreach(example consumer designer-form)
     set(build "${WORK_DIR}/${example}")
     run(${CMAKE_COMMAND} -S "${EXAMPLES_DIR}/${example}" -B "${build}"
-        "-DCMAKE_PREFIX_PATH=${prefix}" "-DCMAKE_CXX_FLAGS=${CXX_FLAGS}")
+        "-DCMAKE_PREFIX_PATH=${prefix}" "-DCMAKE_CXX_FLAGS=${CXX_FLAGS}" "-DZRI_PACKAGE=${PACKAGE}")
     run(${CMAKE_COMMAND} --build "${build}" -j2)
     run("${build}/${example}")
 endforeach()
