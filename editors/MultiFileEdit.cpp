@@ -3,6 +3,7 @@
 #include "BandSpec.h"
 #include "DialogFilter.h"
 #include "MultiFileEditData.h"
+#include "QtCompat.h"
 #include "Translator.h"
 
 #include <QDir>
@@ -15,7 +16,6 @@
 #include <QMessageBox>
 #include <QMimeData>
 #include <QPushButton>
-#include <QRegExp>
 #include <QUrl>
 
 namespace Varo::FenraQtGui::ZuRaradirIzurodudoz
@@ -62,7 +62,7 @@ void CMultiFileEdit::dragEnterEvent(QDragEnterEvent* pEvent)
 
 void CMultiFileEdit::dragMoveEvent(QDragMoveEvent* pEvent)
 {
-    const bool bReplace = pEvent->keyboardModifiers() & (Qt::ShiftModifier | Qt::AltModifier);
+    const bool bReplace = Detail::DropModifiers(*pEvent) & (Qt::ShiftModifier | Qt::AltModifier);
     pEvent->setDropAction(bReplace ? Qt::LinkAction : Qt::CopyAction);
     pEvent->accept();
 }
@@ -83,7 +83,7 @@ void CMultiFileEdit::dropEvent(QDropEvent* pEvent)
     else
     {
         const QStringList qslParts =
-            pData->text().split(QRegExp(QStringLiteral("\r|\n|,|;")), Qt::KeepEmptyParts);
+            Detail::SplitKeepingEmptyParts(pData->text(), QStringLiteral("\r|\n|,|;"));
         for (const QString& rqsPart : qslParts)
         {
             QString qsCandidate = rqsPart.trimmed();

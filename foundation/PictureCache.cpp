@@ -268,7 +268,7 @@ SPictureCacheSize PictureCacheSize()
     long long bytes = 0;
     for (const SKeyBytes& key : Pictures().keys())
         bytes += Pictures()[key]->oImage.sizeInBytes();
-    return {Pictures().count(), bytes};
+    return {int(Pictures().count()), bytes};
 }
 
 } // namespace Varo::FenraQtGui::ZuRaradirIzurodudoz::Detail
