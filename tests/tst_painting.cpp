@@ -24,6 +24,7 @@
 
 #include <QHBoxLayout>
 #include <QPainter>
+#include <QRegularExpression>
 #include <QTimerEvent>
 
 #include <climits>
@@ -148,13 +149,14 @@ std::unique_ptr<QWidget> Make(const QString& kind, int mode, const QString& stat
     else if (kind == "ruler")
     {
         auto* ruler = Own<CBarScalePercent>(widget);
+        ruler->setFont(ZriTest::PixelFont(16));
         ruler->SetSteps(unsigned(mode));
         ruler->SetScaleMode(!has("right"), !has("left"));
         if (has("ruler-font"))
-            ruler->SetRulerFont("DejaVu Sans", 30, false, false);
-        ruler->SetTitleFont("DejaVu Sans", 30, false, false);
+            ruler->SetRulerFont("DejaVu Sans", 29, false, false);
+        ruler->SetTitleFont("DejaVu Sans", 29, false, false);
         ruler->SetTitleFontSystem(!has("title-font"));
-        ruler->SetFooterFont("DejaVu Sans", 30, false, false);
+        ruler->SetFooterFont("DejaVu Sans", 29, false, false);
         ruler->SetFooterFontSystem(!has("footer-font"));
         size = {60, 200};
     }
@@ -164,7 +166,7 @@ std::unique_ptr<QWidget> Make(const QString& kind, int mode, const QString& stat
         shaded->m_nShape = mode;
         shaded->m_bSunken = has("sunken");
         shaded->m_bBrush = has("brush");
-        shaded->m_nWidth = words.filter(QRegExp("^w")).value(0).mid(1).toInt();
+        shaded->m_nWidth = words.filter(QRegularExpression("^w")).value(0).mid(1).toInt();
         size = {22, 22};
     }
     if (auto* button = qobject_cast<QAbstractButton*>(widget.get()))
@@ -279,16 +281,16 @@ const SRow kRows[] = {
      "159,10 160,10 170,10 185,10 199,10", ".D.RL"},
     // The ruler: marks are a dark row over a light one at both edges, mark 0 on the bottom row
     // of the scale area (178 with 21-pixel bands) and 100 % one row above its top (20).
-    {"ruler: marks at 20, 36, 99, 163 and 178", "ruler", 10, "",
-     "0,19 0,20 0,21 0,36 0,99 0,163 0,177 0,178 0,179 59,178 11,178 12,178 48,178",
+    {"ruler: marks at 18, 35, 99, 164 and 180", "ruler", 10, "",
+     "0,17 0,18 0,19 0,35 0,99 0,164 0,179 0,180 0,181 59,180 12,180 13,180 47,180",
      ".DLDDD.DLDD.."},
-    {"ruler, four steps", "ruler", 4, "", "0,20 0,60 0,99 0,139 0,178", "DDDDD"},
-    {"ruler ticks only left", "ruler", 10, "left", "0,178 59,178", "D."},
-    {"ruler ticks only right", "ruler", 10, "right", "0,178 59,178", ".D"},
-    {"ruler font: wide labels, short ticks", "ruler", 10, "ruler-font", "0,178 1,178 59,178",
+    {"ruler, four steps", "ruler", 4, "", "0,18 0,59 0,99 0,140 0,180", "DDDDD"},
+    {"ruler ticks only left", "ruler", 10, "left", "0,180 59,180", "D."},
+    {"ruler ticks only right", "ruler", 10, "right", "0,180 59,180", ".D"},
+    {"ruler font: wide labels, short ticks", "ruler", 10, "ruler-font", "0,180 1,180 59,180",
      "D.D"},
-    {"title font: the 100 % mark moves down", "ruler", 10, "title-font", "0,20 0,35 0,178", ".DD"},
-    {"footer font: mark 0 moves up", "ruler", 10, "footer-font", "0,20 0,163 0,178", "DD."},
+    {"title font: the 100 % mark moves down", "ruler", 10, "title-font", "0,18 0,33 0,180", ".DD"},
+    {"footer font: mark 0 moves up", "ruler", 10, "footer-font", "0,18 0,165 0,180", "DD."},
     {"no steps: nothing", "ruler", 0, "", "0,20 0,178", ".."},
     // Shaded lines and frames: pairs of rows or columns beside the line, light above and left
     // when raised; frames are filled with the brush, then ringed from the inside out.
@@ -359,8 +361,11 @@ void Tick(QTimer& clock)
 
 QString Describe(const QFont& font)
 {
-    return QString::asprintf("%s %dpx weight %d%s%s spacing %g", qPrintable(font.family()),
-                             font.pixelSize(), font.weight(), font.italic() ? " italic" : "",
+    const char* weight = font.weight() == QFont::Bold     ? " bold"
+                         : font.weight() == QFont::Normal ? ""
+                                                          : " odd weight";
+    return QString::asprintf("%s %dpx%s%s%s spacing %g", qPrintable(font.family()),
+                             font.pixelSize(), weight, font.italic() ? " italic" : "",
                              font.underline() ? " underlined" : "", font.letterSpacing());
 }
 
@@ -769,8 +774,8 @@ private slots:
         bar.SetFooterFont("DejaVu Serif", 14, true, true);
         bar.SetFooterFont("DejaVu Sans", 9, false, false);
         QCOMPARE(Describe(bar._GetTitleFont()),
-                 "DejaVu Serif 14px weight 75 italic underlined spacing 2");
-        QCOMPARE(Describe(bar._GetFooterFont()), "DejaVu Sans 9px weight 50 underlined spacing 2");
+                 "DejaVu Serif 14px bold italic underlined spacing 2");
+        QCOMPARE(Describe(bar._GetFooterFont()), "DejaVu Sans 9px underlined spacing 2");
     }
 
     // The lamp and the state button hear each tick of their running clock (1000 ms), none after

@@ -76,6 +76,7 @@ void Configure(QWidget* pwForm)
     Find<Zri::CBitmapCheckBox>(pwForm, "bitmapBox")
         ->SetBitmapDefaultAlignment(Zri::CBitmapHelper::LeftAligned);
     Find<Zri::CCheckBoxSwitch>(pwForm, "switch")->setText("Pump");
+    Find<Zri::CBarScalePercent>(pwForm, "ruler")->setFont(ZriTest::PixelFont(16));
     Find<Zri::CBarScalePercent>(pwForm, "ruler")->SetSteps(4);
     Find<Zri::CBarScalePercent>(pwForm, "ruler")->SetScaleMode(true, false);
     Find<Zri::CLineEdit>(pwForm, "line")->setText("typed");
@@ -99,8 +100,8 @@ private slots:
     void initTestCase()
     {
         Varo::Fenra::Internationalisation::CTranslatorRegistry::SetLanguage("German");
-        ZriTest::WriteAll(ZriTest::TranslationDirectory() + "/libZuRaradirIzurodudozGerman.trl",
-                          ZriTest::TrlText("\"libZuRaradirIzurodudoz\"", "\"German\"", "",
+        ZriTest::WriteAll(ZriTest::TranslationDirectory() + "/" ZRI_MODULE_NAME "German.trl",
+                          ZriTest::TrlText("\"" ZRI_MODULE_NAME "\"", "\"German\"", "",
                                            "\"Remove selected files\"=\"Ausgew\xc3\xa4hlte Dateien "
                                            "entfernen\"\n\"lamp on\"=\"Lampe an\"\n"));
         m_pForm.reset(Load(ZRI_USE_FORM));
@@ -174,7 +175,7 @@ private slots:
                                     "bitmap 4,4 53,23 54,24=MM.",
                                     "bitmapBox 4,14 19,14 20,14=CC.",
                                     "switch 45,15 15,15=R.",
-                                    "ruler 0,19 0,20 59,20=.D."};
+                                    "ruler 0,17 0,18 59,18=.D."};
         for (const QString& probe : probes)
             QCOMPARE(probe.section(' ', 0, 0) + ' ' + probe.section(' ', 1).section('=', 0, 0) +
                          '=' +

@@ -33,6 +33,13 @@ QString TranslationDirectory()
     return s_Directory.path();
 }
 
+QFont PixelFont(int pixelSize)
+{
+    QFont font(QStringLiteral("DejaVu Sans"));
+    font.setPixelSize(pixelSize);
+    return font;
+}
+
 QPalette TestPalette()
 {
     QPalette palette = QApplication::style()->standardPalette();

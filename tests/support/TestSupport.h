@@ -22,6 +22,9 @@ QString TranslationDirectory();
 /// Fusion style and the test palette (disabled button text: 0, 128, 128) on the application.
 void SetUpApplication();
 QPalette TestPalette();
+/// DejaVu Sans at a pixel size. The ruler's bands are as high as its fonts, and Qt 5 and Qt 6
+/// round font heights differently; at 16 px (19 high) and 29 px (34 high) they agree.
+QFont PixelFont(int pixelSize);
 
 /// The widget painted at its current size into an RGB32 image.
 QImage RenderWidget(QWidget& widget);
