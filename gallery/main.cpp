@@ -1,8 +1,10 @@
 // The widget gallery: every widget of the library, page by page. With a display it opens a
 // window; without one, or with --screenshot DIR, it renders each page to DIR/<page>.png.
 // --dark gives the whole application a dark palette, --scale N a device pixel ratio of N, and
-// --page KEY limits the screenshots to one page.
+// --page KEY limits the screenshots to one page. --translations DIR sends the translation file
+// that the library writes at exit (the texts it showed) to DIR instead of beside the library.
 #include "Gallery.h"
+#include "TranslatorRegistry.h"
 
 #include <QApplication>
 #include <QDir>
@@ -17,6 +19,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
+#include <string>
 
 namespace
 {
@@ -26,6 +29,7 @@ struct SOptions
     QString sScreenshotDir;
     QString sPage; ///< only this page's screenshot; empty: every page
     QByteArray scale;
+    std::string sTranslationDir;
     bool bScreenshots = false;
     bool bDark = false;
     bool bHelp = false;
@@ -52,6 +56,8 @@ SOptions ParseOptions(int argc, char** argv)
             options.sPage = QString::fromLocal8Bit(argv[++i]);
         else if (std::strcmp(argv[i], "--scale") == 0 && i + 1 < argc)
             options.scale = argv[++i];
+        else if (std::strcmp(argv[i], "--translations") == 0 && i + 1 < argc)
+            options.sTranslationDir = argv[++i];
         else if (std::strcmp(argv[i], "--dark") == 0)
             options.bDark = true;
         else if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0)
@@ -169,14 +175,19 @@ int main(int argc, char** argv)
     if (options.bHelp)
     {
         std::printf("usage: zri-gallery [--dark] [--scale N] [--screenshot DIR [--page KEY]]\n"
+                    "                   [--translations DIR]\n"
                     "  --dark        a dark palette for the whole application\n"
                     "  --scale N     device pixel ratio N (pictures N times as large)\n"
                     "  --screenshot  one PNG per page into DIR (KEY.png, KEY-dark.png)\n"
+                    "  --translations  the library's translation file goes to DIR\n"
                     "  Without a display the pages are written to ./gallery-screenshots.\n");
         return 0;
     }
     if (options.bScreenshots && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    if (!options.sTranslationDir.empty())
+        Varo::Fenra::Internationalisation::CTranslatorRegistry::SetOutputDirectory(
+            options.sTranslationDir);
     if (!options.scale.isEmpty())
         qputenv("QT_SCALE_FACTOR", options.scale);
     QApplication app(argc, argv);
