@@ -1,21 +1,35 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds everything and runs the whole test suite; the plain run also
 # builds the API documentation, which fails on any Doxygen warning.
-# scripts/test.sh [--sanitize]   (--sanitize: AddressSanitizer + UndefinedBehaviorSanitizer)
+# scripts/test.sh [--sanitize | --qt6]
+#   --sanitize  AddressSanitizer + UndefinedBehaviorSanitizer, in build-sanitize/
+#   --qt6       the same sources built against Qt 6, in build-qt6/
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 "$root/scripts/install-deps.sh"
 build_dir=${ZRI_BUILD_DIR:-$root/build}
 options=()
-sanitize=false
-if [ "${1:-}" = "--sanitize" ]; then
-    sanitize=true
+docs=true
+case "${1:-}" in
+--sanitize)
+    docs=false
     build_dir=${ZRI_BUILD_DIR:-$root/build-sanitize}
     options+=(-DZRI_SANITIZE=ON -DZRI_BUILD_BENCH=OFF)
-fi
+    ;;
+--qt6)
+    docs=false
+    build_dir=${ZRI_BUILD_DIR:-$root/build-qt6}
+    options+=(-DZRI_QT_MAJOR=6)
+    ;;
+"") ;;
+*)
+    echo "usage: scripts/test.sh [--sanitize | --qt6]" >&2
+    exit 2
+    ;;
+esac
 "$root/scripts/configure.sh" "$build_dir" "${options[@]}"
 cmake --build "$build_dir" -j2
-if ! $sanitize && command -v doxygen >/dev/null; then
+if $docs && command -v doxygen >/dev/null; then
     cmake --build "$build_dir" --target docs
 fi
 export XDG_RUNTIME_DIR=${XDG_RUNTIME_DIR:-$(mktemp -d)}
