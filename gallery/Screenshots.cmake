@@ -1,13 +1,8 @@
 # cmake -DGALLERY=<zri-gallery> -P Screenshots.cmake
 # Runs the gallery's screenshot mode twice (every page; the layouts page dark at ratio 2) into
 # a new folder of the system's temporary directory and checks that each page gave a picture.
-if(DEFINED ENV{TMPDIR} AND IS_DIRECTORY "$ENV{TMPDIR}")
-    set(temp "$ENV{TMPDIR}")
-else()
-    set(temp "/tmp")
-endif()
-string(RANDOM LENGTH 10 suffix)
-set(dir "${temp}/zri-gallery-${suffix}")
+include("${CMAKE_CURRENT_LIST_DIR}/../cmake/ZriScratchDir.cmake")
+zri_scratch_dir(dir zri-gallery)
 
 # The library writes the texts it showed into a translation file at exit; it goes to the same
 # folder, not beside the library.

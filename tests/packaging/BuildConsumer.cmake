@@ -5,13 +5,8 @@
 # temporary directory (the examples' widgets write a translation file beside the installed
 # library when they exit), which is removed after a successful run and kept for a look after
 # a failed one.
-if(DEFINED ENV{TMPDIR} AND IS_DIRECTORY "$ENV{TMPDIR}")
-    set(temp "$ENV{TMPDIR}")
-else()
-    set(temp "/tmp")
-endif()
-string(RANDOM LENGTH 10 suffix)
-set(WORK_DIR "${temp}/zri-packaging-${suffix}")
+include("${CMAKE_CURRENT_LIST_DIR}/../../cmake/ZriScratchDir.cmake")
+zri_scratch_dir(WORK_DIR zri-packaging)
 set(prefix "${WORK_DIR}/prefix")
 
 function(run)
