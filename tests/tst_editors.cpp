@@ -31,6 +31,9 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include <memory>
+#include <tuple>
+
 using namespace Varo::FenraQtGui::ZuRaradirIzurodudoz;
 using namespace Varo::Fenra::Progress;
 using Definitions = std::vector<CLoggerDefinition>;
@@ -331,14 +334,39 @@ void ChooseInFileDialog(QFileDialog* pDialog, const QStringList& qslPaths)
     static_cast<QDialog*>(pDialog)->done(QDialog::Accepted);
 }
 
-QString Cells(QTableWidget* pwTable, int nRow) // texts, then + or - per editable cell
+// The editor that the table's delegate gives a cell, as it opens: P and the path of a file path
+// edit, L and the text of a line edit, C and the entry of a combo box.
+QString Editor(QTableWidget* pwTable, int nRow, int nColumn)
 {
-    QString cells;
-    for (int nColumn = 0; nColumn < 4; ++nColumn)
-        cells += pwTable->item(nRow, nColumn)->text() + ' ';
-    for (int nColumn = 1; nColumn < 4; ++nColumn)
-        cells += pwTable->item(nRow, nColumn)->flags() & Qt::ItemIsEditable ? '+' : '-';
-    return cells;
+    const QModelIndex index = pwTable->model()->index(nRow, nColumn);
+    QAbstractItemDelegate* pDelegate = pwTable->itemDelegate();
+    std::unique_ptr<QWidget> pwEditor(
+        pDelegate->createEditor(pwTable->viewport(), QStyleOptionViewItem(), index));
+    pDelegate->setEditorData(pwEditor.get(), index);
+    if (auto* pwPath = qobject_cast<CFileEditLine*>(pwEditor.get()))
+        return 'P' + pwPath->GetCurrentPath();
+    if (auto* pwLine = qobject_cast<QLineEdit*>(pwEditor.get()))
+        return 'L' + pwLine->text();
+    auto* pwCombo = qobject_cast<QComboBox*>(pwEditor.get());
+    return pwCombo ? 'C' + pwCombo->currentText() : QString('?');
+}
+
+// Per row: the texts, + or - per editable Level, Name and Port cell, and the four editors.
+QStringList Cells(QTableWidget* pwTable)
+{
+    QStringList rows;
+    for (int nRow = 0; nRow < pwTable->rowCount(); ++nRow)
+    {
+        QString cells;
+        for (int nColumn = 0; nColumn < 4; ++nColumn)
+            cells += pwTable->item(nRow, nColumn)->text() + ' ';
+        for (int nColumn = 1; nColumn < 4; ++nColumn)
+            cells += pwTable->item(nRow, nColumn)->flags() & Qt::ItemIsEditable ? '+' : '-';
+        for (int nColumn = 0; nColumn < 4; ++nColumn)
+            cells += ' ' + Editor(pwTable, nRow, nColumn);
+        rows << cells;
+    }
+    return rows;
 }
 
 } // namespace
@@ -521,28 +549,42 @@ private slots:
         QCOMPARE(spy.at(0).at(0).toStringList(), QStringList({"b", "a", "c"}));
     }
 
-    // Texts and editable cells per type; values outside the enumerations stay as they are until
-    // a cell is edited; typed texts that do not parse go back to the stored value, and a type in
-    // capitals is taken as typed.
+    // Texts, editable cells and editors per type (a line edit names a network logger). Unknown
+    // values stay until edited; texts that do not parse go back to the stored value, a type in
+    // capitals is taken (its combo box shows no entry), letters in a Port cell open as 0.
     void loggerTable()
     {
         const Definitions odd = {{LoggerFile, VerbosityWarning, "/var/log/app.log", 5432},
                                  {LoggerConsole, VerbosityTrace, "", 1},
                                  {ELoggerType(9), _EVerbosityLevel(12), "x", 1},
-                                 {LoggerNone, VerbosityFatal, "", 5432}};
+                                 {LoggerNone, VerbosityFatal, "", 5432},
+                                 {LoggerGui, VerbosityInfo, "g", 2},
+                                 {LoggerStdout, VerbosityLog, "s", 3},
+                                 {LoggerNetwork, VerbosityDebug, "host", 7000}};
         CLoggerDefinitionsEdit edit(odd);
         auto* pwTable = edit.findChild<QTableWidget*>("m_wDefinitions");
-        QCOMPARE(Cells(pwTable, 0), "file warning /var/log/app.log 5432 ++-");
-        QCOMPARE(Cells(pwTable, 1), "console trace  1 +--");
-        QCOMPARE(Cells(pwTable, 2), "unknown unknown x 1 +++");
-        QCOMPARE(Cells(pwTable, 3), "none fatal  5432 ---");
-        pwTable->item(0, 0)->setText("bogus");
-        pwTable->item(0, 1)->setText("errors");
-        pwTable->item(1, 0)->setText("FILE");
-        QCOMPARE(Cells(pwTable, 0), "file warning /var/log/app.log 5432 ++-");
-        QCOMPARE(Cells(pwTable, 1), "FILE trace  1 ++-");
+        QStringList expectedCells = {
+            "file warning /var/log/app.log 5432 ++- Cfile Cwarning P/var/log/app.log L5432",
+            "console trace  1 +-- Cconsole Ctrace P L1",
+            "unknown unknown x 1 +++ C C Px L1",
+            "none fatal  5432 --- Cnone Cfatal P L5432",
+            "gui info g 2 +-- Cgui Cinfo Pg L2",
+            "stdout log s 3 +-- Cstdout Clog Ps L3",
+            "network debug host 7000 +++ Cnetwork Cdebug Lhost L7000"};
+        QCOMPARE(Cells(pwTable), expectedCells);
+        for (const auto& [nRow, nColumn, pszText] :
+             {std::make_tuple(0, 0, "bogus"), std::make_tuple(0, 1, "errors"),
+              std::make_tuple(1, 0, "FILE"), std::make_tuple(4, 0, "network"),
+              std::make_tuple(6, 3, "abc"), std::make_tuple(6, 0, "file")})
+            pwTable->item(nRow, nColumn)->setText(pszText);
+        expectedCells[1] = "FILE trace  1 ++- C Ctrace P L1";
+        expectedCells[4] = "network info g 2 +++ Cnetwork Cinfo Lg L2";
+        expectedCells[6] = "file debug host abc ++- Cfile Cdebug Phost L0";
+        QCOMPARE(Cells(pwTable), expectedCells);
         Definitions expected = odd;
-        expected[1].m_eType = LoggerFile;
+        expected[1].m_eType = expected[6].m_eType = LoggerFile;
+        expected[4].m_eType = LoggerNetwork;
+        expected[6].m_nPort = 0;
         QCOMPARE(edit.GetLoggerDefinitions(), expected);
     }
 

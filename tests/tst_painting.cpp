@@ -20,6 +20,7 @@
 #include "ShadedDrawing.h"
 #include "StateButtonBase.h"
 #include "StateLampBase.h"
+#include "StyleStore.h"
 #include "TestSupport.h"
 
 #include <QHBoxLayout>
@@ -69,10 +70,19 @@ protected:
     }
 };
 
+// A 12-pixel font drawn without antialiasing: text pixels come in the pen colour only.
+QFont AliasedFont()
+{
+    QFont font("DejaVu Sans");
+    font.setPixelSize(12);
+    font.setStyleStrategy(QFont::NoAntialias);
+    return font;
+}
+
 // The control of a kind in a mode, set up by the words of state, at the kind's size: arrow
-// 40 x 30, media 60 x 40, key 60 x 50, bitmap 58 x 28 (a 32 x 32 framed bitmap on a 50 x 20
-// face), switch 100 x 30 (standing 60 x 30, text left 200 x 20), ruler 60 x 200, shaded 22 x 22
-// (w<n>: the width).
+// 40 x 30, media 60 x 40 (w<n>: the lamp size), key 60 x 50, bitmap 58 x 28 (a 32 x 32 framed
+// bitmap, 15 x 15 when small, on a 50 x 20 face), switch 100 x 30 (standing 60 x 30, text left
+// 200 x 20; its text in the T colour), ruler 60 x 200, shaded 22 x 22 (w<n>: the width).
 template <class T> T* Own(std::unique_ptr<QWidget>& widget)
 {
     widget.reset(new T);
@@ -83,6 +93,7 @@ std::unique_ptr<QWidget> Make(const QString& kind, int mode, const QString& stat
 {
     const QStringList words = state.split(' ');
     const auto has = [&](const char* word) { return words.contains(word); };
+    const int number = words.filter(QRegularExpression("^w")).value(0).mid(1).toInt();
     std::unique_ptr<QWidget> widget;
     QSize size(60, 50);
     if (kind == "arrow")
@@ -98,6 +109,8 @@ std::unique_ptr<QWidget> Make(const QString& kind, int mode, const QString& stat
         media->SetMode(CMediaButton::EMode(mode));
         media->SetOnOffMode(has("lamp") ? CMediaButton::Steady : CMediaButton::NoLamp);
         media->SetOn(has("on"));
+        if (number)
+            media->SetLampSize(number);
         size = {60, 40};
     }
     else if (kind == "key")
@@ -109,10 +122,7 @@ std::unique_ptr<QWidget> Make(const QString& kind, int mode, const QString& stat
         CKeyboardButtonBase* key =
             has("box") ? static_cast<CKeyboardButtonBase*>(Own<CKeyboardCheckBox>(widget))
                        : Own<CKeyboardButton>(widget);
-        QFont font("DejaVu Sans");
-        font.setPixelSize(12);
-        font.setStyleStrategy(QFont::NoAntialias); // legend pixels in the pen colour only
-        widget->setFont(font);
+        widget->setFont(AliasedFont());
         key->SetTextSizeMode(has("scaled") ? CKeyboardButtonBase::ScaledSize
                                            : CKeyboardButtonBase::FixedSize);
         key->Set("Q", has("alt") ? "A" : "", "q");
@@ -127,7 +137,7 @@ std::unique_ptr<QWidget> Make(const QString& kind, int mode, const QString& stat
     else if (kind == "bitmap")
     {
         auto* bitmap = Own<CBitmapButton>(widget);
-        bitmap->SetBitmap(FramedBitmap(32), true);
+        bitmap->SetBitmap(FramedBitmap(has("small") ? 15 : 32), true);
         bitmap->SetBitmap(has("small-disabled") ? FramedBitmap(32).scaled(16, 16) : QImage(),
                           false);
         bitmap->SetBitmapDefaultAlignment(CBitmapHelper::EBitmapDefaultAlignment(mode));
@@ -144,6 +154,10 @@ std::unique_ptr<QWidget> Make(const QString& kind, int mode, const QString& stat
         box->SetDrawMode(CCheckBoxSwitch::EDrawMode(mode));
         box->SetTextMode(has("text-left") ? CCheckBoxSwitch::TextLeft : CCheckBoxSwitch::TextRight);
         box->setText(QStringLiteral("Power"));
+        box->setFont(AliasedFont());
+        QPalette palette = box->palette();
+        palette.setColor(QPalette::WindowText, ZriTest::kButtonText);
+        box->setPalette(palette);
         size = has("text-left") ? QSize(200, 20) : mode == 0 ? QSize(60, 30) : QSize(100, 30);
     }
     else if (kind == "ruler")
@@ -166,7 +180,7 @@ std::unique_ptr<QWidget> Make(const QString& kind, int mode, const QString& stat
         shaded->m_nShape = mode;
         shaded->m_bSunken = has("sunken");
         shaded->m_bBrush = has("brush");
-        shaded->m_nWidth = words.filter(QRegularExpression("^w")).value(0).mid(1).toInt();
+        shaded->m_nWidth = number;
         size = {22, 22};
     }
     if (auto* button = qobject_cast<QAbstractButton*>(widget.get()))
@@ -228,6 +242,12 @@ const SRow kRows[] = {
      "41,20 16,20 30,10 30,17 12,7 27,10", "DDDTTD"},
     {"lamp on: green, symbol ends left of it", "media", 0, "lamp on", "46,11 35,20 36,20", "GL."},
     {"lamp off: grey", "media", 2, "lamp", "46,11", "g"},
+    // Lamps under 5 pixels are plain squares; the lamp ends one column left of the content's.
+    {"lamp 4: columns 50-53, rows 4-7", "media", 0, "lamp on w4",
+     "49,4 50,4 53,4 50,7 53,7 54,7 50,8 53,3", ".GGGG..."},
+    {"lamp 1, off: one grey pixel", "media", 0, "lamp w1", "53,4 52,4 54,4 53,5", "g..."},
+    {"lamp 5 is round: green centre, corners off", "media", 0, "lamp on w5", "51,6 49,4 53,8",
+     "G.."},
     {"media outside the modes: lamp only", "media", 10, "lamp", "46,11 20,20 8,20", "g.."},
     // The 60 x 50 key: content (4,4)-(55,45); thin symbols 4 further in, at x 16.
     {"key up: tip, shaft, head, shaft end", "key", 1, "", "16,8 16,30 12,20 16,38 16,39", "TTTT."},
@@ -261,6 +281,11 @@ const SRow kRows[] = {
     {"bitmap right", "bitmap", 2, "", "21,10 22,10 53,10", ".MM"},
     {"bitmap top: its first rows", "bitmap", 3, "", "20,4 20,5 20,23", "MCC"},
     {"bitmap bottom: its last rows", "bitmap", 4, "", "20,4 20,22 20,23", "CCM"},
+    // A 15 x 15 bitmap leaves 35 columns and 5 rows free: 17 and 2 of them before it, centred.
+    {"small bitmap left: columns 4-18, rows 6-20", "bitmap", 1, "small",
+     "4,5 4,6 5,7 18,20 19,20 18,21", ".MCM.."},
+    {"small bitmap centred: columns 21-35", "bitmap", 0, "small", "20,10 21,10 22,10 35,20 36,20",
+     ".MCM."},
     {"bitmap alignment outside the values: top left", "bitmap", 9, "", "4,4 35,4 36,4 5,23",
      "MM.C"},
     {"bitmap stretched over the face", "bitmap", 0, "stretched", "4,4 53,23 29,14 3,14", "MMC."},
@@ -270,23 +295,25 @@ const SRow kRows[] = {
     {"disabled bitmap placed by the larger one", "bitmap", 0, "small-disabled disabled",
      "13,4 28,13 29,13 13,14", "MC.."},
     // The switch: a sunken track, a raised knob with a sunken groove, the state colour.
-    {"lying, off: red right half, knob left", "switch", 1, "", "45,15 30,0 1,15 14,15 15,15 16,15",
-     "RDLD.L"},
+    // Text two columns off the switch: P's stem (bearing 1) at 63, r's arm ending at 157.
+    {"lying, off: red right half, knob left, text", "switch", 1, "",
+     "45,15 30,0 1,15 14,15 15,15 16,15 62,17 63,17 64,17", "RDLD.L.T."},
     {"lying, on: green left half, knob right", "switch", 1, "checked", "15,15 30,15 44,15 45,15",
      "OL.L"},
     {"standing, on: knob above, green below", "switch", 0, "checked", "7,28 7,14 7,6 7,7 7,1",
      "ODD.L"},
     {"standing, off: red above", "switch", 0, "", "7,1 7,14 7,15 7,22", "RRLL"},
     {"text left: the switch at the right edge", "switch", 1, "text-left",
-     "159,10 160,10 170,10 185,10 199,10", ".D.RL"},
+     "159,10 160,10 170,10 185,10 199,10 157,8 158,8", ".D.RLT."},
     // The ruler: marks are a dark row over a light one at both edges, mark 0 on the bottom row
     // of the scale area (178 with 21-pixel bands) and 100 % one row above its top (20).
     {"ruler: marks at 18, 35, 99, 164 and 180", "ruler", 10, "",
      "0,17 0,18 0,19 0,35 0,99 0,164 0,179 0,180 0,181 59,180 12,180 13,180 47,180",
      ".DLDDD.DLDD.."},
     {"ruler, four steps", "ruler", 4, "", "0,18 0,59 0,99 0,140 0,180", "DDDDD"},
-    {"ruler ticks only left", "ruler", 10, "left", "0,180 59,180", "D."},
-    {"ruler ticks only right", "ruler", 10, "right", "0,180 59,180", ".D"},
+    // Labels up to 31 wide ("100"): one-sided ticks end or start 3 before them, at 25 or 34.
+    {"ruler ticks only left", "ruler", 10, "left", "0,180 25,180 26,180 59,180", "DD.."},
+    {"ruler ticks only right", "ruler", 10, "right", "0,180 33,180 34,180 59,180", "..DD"},
     {"ruler font: wide labels, short ticks", "ruler", 10, "ruler-font", "0,180 1,180 59,180",
      "D.D"},
     {"title font: the 100 % mark moves down", "ruler", 10, "title-font", "0,18 0,33 0,180", ".DD"},
@@ -565,7 +592,8 @@ private slots:
 
     // Ten variants of each cached control at odd offsets, at ratios 1, 1.5 and 2: drawn again
     // from the kept pictures (which must not grow), a pixel further on, and under swapped Light
-    // and Dark or another text colour, each the same as drawn without pictures.
+    // and Dark, another text colour, another Light or another Dark, each the same as drawn
+    // without pictures.
     void picturesMatchDirectDrawing_data()
     {
         QTest::addColumn<QString>("control");
@@ -593,11 +621,14 @@ private slots:
             widget->setParent(&panel);
             widget->setGeometry(QRect(QPoint(1 + i * (size.width() + 3), 3 + i % 2), size));
         }
-        for (const int change : {0, 1, 2})
+        const QColor light = ZriTest::kLight, dark = ZriTest::kDark, orange(255, 128, 0);
+        const QColor lights[] = {light, dark, light, orange, light};
+        const QColor darks[] = {dark, light, dark, dark, orange};
+        for (const int change : {0, 1, 2, 3, 4})
         {
             QPalette palette = ZriTest::TestPalette();
-            palette.setColor(QPalette::Light, change == 1 ? ZriTest::kDark : ZriTest::kLight);
-            palette.setColor(QPalette::Dark, change == 1 ? ZriTest::kLight : ZriTest::kDark);
+            palette.setColor(QPalette::Light, lights[change]);
+            palette.setColor(QPalette::Dark, darks[change]);
             if (change == 2)
                 palette.setColor(QPalette::Active, QPalette::ButtonText, QColor(200, 60, 0));
             QApplication::setPalette(palette);
@@ -757,7 +788,8 @@ private slots:
     }
 
     // The widget font is underlined and spaced. A size taken from it, then family, size, weight
-    // and style set on top, keep the underline and the spacing, in the title and the footer.
+    // and style set on top, keep the underline and the spacing, in the title and the footer;
+    // a later size changes each font's own size only.
     void applicationBarKeepsItsFonts()
     {
         CTankBar bar;
@@ -773,9 +805,35 @@ private slots:
         bar.SetTitleFont("DejaVu Serif", 14, true, true);
         bar.SetFooterFont("DejaVu Serif", 14, true, true);
         bar.SetFooterFont("DejaVu Sans", 9, false, false);
+        bar.SetFooterSize(11);
+        bar.SetTitleSize(15);
         QCOMPARE(Describe(bar._GetTitleFont()),
-                 "DejaVu Serif 14px bold italic underlined spacing 2");
-        QCOMPARE(Describe(bar._GetFooterFont()), "DejaVu Sans 9px underlined spacing 2");
+                 "DejaVu Serif 15px bold italic underlined spacing 2");
+        QCOMPARE(Describe(bar._GetFooterFont()), "DejaVu Sans 11px underlined spacing 2");
+    }
+
+    // Guards nest: each puts back the pen, brush and font it found, whatever was set under it.
+    void painterGuardsRestore()
+    {
+        QImage image(4, 4, QImage::Format_RGB32);
+        QPainter painter(&image);
+        painter.setFont(ZriTest::PixelFont(16));
+        const auto state = [&]
+        {
+            return painter.pen().color().name() + painter.brush().color().name() +
+                   QString::number(painter.font().pixelSize());
+        };
+        {
+            CStyleStore outer(painter, QColor(1, 2, 3));
+            outer.SetFontPixelSize(20);
+            {
+                CStyleStore inner(painter, QBrush(Qt::red));
+                inner.SetPen(QColor(Qt::green));
+                inner.SetFontPixelSize(30);
+            }
+            QCOMPARE(state(), "#010203#00000020");
+        }
+        QCOMPARE(state(), "#000000#00000016");
     }
 
     // The lamp and the state button hear each tick of their running clock (1000 ms), none after
@@ -791,7 +849,10 @@ private slots:
         for (QTimer* pClock : {&pLamp->m_oBlinkTimer, &pLamp->m_oBlinkTimer, &button.m_oBlinkTimer})
             Tick(*pClock);
         button._StopBlinkTimer();
+        pLamp->_StopBlinkTimer();
         Tick(button.m_oBlinkTimer);
+        Tick(pLamp->m_oBlinkTimer);
+        pLamp->_StartBlinkTimer(); // and running when it goes
         QCOMPARE(QString("%1 %2 %3")
                      .arg(pLamp->m_nTicks)
                      .arg(button.m_nTicks)
