@@ -321,7 +321,7 @@ FAULTS = [
       "text",
       "A Port cell holding letters opens with the letters instead of the stored port 0."),
     F("logger-combo-case-blind", "editors/ComboBoxDelegate.cpp",
-      "Qt::MatchExactly | Qt::MatchCaseSensitive", "Qt::MatchExactly",
+      "Qt::MatchExactly | Qt::MatchCaseSensitive", "Qt::MatchFixedString",
       "A cell typed in capitals opens its combo box on the lower-case entry, as if stored."),
     # translation/ -----------------------------------------------------------------------------
     F("trl-tab-unescaped", "translation/TranslatorFile.cpp",
