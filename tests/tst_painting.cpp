@@ -295,7 +295,8 @@ const SRow kRows[] = {
     {"disabled bitmap placed by the larger one", "bitmap", 0, "small-disabled disabled",
      "13,4 28,13 29,13 13,14", "MC.."},
     // The switch: a sunken track, a raised knob with a sunken groove, the state colour.
-    // Text two columns off the switch: P's stem (bearing 1) at 63, r's arm ending at 157.
+    // Text two columns off the switch: P's stem (bearing 1) at 63; r's stem at 154, its arm
+    // reaching the text's last column, 157.
     {"lying, off: red right half, knob left, text", "switch", 1, "",
      "45,15 30,0 1,15 14,15 15,15 16,15 62,17 63,17 64,17", "RDLD.L.T."},
     {"lying, on: green left half, knob right", "switch", 1, "checked", "15,15 30,15 44,15 45,15",
@@ -304,7 +305,7 @@ const SRow kRows[] = {
      "ODD.L"},
     {"standing, off: red above", "switch", 0, "", "7,1 7,14 7,15 7,22", "RRLL"},
     {"text left: the switch at the right edge", "switch", 1, "text-left",
-     "159,10 160,10 170,10 185,10 199,10 157,8 158,8", ".D.RLT."},
+     "159,10 160,10 170,10 185,10 199,10 153,11 154,11 155,11", ".D.RL.T."},
     // The ruler: marks are a dark row over a light one at both edges, mark 0 on the bottom row
     // of the scale area (178 with 21-pixel bands) and 100 % one row above its top (20).
     {"ruler: marks at 18, 35, 99, 164 and 180", "ruler", 10, "",
