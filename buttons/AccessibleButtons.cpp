@@ -23,7 +23,7 @@ namespace
 
 QString Tr(const char* pszText)
 {
-    return QString::fromStdString(Fenra::Internationalisation::Translate(pszText));
+    return QString::fromStdString(Fenra::Internationalisation::TranslateKnown(pszText));
 }
 
 /// The name of a symbol, or the fallback for a value outside the enumeration.

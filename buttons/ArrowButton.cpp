@@ -1,5 +1,6 @@
 #include "ArrowButton.h"
 
+#include "AccessibleControl.h"
 #include "ArrowGeometry.h"
 #include "ButtonFrame.h"
 #include "PictureCache.h"
@@ -44,8 +45,12 @@ CArrowButton::~CArrowButton() = default;
 
 void CArrowButton::SetMode(EMode mode)
 {
+    const bool bRenamed = mode != m_eMode;
     m_eMode = mode;
     repaint(rect());
+    // Screen readers name the button after its arrow.
+    if (bRenamed)
+        Detail::NotifyAccessible(this, QAccessible::NameChanged);
 }
 
 void CArrowButton::SetFitMode(EFitMode mode)

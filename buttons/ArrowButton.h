@@ -13,6 +13,10 @@ namespace Varo::FenraQtGui::ZuRaradirIzurodudoz
  * A push button whose face shows an engraved arrow: a single arrow with a shaft, or a double
  * arrow of two stacked triangles. Clicks, auto-repeat, checking and size hints are those of
  * QPushButton; the button's text and icon are not painted.
+ *
+ * The size hint, that of a push button without text, lets a layout squeeze the arrow to a few
+ * pixels. Forms::CArrowButton (<ZuRaradirIzurodudoz/Forms/ArrowButton.h>, target
+ * ZuRaradirIzurodudoz::Forms) is this button with a size hint that fits the arrow.
  */
 class ZRI_EXPORT CArrowButton : public QPushButton
 {

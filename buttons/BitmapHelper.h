@@ -50,8 +50,11 @@ public:
     CBitmapHelper& operator=(const CBitmapHelper& other);
     ~CBitmapHelper();
 
-    /// Stores the enabled bitmap when enabled is true, the disabled one otherwise.
+    /// Stores the enabled bitmap when enabled is true, the disabled one otherwise. The button
+    /// keeps a copy and its picture is kept by the image's cacheKey(): an image changed after
+    /// this call (its pixels written, or painted on in place) shows only once it is set again.
     void SetBitmap(const QImage& image, bool enabled);
+    /// As the image variant; the same holds for a pixmap changed after the call.
     void SetBitmap(const QPixmap& pixmap, bool enabled);
     /// Loads the bitmap from a file; an unreadable file leaves a null image, silently.
     void SetBitmap(const QString& fileName, bool enabled);

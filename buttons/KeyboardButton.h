@@ -12,6 +12,10 @@ namespace Varo::FenraQtGui::ZuRaradirIzurodudoz
  * A push button drawn like a key of an on-screen keyboard: up to three legends placed like
  * those of a key cap, or a key symbol. With ScaledSize and no bottom-left legend the top-left
  * legend is drawn at a third and the bottom-right one at a quarter of the content height.
+ *
+ * The size hint, that of a push button without text, lets a layout overlap two legends.
+ * Forms::CKeyboardButton (<ZuRaradirIzurodudoz/Forms/KeyboardButton.h>, target
+ * ZuRaradirIzurodudoz::Forms) is this key with a size hint that fits its legends.
  */
 class ZRI_EXPORT CKeyboardButton : public QPushButton, public CKeyboardButtonBase
 {

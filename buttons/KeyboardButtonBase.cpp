@@ -1,5 +1,6 @@
 #include "KeyboardButtonBase.h"
 
+#include "AccessibleControl.h"
 #include "ButtonBevel.h"
 #include "KeyboardGeometry.h"
 #include "StyleStore.h"
@@ -17,6 +18,14 @@ namespace Varo::FenraQtGui::ZuRaradirIzurodudoz
 
 namespace
 {
+
+// Screen readers name a key after its legends or symbol. The key widget is the concrete class
+// that inherits this mix-in beside its button.
+void NotifyRenamed(CKeyboardButtonBase& key)
+{
+    if (auto* pwKey = dynamic_cast<QWidget*>(&key))
+        Detail::NotifyAccessible(pwKey, QAccessible::NameChanged);
+}
 
 void DrawLabels(QPainter& painter, const QWidget& widget, const QRect& rect,
                 const std::vector<Detail::SKeyLabel>& labels)
@@ -46,11 +55,15 @@ CKeyboardButtonBase::~CKeyboardButtonBase() = default;
 
 void CKeyboardButtonBase::Set(std::string topLeft, std::string bottomLeft, std::string bottomRight)
 {
+    const bool bRenamed = m_eMode != Labels || topLeft != m_sTopLeft ||
+                          bottomLeft != m_sBottomLeft || bottomRight != m_sBottomRight;
     m_sTopLeft = std::move(topLeft);
     m_sBottomLeft = std::move(bottomLeft);
     m_sBottomRight = std::move(bottomRight);
     m_eMode = Labels;
     _Redraw();
+    if (bRenamed)
+        NotifyRenamed(*this);
 }
 
 void CKeyboardButtonBase::Set(std::string topLeft, std::string bottomLeft)
@@ -65,8 +78,11 @@ void CKeyboardButtonBase::Set(std::string topLeft)
 
 void CKeyboardButtonBase::Set(EKeyboardButtonMode mode)
 {
+    const bool bRenamed = mode != m_eMode;
     m_eMode = mode;
     _Redraw();
+    if (bRenamed)
+        NotifyRenamed(*this);
 }
 
 void CKeyboardButtonBase::SetTextBorder(int border)

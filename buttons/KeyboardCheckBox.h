@@ -11,6 +11,10 @@ namespace Varo::FenraQtGui::ZuRaradirIzurodudoz
 /**
  * A check box drawn like a keyboard key that stays pressed while it is checked. A click
  * anywhere on the widget toggles it. Its legends always use the widget's font.
+ *
+ * The size hint is that of a check box without text. Forms::CKeyboardCheckBox
+ * (<ZuRaradirIzurodudoz/Forms/KeyboardCheckBox.h>, target ZuRaradirIzurodudoz::Forms) is this
+ * key with a size hint that fits its legends.
  */
 class ZRI_EXPORT CKeyboardCheckBox : public QCheckBox, public CKeyboardButtonBase
 {

@@ -1,5 +1,6 @@
 #include "MediaButton.h"
 
+#include "AccessibleControl.h"
 #include "BlinkTimer.h"
 #include "ButtonFrame.h"
 #include "MediaGeometry.h"
@@ -92,8 +93,12 @@ CMediaButton::~CMediaButton() = default;
 
 void CMediaButton::SetMode(EMode mode)
 {
+    const bool bRenamed = mode != m_eMode;
     m_eMode = mode;
     _Redraw();
+    // Screen readers name the button after its symbol and describe it by its lamp.
+    if (bRenamed)
+        Detail::NotifyAccessible(this, QAccessible::NameChanged);
 }
 
 void CMediaButton::SetLampSize(int size)
@@ -104,8 +109,11 @@ void CMediaButton::SetLampSize(int size)
 
 void CMediaButton::SetOn(bool on)
 {
+    const bool bChanged = on != m_bOn;
     m_bOn = on;
     SetState(m_bOn);
+    if (bChanged && m_eOnOffMode != NoLamp)
+        Detail::NotifyAccessible(this, QAccessible::DescriptionChanged);
 }
 
 void CMediaButton::SetOnOffMode(EOnOffMode mode)
@@ -120,6 +128,7 @@ void CMediaButton::SetOnOffMode(EOnOffMode mode)
     // A lamp that stays off redraws in neither step, yet it appears or disappears.
     if (!bWasLit && !GetState())
         _Redraw();
+    Detail::NotifyAccessible(this, QAccessible::DescriptionChanged);
 }
 
 bool CMediaButton::IsOn() const

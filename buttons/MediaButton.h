@@ -15,6 +15,10 @@ namespace Varo::FenraQtGui::ZuRaradirIzurodudoz
  * A push button whose face shows an engraved media-control symbol and, in its top-right corner,
  * an optional state lamp: green while the on flag is set, steadily or blinking once a second,
  * grey otherwise. Clicks and checking are those of QPushButton; only SetOn() changes the on flag.
+ *
+ * The size hint, that of a push button without text, lets a layout squeeze the symbol to a
+ * line. Forms::CMediaButton (<ZuRaradirIzurodudoz/Forms/MediaButton.h>, target
+ * ZuRaradirIzurodudoz::Forms) is this button with a size hint that fits symbol and lamp.
  */
 class ZRI_EXPORT CMediaButton : public QPushButton, public Detail::CStateData<bool>
 {
@@ -58,6 +62,8 @@ public:
     bool IsOn() const;
     EMode GetMode() const;
     EOnOffMode GetOnOffMode() const;
+    /// The lamp's edge length as last set (15 at first); for forms that read settings back.
+    int GetLampSize() const { return m_nLampSize; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -53,6 +53,14 @@ QIcon CWidgetPlugin::icon() const
 QPixmap CWidgetPlugin::_PaintIcon() const
 {
     constexpr int kSide = 22;
+    if (m_oInfo.fnDrawIcon)
+    {
+        QPixmap icon(kSide, kSide);
+        icon.fill(Qt::transparent);
+        QPainter painter(&icon);
+        m_oInfo.fnDrawIcon(painter);
+        return icon;
+    }
     std::unique_ptr<QWidget> widget(m_oInfo.fnCreate(nullptr));
     widget->resize(m_oInfo.oIconSize);
     if (m_oInfo.fnDecorateIcon)
@@ -90,17 +98,22 @@ void CWidgetPlugin::initialize(QDesignerFormEditorInterface*)
 }
 
 // The display name is what the widget box shows; the minimum size keeps a check box, a key or a
-// switch dropped into a layout large enough to see and to click.
+// switch dropped into a layout large enough to see and to click; start texts give a dropped key
+// a legend.
 QString CWidgetPlugin::domXml() const
 {
     const QString object = m_oInfo.sClassName.section(QStringLiteral("::"), -1).mid(1);
-    QString minimumSize;
+    QString properties;
     if (m_oInfo.oMinimumSize.isValid())
-        minimumSize = QStringLiteral("  <property name=\"minimumSize\">\n"
-                                     "   <size><width>%1</width><height>%2</height></size>\n"
+        properties = QStringLiteral("  <property name=\"minimumSize\">\n"
+                                    "   <size><width>%1</width><height>%2</height></size>\n"
+                                    "  </property>\n")
+                         .arg(m_oInfo.oMinimumSize.width())
+                         .arg(m_oInfo.oMinimumSize.height());
+    for (const auto& [name, value] : m_oInfo.vStartTexts)
+        properties += QStringLiteral("  <property name=\"%1\">\n   <string>%2</string>\n"
                                      "  </property>\n")
-                          .arg(m_oInfo.oMinimumSize.width())
-                          .arg(m_oInfo.oMinimumSize.height());
+                          .arg(name, value.toHtmlEscaped());
     return QStringLiteral("<ui language=\"c++\" displayname=\"%1\">\n"
                           " <widget class=\"%2\" name=\"%3\">\n"
                           "  <property name=\"geometry\">\n"
@@ -118,7 +131,7 @@ QString CWidgetPlugin::domXml() const
         .arg(m_oInfo.sDisplayName, m_oInfo.sClassName, object.left(1).toLower() + object.mid(1))
         .arg(m_oInfo.oDefaultSize.width())
         .arg(m_oInfo.oDefaultSize.height())
-        .arg(minimumSize, m_oInfo.sHeader);
+        .arg(properties, m_oInfo.sHeader);
 }
 
 } // namespace ZriDesigner

@@ -6,6 +6,10 @@
 #include <QtUiPlugin/QDesignerCustomWidgetInterface>
 
 #include <functional>
+#include <utility>
+#include <vector>
+
+class QPainter;
 
 namespace ZriDesigner
 {
@@ -24,6 +28,10 @@ struct SWidgetInfo
     QSize oIconSize; ///< size at which the widget is painted for its icon
     /// Sets the icon's widget up to show what it is (a legend, a checked state); may be empty.
     std::function<void(QWidget* widget)> fnDecorateIcon;
+    /// Draws the icon instead of the widget, for widgets too thin or fine to show at icon size.
+    void (*fnDrawIcon)(QPainter& painter) = nullptr;
+    /// Text properties a dropped widget starts with (name, value), so that it shows something.
+    std::vector<std::pair<QString, QString>> vStartTexts;
 };
 
 /// One entry of the widget box, described by an SWidgetInfo.

@@ -3,6 +3,7 @@
 // logger definitions table). Abstract bases are not offered.
 #include "WidgetCollection.h"
 
+#include "Icons.h"
 #include "LineEdit.h"
 #include "LoggerDefinitionsEdit.h"
 
@@ -51,6 +52,18 @@ SWidgetInfo Offer(const char* className, const char* header, const char* display
     return info;
 }
 
+SWidgetInfo DrawnIcon(SWidgetInfo info, void (*fnDraw)(QPainter&))
+{
+    info.fnDrawIcon = fnDraw;
+    return info;
+}
+
+SWidgetInfo StartText(SWidgetInfo info, const char* name, const char* value)
+{
+    info.vStartTexts.emplace_back(QLatin1String(name), QLatin1String(value));
+    return info;
+}
+
 QImage LibraryIcon(const char* name)
 {
     return QImage(QStringLiteral(":/LoggerDefinitionsEditData/icons/") + QLatin1String(name));
@@ -62,30 +75,37 @@ std::vector<SWidgetInfo> OfferedWidgets()
 {
     const QSize none;
     return {
-        Offer<Forms::CArrowButton>("Forms::CArrowButton", "Forms/ArrowButton.h", "Arrow Button",
-                                   "Arrow button",
-                                   "A push button showing an engraved single or double arrow.",
-                                   QSize(40, 30), QSize(24, 24), QSize(22, 22)),
-        Offer<Forms::CMediaButton>(
-            "Forms::CMediaButton", "Forms/MediaButton.h", "Media Button", "Media button",
-            "A push button showing a media symbol and an optional steady or blinking state lamp.",
-            QSize(60, 40), QSize(32, 24), QSize(22, 22)),
-        Offer<Forms::CKeyboardButton>(
-            "Forms::CKeyboardButton", "Forms/KeyboardButton.h", "Keyboard Button", "Keyboard key",
-            "A push button drawn like a keyboard key, with up to three key-cap legends or a key "
-            "symbol.",
-            QSize(60, 40), QSize(32, 32), QSize(22, 22),
-            [](Forms::CKeyboardButton& key) { key.Set("A"); }),
-        Offer<Forms::CKeyboardCheckBox>(
-            "Forms::CKeyboardCheckBox", "Forms/KeyboardCheckBox.h", "Keyboard Check Box",
-            "Keyboard check key",
-            "A keyboard key that stays pressed while checked; a click anywhere toggles it.",
-            QSize(60, 40), QSize(32, 32), QSize(22, 22),
-            [](Forms::CKeyboardCheckBox& key)
-            {
-                key.Set("a");
-                key.setChecked(true);
-            }),
+        DrawnIcon(Offer<Forms::CArrowButton>(
+                      "Forms::CArrowButton", "Forms/ArrowButton.h", "Arrow Button", "Arrow button",
+                      "A push button showing an engraved single or double arrow.", QSize(40, 30),
+                      QSize(24, 24), QSize(22, 22)),
+                  DrawArrowIcon),
+        DrawnIcon(Offer<Forms::CMediaButton>("Forms::CMediaButton", "Forms/MediaButton.h",
+                                             "Media Button", "Media button",
+                                             "A push button showing a media symbol and an optional "
+                                             "steady or blinking state lamp.",
+                                             QSize(60, 40), QSize(32, 24), QSize(22, 22)),
+                  DrawMediaIcon),
+        StartText(Offer<Forms::CKeyboardButton>(
+                      "Forms::CKeyboardButton", "Forms/KeyboardButton.h", "Keyboard Button",
+                      "Keyboard key",
+                      "A push button drawn like a keyboard key, with up to three key-cap legends "
+                      "or a key symbol.",
+                      QSize(60, 40), QSize(32, 32), QSize(22, 22),
+                      [](Forms::CKeyboardButton& key) { key.Set("A"); }),
+                  "topLeftLabel", "A"),
+        StartText(Offer<Forms::CKeyboardCheckBox>(
+                      "Forms::CKeyboardCheckBox", "Forms/KeyboardCheckBox.h", "Keyboard Check Box",
+                      "Keyboard check key",
+                      "A keyboard key that stays pressed while checked; a click anywhere toggles "
+                      "it.",
+                      QSize(60, 40), QSize(32, 32), QSize(22, 22),
+                      [](Forms::CKeyboardCheckBox& key)
+                      {
+                          key.Set("a");
+                          key.setChecked(true);
+                      }),
+                  "topLeftLabel", "A"),
         Offer<Forms::CBitmapButton>(
             "Forms::CBitmapButton", "Forms/BitmapButton.h", "Bitmap Button", "Bitmap button",
             "A push button showing an enabled or disabled bitmap with optional engraved text.",
@@ -135,11 +155,12 @@ std::vector<SWidgetInfo> OfferedWidgets()
             "A line edit that signals setFocus() and looseFocus() after its own focus handling.",
             QSize(120, 24), none, QSize(60, 24),
             [](Zri::CLineEdit& edit) { edit.setText(QStringLiteral("abc")); }),
-        Offer<Forms::CFileEditLine>(
-            "Forms::CFileEditLine", "Forms/FileEditLine.h", "File Path Edit", "File path edit",
-            "A path field with a button that opens a directory, open or save dialog.",
-            QSize(240, 28), none, QSize(120, 40),
-            [](Forms::CFileEditLine& edit) { edit.OnPathChanged(QStringLiteral("/a/b")); }),
+        DrawnIcon(Offer<Forms::CFileEditLine>(
+                      "Forms::CFileEditLine", "Forms/FileEditLine.h", "File Path Edit",
+                      "File path edit",
+                      "A path field with a button that opens a directory, open or save dialog.",
+                      QSize(240, 28), none, QSize(120, 40)),
+                  DrawFilePathIcon),
         Offer<Forms::CMultiFileEdit>(
             "Forms::CMultiFileEdit", "Forms/MultiFileEdit.h", "Multi-File Edit", "Multi-file edit",
             "An ordered list of file paths edited through dialogs, drag and drop, reordering and "
@@ -148,17 +169,20 @@ std::vector<SWidgetInfo> OfferedWidgets()
             [](Forms::CMultiFileEdit& edit) {
                 edit.OnUpdateSelection({"a", "b", "c"});
             }),
-        Offer<Forms::CRectangleDefinitionEdit>(
-            "Forms::CRectangleDefinitionEdit", "Forms/RectangleDefinitionEdit.h", "Rectangle Edit",
-            "Rectangle edit",
-            "Four whole-number fields for the position and size of a rectangle, with a unit.",
-            QSize(220, 90), none, QSize(160, 90),
-            [](Forms::CRectangleDefinitionEdit& edit) { edit.SetUnitString("mm"); }),
-        Offer<Zri::CLoggerDefinitionsEdit>(
-            "CLoggerDefinitionsEdit", "LoggerDefinitionsEdit.h", "Logger Definitions Edit",
-            "Logger definitions edit",
-            "A table of logger definitions (type, level, name, port) with add and remove buttons.",
-            QSize(360, 180), none, QSize(200, 150)),
+        DrawnIcon(Offer<Forms::CRectangleDefinitionEdit>(
+                      "Forms::CRectangleDefinitionEdit", "Forms/RectangleDefinitionEdit.h",
+                      "Rectangle Edit", "Rectangle edit",
+                      "Four whole-number fields for the position and size of a rectangle, with a "
+                      "unit.",
+                      QSize(220, 90), none, QSize(160, 90)),
+                  DrawRectangleIcon),
+        DrawnIcon(Offer<Zri::CLoggerDefinitionsEdit>(
+                      "CLoggerDefinitionsEdit", "LoggerDefinitionsEdit.h",
+                      "Logger Definitions Edit", "Logger definitions edit",
+                      "A table of logger definitions (type, level, name, port) with add and "
+                      "remove buttons.",
+                      QSize(360, 180), none, QSize(200, 150)),
+                  DrawLoggerIcon),
     };
 }
 

@@ -16,7 +16,7 @@ namespace
 
 QString RulerName(const QWidget&)
 {
-    return QString::fromStdString(Fenra::Internationalisation::Translate("Percentage scale"));
+    return QString::fromStdString(Fenra::Internationalisation::TranslateKnown("Percentage scale"));
 }
 
 // The ruler is a picture with labels: nothing to press or change.

@@ -28,6 +28,11 @@ public:
     bool NeedValue() const override;
     bool NeedMinMax() const override;
 
+    /// The settings as last set, for forms that read them back.
+    unsigned int GetSteps() const { return m_nSteps; }
+    bool GetTicksLeft() const { return m_bTicksLeft; }
+    bool GetTicksRight() const { return m_bTicksRight; }
+
 protected:
     void paintEvent(QPaintEvent* event) override;
     /// The ruler font when set, else the widget's font.

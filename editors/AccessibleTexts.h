@@ -7,12 +7,15 @@ class QWidget;
 namespace Varo::FenraQtGui::ZuRaradirIzurodudoz::Detail
 {
 
-/// text through the library's translator, like the dialog captions.
+/// text as the library's translator knows it, else text itself. Nothing is recorded: only the
+/// texts of dialogs and error messages belong to the translation file the library writes.
 QString TranslatedText(const char* pszText);
 
 /// Gives a widget of an editor's form the name that screen readers and UI-test tools read and,
-/// when pszToolTip is given, a tooltip; both pass through the library's translator. Icon-only
-/// buttons need both: they have no text of their own to be named or recognised by.
-void SetAccessibleTexts(QWidget* pw, const char* pszName, const char* pszToolTip = nullptr);
+/// when pszToolTip is given, a tooltip and a description that says what the widget does
+/// (without one, screen readers would hear the tooltip, the name again). Icon-only buttons need
+/// all three: they have no text of their own to be named or recognised by.
+void SetAccessibleTexts(QWidget* pw, const char* pszName, const char* pszToolTip = nullptr,
+                        const char* pszDescription = nullptr);
 
 } // namespace Varo::FenraQtGui::ZuRaradirIzurodudoz::Detail

@@ -71,7 +71,8 @@ void CFileEditLineData::retranslateUi(QWidget* pwForm)
     // Screen readers would otherwise call the editor by its window title and the button "...".
     SetAccessibleTexts(pwForm, "File path");
     SetAccessibleTexts(m_wCurrentPath, "Path");
-    SetAccessibleTexts(m_wFileDialogButton, "Browse", "Browse");
+    SetAccessibleTexts(m_wFileDialogButton, "Browse", "Browse",
+                       "Opens a dialog to choose the path");
 }
 
 } // namespace Varo::FenraQtGui::ZuRaradirIzurodudoz::Detail

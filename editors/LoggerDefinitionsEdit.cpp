@@ -5,7 +5,9 @@
 #include "ui_LoggerDefinitionsEdit.h"
 
 #include <QHeaderView>
+#include <QMouseEvent>
 #include <QSettings>
+#include <QShortcut>
 #include <QSignalBlocker>
 
 #include <array>
@@ -81,6 +83,41 @@ std::array<bool, 3> EnabledCells(ELoggerType eType)
     return {true, true, true};
 }
 
+// The Name column's first width: a typical log path shows whole ("/var/log/app..." would not).
+const QString kTypicalName = QStringLiteral("/var/log/application/server.log");
+
+// Commits and closes the open in-cell editor when a press lands on another cell. The view does
+// so itself only when the current cell changes, which a disabled cell never becomes.
+class CCommitOnPress : public QObject
+{
+public:
+    CCommitOnPress(QTableWidget* pwTable, QAbstractItemDelegate* pDelegate)
+        : QObject(pwTable), m_pwTable(pwTable), m_pDelegate(pDelegate)
+    {
+        pwTable->viewport()->installEventFilter(this);
+    }
+
+    bool eventFilter(QObject*, QEvent* pEvent) override
+    {
+        if (pEvent->type() != QEvent::MouseButtonPress)
+            return false;
+        // The view hands out the open editor of a cell as that cell's index widget.
+        const QModelIndex edited = m_pwTable->currentIndex();
+        QWidget* pwEditor = m_pwTable->indexWidget(edited);
+        const QPoint pos = static_cast<QMouseEvent*>(pEvent)->pos();
+        if (pwEditor != nullptr && m_pwTable->indexAt(pos) != edited)
+        {
+            emit m_pDelegate->commitData(pwEditor);
+            emit m_pDelegate->closeEditor(pwEditor, QAbstractItemDelegate::NoHint);
+        }
+        return false;
+    }
+
+private:
+    QTableWidget* m_pwTable;
+    QAbstractItemDelegate* m_pDelegate;
+};
+
 } // namespace
 
 CLoggerDefinitionsEdit::CLoggerDefinitionsEdit(const std::vector<CLoggerDefinition>& definitions,
@@ -89,16 +126,24 @@ CLoggerDefinitionsEdit::CLoggerDefinitionsEdit(const std::vector<CLoggerDefiniti
       m_pItemDelegate(new CComboBoxDelegate(nullptr))
 {
     m_pForm->setupUi(this);
-    // The generated form knows only Qt's translation; these texts go through the library's.
+    // The generated form knows only Qt's translation; these texts take the library's.
     SetAccessibleTexts(this, "Logger definitions");
     SetAccessibleTexts(m_pForm->m_wDefinitions, "Definitions");
-    SetAccessibleTexts(m_pForm->m_wAdd, "Add logger definition", "Add logger definition");
+    SetAccessibleTexts(m_pForm->m_wAdd, "Add logger definition", "Add logger definition",
+                       "Adds a row for a new logger definition");
     SetAccessibleTexts(m_pForm->m_wRemove, "Remove selected logger definitions",
-                       "Remove selected logger definitions");
+                       "Remove selected logger definitions", "Removes the selected rows");
     QTableWidget* table = m_pForm->m_wDefinitions;
     // restoreState refuses an empty or foreign state and leaves the header as the form made it.
-    table->horizontalHeader()->restoreState(QSettings().value(kGeometryKey).toByteArray());
+    if (!table->horizontalHeader()->restoreState(QSettings().value(kGeometryKey).toByteArray()))
+        table->horizontalHeader()->resizeSection(
+            NameColumn, table->fontMetrics().horizontalAdvance(kTypicalName) + 16);
     table->setItemDelegate(m_pItemDelegate);
+    new CCommitOnPress(table, m_pItemDelegate);
+    // The Delete key in the table does what the remove button does.
+    auto* pDelete = new QShortcut(QKeySequence(QKeySequence::Delete), table);
+    pDelete->setContext(Qt::WidgetShortcut);
+    connect(pDelete, &QShortcut::activated, this, &CLoggerDefinitionsEdit::_OnRemoveDefinition);
     OnDefinitionsChanged(m_vDefinitions);
 }
 

@@ -16,6 +16,7 @@
 #include <QMessageBox>
 #include <QMimeData>
 #include <QPushButton>
+#include <QShortcut>
 #include <QUrl>
 
 namespace Varo::FenraQtGui::ZuRaradirIzurodudoz
@@ -43,6 +44,10 @@ CMultiFileEdit::CMultiFileEdit(const QStringList& rqslSelection, std::list<SFile
     pwList->setAcceptDrops(true);
     pwList->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(pwList, &QWidget::customContextMenuRequested, this, &CMultiFileEdit::OnShowContextMenu);
+    // The Delete key in the list does what the remove button does.
+    auto* pDelete = new QShortcut(QKeySequence(QKeySequence::Delete), pwList);
+    pDelete->setContext(Qt::WidgetShortcut);
+    connect(pDelete, &QShortcut::activated, this, &CMultiFileEdit::_OnRemoveButtonClicked);
     OnUpdateSelection(rqslSelection);
 }
 

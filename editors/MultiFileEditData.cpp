@@ -77,8 +77,10 @@ void CMultiFileEditData::retranslateUi(QWidget* pwForm)
     // The buttons show icons only: names and tooltips say what they do.
     SetAccessibleTexts(pwForm, "File list");
     SetAccessibleTexts(m_wSelectedPaths, "Files");
-    SetAccessibleTexts(pushButton, "Add files", "Add files");
-    SetAccessibleTexts(pushButton_2, "Remove selected files", "Remove selected files");
+    SetAccessibleTexts(pushButton, "Add files", "Add files",
+                       "Opens a dialog to choose files to add to the list");
+    SetAccessibleTexts(pushButton_2, "Remove selected files", "Remove selected files",
+                       "Removes the selected entries from the list");
 }
 
 } // namespace Varo::FenraQtGui::ZuRaradirIzurodudoz::Detail

@@ -16,6 +16,9 @@ namespace Varo::FenraQtGui::ZuRaradirIzurodudoz::Forms
  * using (this class is one). The enumerations repeat the library's with the same values and
  * the same 32-bit storage (any value the library takes passes through), so that Designer can
  * list them; pass the library's own to the library's setters.
+ *
+ * Unlike the library's class, which keeps the hint of a push button without text, its size hint
+ * fits the arrow: in a layout built in code the arrow stays legible.
  */
 class ZRI_FORMS_EXPORT CArrowButton : public ZuRaradirIzurodudoz::CArrowButton
 {
@@ -52,7 +55,12 @@ public:
     EMode mode() const { return static_cast<EMode>(GetMode()); }
     void setMode(EMode mode) { SetMode(static_cast<Base::EMode>(mode)); }
     EFitMode fitMode() const { return static_cast<EFitMode>(GetFitMode()); }
-    void setFitMode(EFitMode mode) { SetFitMode(static_cast<Base::EFitMode>(mode)); }
+    void setFitMode(EFitMode mode);
+
+    /// 32 x 32 pixels, a stretched arrow 48 pixels wide: a 16-pixel arrow inside the bevel.
+    QSize sizeHint() const override;
+    /// 24 x 24 pixels, where the arrow is still 8 pixels long.
+    QSize minimumSizeHint() const override;
 };
 
 } // namespace Varo::FenraQtGui::ZuRaradirIzurodudoz::Forms

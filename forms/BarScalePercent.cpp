@@ -9,30 +9,34 @@ CBarScalePercent::CBarScalePercent(QWidget* parent) : Base(parent) {}
 
 CBarScalePercent::~CBarScalePercent() = default;
 
-void CBarScalePercent::setSteps(uint steps)
+namespace
 {
-    m_nSteps = steps;
-    SetSteps(steps);
+
+// What the ruler keeps of a font: Designer's font editor gives point sizes, the ruler pixels.
+int RulerPixels(const QFont& font)
+{
+    return font.pixelSize() > 0 ? font.pixelSize() : QFontInfo(font).pixelSize();
 }
 
-void CBarScalePercent::setTicksLeft(bool ticks)
+bool SameRulerFont(const QFont& set, const QFont& drawn)
 {
-    m_bTicksLeft = ticks;
-    SetScaleMode(m_bTicksLeft, m_bTicksRight);
+    return set.family() == drawn.family() && RulerPixels(set) == drawn.pixelSize() &&
+           set.bold() == drawn.bold() && set.italic() == drawn.italic();
 }
 
-void CBarScalePercent::setTicksRight(bool ticks)
+} // namespace
+
+QFont CBarScalePercent::rulerFont() const
 {
-    m_bTicksRight = ticks;
-    SetScaleMode(m_bTicksLeft, m_bTicksRight);
+    const QFont& drawn = _GetRulerFont();
+    return m_oSetFont && SameRulerFont(*m_oSetFont, drawn) ? *m_oSetFont : drawn;
 }
 
 void CBarScalePercent::setRulerFont(const QFont& font)
 {
-    // Designer's font editor gives point sizes; the library takes pixels.
-    const int nPixels = font.pixelSize() > 0 ? font.pixelSize() : QFontInfo(font).pixelSize();
-    SetRulerFont(font.family().toStdString(), static_cast<unsigned int>(nPixels), font.bold(),
-                 font.italic());
+    m_oSetFont = font;
+    SetRulerFont(font.family().toStdString(), static_cast<unsigned int>(RulerPixels(font)),
+                 font.bold(), font.italic());
 }
 
 } // namespace Varo::FenraQtGui::ZuRaradirIzurodudoz::Forms

@@ -5,6 +5,8 @@
 
 #include "ZuRaradirIzurodudozFormsExport.h"
 
+#include <optional>
+
 namespace Varo::FenraQtGui::ZuRaradirIzurodudoz::Forms
 {
 
@@ -13,8 +15,8 @@ namespace Varo::FenraQtGui::ZuRaradirIzurodudoz::Forms
  * and the label font as properties. Everything else is the library's CBarScalePercent, which
  * application code keeps using (this class is one).
  *
- * The library keeps steps and tick sides to itself; their properties read what was last set
- * through this class, which starts with the library's defaults (10 steps, ticks on both sides).
+ * The properties read the ruler itself, so they show what application code set through the
+ * library's setters as well.
  */
 class ZRI_FORMS_EXPORT CBarScalePercent : public ZuRaradirIzurodudoz::CBarScalePercent
 {
@@ -30,21 +32,20 @@ public:
     explicit CBarScalePercent(QWidget* parent = nullptr);
     ~CBarScalePercent() override;
 
-    uint steps() const { return m_nSteps; }
-    void setSteps(uint steps);
-    bool ticksLeft() const { return m_bTicksLeft; }
-    void setTicksLeft(bool ticks);
-    bool ticksRight() const { return m_bTicksRight; }
-    void setTicksRight(bool ticks);
-    /// The label font: the one set, else the widget's font.
-    QFont rulerFont() const { return _GetRulerFont(); }
+    uint steps() const { return GetSteps(); }
+    void setSteps(uint steps) { SetSteps(steps); }
+    bool ticksLeft() const { return GetTicksLeft(); }
+    void setTicksLeft(bool ticks) { SetScaleMode(ticks, GetTicksRight()); }
+    bool ticksRight() const { return GetTicksRight(); }
+    void setTicksRight(bool ticks) { SetScaleMode(GetTicksLeft(), ticks); }
+    /// The font set through this property while the ruler still draws with it (the ruler
+    /// keeps only family, pixel size, bold and italic); else the font the ruler draws with.
+    QFont rulerFont() const;
     /// Family, pixel size (taken from the point size when the font has none), bold, italic.
     void setRulerFont(const QFont& font);
 
 private:
-    uint m_nSteps = 10;
-    bool m_bTicksLeft = true;
-    bool m_bTicksRight = true;
+    std::optional<QFont> m_oSetFont;
 };
 
 } // namespace Varo::FenraQtGui::ZuRaradirIzurodudoz::Forms

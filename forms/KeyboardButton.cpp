@@ -24,4 +24,20 @@ void CKeyboardButton::setBottomRightLabel(const QString& label)
     Detail::SetLegends(*this, topLeftLabel(), bottomLeftLabel(), label);
 }
 
+QSize CKeyboardButton::sizeHint() const
+{
+    return Detail::KeySizeHint(*this);
+}
+
+QSize CKeyboardButton::minimumSizeHint() const
+{
+    return sizeHint();
+}
+
+void CKeyboardButton::_Redraw()
+{
+    Base::_Redraw();
+    updateGeometry();
+}
+
 } // namespace Varo::FenraQtGui::ZuRaradirIzurodudoz::Forms

@@ -24,4 +24,20 @@ void CKeyboardCheckBox::setBottomRightLabel(const QString& label)
     Detail::SetLegends(*this, topLeftLabel(), bottomLeftLabel(), label);
 }
 
+QSize CKeyboardCheckBox::sizeHint() const
+{
+    return Detail::KeySizeHint(*this);
+}
+
+QSize CKeyboardCheckBox::minimumSizeHint() const
+{
+    return sizeHint();
+}
+
+void CKeyboardCheckBox::_Redraw()
+{
+    Base::_Redraw();
+    updateGeometry();
+}
+
 } // namespace Varo::FenraQtGui::ZuRaradirIzurodudoz::Forms

@@ -18,6 +18,9 @@ namespace Varo::FenraQtGui::ZuRaradirIzurodudoz::Forms
  *
  * A form sets its properties one by one, in the order of its file; so setting a legend keeps
  * the face mode, unlike the library's Set(), which switches the face to the legends.
+ *
+ * Unlike the library's class, which keeps the hint of a push button without text, its size hint
+ * fits the legends or the symbol: in a layout built in code legends stay apart and legible.
  */
 class ZRI_FORMS_EXPORT CKeyboardCheckBox : public ZuRaradirIzurodudoz::CKeyboardCheckBox
 {
@@ -62,6 +65,15 @@ public:
     void setBottomRightLabel(const QString& label);
     int textBorder() const { return _TextBorder(); }
     void setTextBorder(int border) { SetTextBorder(border); }
+
+    /// The legends in the key's font with the text border around them (the top-left one above,
+    /// the bottom ones beside each other), or a 16-pixel symbol; at least 32 x 32 pixels.
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
+
+protected:
+    /// Repaints, and tells layouts that the face and so the size hint may have changed.
+    void _Redraw() override;
 };
 
 } // namespace Varo::FenraQtGui::ZuRaradirIzurodudoz::Forms

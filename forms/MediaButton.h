@@ -14,6 +14,9 @@ namespace Varo::FenraQtGui::ZuRaradirIzurodudoz::Forms
  * The media button as Qt Designer sets it up: symbol, lamp mode, on flag and lamp size as
  * properties. Everything else is the library's CMediaButton, which application code keeps
  * using (this class is one).
+ *
+ * Unlike the library's class, which keeps the hint of a push button without text, its size hint
+ * fits the symbol and the lamp: in a layout built in code the symbol stays legible.
  */
 class ZRI_FORMS_EXPORT CMediaButton : public ZuRaradirIzurodudoz::CMediaButton
 {
@@ -55,15 +58,16 @@ public:
     EMode mode() const { return static_cast<EMode>(GetMode()); }
     void setMode(EMode mode) { SetMode(static_cast<Base::EMode>(mode)); }
     EOnOffMode onOffMode() const { return static_cast<EOnOffMode>(GetOnOffMode()); }
-    void setOnOffMode(EOnOffMode mode) { SetOnOffMode(static_cast<Base::EOnOffMode>(mode)); }
+    void setOnOffMode(EOnOffMode mode);
     bool isOn() const { return IsOn(); }
     void setOn(bool on) { SetOn(on); }
-    /// The lamp size last set through this class (the library keeps it to itself); 15 at first.
-    int lampSize() const { return m_nLampSize; }
+    int lampSize() const { return GetLampSize(); }
     void setLampSize(int size);
 
-private:
-    int m_nLampSize = 15;
+    /// Room for a 16-pixel symbol and, beside it, the lamp: 32 x 32 pixels without a lamp,
+    /// 48 x 32 with the lamp of 15 pixels.
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
 };
 
 } // namespace Varo::FenraQtGui::ZuRaradirIzurodudoz::Forms

@@ -80,6 +80,19 @@ QAccessibleInterface* CreateAccessibleControl(const SAccessibleKind* pKinds, std
     return nullptr;
 }
 
+void NotifyAccessible(QWidget* pwControl, QAccessible::Event eEvent)
+{
+    QAccessibleEvent event(pwControl, eEvent);
+    if (QAccessible::isActive())
+        return QAccessible::updateAccessibility(&event);
+    // Without an active platform bridge (the offscreen platform of UI tests) Qt drops events,
+    // also before an installed update handler; a UI-test tool's handler hears them all the same.
+    const QAccessible::UpdateHandler fnHandler = QAccessible::installUpdateHandler(nullptr);
+    QAccessible::installUpdateHandler(fnHandler);
+    if (fnHandler != nullptr)
+        fnHandler(&event);
+}
+
 QString StripMnemonic(QString text)
 {
     for (int i = 0; i < text.size(); ++i)

@@ -52,6 +52,11 @@ QAccessibleInterface* AccessibleControlFactory(const QString& rqsClassName, QObj
     return CreateAccessibleControl(pKinds, nKinds, rqsClassName, pObject);
 }
 
+/// Tells screen readers that what they read of pwControl changed (a new name, description or
+/// state), so that they read it again; nothing happens while no assistive tool listens. An
+/// installed QAccessible update handler hears it on every platform.
+void NotifyAccessible(QWidget* pwControl, QAccessible::Event eEvent);
+
 /// text without the ampersands that mark mnemonics ("&&" stays one ampersand).
 QString StripMnemonic(QString text);
 

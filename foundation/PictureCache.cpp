@@ -74,11 +74,31 @@ int Floor(double value)
     return truncated > value ? truncated - 1 : truncated;
 }
 
+// Pictures are 32-bit; blitted onto fewer bits per pixel (a 16-bit backing store), their blended
+// pixels would round otherwise than ink drawn there directly.
+bool HoldsPicturePixels(const QPaintDevice* pDevice)
+{
+    if (pDevice == nullptr)
+        return false;
+    if (pDevice->devType() != QInternal::Image)
+        return pDevice->depth() == 32;
+    switch (static_cast<const QImage*>(pDevice)->format())
+    {
+    case QImage::Format_RGB32:
+    case QImage::Format_ARGB32:
+    case QImage::Format_ARGB32_Premultiplied:
+        return true;
+    default:
+        return false;
+    }
+}
+
 bool DeviceOf(const QPainter& painter, SDevice& device)
 {
     if (!s_bEnabled || !painter.isActive() ||
         painter.paintEngine()->type() != QPaintEngine::Raster || painter.opacity() != 1.0 ||
-        painter.compositionMode() != QPainter::CompositionMode_SourceOver)
+        painter.compositionMode() != QPainter::CompositionMode_SourceOver ||
+        !HoldsPicturePixels(painter.paintEngine()->paintDevice()))
         return false;
     const QTransform& t = painter.deviceTransform();
     if (t.type() > QTransform::TxScale || t.m11() <= 0.0 || t.m22() <= 0.0 ||
@@ -205,11 +225,13 @@ CPictureKey& CPictureKey::AddShadeColours()
 CPictureKey& CPictureKey::AddTextStateOf(const QPainter& painter)
 {
     const QFont& font = painter.font();
-    return *this << font.key() << font.stretch() << font.letterSpacing() << font.letterSpacingType()
-                 << font.wordSpacing() << font.capitalization() << font.hintingPreference()
-                 << font.styleStrategy() << font.kerning() << painter.device()->logicalDpiX()
-                 << painter.device()->logicalDpiY() << painter.layoutDirection()
-                 << painter.background().color() << painter.backgroundMode();
+    // The key holds family, sizes, weight, style, underline and strike-out, not the overline.
+    return *this << font.key() << font.overline() << font.stretch() << font.letterSpacing()
+                 << font.letterSpacingType() << font.wordSpacing() << font.capitalization()
+                 << font.hintingPreference() << font.styleStrategy() << font.kerning()
+                 << painter.device()->logicalDpiX() << painter.device()->logicalDpiY()
+                 << painter.layoutDirection() << painter.background().color()
+                 << painter.backgroundMode();
 }
 
 void DrawThroughPicture(QPainter& painter, CPictureKey& key, const QRect& bounds, FDraw ink,

@@ -206,7 +206,9 @@ public:
 
     // Double-clicks a logger cell (a press on it first, as a user's double click does) and
     // types into its editor, or takes an entry of its combo box with the arrow keys and Return.
-    void EditLogger(int nRow, int nColumn, const QString& rqsText)
+    // A typed text is left with Tab, or by a click on the cell of nLeaveColumn, which closes the
+    // editor.
+    void EditLogger(int nRow, int nColumn, const QString& rqsText, int nLeaveColumn = -1)
     {
         const QPoint centre = Table()->visualItemRect(Table()->item(nRow, nColumn)).center();
         QTest::mouseClick(Table()->viewport(), Qt::LeftButton, {}, centre);
@@ -225,7 +227,18 @@ public:
         pwLine = pwLine ? pwLine : pwEditor->findChild<QLineEdit*>("m_wCurrentPath");
         pwLine->selectAll();
         QTest::keyClicks(pwLine, rqsText);
-        QTest::keyClick(pwLine, Qt::Key_Tab);
+        if (nLeaveColumn < 0)
+            return QTest::keyClick(pwLine, Qt::Key_Tab);
+        QTest::mouseClick(Table()->viewport(), Qt::LeftButton, {},
+                          Table()->visualItemRect(Table()->item(nRow, nLeaveColumn)).center());
+        QVERIFY(!Table()->indexWidget(Table()->model()->index(nRow, nColumn)));
+    }
+
+    // Selects rows of the file list or the logger table and presses Delete there.
+    void Delete(QWidget& editor, QAbstractItemView* pwView, const char* pszRows)
+    {
+        Click(editor, pwView, pszRows, nullptr);
+        QTest::keyClick(pwView, Qt::Key_Delete);
     }
 
     SModel& m_rModel;
@@ -261,6 +274,8 @@ const struct
      "files=a.txt b.tif[1] c.txt d.tif e.txt f.txt"},
     {"two removed", [](D d) { d.Click(d.m_Files, d.List(), "13", "pushButton_2"); }, "0 3 0 0",
      "files=a.txt c.txt"},
+    {"two removed by the Delete key", [](D d) { d.Delete(d.m_Files, d.List(), "13"); }, "0 3 0 0",
+     "files=a.txt c.txt"},
     {"band specifier", [](D d) { d.SetBandSpecifier(""); }, "0 1 0 0",
      "files=a.txt b.tif[2-3] c.txt d.tif[2-3]"},
     {"band specifier, list replaced while asking", [](D d) { d.SetBandSpecifier("x.tif y.tif"); },
@@ -275,9 +290,13 @@ const struct
      "loggers=1 2 '' 5432, 3 3 '/var/log/x' 5432, 5 6 'relay' 7000"},
     {"logger file typed", [](D d) { d.EditLogger(1, 2, "/tmp/y"); }, "0 0 0 1",
      "loggers=1 2 '' 5432, 3 3 '/tmp/y' 5432, 5 6 'host' 7000"},
+    {"logger file typed, the disabled port clicked", [](D d) { d.EditLogger(1, 2, "/tmp/y", 3); },
+     "0 0 0 1", "loggers=1 2 '' 5432, 3 3 '/tmp/y' 5432, 5 6 'host' 7000"},
     {"letters as port", [](D d) { d.EditLogger(2, 3, "abc"); }, "0 0 0 1",
      "loggers=1 2 '' 5432, 3 3 '/var/log/x' 5432, 5 6 'host' 0"},
     {"two loggers removed", [](D d) { d.Click(d.m_Loggers, d.Table(), "02", "m_wRemove"); },
+     "0 0 0 1", "loggers=3 3 '/var/log/x' 5432"},
+    {"two loggers removed by the Delete key", [](D d) { d.Delete(d.m_Loggers, d.Table(), "02"); },
      "0 0 0 1", "loggers=3 3 '/var/log/x' 5432"},
     {"loggers emptied by the application, one added",
      [](D d)
@@ -588,10 +607,22 @@ private slots:
         QCOMPARE(edit.GetLoggerDefinitions(), expected);
     }
 
-    // The header's sizes and order go to the settings with the table, and the next table
-    // starts from them.
+    // The first table shows a typical log path whole in its Name column, and its last column
+    // fills the rest. The header's sizes and order go to the settings with the table, and the
+    // next table starts from them.
     void loggerHeaderKept()
     {
+        QSettings().remove("/Session/Logger Definition/Geometry");
+        {
+            CLoggerDefinitionsEdit fresh(Definitions(2));
+            fresh.resize(700, 200);
+            fresh.show();
+            QHeaderView* pwHeader = fresh.findChild<QTableWidget*>()->horizontalHeader();
+            QVERIFY(pwHeader->sectionSize(2) >=
+                    pwHeader->fontMetrics().horizontalAdvance("/var/log/application/server.log"));
+            QCOMPARE(pwHeader->sectionViewportPosition(3) + pwHeader->sectionSize(3),
+                     pwHeader->viewport()->width());
+        }
         {
             CLoggerDefinitionsEdit first(Definitions(2));
             QHeaderView* pwHeader = first.findChild<QTableWidget*>()->horizontalHeader();

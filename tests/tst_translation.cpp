@@ -270,7 +270,9 @@ private slots:
         QTemporaryDir dir;
         CTranslatorBase translator(dir.path().toStdString(), "Own", false);
         CTranslatorBase delegate(dir.path().toStdString(), "Delegate", false);
-        delegate.LoadTable(STranslationTable{"", "", {}, {{"Yes", "Ja"}}, {}});
+        STranslationTable table;
+        table.m_Translations = {{"Yes", "Ja"}};
+        delegate.LoadTable(table);
         translator.SetDelegate(&delegate);
         QCOMPARE(translator.Translate("Yes"), std::string("Ja"));
         QCOMPARE(translator.Translate("No"), std::string("No"));
@@ -369,8 +371,10 @@ private slots:
         WriteGerman(beside.path(), "Mod", "  ", "\"Yes\"=\"Nein\"\n");
         WriteGerman(redirected.path(), "Mod", " \"Base\", \"Gone\" ",
                     "\"No\"=\"Nein\"\n\"Yes\"=\"Ja\"\n");
-        WriteGerman(redirected.path(), "Base", " \"Mod\" ",
-                    "\"Maybe\"=\"Vielleicht\"\n\"Yes\"=\"Jawohl\"\n");
+        // Base's own file calls it otherwise; Mod's link to it must not change with that.
+        ZriTest::WriteAll(redirected.filePath("BaseGerman.trl"),
+                          ZriTest::TrlText("\"Basis\"", "\"German\"", " \"Mod\" ",
+                                           "\"Maybe\"=\"Vielleicht\"\n\"Yes\"=\"Jawohl\"\n"));
         CTranslatorRegistry::Register(nullptr);
         const std::size_t nRegistered = CTranslatorRegistry::GetRegisteredCount();
         CTranslatorRegistry::SetLanguage("German");
@@ -385,6 +389,10 @@ private slots:
             QCOMPARE(data.GetLanguage(), std::string("German"));
             QCOMPARE(data.GetBaseModuleCount(), 2u);
             QCOMPARE(data.GetBaseModule(0).GetBaseModule(0).GetModuleName(), std::string("Mod"));
+            QCOMPARE(CTranslatorRegistry::GetLastError(),
+                     redirected.filePath("BaseGerman.trl").toStdString() +
+                         " line 4: ModuleName \"Basis\"; used as the base module \"Base\" under "
+                         "that name");
             QVERIFY(!data.IsModified());
             translator.Translate("Perhaps");
         }
@@ -443,9 +451,9 @@ private slots:
             "\nTF(0001)\n\nSettings\n(\n\tModuleName(\"Tool\")\n \n\tLanguage(\"English\")\n"
             "\tBaseModules(  )\n)\n\nTranslations\n(\n\n\"Open\"=\"Open…\"\n\t\n"
             "\"Quit\"=\"Exit\"\n\"Save\"=\"Save all\"\n\n)\n\n\n");
-        QTest::newRow("any order, first of two counts")
+        QTest::newRow("any order, one entry twice")
             << kHead + "\"Save\"=\"Save all\"\n\"Quit\"=\"Exit\"\n\"Open\"=\"Open…\"\n"
-                       "\"Save\"=\"Save everything\"\n)\n";
+                       "\"Save\"=\"Save all\"\n)\n";
         QTest::newRow("an editor on another system") << QByteArray(
             "\xEF\xBB\xBFTF(0001)\r\nSettings\r\n(\r\n    Language( \"English\" )\r\n"
             "    ModuleName(\"Tool\")\r\n    BaseModules()\r\n)\r\nTranslations\r\n(\r\n"
@@ -471,6 +479,48 @@ private slots:
         QCOMPARE(told, QByteArray());
         QCOMPARE(ZriTest::ReadAll(file), kRewritten);
         QVERIFY(!QFile::exists(file + ".unreadable"));
+    }
+
+    void correctedFileIsKept_data()
+    {
+        QTest::addColumn<QByteArray>("edited");
+        QTest::addColumn<QByteArray>("rewritten");
+        QTest::addColumn<QString>("told");
+        const QByteArray twoBaseLines = QByteArray(kHead).replace(
+            "\tBaseModules(  )\n", "\tBaseModules( \"Common\" )\n\tBaseModules(\"Extra\")\n");
+        const QByteArray bothBases = QByteArray(kHead).replace("(  )", "( \"Common\", \"Extra\" )");
+        QTest::newRow("correction added below the original")
+            << kHead + "\"Open\"=\"Open…\"\n\"Quit\"=\"Exit\"\n\"Save\"=\"Save\"\n"
+                       "\"Save\"=\"Save all\"\n)\n"
+            << kRewritten
+            << "line 13: a second entry for the text of line 12; the later one counts";
+        QTest::newRow("second base module line")
+            << twoBaseLines + "\"Open\"=\"Open…\"\n\"Quit\"=\"Exit\"\n\"Save\"=\"Save all\"\n)\n"
+            << bothBases + kRewritten.mid(kHead.size())
+            << "line 7: a second BaseModules line (the first is line 6); its names follow the "
+               "first's";
+    }
+
+    // A readable file that says one thing twice: the translation a person would expect is used,
+    // the file as written is kept once (not again on the next run), and the line is told.
+    void correctedFileIsKept()
+    {
+        QFETCH(QByteArray, edited);
+        QFETCH(QString, told);
+        QTemporaryDir dir;
+        const QString file = dir.filePath(QStringLiteral("ToolEnglish.trl"));
+        ZriTest::WriteAll(file, edited);
+        QByteArray stderrText;
+        QCOMPARE(Run(dir, {"Open", "Quit", "Save", "Print"}, &stderrText),
+                 QStringLiteral("Open…|Exit|Save all|Print"));
+        QCOMPARE(QString::fromLocal8Bit(stderrText),
+                 file + ' ' + told + "; the file as it was is kept as " + file + ".kept\n");
+        QTEST(ZriTest::ReadAll(file), "rewritten");
+        QCOMPARE(ZriTest::ReadAll(file + ".kept"), edited);
+        ZriTest::WriteAll(file, edited);
+        Run(dir, {"Open"}, &stderrText);
+        QVERIFY(stderrText.endsWith(".kept\n"));
+        QVERIFY(!QFile::exists(file + ".kept.2"));
     }
 
     void unreadableFileIsKept_data()

@@ -1,17 +1,20 @@
 // Forms as application developers build them in Designer: the plugin's widget box, a form with
 // settings on every widget (they must all arrive through the widgets' properties), and a form of
 // every offered widget in plain layouts, configured through its setters, painted, and read as a
-// screen reader or a UI-test tool reads it. Accessible texts pass through the library's
-// translator, which reads a German translation file here.
+// screen reader or a UI-test tool reads it. Accessible texts are taken from the German
+// translation file the library's translator reads here, and never recorded into it.
 #include "FormCheck.h"
 #include "TestSupport.h"
 #include "TranslatorRegistry.h"
 
 #include <QAccessible>
+#include <QDir>
 #include <QDoubleSpinBox>
 #include <QFile>
+#include <QHBoxLayout>
 #include <QListWidget>
 #include <QPluginLoader>
+#include <QProcess>
 #include <QRegularExpression>
 #include <QSignalSpy>
 #include <QTableWidget>
@@ -25,6 +28,24 @@ Q_DECLARE_METATYPE(Make)
 
 namespace
 {
+
+const QByteArray kGerman = ZriTest::TrlText("\"" ZRI_MODULE_NAME "\"", "\"German\"", "",
+                                            "\"Remove selected files\"=\"Ausgew\xc3\xa4hlte "
+                                            "Dateien entfernen\"\n\"lamp on\"=\"Lampe an\"\n");
+
+// Every interface below pAccessible, every text of it asked for, as a screen reader walks.
+int ReadAloud(QAccessibleInterface* pAccessible)
+{
+    int nRead = 1;
+    pAccessible->text(QAccessible::Name);
+    pAccessible->text(QAccessible::Description);
+    for (int i = 0; i < pAccessible->childCount(); ++i)
+        nRead += ReadAloud(pAccessible->child(i));
+    return nRead;
+}
+
+// What screen readers were told changed, as "<object> name" or "<object> description".
+QStringList s_Heard;
 
 // A new widget of the class Designer offers, set up through its properties.
 template <typename TWidget> Make New(const QVariantMap& properties = {})
@@ -101,9 +122,7 @@ private slots:
     {
         Varo::Fenra::Internationalisation::CTranslatorRegistry::SetLanguage("German");
         ZriTest::WriteAll(ZriTest::TranslationDirectory() + "/" ZRI_MODULE_NAME "German.trl",
-                          ZriTest::TrlText("\"" ZRI_MODULE_NAME "\"", "\"German\"", "",
-                                           "\"Remove selected files\"=\"Ausgew\xc3\xa4hlte Dateien "
-                                           "entfernen\"\n\"lamp on\"=\"Lampe an\"\n"));
+                          kGerman);
         m_pForm.reset(Load(ZRI_USE_FORM));
         QVERIFY(m_pForm);
         Configure(m_pForm.get());
@@ -146,10 +165,15 @@ private slots:
                            QRegularExpression("displayname=\"([^\"]+)\"")
                                .match(pEntry->domXml())
                                .captured(1);
+            // Legible: a tenth of the icon's pixels or more differ from its corner.
             const QImage icon = pEntry->icon().pixmap(22, 22).toImage();
-            QImage blank(icon.size(), icon.format());
-            blank.fill(icon.pixel(0, 0));
-            QVERIFY(icon != blank);
+            int nInk = 0;
+            for (int i = 0; i < 22 * 22; ++i)
+                nInk += icon.pixel(i % 22, i / 22) != icon.pixel(0, 0);
+            QVERIFY2(nInk >= 48, qPrintable(entries.last()));
+            // A key dropped from the widget box shows a legend.
+            QVERIFY(!pEntry->name().contains("Keyboard") ||
+                    pEntry->domXml().contains("\"topLeftLabel\">\n   <string>A</string>"));
             icons.insert(QByteArray(reinterpret_cast<const char*>(icon.constBits()),
                                     int(icon.sizeInBytes())));
         }
@@ -256,7 +280,8 @@ private slots:
     }
 
     // The editors of the form and their children by accessible name (fields named after their
-    // buddy labels without the mnemonic marks); icon-only buttons also as tooltips.
+    // buddy labels without the mnemonic marks); icon-only buttons also as tooltips, with a
+    // description that does not repeat the name. Then the whole form is read aloud.
     void editorChildren()
     {
         const QStringList children = {"path=File path",
@@ -281,7 +306,99 @@ private slots:
                 QAccessible::queryAccessibleInterface(pwChild)->text(QAccessible::Name);
             QCOMPARE(child.section('=', 0, 0) + '=' + name, child);
             QCOMPARE(pwChild->toolTip(), qobject_cast<QAbstractButton*>(pwChild) ? name : "");
+            QVERIFY(QAccessible::queryAccessibleInterface(pwChild)->text(
+                        QAccessible::Description) != name);
         }
+        QVERIFY(ReadAloud(QAccessible::queryAccessibleInterface(m_pForm.get())) > 30);
+    }
+
+    // The README's row built in code: an arrow, a media button with its lamp and a key with
+    // two legends, each as large as it needs. In the 16-pixel font a legend row is 19 pixels
+    // high and "Help" 36 wide (12 + 10 + 4 + 10); the key's border of 4 and one pixel for the
+    // pressed shift go round both rows. A setter that changes what a screen reader reads (a
+    // name, the lamp's description) tells it once; one that changes nothing it reads, nothing.
+    // Designer's properties read what the widgets hold, and a font set in points reads back as
+    // set while the ruler draws with it.
+    void rowBuiltInCode()
+    {
+        QWidget window;
+        window.setFont(ZriTest::PixelFont(16));
+        auto* pwRow = new QHBoxLayout(&window);
+        auto* pwBack = new Forms::CArrowButton(&window);
+        auto* pwPlay = new Forms::CMediaButton(&window);
+        auto* pwHelp = new Forms::CKeyboardButton(&window);
+        pwPlay->SetOnOffMode(Zri::CMediaButton::Blinking);
+        pwHelp->Set("F1", "Help");
+        for (QWidget* pwWidget : std::initializer_list<QWidget*>{pwBack, pwPlay, pwHelp})
+        {
+            pwRow->addWidget(pwWidget);
+            pwWidget->setObjectName(pwWidget->metaObject()->className());
+        }
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QCOMPARE(pwBack->size(), QSize(32, 32));
+        QCOMPARE(pwPlay->size(), QSize(48, 32));
+        QCOMPARE(pwHelp->size(), QSize(46, 48));
+        const std::function<void()> steps[] = {
+            [&] { pwBack->SetMode(Zri::CArrowButton::DoubleUp); },
+            [&] { pwBack->SetMode(Zri::CArrowButton::DoubleUp); },
+            [&] { pwBack->SetFitMode(Zri::CArrowButton::Stretch); },
+            [&] { pwPlay->SetMode(Zri::CMediaButton::Stop); },
+            [&] { pwPlay->SetOn(true); },
+            [&] { pwPlay->SetLampSize(20); },
+            [&] { pwHelp->Set("F1", "Help", "Hilfe"); },
+            [&] { pwHelp->Set("F1", "Help", "Hilfe"); },
+            [&] { pwHelp->SetTextBorder(6); }};
+        const auto previous = QAccessible::installUpdateHandler(
+            [](QAccessibleEvent* pEvent)
+            {
+                if (pEvent->type() == QAccessible::NameChanged ||
+                    pEvent->type() == QAccessible::DescriptionChanged)
+                    s_Heard << pEvent->object()->objectName().section("::", -1) +
+                                   (pEvent->type() == QAccessible::NameChanged ? " name" : " lamp");
+            });
+        QStringList heard;
+        for (const auto& act : steps)
+        {
+            s_Heard.clear();
+            act();
+            heard << s_Heard.join(", ");
+        }
+        QAccessible::installUpdateHandler(previous);
+        QCOMPARE(heard, QStringList({"CArrowButton name", "", "", "CMediaButton name",
+                                     "CMediaButton lamp", "", "CKeyboardButton name", "", ""}));
+        Forms::CBarScalePercent ruler;
+        ruler.SetSteps(4);
+        ruler.SetScaleMode(true, false);
+        ruler.setProperty("ticksLeft", false);
+        QFont font(QStringLiteral("DejaVu Serif"));
+        font.setPointSize(11);
+        ruler.setProperty("rulerFont", font);
+        QCOMPARE(QString("%1 %2 %3 %4")
+                     .arg(pwPlay->property("lampSize").toInt())
+                     .arg(ruler.property("steps").toUInt())
+                     .arg(ruler.GetTicksRight())
+                     .arg(ruler.property("rulerFont").value<QFont>() == font),
+                 "20 4 0 1");
+        // The third legend widens the key: the layout heard of the new hint.
+        QCoreApplication::processEvents();
+        QVERIFY(pwHelp->width() > 46);
+    }
+
+    // Texts only a screen reader or a hover asks for are no reason to write the translation
+    // file. A run of this program that makes every widget of the widget box, shows the form of
+    // all of them and reads them aloud leaves the German file as it was, and nothing else.
+    void noTranslationFileUnasked()
+    {
+        QTemporaryDir dir;
+        qputenv("ZRI_TEST_TRANSLATIONS", QFile::encodeName(dir.path()));
+        const int nExit = QProcess::execute(QCoreApplication::applicationFilePath(),
+                                            {"widgetBox", "accessible", "editorChildren"});
+        qunsetenv("ZRI_TEST_TRANSLATIONS");
+        QCOMPARE(nExit, 0);
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files),
+                 QStringList(ZRI_MODULE_NAME "German.trl"));
+        QCOMPARE(ZriTest::ReadAll(dir.filePath(ZRI_MODULE_NAME "German.trl")), kGerman);
     }
 
 private:

@@ -71,6 +71,13 @@ const std::string& Translate(const char* text)
     return translator.Translate(std::string(text));
 }
 
+std::string TranslateKnown(const char* text)
+{
+    CTranslatorBase& translator = AcquireTranslator();
+    const std::string* pKnown = translator.FindKnown(std::string(text));
+    return pKnown != nullptr ? *pKnown : std::string(text);
+}
+
 void EnsureTranslator()
 {
     AcquireTranslator();

@@ -53,6 +53,14 @@ const std::string& CTranslatorBase::Translate(const std::string& text)
     return *m_Data.Lookup(text, m_bBaseModulesFirst, true);
 }
 
+const std::string* CTranslatorBase::FindKnown(const std::string& text)
+{
+    CLock lock(m_Mutex);
+    if (m_pDelegate != nullptr)
+        return m_pDelegate->FindKnown(text);
+    return m_Data.Lookup(text, m_bBaseModulesFirst, false);
+}
+
 bool CTranslatorBase::HasModuleName()
 {
     CLock lock(m_Mutex);

@@ -27,6 +27,8 @@ public:
     /// The translation of text, recorded as its own translation when unknown. The reference
     /// stays valid while the translator lives: entries are never removed.
     const std::string& Translate(const std::string& text);
+    /// The translation of text when one is known, else null; nothing is recorded.
+    const std::string* FindKnown(const std::string& text);
     bool HasModuleName();
     /// Writes the own table to `<directory>/<module name><language>.trl`; failures are ignored.
     void WriteFile();

@@ -2,14 +2,22 @@
 // file in an editor of their own: LF or CR LF line ends, a missing final line end, a UTF-8 byte
 // order mark, blanks and tabs before, between and after the items of a line, blank lines
 // anywhere, the settings in any order, raw tabs and apostrophes inside quoted texts, and entries
-// in any order. Of two entries for one source text the first one counts, as when the translator
-// adds texts. Everything else is refused with the number of the line that cannot be read.
+// in any order. Everything else is refused with the number of the line that cannot be read.
+//
+// Some readable files say a thing twice; the reader decides as a translator would expect and
+// notes the line (STranslationTable::m_Notes), so that the registry keeps a copy of the file
+// before it is written again in the one form the writer knows:
+// - two entries for one source text with different translations: the later one counts (a
+//   correction is added below the original); the same translation twice is no note;
+// - a second BaseModules line: its names follow those of the first, nothing is dropped;
+// - ModuleName or Language given again: the later one counts.
 #include "TranslatorRegistry.h"
 
 #include <boost/filesystem/fstream.hpp>
 #include <boost/filesystem/path.hpp>
 
 #include <iterator>
+#include <map>
 
 namespace Varo::Fenra::Internationalisation
 {
@@ -118,7 +126,15 @@ public:
         return false;
     }
 
+    /// Keeps a note about the current line.
+    void Note(const std::string& message)
+    {
+        m_Notes.push_back("line " + std::to_string(m_nLine) + ": " + message);
+    }
+
+    std::size_t Line() const { return m_nLine; }
     const std::string& GetError() const { return m_Error; }
+    std::vector<std::string>& GetNotes() { return m_Notes; }
     bool HasFailed() const { return !m_Error.empty(); }
 
 private:
@@ -159,26 +175,54 @@ private:
     std::string m_Line;
     std::size_t m_nPos = 0;
     std::string m_Error;
+    std::vector<std::string> m_Notes;
 };
 
-// ModuleName("..."), Language("...") or BaseModules( "...", ... ); a later line of the same
-// kind replaces the earlier one.
-bool ParseSetting(CLineParser& parser, STranslationTable& table)
+// Lines of the settings seen so far, to tell where an earlier one of a kind stands.
+struct SSettingLines
+{
+    std::size_t nModuleName = 0;
+    std::size_t nLanguage = 0;
+    std::size_t nBaseModules = 0;
+};
+
+// Notes a setting given again; returns whether it was.
+void NoteRepeated(CLineParser& parser, std::size_t& nEarlier, const char* what, const char* rule)
+{
+    if (nEarlier != 0)
+        parser.Note(std::string("a second ") + what + " line (the first is line " +
+                    std::to_string(nEarlier) + "); " + rule);
+    nEarlier = parser.Line();
+}
+
+bool ParseQuotedSetting(CLineParser& parser, std::string& value)
+{
+    return parser.ExpectWord("(") && parser.Quoted(value) && parser.ExpectWord(")") &&
+           parser.AtLineEnd();
+}
+
+// ModuleName("..."), Language("...") or BaseModules( "...", ... ).
+bool ParseSetting(CLineParser& parser, STranslationTable& table, SSettingLines& lines)
 {
     if (parser.Word("ModuleName"))
-        return parser.ExpectWord("(") && parser.Quoted(table.m_ModuleName) &&
-               parser.ExpectWord(")") && parser.AtLineEnd();
+    {
+        NoteRepeated(parser, lines.nModuleName, "ModuleName", "the later one counts");
+        table.m_nModuleNameLine = parser.Line();
+        return ParseQuotedSetting(parser, table.m_ModuleName);
+    }
     if (parser.Word("Language"))
-        return parser.ExpectWord("(") && parser.Quoted(table.m_Language) &&
-               parser.ExpectWord(")") && parser.AtLineEnd();
+    {
+        NoteRepeated(parser, lines.nLanguage, "Language", "the later one counts");
+        return ParseQuotedSetting(parser, table.m_Language);
+    }
     if (!parser.Word("BaseModules"))
         return parser.Fail("expected ModuleName, Language, BaseModules or \")\"");
+    NoteRepeated(parser, lines.nBaseModules, "BaseModules", "its names follow the first's");
     if (!parser.ExpectWord("("))
         return false;
-    table.m_BaseModuleNames.clear();
-    while (!parser.Word(")"))
+    for (bool bFirst = true; !parser.Word(")"); bFirst = false)
     {
-        if (!table.m_BaseModuleNames.empty() && !parser.ExpectWord(","))
+        if (!bFirst && !parser.ExpectWord(","))
             return false;
         std::string name;
         if (!parser.Quoted(name))
@@ -192,21 +236,37 @@ bool ParseSettings(CLineParser& parser, STranslationTable& table)
 {
     if (!parser.ExpectLine("TF(0001)") || !parser.ExpectLine("Settings") || !parser.ExpectLine("("))
         return false;
+    SSettingLines lines;
     for (;;)
     {
         if (!parser.NextLine())
             return parser.Fail("expected \")\", found the end of the file");
         if (parser.Word(")"))
             return parser.AtLineEnd();
-        if (!ParseSetting(parser, table))
+        if (!ParseSetting(parser, table, lines))
             return false;
     }
+}
+
+// The later of two entries for one text counts: a translator adds a correction below.
+void AddEntry(CLineParser& parser, STranslationTable& table, const std::string& text,
+              const std::string& translation, std::map<std::string, std::size_t>& entryLines)
+{
+    const auto [it, bNew] = table.m_Translations.emplace(text, translation);
+    if (!bNew && it->second != translation)
+    {
+        parser.Note("a second entry for the text of line " + std::to_string(entryLines[text]) +
+                    "; the later one counts");
+        it->second = translation;
+    }
+    entryLines[text] = parser.Line();
 }
 
 bool ParseTranslations(CLineParser& parser, STranslationTable& table)
 {
     if (!parser.ExpectLine("Translations") || !parser.ExpectLine("("))
         return false;
+    std::map<std::string, std::size_t> entryLines;
     for (;;)
     {
         if (!parser.NextLine())
@@ -218,7 +278,7 @@ bool ParseTranslations(CLineParser& parser, STranslationTable& table)
         if (!parser.Quoted(text) || !parser.ExpectWord("=") || !parser.Quoted(translation) ||
             !parser.AtLineEnd())
             return false;
-        table.m_Translations.emplace(std::move(text), std::move(translation));
+        AddEntry(parser, table, text, translation, entryLines);
     }
     if (!parser.AtLineEnd())
         return false;
@@ -238,6 +298,7 @@ bool ParseTranslationText(const std::string& text, STranslationTable& table, std
         error = parser.GetError();
         return false;
     }
+    parsed.m_Notes = std::move(parser.GetNotes());
     table = std::move(parsed);
     return true;
 }

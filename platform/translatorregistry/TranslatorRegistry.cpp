@@ -1,5 +1,6 @@
 #include "TranslatorRegistry.h"
 
+#include <boost/filesystem/fstream.hpp>
 #include <boost/filesystem/operations.hpp>
 #include <boost/filesystem/path.hpp>
 #include <boost/thread/lock_guard.hpp>
@@ -7,6 +8,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <iterator>
 #include <set>
 
 namespace Varo::Fenra::Internationalisation
@@ -75,6 +77,54 @@ std::string KeepAside(const std::string& path)
     return std::string();
 }
 
+std::string ReadBytes(const std::string& path)
+{
+    boost::filesystem::ifstream stream(boost::filesystem::path(path),
+                                       std::ios::in | std::ios::binary);
+    return std::string((std::istreambuf_iterator<char>(stream)), std::istreambuf_iterator<char>());
+}
+
+bool SameBytes(const std::string& path, const std::string& other)
+{
+    return ReadBytes(path) == ReadBytes(other);
+}
+
+// Copies a file whose next rewrite would change what a person wrote, unless a copy with the
+// same bytes is kept already. Returns the copy's name, or an empty text when none could be made.
+std::string KeepCopy(const std::string& path)
+{
+    for (int nCopy = 1; nCopy <= kKeptCopies; nCopy++)
+    {
+        const std::string kept =
+            path + ".kept" + (nCopy > 1 ? "." + std::to_string(nCopy) : std::string());
+        boost::system::error_code error;
+        if (boost::filesystem::symlink_status(kept, error).type() !=
+            boost::filesystem::file_not_found)
+        {
+            if (SameBytes(path, kept))
+                return kept;
+            continue;
+        }
+        boost::filesystem::copy_file(path, kept, error);
+        return error ? std::string() : kept;
+    }
+    return std::string();
+}
+
+// The name a module lists for its base module is the link to it; the base module's own file
+// may not take it away.
+void KeepListedName(const std::string& path, const std::string& name, STranslationTable& base)
+{
+    if (base.m_ModuleName == name)
+        return;
+    Report(path +
+           (base.m_nModuleNameLine == 0 ? std::string(" has no ModuleName line")
+                                        : " line " + std::to_string(base.m_nModuleNameLine) +
+                                              ": ModuleName \"" + base.m_ModuleName + "\"") +
+           "; used as the base module \"" + name + "\" under that name");
+    base.m_ModuleName = name;
+}
+
 // Reads the tables of each named base module from its own file beside the module's file. A
 // base module without a readable file, or one already on the way down (a cycle), stays an empty
 // table under its name, so the module still names it when its file is written again. Its file
@@ -94,6 +144,7 @@ void ReadBaseModules(const std::string& directory, const std::string& language,
         {
             if (ReadTranslationFile(path, base, reason))
             {
+                KeepListedName(path, name, base);
                 chain.push_back(name);
                 ReadBaseModules(directory, language, base, chain);
                 chain.pop_back();
@@ -103,6 +154,18 @@ void ReadBaseModules(const std::string& directory, const std::string& language,
         }
         table.m_BaseModules.push_back(std::move(base));
     }
+}
+
+// Keeps a copy of a file read with notes and tells each note. Returns false when no copy could
+// be made.
+bool KeepNoted(const std::string& path, const std::vector<std::string>& notes)
+{
+    const std::string kept = KeepCopy(path);
+    for (const std::string& note : notes)
+        Report(path + " " + note + "; " +
+               (kept.empty() ? "no copy could be made, no translation file is written in this run"
+                             : "the file as it was is kept as " + kept));
+    return !kept.empty();
 }
 
 } // namespace
@@ -147,6 +210,8 @@ void CTranslatorRegistry::Register(CTranslatorRegistryClient* pTranslator)
                              : "kept as " + kept));
         return;
     }
+    if (!table.m_Notes.empty() && !KeepNoted(path, table.m_Notes))
+        pTranslator->SetOutputDirectory(path);
     std::vector<std::string> chain{moduleName};
     ReadBaseModules(directory, language, table, chain);
     pTranslator->LoadTable(table);

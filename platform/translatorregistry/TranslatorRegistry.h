@@ -2,6 +2,7 @@
 
 #include "FenraTranslatorRegistryExport.h"
 
+#include <cstddef>
 #include <list>
 #include <map>
 #include <string>
@@ -22,6 +23,11 @@ struct STranslationTable
     std::map<std::string, std::string> m_Translations;
     /// The tables of the named base modules, in the same order; filled by the registry.
     std::list<STranslationTable> m_BaseModules;
+    /// Line of the ModuleName setting; 0 when the file has none.
+    std::size_t m_nModuleNameLine = 0;
+    /// What the reader took otherwise than the file says it, one "line N: ..." each: a text a
+    /// rewrite of the file would lose (an entry or setting given twice) or change in form.
+    std::vector<std::string> m_Notes;
 };
 
 /// What the registry needs of a translator. The translator implements it and passes itself to
@@ -52,6 +58,15 @@ protected:
 /// the translator starts with empty tables and writes a new file at its place. When the file
 /// cannot be renamed, it stays where it is and the translator writes no file at all. Either way
 /// one line on stderr names the file, the reason and what became of it.
+///
+/// A readable file that the reader took with notes (see ParseTranslationText) is copied beside
+/// itself before the translator may write it again (<file>.kept, or .kept.2 and so on; a copy
+/// with the same bytes is not made twice), and each note goes to stderr as one line naming the
+/// file, the line and the copy. When no copy can be made, the translator writes no file.
+///
+/// A base module is always known by the name its user lists: when its own file gives another
+/// ModuleName, or none, the listed name is kept (the link must survive the next rewrite) and
+/// one line tells both names.
 class FENRA_TRANSLATOR_REGISTRY_EXPORT CTranslatorRegistry
 {
 public:
@@ -73,7 +88,8 @@ public:
 };
 
 /// Parses the text of a translation file. On failure returns false, leaves table untouched and
-/// puts the reason, "line N: ...", into error.
+/// puts the reason, "line N: ...", into error. What a file edited by hand may hold and how it
+/// is taken is told at the top of TranslationFileReader.cpp.
 FENRA_TRANSLATOR_REGISTRY_EXPORT bool
 ParseTranslationText(const std::string& text, STranslationTable& table, std::string& error);
 

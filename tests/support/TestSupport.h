@@ -17,7 +17,9 @@ inline const QColor kButtonText{128, 0, 128};
 /// Selects the offscreen platform unless the caller chose one; settings go to a scratch place.
 void PrepareEnvironment();
 /// The directory of this process's translation files, made the registry's output directory:
-/// the library's translator reads and writes its file there, never in the build tree.
+/// the library's translator reads and writes its file there, never in the build tree. A
+/// temporary one, unless the environment's ZRI_TEST_TRANSLATIONS names the (temporary)
+/// directory of a test that runs this program and looks at what it leaves.
 QString TranslationDirectory();
 /// Fusion style and the test palette (disabled button text: 0, 128, 128) on the application.
 void SetUpApplication();
