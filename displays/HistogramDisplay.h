@@ -5,8 +5,17 @@
 
 #include <vector>
 
+class QPainter;
+
 namespace Varo::FenraQtGui::ZuRaradirIzurodudoz
 {
+
+namespace Detail
+{
+struct SPlotLayout;
+struct SPlotScale;
+struct SAxisTick;
+} // namespace Detail
 
 /**
  * A ready histogram: one or more data lists of class counts, each drawn as bars, an outline or
@@ -20,7 +29,8 @@ namespace Varo::FenraQtGui::ZuRaradirIzurodudoz
  * the class axis around the pointer. Classes that fall on one device pixel column are drawn as
  * one column showing their largest count, so the cost of a paint is bounded by the width.
  *
- * Negative and NaN counts are drawn as 0; on a logarithmic axis a count below 1 draws nothing.
+ * Negative and NaN counts are drawn as 0; on a logarithmic axis, which starts at the decade of
+ * the smallest positive count, a count of 0 draws nothing.
  * Lists of different lengths are drawn over the longest one's classes. Hovering over the plot
  * shows the class and the count of each list in a tooltip.
  */
@@ -47,7 +57,7 @@ public:
     /// The number of classes: the length of the longest list.
     int ClassCount() const;
 
-    /// A logarithmic value axis (decades from the smallest count of 1 or more).
+    /// A logarithmic value axis, in decades from that of the smallest positive count.
     void SetLogScale(bool logScale);
     bool IsLogScale() const;
     /// Shows the legend of the list labels (on by default; lists without a label are left out).
@@ -55,6 +65,9 @@ public:
     bool IsLegendVisible() const;
     /// The class axis labels: class i is labelled offset + i * step (0 and 1 by default).
     void SetClassLabels(double offset, double step);
+    /// Axes, legend and the value zoom bar; without them the bars fill the widget.
+    void SetAxesVisible(bool visible);
+    bool AreAxesVisible() const;
 
     /// The first visible class and the number of visible classes (all of them when not zoomed).
     int FirstVisibleClass() const;
@@ -105,10 +118,18 @@ private:
     void _DataChanged();
     void _UpdateScrollBars();
     void _PlaceScrollBars();
+    Detail::SPlotLayout _Layout() const;
+    Detail::SPlotScale _Scale() const;
+    QString _ToolTip(int x) const;
+    std::vector<Detail::SAxisTick> _ClassTicks(const Detail::SPlotLayout& layout) const;
+    void _DrawShadedSpan(QPainter& painter, const QRect& device) const;
+    void _DrawList(QPainter& painter, const SList& list, const QRect& device,
+                   const Detail::SPlotScale& scale) const;
 
     std::vector<SList> m_vLists;
     bool m_bLogScale = false;
     bool m_bLegendVisible = true;
+    bool m_bAxesVisible = true;
     double m_dClassOffset = 0.0;
     double m_dClassStep = 1.0;
     int m_nFirstVisible = 0;

@@ -8,9 +8,12 @@
 #include <QString>
 
 #include <cstddef>
+#include <cstdint>
 #include <memory>
+#include <utility>
 #include <vector>
 
+class QPainter;
 class QScrollBar;
 
 namespace Varo::FenraQtGui::ZuRaradirIzurodudoz
@@ -19,7 +22,12 @@ namespace Varo::FenraQtGui::ZuRaradirIzurodudoz
 namespace Detail
 {
 struct STrendState;
-}
+struct STrendSeries;
+struct SPlotLayout;
+struct SPlotScale;
+struct SColumnGrid;
+struct SAxisTick;
+} // namespace Detail
 
 /**
  * A ready trend: one or more series of (time, value) samples, each kept in a ring buffer of
@@ -125,6 +133,30 @@ protected slots:
     void _VScrollSlot(int nSliderPos) override;
 
 private:
+    Detail::STrendSeries* _Series(int series) const;
+    void _Appended(Detail::STrendSeries& series);
+    void _DataChanged();
+    void _EmitWindowChanged();
+    void _NotifyAccessibility();
+    void _UpdateScrollBar();
+    void _PlaceScrollBar();
+    Detail::SPlotLayout _Layout() const;
+    std::pair<double, double> _TimeSpan() const;
+    Detail::SColumnGrid _Grid(qreal dpr) const;
+    std::int64_t _MoveGrids(const Detail::SColumnGrid& grid) const;
+    void _Sync(qreal dpr) const;
+    Detail::SPlotScale _Scale() const;
+    int _MaxValueTicks() const;
+    void _UpdateColumns(int first, int last, const Detail::SPlotLayout& layout, qreal dpr);
+    std::vector<Detail::SAxisTick> _ValueTicks(const Detail::SPlotLayout& layout,
+                                               const QRect& dirty) const;
+    std::vector<Detail::SAxisTick> _TimeTicks(const Detail::SPlotLayout& layout,
+                                              const QRect& dirty) const;
+    void _DrawSeries(QPainter& painter, const Detail::SPlotLayout& layout, const QRect& dirty,
+                     qreal dpr) const;
+    void _DrawMarkers(QPainter& painter, const Detail::STrendSeries& series, const QRect& device,
+                      int first, int last, qreal dpr) const;
+
     std::unique_ptr<Detail::STrendState> m_pState;
     QScrollBar* m_pwHScrollBar;
 };
