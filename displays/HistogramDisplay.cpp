@@ -340,6 +340,7 @@ QString CHistogramDisplay::_ToolTip(int x) const
 
 void CHistogramDisplay::_DataChanged()
 {
+    _FindRange();
     const int classes = ClassCount();
     if (m_nVisibleCount >= classes || m_nFirstVisible + m_nVisibleCount > classes)
     {
@@ -394,19 +395,25 @@ Detail::SPlotLayout CHistogramDisplay::_Layout() const
     return Detail::PlotLayout(area, fontMetrics(), m_bAxesVisible);
 }
 
-Detail::SPlotScale CHistogramDisplay::_Scale() const
+void CHistogramDisplay::_FindRange()
 {
-    double highest = 0.0;
-    double lowest = 0.0; // the smallest positive count
+    m_dHighest = 0.0;
+    m_dLowest = 0.0; // the smallest positive count
     for (const SList& list : m_vLists)
     {
         for (const double count : list.vCounts)
         {
             const double drawn = Detail::DrawnCount(count);
-            highest = std::max(highest, drawn);
-            lowest = drawn > 0.0 && (lowest == 0.0 || drawn < lowest) ? drawn : lowest;
+            m_dHighest = std::max(m_dHighest, drawn);
+            m_dLowest = drawn > 0.0 && (m_dLowest == 0.0 || drawn < m_dLowest) ? drawn : m_dLowest;
         }
     }
+}
+
+Detail::SPlotScale CHistogramDisplay::_Scale() const
+{
+    const double highest = m_dHighest;
+    const double lowest = m_dLowest;
     const double zoom = m_nValueZoom / 10.0;
     if (m_bLogScale)
     {
@@ -517,13 +524,18 @@ void CHistogramDisplay::_DrawList(QPainter& painter, const SList& list, const QR
     const int bottom = device.bottom();
     if (list.oMode.m_eDisplayMode == HistogramBars)
     {
+        // All bars in one call: with classes sharing columns there are as many as columns.
+        std::vector<QRect> rects;
+        rects.reserve(bars.size());
         for (const Detail::SHistogramBar& bar : bars)
         {
-            const int height = rows(bar.dCount);
-            painter.fillRect(QRect(device.left() + bar.nLeft, bottom + 1 - height,
-                                   bar.nRight - bar.nLeft + 1, height),
-                             color);
+            const int top = bottom + 1 - rows(bar.dCount);
+            rects.emplace_back(QPoint(device.left() + bar.nLeft, top),
+                               QPoint(device.left() + bar.nRight, bottom));
         }
+        CStyleStore store(painter, QBrush(color));
+        store.SetPen(QPen(Qt::NoPen));
+        painter.drawRects(rects.data(), static_cast<int>(rects.size()));
         return;
     }
     QPen pen(color, 0);

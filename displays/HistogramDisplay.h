@@ -116,6 +116,7 @@ private:
     };
 
     void _DataChanged();
+    void _FindRange();
     void _UpdateScrollBars();
     void _PlaceScrollBars();
     Detail::SPlotLayout _Layout() const;
@@ -137,6 +138,8 @@ private:
     int m_nValueZoom = 0;    // vertical scroll bar position
     int m_nShadedFirst = -1;
     int m_nShadedLast = -1;
+    double m_dHighest = 0.0; // the largest count as drawn
+    double m_dLowest = 0.0;  // the smallest positive count
 };
 
 } // namespace Varo::FenraQtGui::ZuRaradirIzurodudoz

@@ -28,19 +28,34 @@ std::vector<SHistogramBar> HistogramBars(const std::vector<double>& counts, int 
     }
     bars.reserve(static_cast<std::size_t>(std::min(visible, columns)));
     const std::size_t size = counts.size();
-    for (int i = 0; i < visible; ++i)
+    const auto count = [&](long long i)
     {
         const std::size_t index = static_cast<std::size_t>(first) + static_cast<std::size_t>(i);
-        const double count = index < size ? DrawnCount(counts[index]) : 0.0;
+        return index < size ? DrawnCount(counts[index]) : 0.0;
+    };
+    if (visible > columns)
+    {
+        // Every class is narrower than a column: column c shows classes ceil(c * visible /
+        // columns) up to the next column's first, two divisions a column instead of a class.
+        const long long v = visible;
+        long long begin = 0;
+        for (int c = 0; c < columns; ++c)
+        {
+            const long long end = ((c + 1) * v + columns - 1) / columns;
+            double largest = 0.0;
+            for (long long i = begin; i < end; ++i)
+            {
+                largest = std::max(largest, count(i));
+            }
+            bars.push_back({c, c, largest});
+            begin = end;
+        }
+        return bars;
+    }
+    for (int i = 0; i < visible; ++i)
+    {
         const auto span = ClassColumns(i, visible, columns);
-        if (!bars.empty() && span.first <= bars.back().nRight)
-        {
-            bars.back().dCount = std::max(bars.back().dCount, count);
-        }
-        else
-        {
-            bars.push_back({span.first, span.second, count});
-        }
+        bars.push_back({span.first, span.second, count(i)});
     }
     return bars;
 }

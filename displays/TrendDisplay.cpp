@@ -44,6 +44,8 @@ struct STrendState
     double dScrollOrigin = 0.0;
     double dShownStart = 0.0; // the window last announced by windowChanged
     double dShownEnd = 0.0;
+    SPlotLayout oLayout;
+    bool bLayoutValid = false;
 };
 
 namespace
@@ -391,6 +393,7 @@ void CTrendDisplay::_VScrollSlot(int) {}
 void CTrendDisplay::resizeEvent(QResizeEvent* event)
 {
     CTrendDisplayBase::resizeEvent(event);
+    m_pState->bLayoutValid = false;
     _PlaceScrollBar();
 }
 
@@ -399,6 +402,7 @@ void CTrendDisplay::changeEvent(QEvent* event)
     CTrendDisplayBase::changeEvent(event);
     if (event->type() == QEvent::FontChange || event->type() == QEvent::PaletteChange)
     {
+        m_pState->bLayoutValid = false;
         update();
     }
 }
@@ -411,12 +415,19 @@ void CTrendDisplay::_PlaceScrollBar()
 
 Detail::SPlotLayout CTrendDisplay::_Layout() const
 {
+    // Asked several times for every append: measured once per size, font and scroll bar.
+    if (m_pState->bLayoutValid)
+    {
+        return m_pState->oLayout;
+    }
     QRect area = rect();
     if (m_pwHScrollBar->isVisibleTo(this))
     {
         area.setBottom(m_pwHScrollBar->geometry().top() - 1);
     }
-    return Detail::PlotLayout(area, fontMetrics(), m_pState->bAxes);
+    m_pState->oLayout = Detail::PlotLayout(area, fontMetrics(), m_pState->bAxes);
+    m_pState->bLayoutValid = true;
+    return m_pState->oLayout;
 }
 
 std::pair<double, double> CTrendDisplay::_TimeSpan() const
@@ -584,6 +595,7 @@ void CTrendDisplay::_UpdateColumns(int first, int last, const Detail::SPlotLayou
 
 void CTrendDisplay::_DataChanged()
 {
+    m_pState->bLayoutValid = false;
     for (auto& series : m_pState->vSeries)
     {
         series.oCache.Invalidate();
@@ -630,6 +642,7 @@ void CTrendDisplay::_UpdateScrollBar()
     {
         _PlaceScrollBar();
         m_pwHScrollBar->setVisible(needed);
+        m_pState->bLayoutValid = false;
         for (auto& series : m_pState->vSeries)
         {
             series.oCache.Invalidate();
