@@ -392,6 +392,17 @@ private slots:
         history->setValue(history->maximum());
         QVERIFY(trend.IsFollowing());
         QVERIFY(trend.WindowEnd() >= 101.0);
+
+        // The plot takes the palette's Base, the frame around it Mid: a dark theme, a dark plot.
+        QPalette dark = QGuiApplication::palette();
+        dark.setColor(QPalette::Base, QColor(20, 20, 20));
+        dark.setColor(QPalette::Mid, QColor(90, 90, 90));
+        QApplication::setPalette(dark);
+        trend.ClearSamples();
+        const QRect plot = trend.PlotArea();
+        const QImage image = Render(trend, 1.0);
+        QCOMPARE(image.pixelColor(plot.left(), plot.bottom()), QColor(20, 20, 20));
+        QCOMPARE(image.pixelColor(plot.left() - 1, plot.center().y()), QColor(90, 90, 90));
     }
 
     // Capacity: a shrink and capacity 0 keep the newest samples; the ring then drops the
