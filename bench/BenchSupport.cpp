@@ -45,25 +45,34 @@ void InterleavedRatio(benchmark::State& state, QWidget& subject, QWidget& baseli
 {
     QImage subjectImage = DeviceImage(subject, devicePixelRatio);
     QImage baselineImage = DeviceImage(baseline, devicePixelRatio);
+    const auto render = [](QWidget& widget, QImage& image)
+    {
+        widget.render(&image);
+        benchmark::DoNotOptimize(image.constBits());
+    };
+    InterleavedRatio(
+        state, [&] { render(subject, subjectImage); }, [&] { render(baseline, baselineImage); });
+}
+
+void InterleavedRatio(benchmark::State& state, const std::function<void()>& subject,
+                      const std::function<void()>& baseline)
+{
     double subjectTime = 0.0, baselineTime = 0.0;
-    const auto timed = [](QWidget& widget, QImage& image, double& total)
+    const auto timed = [](const std::function<void()>& step, double& total)
     {
         const double start = ThreadSeconds();
         for (int i = 0; i < kRendersPerTurn; ++i)
-        {
-            widget.render(&image);
-            benchmark::DoNotOptimize(image.constBits());
-        }
+            step();
         total += ThreadSeconds() - start;
     };
     bool subjectFirst = true;
     for (auto _ : state)
     {
         if (subjectFirst)
-            timed(subject, subjectImage, subjectTime);
-        timed(baseline, baselineImage, baselineTime);
+            timed(subject, subjectTime);
+        timed(baseline, baselineTime);
         if (!subjectFirst)
-            timed(subject, subjectImage, subjectTime);
+            timed(subject, subjectTime);
         subjectFirst = !subjectFirst;
     }
     if (baselineTime > 0.0)

@@ -5,6 +5,8 @@
 #include <QImage>
 #include <QWidget>
 
+#include <functional>
+
 namespace ZriBench
 {
 
@@ -18,5 +20,10 @@ void RenderLoop(benchmark::State& state, QWidget& widget);
 /// Which of the two goes first alternates.
 void InterleavedRatio(benchmark::State& state, QWidget& subject, QWidget& baseline,
                       qreal devicePixelRatio = 1.0);
+
+/// The same for two steps of any kind (a render, an append with its repaint, ...): each turn
+/// runs one of them 16 times.
+void InterleavedRatio(benchmark::State& state, const std::function<void()>& subject,
+                      const std::function<void()>& baseline);
 
 } // namespace ZriBench

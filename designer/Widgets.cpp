@@ -13,11 +13,13 @@
 #include <ZuRaradirIzurodudoz/Forms/BitmapCheckBox.h>
 #include <ZuRaradirIzurodudoz/Forms/CheckBoxSwitch.h>
 #include <ZuRaradirIzurodudoz/Forms/FileEditLine.h>
+#include <ZuRaradirIzurodudoz/Forms/HistogramDisplay.h>
 #include <ZuRaradirIzurodudoz/Forms/KeyboardButton.h>
 #include <ZuRaradirIzurodudoz/Forms/KeyboardCheckBox.h>
 #include <ZuRaradirIzurodudoz/Forms/MediaButton.h>
 #include <ZuRaradirIzurodudoz/Forms/MultiFileEdit.h>
 #include <ZuRaradirIzurodudoz/Forms/RectangleDefinitionEdit.h>
+#include <ZuRaradirIzurodudoz/Forms/TrendDisplay.h>
 
 #include <QImage>
 
@@ -149,6 +151,30 @@ std::vector<SWidgetInfo> OfferedWidgets()
                 ruler.setFont(bands);
                 ruler.SetSteps(1);
                 ruler.SetRulerFont(bands.family().toStdString(), 8, false, false);
+            }),
+        Offer<Forms::CHistogramDisplay>(
+            "Forms::CHistogramDisplay", "Forms/HistogramDisplay.h", "Histogram", "Histogram",
+            "Class counts of one or more data lists as bars, outlines or lines, with a linear or "
+            "logarithmic value axis, a legend, zoom and pan.",
+            QSize(320, 200), QSize(120, 80), QSize(40, 24),
+            [](Forms::CHistogramDisplay& histogram)
+            {
+                histogram.SetAxesVisible(false);
+                Zri::SDataListMode mode;
+                mode.m_oColor = Varo::Fenra::Color::CRGBColor<unsigned char>(40, 90, 200);
+                histogram.AddDataList(mode, {1, 3, 6, 9, 7, 4, 2, 1});
+            }),
+        Offer<Forms::CTrendDisplay>(
+            "Forms::CTrendDisplay", "Forms/TrendDisplay.h", "Trend", "Trend",
+            "Series of timed samples as lines over a time window that follows the newest sample, "
+            "with a history scroll bar.",
+            QSize(320, 200), QSize(120, 80), QSize(40, 24),
+            [](Forms::CTrendDisplay& trend)
+            {
+                trend.SetAxesVisible(false);
+                trend.SetTimeWindow(8.0);
+                trend.Append(trend.AddSeries(QString(), QColor(200, 60, 40)),
+                             {{0, 2}, {1, 5}, {2, 3}, {3, 7}, {4, 4}, {5, 8}, {6, 6}, {7, 9}});
             }),
         Offer<Zri::CLineEdit>(
             "CLineEdit", "LineEdit.h", "Focus Line Edit", "Focus line edit",

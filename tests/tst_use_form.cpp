@@ -143,6 +143,8 @@ private slots:
                                       "Forms::CBitmapCheckBox Bitmap Check Box",
                                       "Forms::CCheckBoxSwitch Switch Check Box",
                                       "Forms::CBarScalePercent Percentage Scale",
+                                      "Forms::CHistogramDisplay Histogram",
+                                      "Forms::CTrendDisplay Trend",
                                       "CLineEdit Focus Line Edit",
                                       "Forms::CFileEditLine File Path Edit",
                                       "Forms::CMultiFileEdit Multi-File Edit",
@@ -249,6 +251,11 @@ private slots:
         row("switch on", New<Switch>({{"text", "Power"}, {"checked", true}}), box, "Power", "on",
             true);
         row("ruler", New<Forms::CBarScalePercent>(), QAccessible::Graphic, "Percentage scale");
+        row("histogram", New<Forms::CHistogramDisplay>({{"logScale", true}}), QAccessible::Chart,
+            "Histogram", "no data");
+        row("trend, fixed range",
+            New<Forms::CTrendDisplay>({{"autoRange", false}, {"valueMin", -5}, {"valueMax", 5}}),
+            QAccessible::Chart, "Trend", "range -5 to 5");
     }
 
     // Role, name, description and state; then the control's own action clicks it once, and a

@@ -1,0 +1,257 @@
+// The trend and the histogram, 600 x 300, against what an application would otherwise do (a
+// plain QPainter::drawPolyline of every sample) and against Qwt's curve and histogram when Qwt
+// is there, each pair rendered in alternate turns of one run. A render of the trend draws the
+// reduction it keeps between paints; the "Recomputed" rows make it afresh every time.
+#include "BenchSupport.h"
+
+#include "HistogramDisplay.h"
+#include "TrendDisplay.h"
+
+#include <QApplication>
+#include <QPainter>
+#include <QRandomGenerator>
+
+#include <cmath>
+#include <memory>
+#include <vector>
+
+#ifdef ZRI_BENCH_QWT
+#include <qwt_plot.h>
+#include <qwt_plot_canvas.h>
+#include <qwt_plot_curve.h>
+#include <qwt_plot_histogram.h>
+#endif
+
+namespace Zri = Varo::FenraQtGui::ZuRaradirIzurodudoz;
+
+namespace
+{
+
+const QSize kSize(600, 300);
+
+std::vector<QPointF> RandomWalk(int samples)
+{
+    QRandomGenerator random(42);
+    std::vector<QPointF> walk;
+    walk.reserve(static_cast<std::size_t>(samples));
+    double value = 0.0;
+    for (int i = 0; i < samples; ++i)
+    {
+        value += random.generateDouble() - 0.5;
+        walk.emplace_back(i, value);
+    }
+    return walk;
+}
+
+std::unique_ptr<Zri::CTrendDisplay> Trend(const std::vector<QPointF>& samples)
+{
+    auto trend = std::make_unique<Zri::CTrendDisplay>();
+    trend->resize(kSize);
+    trend->SetCapacity(samples.size());
+    trend->SetTimeWindow(double(samples.size()));
+    trend->Append(trend->AddSeries(QStringLiteral("walk"), QColor(0, 120, 200)), samples);
+    return trend;
+}
+
+// A whole render of the widget as a repaint makes it: axes, labels and every column of the
+// kept reduction.
+std::function<void()> Render(Zri::CTrendDisplay& trend, QImage& image)
+{
+    return [&trend, &image]()
+    {
+        trend.render(&image);
+        benchmark::DoNotOptimize(image.constBits());
+    };
+}
+
+// The same with the reduction made afresh (the first paint after new data or a resize): the
+// window width changes by one part in 10^12 before every render.
+std::function<void()> Recomputed(Zri::CTrendDisplay& trend, QImage& image)
+{
+    return [&trend, &image, toggle = false]() mutable
+    {
+        const double window = trend.TimeWindow();
+        trend.SetTimeWindow(toggle ? window * (1.0 + 1e-12) : window / (1.0 + 1e-12));
+        toggle = !toggle;
+        trend.render(&image);
+        benchmark::DoNotOptimize(image.constBits());
+    };
+}
+
+QImage Image(qreal dpr)
+{
+    QImage image(kSize * dpr, QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(dpr);
+    return image;
+}
+
+// Every sample through one polyline, scaled into the same rectangle.
+std::function<void()> PlainPolyline(const std::vector<QPointF>& samples, QImage& image)
+{
+    return [&samples, &image]()
+    {
+        double low = samples.front().y(), high = low;
+        for (const QPointF& sample : samples)
+        {
+            low = std::min(low, sample.y());
+            high = std::max(high, sample.y());
+        }
+        image.fill(Qt::white);
+        QPainter painter(&image);
+        painter.setPen(QPen(QColor(0, 120, 200), 0));
+        painter.setWindow(0, 0, int(samples.size()), 1000);
+        painter.scale(1.0, 1000.0 / std::max(high - low, 1e-9));
+        painter.translate(0.0, -low);
+        painter.drawPolyline(samples.data(), int(samples.size()));
+    };
+}
+
+void BM_Trend_VsPolyline(benchmark::State& state)
+{
+    const auto samples = RandomWalk(int(state.range(0)));
+    auto trend = Trend(samples);
+    QImage trendImage = Image(1.0), plainImage = Image(1.0);
+    ZriBench::InterleavedRatio(state, Render(*trend, trendImage),
+                               PlainPolyline(samples, plainImage));
+    state.SetLabel(state.range(0) >= 1000000  ? "vs:drawPolyline goal:0.05"
+                   : state.range(0) >= 100000 ? "vs:drawPolyline goal:0.1"
+                                              : "vs:drawPolyline");
+}
+BENCHMARK(BM_Trend_VsPolyline)->Arg(10000)->Arg(100000)->Arg(1000000)->MinTime(0.5);
+
+// The reduction made for every render, against the same polyline.
+void BM_Trend_Recomputed_VsPolyline(benchmark::State& state)
+{
+    const auto samples = RandomWalk(int(state.range(0)));
+    auto trend = Trend(samples);
+    QImage trendImage = Image(1.0), plainImage = Image(1.0);
+    ZriBench::InterleavedRatio(state, Recomputed(*trend, trendImage),
+                               PlainPolyline(samples, plainImage));
+    state.SetLabel("vs:drawPolyline");
+}
+BENCHMARK(BM_Trend_Recomputed_VsPolyline)->Arg(100000)->Arg(1000000)->MinTime(0.5);
+
+// A million samples against ten thousand, and ratio 2 against ratio 1 (a million samples).
+void BM_Trend_Million_Vs_TenThousand(benchmark::State& state)
+{
+    auto million = Trend(RandomWalk(1000000));
+    auto small = Trend(RandomWalk(10000));
+    QImage millionImage = Image(1.0), smallImage = Image(1.0);
+    ZriBench::InterleavedRatio(state, Render(*million, millionImage), Render(*small, smallImage));
+    state.SetLabel("vs:trend(10000) goal:2");
+}
+BENCHMARK(BM_Trend_Million_Vs_TenThousand)->MinTime(0.5);
+
+void BM_Trend_Ratio2_Vs_Ratio1(benchmark::State& state)
+{
+    const auto samples = RandomWalk(1000000);
+    auto sharp = Trend(samples);
+    auto plain = Trend(samples);
+    QImage sharpImage = Image(2.0), plainImage = Image(1.0);
+    ZriBench::InterleavedRatio(state, Render(*sharp, sharpImage), Render(*plain, plainImage));
+    state.SetLabel("vs:trend(ratio_1) goal:2");
+}
+BENCHMARK(BM_Trend_Ratio2_Vs_Ratio1)->MinTime(0.5);
+
+// A shown trend of a million samples: one sample appended and the screen brought up to date,
+// against a repaint of the whole widget.
+void BM_Trend_Append(benchmark::State& state)
+{
+    auto trend = Trend(RandomWalk(1000000));
+    trend->show();
+    QApplication::processEvents();
+    double time = 1000000.0;
+    ZriBench::InterleavedRatio(
+        state,
+        [&]
+        {
+            trend->Append(0, time, std::sin(time));
+            time += 1.0;
+            QApplication::processEvents();
+        },
+        [&] { trend->repaint(); });
+    state.SetLabel("vs:repaint goal:0.1");
+}
+BENCHMARK(BM_Trend_Append)->MinTime(0.5);
+
+std::unique_ptr<Zri::CHistogramDisplay> Histogram(int classes)
+{
+    auto histogram = std::make_unique<Zri::CHistogramDisplay>();
+    histogram->resize(kSize);
+    QRandomGenerator random(7);
+    std::vector<double> counts(static_cast<std::size_t>(classes));
+    for (double& count : counts)
+        count = random.bounded(10000);
+    Zri::SDataListMode mode;
+    mode.m_oColor = Varo::Fenra::Color::CRGBColor<unsigned char>(40, 90, 200);
+    histogram->AddDataList(mode, counts);
+    return histogram;
+}
+
+void BM_Histogram_65536_Vs_256(benchmark::State& state)
+{
+    auto wide = Histogram(65536);
+    auto narrow = Histogram(256);
+    ZriBench::InterleavedRatio(state, *wide, *narrow);
+    state.SetLabel("vs:histogram(256) goal:1.5");
+}
+BENCHMARK(BM_Histogram_65536_Vs_256)->MinTime(0.5);
+
+#ifdef ZRI_BENCH_QWT
+
+// Qwt's plot with its fastest settings: points filtered, polygons clipped, no backing store.
+std::unique_ptr<QwtPlot> QwtFrame()
+{
+    auto plot = std::make_unique<QwtPlot>();
+    plot->resize(kSize);
+    auto* canvas = new QwtPlotCanvas;
+    canvas->setPaintAttribute(QwtPlotCanvas::BackingStore, false);
+    plot->setCanvas(canvas);
+    plot->setAutoReplot(false);
+    return plot;
+}
+
+void BM_Trend_VsQwtCurve(benchmark::State& state)
+{
+    const auto samples = RandomWalk(int(state.range(0)));
+    auto trend = Trend(samples);
+    auto plot = QwtFrame();
+    auto* curve = new QwtPlotCurve;
+    curve->setPaintAttribute(QwtPlotCurve::FilterPoints, true);
+    curve->setPaintAttribute(QwtPlotCurve::ClipPolygons, true);
+    curve->setRenderHint(QwtPlotItem::RenderAntialiased, false);
+    curve->setSamples(QVector<QPointF>(samples.begin(), samples.end()));
+    curve->attach(plot.get());
+    plot->replot();
+    QImage trendImage = Image(1.0), qwtImage = Image(1.0);
+    ZriBench::InterleavedRatio(state, Render(*trend, trendImage),
+                               [&]
+                               {
+                                   plot->render(&qwtImage);
+                                   benchmark::DoNotOptimize(qwtImage.constBits());
+                               });
+    state.SetLabel("vs:QwtPlotCurve goal:0.25");
+}
+BENCHMARK(BM_Trend_VsQwtCurve)->Arg(100000)->Arg(1000000)->MinTime(0.5);
+
+void BM_Histogram_VsQwtHistogram(benchmark::State& state)
+{
+    auto histogram = Histogram(65536);
+    auto plot = QwtFrame();
+    QVector<QwtIntervalSample> samples;
+    const std::vector<double>& counts = histogram->Counts(0);
+    samples.reserve(int(counts.size()));
+    for (std::size_t i = 0; i < counts.size(); ++i)
+        samples.append(QwtIntervalSample(counts[i], double(i), double(i + 1)));
+    auto* bars = new QwtPlotHistogram;
+    bars->setSamples(samples);
+    bars->attach(plot.get());
+    plot->replot();
+    ZriBench::InterleavedRatio(state, *histogram, *plot);
+    state.SetLabel("vs:QwtPlotHistogram goal:0.25");
+}
+BENCHMARK(BM_Histogram_VsQwtHistogram)->MinTime(0.5);
+
+#endif
+
+} // namespace

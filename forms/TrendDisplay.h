@@ -1,0 +1,49 @@
+#pragma once
+
+// The library's own header; angle brackets, so that this header does not include itself.
+#include <TrendDisplay.h>
+
+#include "ZuRaradirIzurodudozFormsExport.h"
+
+namespace Varo::FenraQtGui::ZuRaradirIzurodudoz::Forms
+{
+
+/**
+ * The trend as Qt Designer sets it up: time window, capacity, axes and the value axis (automatic,
+ * or fixed from valueMin to valueMax) as properties. Series and samples come from application
+ * code, through the library's CTrendDisplay, which this class is.
+ */
+class ZRI_FORMS_EXPORT CTrendDisplay : public ZuRaradirIzurodudoz::CTrendDisplay
+{
+    Q_OBJECT
+    Q_PROPERTY(double timeWindow READ TimeWindow WRITE SetTimeWindow)
+    Q_PROPERTY(int capacity READ capacity WRITE setCapacity)
+    Q_PROPERTY(bool axesVisible READ AreAxesVisible WRITE SetAxesVisible)
+    Q_PROPERTY(bool autoRange READ IsAutoRange WRITE setAutoRange)
+    Q_PROPERTY(double valueMin READ valueMin WRITE setValueMin)
+    Q_PROPERTY(double valueMax READ valueMax WRITE setValueMax)
+
+public:
+    using Base = ZuRaradirIzurodudoz::CTrendDisplay;
+
+    explicit CTrendDisplay(QWidget* parent = nullptr);
+    ~CTrendDisplay() override;
+
+    int capacity() const { return static_cast<int>(Capacity()); }
+    /// Negative values are taken as 0, which keeps the newest sample.
+    void setCapacity(int capacity);
+    /// Off: the value axis is fixed from valueMin to valueMax.
+    void setAutoRange(bool autoRange);
+    double valueMin() const { return m_dMin; }
+    void setValueMin(double value);
+    double valueMax() const { return m_dMax; }
+    void setValueMax(double value);
+
+private:
+    void _ApplyRange();
+
+    double m_dMin = 0.0;
+    double m_dMax = 100.0;
+};
+
+} // namespace Varo::FenraQtGui::ZuRaradirIzurodudoz::Forms
