@@ -124,6 +124,8 @@ private slots:
                                       "Forms::CBitmapCheckBox Bitmap Check Box",
                                       "Forms::CCheckBoxSwitch Switch Check Box",
                                       "Forms::CBarScalePercent Percentage Scale",
+                                      "Forms::CBarGauge Bar Gauge",
+                                      "Forms::CRangeSlider Range Slider",
                                       "CLineEdit Focus Line Edit",
                                       "Forms::CFileEditLine File Path Edit",
                                       "Forms::CMultiFileEdit Multi-File Edit",

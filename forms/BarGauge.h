@@ -1,0 +1,59 @@
+#pragma once
+
+// The library's own header; angle brackets, so that this header does not include itself.
+#include <BarGauge.h>
+
+#include "ZuRaradirIzurodudozFormsExport.h"
+
+namespace Varo::FenraQtGui::ZuRaradirIzurodudoz::Forms
+{
+
+/**
+ * The bar gauge as Qt Designer sets it up: value, range, texts, unit, decimals, alarm levels and
+ * the extremes markers as properties. An alarm level is a number and a switch, since Designer
+ * cannot enter the NaN that switches a level off in the library's setter.
+ */
+class ZRI_FORMS_EXPORT CBarGauge : public ZuRaradirIzurodudoz::CBarGauge
+{
+    Q_OBJECT
+    Q_PROPERTY(double minimum READ Minimum WRITE setMinimum)
+    Q_PROPERTY(double maximum READ Maximum WRITE setMaximum)
+    Q_PROPERTY(double value READ Value WRITE SetValue)
+    Q_PROPERTY(QString title READ Title WRITE SetTitle)
+    Q_PROPERTY(QString footer READ Footer WRITE SetFooter)
+    Q_PROPERTY(QString unit READ Unit WRITE SetUnit)
+    Q_PROPERTY(int decimals READ Decimals WRITE SetDecimals)
+    Q_PROPERTY(bool lowAlarmEnabled READ lowAlarmEnabled WRITE setLowAlarmEnabled)
+    Q_PROPERTY(double lowAlarm READ lowAlarm WRITE setLowAlarm)
+    Q_PROPERTY(bool highAlarmEnabled READ highAlarmEnabled WRITE setHighAlarmEnabled)
+    Q_PROPERTY(double highAlarm READ highAlarm WRITE setHighAlarm)
+    Q_PROPERTY(QColor alarmColor READ AlarmColor WRITE SetAlarmColor)
+    Q_PROPERTY(bool showExtremes READ ShowExtremes WRITE SetShowExtremes)
+
+public:
+    using Base = ZuRaradirIzurodudoz::CBarGauge;
+
+    explicit CBarGauge(QWidget* parent = nullptr);
+    ~CBarGauge() override;
+
+    void setMinimum(double minimum) { SetRange(minimum, Maximum()); }
+    void setMaximum(double maximum) { SetRange(Minimum(), maximum); }
+    bool lowAlarmEnabled() const { return m_bLowOn; }
+    void setLowAlarmEnabled(bool on);
+    double lowAlarm() const { return m_dLow; }
+    void setLowAlarm(double level);
+    bool highAlarmEnabled() const { return m_bHighOn; }
+    void setHighAlarmEnabled(bool on);
+    double highAlarm() const { return m_dHigh; }
+    void setHighAlarm(double level);
+
+private:
+    void _ApplyAlarms();
+
+    bool m_bLowOn = false;
+    double m_dLow = 10.0;
+    bool m_bHighOn = false;
+    double m_dHigh = 90.0;
+};
+
+} // namespace Varo::FenraQtGui::ZuRaradirIzurodudoz::Forms

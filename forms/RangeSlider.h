@@ -1,0 +1,38 @@
+#pragma once
+
+// The library's own header; angle brackets, so that this header does not include itself.
+#include <RangeSlider.h>
+
+#include "ZuRaradirIzurodudozFormsExport.h"
+
+namespace Varo::FenraQtGui::ZuRaradirIzurodudoz::Forms
+{
+
+/**
+ * The range slider as Qt Designer sets it up: limits, start, end, orientation and steps as
+ * properties. Like QSlider's, and unlike the library's SetMinimum and SetMaximum, the limit
+ * properties move the other limit along instead of refusing, because a form sets them one
+ * after the other: a form's minimum of 200 arrives while the maximum is still 99.
+ */
+class ZRI_FORMS_EXPORT CRangeSlider : public ZuRaradirIzurodudoz::CRangeSlider
+{
+    Q_OBJECT
+    Q_PROPERTY(int minimum READ Minimum WRITE setMinimum)
+    Q_PROPERTY(int maximum READ Maximum WRITE setMaximum)
+    Q_PROPERTY(int startValue READ StartValue WRITE SetStartValue)
+    Q_PROPERTY(int endValue READ EndValue WRITE SetEndValue)
+    Q_PROPERTY(Qt::Orientation orientation READ Orientation WRITE SetOrientation)
+    Q_PROPERTY(int singleStep READ SingleStep WRITE SetSingleStep)
+    Q_PROPERTY(int pageStep READ PageStep WRITE SetPageStep)
+
+public:
+    using Base = ZuRaradirIzurodudoz::CRangeSlider;
+
+    explicit CRangeSlider(QWidget* parent = nullptr);
+    ~CRangeSlider() override;
+
+    void setMinimum(int minimum);
+    void setMaximum(int maximum);
+};
+
+} // namespace Varo::FenraQtGui::ZuRaradirIzurodudoz::Forms
