@@ -1,8 +1,6 @@
 #include "RangeSlider.h"
 
 #include "RangeSliderGeometry.h"
-#include "ShadedDrawing.h"
-#include "StyleStore.h"
 
 #include <QAccessible>
 #include <QGuiApplication>
@@ -35,6 +33,19 @@ void Announce(QWidget* slider, int handle, int value)
     QAccessibleValueChangeEvent event(slider, value);
     event.setChild(handle);
     QAccessible::updateAccessibility(&event);
+}
+
+// The engraved frame of the family (upper and left edges in one colour, lower and right in the
+// other) around a fill, drawn as rectangles: they cover whole device pixels at every device
+// pixel ratio and cost less than lines, so the slider paints faster than a QSlider.
+void FillFrame(QPainter& painter, const QRect& rect, const QColor& fill, const QColor& upperLeft,
+               const QColor& lowerRight)
+{
+    painter.fillRect(rect, fill);
+    painter.fillRect(QRect(rect.left(), rect.top(), rect.width(), 1), upperLeft);
+    painter.fillRect(QRect(rect.left(), rect.top(), 1, rect.height()), upperLeft);
+    painter.fillRect(QRect(rect.right(), rect.top(), 1, rect.height()), lowerRight);
+    painter.fillRect(QRect(rect.left(), rect.bottom(), rect.width(), 1), lowerRight);
 }
 
 QPoint EventPoint(const QMouseEvent& event)
@@ -383,13 +394,14 @@ void CRangeSlider::paintEvent(QPaintEvent*)
         Detail::RangeSliderLayout(size(), m_eOrientation, m_nMinimum, m_nMaximum, m_nStart, m_nEnd);
     const QPalette palette = QGuiApplication::palette();
     const QPalette::ColorGroup group = isEnabled() ? QPalette::Active : QPalette::Disabled;
+    const QColor light = palette.color(group, QPalette::Light);
+    const QColor dark = palette.color(group, QPalette::Dark);
     QPainter painter(this);
-    CStyleStore store(painter, palette.brush(group, QPalette::Base));
-    DrawShadedFrame(painter, layout.oGroove, true, 1);
+    FillFrame(painter, layout.oGroove, palette.color(group, QPalette::Base), dark, light);
     painter.fillRect(layout.oSpan, palette.color(group, QPalette::Highlight));
-    store.SetBrush(palette.brush(group, QPalette::Button));
-    DrawShadedFrame(painter, layout.oStartHandle, false, 1);
-    DrawShadedFrame(painter, layout.oEndHandle, false, 1);
+    const QColor button = palette.color(group, QPalette::Button);
+    FillFrame(painter, layout.oStartHandle, button, light, dark);
+    FillFrame(painter, layout.oEndHandle, button, light, dark);
     if (hasFocus())
     {
         const QRect& handle = m_eFocused == StartHandle ? layout.oStartHandle : layout.oEndHandle;

@@ -352,14 +352,13 @@ private slots:
             {"setup", "points", "expected"},
             {
                 {"horizontal", "h focus",
-                 "20,10 30,10 90,10 40,10e 50,10e 45,0e 45,19e 45,10 136,10 20,7e 20,12e",
-                 "BBHLDLDTUDL"},
-                {"dark palette", "h focus dark", "20,10 90,10 40,10e 50,10e 45,10 136,10 20,7e",
+                 "20,10 30,10 90,10 40,10 50,10 45,0 45,19 45,10 136,10 20,7 20,12", "BBHLDLDTUDL"},
+                {"dark palette", "h focus dark", "20,10 90,10 40,10 50,10 45,10 136,10 20,7",
                  "BHLDTUD"},
                 {"space: the mark moves to the end", "h focus space", "45,10 136,10", "UT"},
                 {"no focus, no mark", "h", "45,10 136,10", "UU"},
                 {"vertical", "v focus",
-                 "10,171e 10,181e 0,176e 19,176e 10,176 10,130 7,200e 12,200e 10,200 10,85",
+                 "10,171 10,181 0,176 19,176 10,176 10,130 7,200 12,200 10,200 10,85",
                  "LDLDTHDLBU"},
             });
     }
