@@ -2,10 +2,14 @@
 // library loads, like the buttons' factory.
 #include "AccessibleControl.h"
 #include "BarScalePercent.h"
+#include "HistogramDisplay.h"
 #include "Translator.h"
+#include "TrendDisplay.h"
 
 #include <QCoreApplication>
 
+#include <algorithm>
+#include <cmath>
 #include <iterator>
 
 namespace Varo::FenraQtGui::ZuRaradirIzurodudoz::Detail
@@ -19,9 +23,72 @@ QString RulerName(const QWidget&)
     return QString::fromStdString(Fenra::Internationalisation::Translate("Percentage scale"));
 }
 
-// The ruler is a picture with labels: nothing to press or change.
+QString Text(const char* text)
+{
+    return QString::fromStdString(Fenra::Internationalisation::Translate(text));
+}
+
+QString HistogramName(const QWidget&)
+{
+    return Text("Histogram");
+}
+
+QString TrendName(const QWidget&)
+{
+    return Text("Trend");
+}
+
+// "Red: 256 classes, largest count 1200 at class 17; Green: ..."
+QString HistogramDescription(const QWidget& control)
+{
+    const auto& histogram = static_cast<const CHistogramDisplay&>(control);
+    QStringList parts;
+    for (int list = 0; list < histogram.DataListCount(); ++list)
+    {
+        const std::vector<double>& counts = histogram.Counts(list);
+        const auto largest = std::max_element(counts.begin(), counts.end());
+        QString part = QString::fromStdString(histogram.DataListMode(list).m_sLabel);
+        part += (part.isEmpty() ? QString() : QStringLiteral(": ")) +
+                QStringLiteral("%1 %2").arg(counts.size()).arg(Text("classes"));
+        if (largest != counts.end())
+        {
+            part += QStringLiteral(", %1 %2 %3 %4")
+                        .arg(Text("largest count"))
+                        .arg(*largest)
+                        .arg(Text("at class"))
+                        .arg(largest - counts.begin());
+        }
+        parts << part;
+    }
+    return parts.isEmpty() ? Text("no data") : parts.join(QStringLiteral("; "));
+}
+
+// "Temperature 21.5; Pressure 1.02; range 0 to 50"
+QString TrendDescription(const QWidget& control)
+{
+    const auto& trend = static_cast<const CTrendDisplay&>(control);
+    QStringList parts;
+    for (int series = 0; series < trend.SeriesCount(); ++series)
+    {
+        const double last = trend.LastSample(series).y();
+        parts << QStringLiteral("%1 %2").arg(trend.SeriesName(series),
+                                             std::isnan(last) && trend.SampleCount(series) == 0
+                                                 ? Text("no data")
+                                                 : QString::number(last));
+    }
+    parts << QStringLiteral("%1 %2 %3 %4")
+                 .arg(Text("range"))
+                 .arg(trend.ValueMin())
+                 .arg(Text("to"))
+                 .arg(trend.ValueMax());
+    return parts.join(QStringLiteral("; "));
+}
+
+// The ruler and the plots are pictures with labels: nothing to press or change.
 const SAccessibleKind kDisplays[] = {
     {&CBarScalePercent::staticMetaObject, QAccessible::Graphic, RulerName, nullptr},
+    {&CHistogramDisplay::staticMetaObject, QAccessible::Chart, HistogramName, HistogramDescription},
+    {&CTrendDisplay::staticMetaObject, QAccessible::Chart, TrendName, TrendDescription},
 };
 
 void InstallDisplayAccessibility()

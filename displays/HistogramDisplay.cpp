@@ -1,0 +1,559 @@
+#include "HistogramDisplay.h"
+
+#include "HistogramGeometry.h"
+#include "PlotPainting.h"
+#include "StyleStore.h"
+
+#include <QAccessible>
+#include <QGuiApplication>
+#include <QHelpEvent>
+#include <QPaintEvent>
+#include <QPainter>
+#include <QToolTip>
+#include <QWheelEvent>
+
+#include <algorithm>
+#include <cmath>
+
+namespace Varo::FenraQtGui::ZuRaradirIzurodudoz
+{
+
+namespace
+{
+
+/// Steps of the value zoom: each lowers the top of the axis by a tenth of its height (of a
+/// decade on a logarithmic axis), down to a tenth of the whole.
+constexpr int kValueZoomSteps = 9;
+
+QColor ListColor(const SDataListMode& mode)
+{
+    return QColor(mode.m_oColor.GetRed(), mode.m_oColor.GetGreen(), mode.m_oColor.GetBlue());
+}
+
+} // namespace
+
+CHistogramDisplay::CHistogramDisplay(QWidget* parent) : CHistogramDisplayBase(parent)
+{
+    m_oHScrollBar.setObjectName(QStringLiteral("histogramPan"));
+    m_oVScrollBar.setObjectName(QStringLiteral("histogramValueZoom"));
+    m_oHScrollBar.hide();
+    m_oVScrollBar.setRange(0, kValueZoomSteps);
+    m_oVScrollBar.setPageStep(1);
+    setMouseTracking(true);
+}
+
+CHistogramDisplay::~CHistogramDisplay() = default;
+
+int CHistogramDisplay::AddDataList(const SDataListMode& mode, std::vector<double> counts)
+{
+    m_vLists.push_back({mode, std::move(counts)});
+    _DataChanged();
+    return static_cast<int>(m_vLists.size()) - 1;
+}
+
+void CHistogramDisplay::SetCounts(int index, std::vector<double> counts)
+{
+    if (index >= 0 && index < DataListCount())
+    {
+        m_vLists[static_cast<std::size_t>(index)].vCounts = std::move(counts);
+        _DataChanged();
+    }
+}
+
+void CHistogramDisplay::SetDataListMode(int index, const SDataListMode& mode)
+{
+    if (index >= 0 && index < DataListCount())
+    {
+        m_vLists[static_cast<std::size_t>(index)].oMode = mode;
+        _DataChanged();
+    }
+}
+
+void CHistogramDisplay::ClearDataLists()
+{
+    m_vLists.clear();
+    _DataChanged();
+}
+
+int CHistogramDisplay::DataListCount() const
+{
+    return static_cast<int>(m_vLists.size());
+}
+
+const std::vector<double>& CHistogramDisplay::Counts(int index) const
+{
+    static const std::vector<double> kNone;
+    return index >= 0 && index < DataListCount() ? m_vLists[static_cast<std::size_t>(index)].vCounts
+                                                 : kNone;
+}
+
+const SDataListMode& CHistogramDisplay::DataListMode(int index) const
+{
+    static const SDataListMode kNone;
+    return index >= 0 && index < DataListCount() ? m_vLists[static_cast<std::size_t>(index)].oMode
+                                                 : kNone;
+}
+
+int CHistogramDisplay::ClassCount() const
+{
+    std::size_t count = 0;
+    for (const SList& list : m_vLists)
+    {
+        count = std::max(count, list.vCounts.size());
+    }
+    return static_cast<int>(std::min<std::size_t>(count, 1u << 30));
+}
+
+void CHistogramDisplay::SetLogScale(bool logScale)
+{
+    if (logScale != m_bLogScale)
+    {
+        m_bLogScale = logScale;
+        update();
+    }
+}
+
+bool CHistogramDisplay::IsLogScale() const
+{
+    return m_bLogScale;
+}
+
+void CHistogramDisplay::SetLegendVisible(bool visible)
+{
+    if (visible != m_bLegendVisible)
+    {
+        m_bLegendVisible = visible;
+        update();
+    }
+}
+
+bool CHistogramDisplay::IsLegendVisible() const
+{
+    return m_bLegendVisible;
+}
+
+void CHistogramDisplay::SetAxesVisible(bool visible)
+{
+    if (visible != m_bAxesVisible)
+    {
+        m_bAxesVisible = visible;
+        _UpdateScrollBars();
+        update();
+    }
+}
+
+bool CHistogramDisplay::AreAxesVisible() const
+{
+    return m_bAxesVisible;
+}
+
+void CHistogramDisplay::SetClassLabels(double offset, double step)
+{
+    if (std::isfinite(offset) && std::isfinite(step) && step != 0.0)
+    {
+        m_dClassOffset = offset;
+        m_dClassStep = step;
+        update();
+    }
+}
+
+int CHistogramDisplay::FirstVisibleClass() const
+{
+    return m_nFirstVisible;
+}
+
+int CHistogramDisplay::VisibleClassCount() const
+{
+    return m_nVisibleCount > 0 ? m_nVisibleCount : ClassCount();
+}
+
+int CHistogramDisplay::ShadedFirst() const
+{
+    return m_nShadedFirst;
+}
+
+int CHistogramDisplay::ShadedLast() const
+{
+    return m_nShadedLast;
+}
+
+QRect CHistogramDisplay::PlotArea() const
+{
+    return _Layout().oPlot;
+}
+
+int CHistogramDisplay::ClassAt(int x) const
+{
+    const QRect plot = PlotArea();
+    const auto classes =
+        Detail::ClassesAtColumn(x - plot.left(), VisibleClassCount(), plot.width());
+    return classes.first < 0 ? -1 : m_nFirstVisible + classes.first;
+}
+
+QSize CHistogramDisplay::sizeHint() const
+{
+    return {400, 240};
+}
+
+QSize CHistogramDisplay::minimumSizeHint() const
+{
+    return {120, 80};
+}
+
+void CHistogramDisplay::SetVisibleClasses(int first, int count)
+{
+    const int classes = ClassCount();
+    count = count <= 0 || count >= classes ? 0 : count;
+    first = count == 0 ? 0 : std::clamp(first, 0, classes - count);
+    if (first == m_nFirstVisible && count == m_nVisibleCount)
+    {
+        return;
+    }
+    m_nFirstVisible = first;
+    m_nVisibleCount = count;
+    _UpdateScrollBars();
+    update();
+    emit visibleClassesChanged(m_nFirstVisible, VisibleClassCount());
+}
+
+void CHistogramDisplay::ZoomOut()
+{
+    SetVisibleClasses(0, 0);
+}
+
+void CHistogramDisplay::SetShadedSpan(int first, int last)
+{
+    if (first > last)
+    {
+        std::swap(first, last);
+    }
+    if (first != m_nShadedFirst || last != m_nShadedLast)
+    {
+        m_nShadedFirst = first;
+        m_nShadedLast = last;
+        update();
+    }
+}
+
+void CHistogramDisplay::ClearShadedSpan()
+{
+    SetShadedSpan(-1, -1);
+}
+
+void CHistogramDisplay::_HScrollSlot(int nSliderPos)
+{
+    if (m_nVisibleCount > 0)
+    {
+        SetVisibleClasses(nSliderPos, m_nVisibleCount);
+    }
+}
+
+void CHistogramDisplay::_VScrollSlot(int nSliderPos)
+{
+    m_nValueZoom = std::clamp(nSliderPos, 0, kValueZoomSteps);
+    update();
+}
+
+void CHistogramDisplay::resizeEvent(QResizeEvent* event)
+{
+    CHistogramDisplayBase::resizeEvent(event);
+    _PlaceScrollBars();
+}
+
+void CHistogramDisplay::wheelEvent(QWheelEvent* event)
+{
+    const int steps = event->angleDelta().y() / 120;
+    const int classes = ClassCount();
+    if (steps == 0 || classes < 2)
+    {
+        event->ignore();
+        return;
+    }
+    // The class under the pointer stays where it is.
+    const QRect plot = PlotArea();
+    const double x = event->position().x();
+    const double fraction = std::clamp((x - plot.left()) / std::max(plot.width(), 1), 0.0, 1.0);
+    const double visible = VisibleClassCount();
+    const double anchor = m_nFirstVisible + fraction * visible;
+    const double zoomed = std::clamp(visible * std::pow(0.8, steps), 2.0, double(classes));
+    SetVisibleClasses(static_cast<int>(std::lround(anchor - fraction * zoomed)),
+                      static_cast<int>(std::lround(zoomed)));
+    event->accept();
+}
+
+bool CHistogramDisplay::event(QEvent* event)
+{
+    if (event->type() == QEvent::ToolTip)
+    {
+        const auto* help = static_cast<QHelpEvent*>(event);
+        const QString text = _ToolTip(help->pos().x());
+        if (text.isEmpty() || !PlotArea().contains(help->pos()))
+        {
+            QToolTip::hideText();
+            event->ignore();
+        }
+        else
+        {
+            QToolTip::showText(help->globalPos(), text, this);
+        }
+        return true;
+    }
+    if (event->type() == QEvent::FontChange || event->type() == QEvent::PaletteChange)
+    {
+        update();
+    }
+    return CHistogramDisplayBase::event(event);
+}
+
+QString CHistogramDisplay::_ToolTip(int x) const
+{
+    const QRect plot = PlotArea();
+    const auto classes =
+        Detail::ClassesAtColumn(x - plot.left(), VisibleClassCount(), plot.width());
+    if (classes.first < 0 || m_vLists.empty())
+    {
+        return {};
+    }
+    const int first = m_nFirstVisible + classes.first;
+    const int last = m_nFirstVisible + classes.second;
+    QString text = tr("Class %1").arg(m_dClassOffset + first * m_dClassStep);
+    if (last > first)
+    {
+        text = tr("Classes %1 to %2")
+                   .arg(m_dClassOffset + first * m_dClassStep)
+                   .arg(m_dClassOffset + last * m_dClassStep);
+    }
+    for (const SList& list : m_vLists)
+    {
+        double count = 0.0;
+        for (int i = first; i <= last && i < static_cast<int>(list.vCounts.size()); ++i)
+        {
+            count = std::max(count, Detail::DrawnCount(list.vCounts[static_cast<std::size_t>(i)]));
+        }
+        const QString label = QString::fromStdString(list.oMode.m_sLabel);
+        text += QStringLiteral("\n%1%2")
+                    .arg(label.isEmpty() ? QString() : label + QStringLiteral(": "))
+                    .arg(count);
+    }
+    return text;
+}
+
+void CHistogramDisplay::_DataChanged()
+{
+    const int classes = ClassCount();
+    if (m_nVisibleCount >= classes || m_nFirstVisible + m_nVisibleCount > classes)
+    {
+        m_nFirstVisible = 0;
+        m_nVisibleCount = 0;
+    }
+    _UpdateScrollBars();
+    if (QAccessible::isActive())
+    {
+        QAccessibleEvent event(this, QAccessible::DescriptionChanged);
+        QAccessible::updateAccessibility(&event);
+    }
+    update();
+}
+
+void CHistogramDisplay::_UpdateScrollBars()
+{
+    const bool panning = m_nVisibleCount > 0;
+    {
+        const QSignalBlocker blocker(&m_oHScrollBar);
+        m_oHScrollBar.setRange(0, panning ? ClassCount() - m_nVisibleCount : 0);
+        m_oHScrollBar.setPageStep(std::max(m_nVisibleCount, 1));
+        m_oHScrollBar.setSingleStep(std::max(m_nVisibleCount / 10, 1));
+        m_oHScrollBar.setValue(m_nFirstVisible);
+    }
+    m_oHScrollBar.setVisible(panning);
+    m_oVScrollBar.setVisible(m_bAxesVisible);
+    _PlaceScrollBars();
+}
+
+void CHistogramDisplay::_PlaceScrollBars()
+{
+    const int extent = m_oVScrollBar.sizeHint().width();
+    const int height = m_oHScrollBar.sizeHint().height();
+    const int right = m_oVScrollBar.isVisibleTo(this) ? extent : 0;
+    const int bottom = m_oHScrollBar.isVisibleTo(this) ? height : 0;
+    m_oVScrollBar.setGeometry(width() - extent, 0, extent, this->height() - bottom);
+    m_oHScrollBar.setGeometry(0, this->height() - height, width() - right, height);
+}
+
+Detail::SPlotLayout CHistogramDisplay::_Layout() const
+{
+    QRect area = rect();
+    if (m_oVScrollBar.isVisibleTo(this))
+    {
+        area.setRight(m_oVScrollBar.geometry().left() - 1);
+    }
+    if (m_oHScrollBar.isVisibleTo(this))
+    {
+        area.setBottom(m_oHScrollBar.geometry().top() - 1);
+    }
+    return Detail::PlotLayout(area, fontMetrics(), m_bAxesVisible);
+}
+
+Detail::SPlotScale CHistogramDisplay::_Scale() const
+{
+    double highest = 0.0;
+    double lowest = 0.0; // the smallest positive count
+    for (const SList& list : m_vLists)
+    {
+        for (const double count : list.vCounts)
+        {
+            const double drawn = Detail::DrawnCount(count);
+            highest = std::max(highest, drawn);
+            lowest = drawn > 0.0 && (lowest == 0.0 || drawn < lowest) ? drawn : lowest;
+        }
+    }
+    const double zoom = m_nValueZoom / 10.0;
+    if (m_bLogScale)
+    {
+        Detail::SPlotScale scale = Detail::NiceLogScale(lowest, highest);
+        const double decades = std::log10(scale.dHigh / scale.dLow);
+        scale.dHigh = scale.dLow * std::pow(10.0, decades * (1.0 - zoom));
+        return scale;
+    }
+    Detail::SPlotScale scale = highest > 0.0 ? Detail::NiceLinearScale(0.0, highest, 5)
+                                             : Detail::SPlotScale{0.0, 1.0, false};
+    scale.dHigh *= 1.0 - zoom;
+    return scale;
+}
+
+void CHistogramDisplay::paintEvent(QPaintEvent* event)
+{
+    QPainter painter(this);
+    const qreal dpr = Detail::PaintRatio(painter);
+    const Detail::SPlotLayout layout = _Layout();
+    const Detail::SPlotScale scale = _Scale();
+    const QPalette palette = QGuiApplication::palette();
+    painter.fillRect(event->rect(), palette.color(QPalette::Window));
+    const int maxTicks = std::max(layout.oPlot.height() / (2 * fontMetrics().height()), 1);
+    Detail::DrawAxes(painter, layout,
+                     m_bAxesVisible ? Detail::ValueTicks(scale, layout.oPlot, maxTicks)
+                                    : std::vector<Detail::SAxisTick>(),
+                     _ClassTicks(layout));
+    {
+        Detail::CClipGuard clip(painter, layout.oPlot);
+        Detail::CDevicePixels pixels(painter, dpr);
+        const QRect device = Detail::DeviceRect(layout.oPlot, dpr);
+        _DrawShadedSpan(painter, device);
+        for (const SList& list : m_vLists)
+        {
+            _DrawList(painter, list, device, scale);
+        }
+    }
+    if (m_bAxesVisible && m_bLegendVisible)
+    {
+        std::vector<std::pair<QString, QColor>> entries;
+        for (const SList& list : m_vLists)
+        {
+            if (!list.oMode.m_sLabel.empty())
+            {
+                entries.emplace_back(QString::fromStdString(list.oMode.m_sLabel),
+                                     ListColor(list.oMode));
+            }
+        }
+        Detail::DrawLegend(painter, layout.oLegend, entries);
+    }
+}
+
+std::vector<Detail::SAxisTick>
+CHistogramDisplay::_ClassTicks(const Detail::SPlotLayout& layout) const
+{
+    std::vector<Detail::SAxisTick> ticks;
+    const int visible = VisibleClassCount();
+    if (!m_bAxesVisible || visible <= 0)
+    {
+        return ticks;
+    }
+    const QRect& plot = layout.oPlot;
+    const int labelWidth = fontMetrics().horizontalAdvance(QStringLiteral("888888")) + 16;
+    const double step =
+        std::max(1.0, Detail::NiceStep(visible, std::max(plot.width() / labelWidth, 1)));
+    const double labelStep = std::abs(m_dClassStep) * step;
+    for (double i = std::ceil(m_nFirstVisible / step) * step; i < m_nFirstVisible + visible;
+         i += step)
+    {
+        const double x = plot.left() + (i - m_nFirstVisible + 0.5) * plot.width() / visible;
+        ticks.push_back({static_cast<int>(std::floor(x)),
+                         Detail::TickText(m_dClassOffset + i * m_dClassStep, labelStep)});
+    }
+    return ticks;
+}
+
+void CHistogramDisplay::_DrawShadedSpan(QPainter& painter, const QRect& device) const
+{
+    const int visible = VisibleClassCount();
+    const int first = std::max(m_nShadedFirst, m_nFirstVisible) - m_nFirstVisible;
+    const int last = std::min(m_nShadedLast, m_nFirstVisible + visible - 1) - m_nFirstVisible;
+    if (m_nShadedFirst < 0 || first > last || visible <= 0)
+    {
+        return;
+    }
+    const int left = Detail::ClassColumns(first, visible, device.width()).first;
+    const int right = Detail::ClassColumns(last, visible, device.width()).second;
+    QColor shade = QGuiApplication::palette().color(QPalette::Highlight);
+    shade.setAlpha(96);
+    painter.fillRect(QRect(device.left() + left, device.top(), right - left + 1, device.height()),
+                     shade);
+}
+
+void CHistogramDisplay::_DrawList(QPainter& painter, const SList& list, const QRect& device,
+                                  const Detail::SPlotScale& scale) const
+{
+    const std::vector<Detail::SHistogramBar> bars =
+        Detail::HistogramBars(list.vCounts, m_nFirstVisible, VisibleClassCount(), device.width());
+    const QColor color = ListColor(list.oMode);
+    // The height of a bar in device rows; counts off a logarithmic axis have none.
+    const auto rows = [&](double count)
+    {
+        const double fraction = Detail::ScaleFraction(scale, count);
+        return std::isnan(fraction) ? 0
+                                    : static_cast<int>(std::lround(std::clamp(fraction, 0.0, 1.0) *
+                                                                   device.height()));
+    };
+    const int bottom = device.bottom();
+    if (list.oMode.m_eDisplayMode == HistogramBars)
+    {
+        for (const Detail::SHistogramBar& bar : bars)
+        {
+            const int height = rows(bar.dCount);
+            painter.fillRect(QRect(device.left() + bar.nLeft, bottom + 1 - height,
+                                   bar.nRight - bar.nLeft + 1, height),
+                             color);
+        }
+        return;
+    }
+    QPen pen(color, 0);
+    pen.setCosmetic(true);
+    CStyleStore store(painter, pen);
+    std::vector<QPoint> points;
+    points.reserve(bars.size() * 2 + 2);
+    const bool outline = list.oMode.m_eDisplayMode == HistogramOutline;
+    if (outline && !bars.empty())
+    {
+        points.emplace_back(device.left() + bars.front().nLeft, bottom);
+    }
+    for (const Detail::SHistogramBar& bar : bars)
+    {
+        const int top = std::min(bottom + 1 - rows(bar.dCount), bottom);
+        if (outline)
+        {
+            points.emplace_back(device.left() + bar.nLeft, top);
+            points.emplace_back(device.left() + bar.nRight, top);
+        }
+        else if (list.oMode.m_eDisplayMode == HistogramLine)
+        {
+            points.emplace_back(device.left() + (bar.nLeft + bar.nRight) / 2, top);
+        }
+    }
+    if (outline && !bars.empty())
+    {
+        points.emplace_back(device.left() + bars.back().nRight, bottom);
+    }
+    painter.drawPolyline(points.data(), static_cast<int>(points.size()));
+}
+
+} // namespace Varo::FenraQtGui::ZuRaradirIzurodudoz

@@ -1,0 +1,142 @@
+#pragma once
+
+#include "DataListMode.h"
+#include "HistogramDisplayBase.h"
+
+#include <vector>
+
+class QPainter;
+
+namespace Varo::FenraQtGui::ZuRaradirIzurodudoz
+{
+
+namespace Detail
+{
+struct SPlotLayout;
+struct SPlotScale;
+struct SAxisTick;
+} // namespace Detail
+
+/**
+ * A ready histogram: one or more data lists of class counts, each drawn as bars, an outline or
+ * a line in the colour and with the label of its SDataListMode. A value axis (linear or
+ * logarithmic) on the left, a class axis below, a legend of the labels at the top right.
+ *
+ * The horizontal scroll bar under the plot pans through the classes when the view is zoomed
+ * in; the vertical scroll bar at the right zooms the value axis: at the top it shows the whole
+ * value range, each step down lowers the top of the axis (on a logarithmic axis by a tenth of
+ * a decade), so that small classes beside a tall peak become readable. The mouse wheel zooms
+ * the class axis around the pointer. Classes that fall on one device pixel column are drawn as
+ * one column showing their largest count, so the cost of a paint is bounded by the width.
+ *
+ * Negative and NaN counts are drawn as 0; on a logarithmic axis, which starts at the decade of
+ * the smallest positive count, a count of 0 draws nothing.
+ * Lists of different lengths are drawn over the longest one's classes. Hovering over the plot
+ * shows the class and the count of each list in a tooltip.
+ */
+class ZRI_EXPORT CHistogramDisplay : public CHistogramDisplayBase
+{
+    Q_OBJECT
+
+public:
+    explicit CHistogramDisplay(QWidget* parent = nullptr);
+    ~CHistogramDisplay() override;
+
+    /// Appends a data list; returns its index.
+    int AddDataList(const SDataListMode& mode, std::vector<double> counts = {});
+    /// Replaces the counts of list `index`; ignored for an index that does not exist.
+    void SetCounts(int index, std::vector<double> counts);
+    /// Replaces the colour, label and draw mode of list `index`.
+    void SetDataListMode(int index, const SDataListMode& mode);
+    /// Removes every data list.
+    void ClearDataLists();
+    int DataListCount() const;
+    /// The counts of list `index` as given (empty for an index that does not exist).
+    const std::vector<double>& Counts(int index) const;
+    const SDataListMode& DataListMode(int index) const;
+    /// The number of classes: the length of the longest list.
+    int ClassCount() const;
+
+    /// A logarithmic value axis, in decades from that of the smallest positive count.
+    void SetLogScale(bool logScale);
+    bool IsLogScale() const;
+    /// Shows the legend of the list labels (on by default; lists without a label are left out).
+    void SetLegendVisible(bool visible);
+    bool IsLegendVisible() const;
+    /// The class axis labels: class i is labelled offset + i * step (0 and 1 by default).
+    void SetClassLabels(double offset, double step);
+    /// Axes, legend and the value zoom bar; without them the bars fill the widget.
+    void SetAxesVisible(bool visible);
+    bool AreAxesVisible() const;
+
+    /// The first visible class and the number of visible classes (all of them when not zoomed).
+    int FirstVisibleClass() const;
+    int VisibleClassCount() const;
+    /// The shaded span of classes, or (-1, -1) when there is none.
+    int ShadedFirst() const;
+    int ShadedLast() const;
+
+    /// Where the bars are drawn, in widget coordinates.
+    QRect PlotArea() const;
+    /// The class under a widget x coordinate, or -1 outside the plot.
+    int ClassAt(int x) const;
+
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
+
+public slots:
+    /// Shows `count` classes from `first` (clamped to the classes there are); 0 shows all.
+    void SetVisibleClasses(int first, int count);
+    /// Shows every class again.
+    void ZoomOut();
+    /// Shades classes first to last (inclusive, either order) behind the bars.
+    void SetShadedSpan(int first, int last);
+    /// Removes the shaded span.
+    void ClearShadedSpan();
+
+signals:
+    /// The visible classes changed: by the scroll bar, the mouse wheel or SetVisibleClasses.
+    void visibleClassesChanged(int first, int count);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
+    bool event(QEvent* event) override;
+
+protected slots:
+    void _HScrollSlot(int nSliderPos) override;
+    void _VScrollSlot(int nSliderPos) override;
+
+private:
+    struct SList
+    {
+        SDataListMode oMode;
+        std::vector<double> vCounts;
+    };
+
+    void _DataChanged();
+    void _UpdateScrollBars();
+    void _PlaceScrollBars();
+    Detail::SPlotLayout _Layout() const;
+    Detail::SPlotScale _Scale() const;
+    QString _ToolTip(int x) const;
+    std::vector<Detail::SAxisTick> _ClassTicks(const Detail::SPlotLayout& layout) const;
+    void _DrawShadedSpan(QPainter& painter, const QRect& device) const;
+    void _DrawList(QPainter& painter, const SList& list, const QRect& device,
+                   const Detail::SPlotScale& scale) const;
+
+    std::vector<SList> m_vLists;
+    bool m_bLogScale = false;
+    bool m_bLegendVisible = true;
+    bool m_bAxesVisible = true;
+    double m_dClassOffset = 0.0;
+    double m_dClassStep = 1.0;
+    int m_nFirstVisible = 0;
+    int m_nVisibleCount = 0; // 0: all classes
+    int m_nValueZoom = 0;    // vertical scroll bar position
+    int m_nShadedFirst = -1;
+    int m_nShadedLast = -1;
+};
+
+} // namespace Varo::FenraQtGui::ZuRaradirIzurodudoz

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <utility>
+#include <vector>
+
+namespace Varo::FenraQtGui::ZuRaradirIzurodudoz::Detail
+{
+
+/// One drawn column group of a histogram: device columns nLeft to nRight (inclusive, counted
+/// from the plot's left edge) showing the largest count of the classes that fall on them.
+struct SHistogramBar
+{
+    int nLeft;
+    int nRight;
+    double dCount;
+};
+
+/// The count as it is drawn: NaN and negative counts are 0.
+double DrawnCount(double count);
+
+/// The device columns of class `index` of `visible` classes spread over `columns` columns, as
+/// [left, right]; a class narrower than a column gets the column it starts in.
+std::pair<int, int> ClassColumns(long long index, long long visible, int columns);
+
+/// The bars of counts[first] to counts[first + visible - 1] over `columns` device columns:
+/// classes sharing a column are merged into one bar of their largest count, so there are never
+/// more bars than columns. Classes past the end of counts count 0.
+std::vector<SHistogramBar> HistogramBars(const std::vector<double>& counts, int first, int visible,
+                                         int columns);
+
+/// The classes (relative to the first visible one) that column shows, as [first, last];
+/// {-1, -1} outside the plot.
+std::pair<int, int> ClassesAtColumn(int column, int visible, int columns);
+
+} // namespace Varo::FenraQtGui::ZuRaradirIzurodudoz::Detail

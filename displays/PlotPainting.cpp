@@ -1,0 +1,227 @@
+#include "PlotPainting.h"
+
+#include "StyleStore.h"
+
+#include <QFontMetrics>
+#include <QGuiApplication>
+#include <QPainter>
+#include <QPalette>
+
+#include <algorithm>
+#include <cmath>
+
+namespace Varo::FenraQtGui::ZuRaradirIzurodudoz::Detail
+{
+
+namespace
+{
+
+constexpr int kTick = 4;
+
+QRect Sized(int left, int top, int right, int bottom)
+{
+    return QRect(QPoint(left, top), QPoint(std::max(right, left - 1), std::max(bottom, top - 1)));
+}
+
+} // namespace
+
+SPlotLayout PlotLayout(const QRect& area, const QFontMetrics& metrics, bool axes)
+{
+    SPlotLayout layout;
+    if (!axes)
+    {
+        layout.oPlot = area;
+        return layout;
+    }
+    const int line = metrics.height();
+    const int labels = metrics.horizontalAdvance(QStringLiteral("-8888888"));
+    // Labels, a gap, the tick, then the frame column.
+    const int left = area.left() + labels + 2 + kTick + 1;
+    const int top = area.top() + line + 1;
+    const int right = area.right() - 1 - metrics.averageCharWidth();
+    const int bottom = area.bottom() - line - kTick - 2;
+    layout.oPlot = Sized(left, top, right, bottom);
+    layout.oLegend = Sized(area.left(), area.top(), area.right(), area.top() + line - 1);
+    layout.oValueAxis = Sized(area.left(), area.top(), left - kTick - 3, area.bottom());
+    layout.oBottomAxis =
+        Sized(left, layout.oPlot.bottom() + 2, layout.oPlot.right(), area.bottom());
+    return layout;
+}
+
+qreal PaintRatio(const QPainter& painter)
+{
+    const qreal ratio = painter.deviceTransform().m11() / painter.worldTransform().m11();
+    return ratio > 0.0 && std::isfinite(ratio) ? ratio : 1.0;
+}
+
+QRect DeviceRect(const QRect& rect, qreal dpr)
+{
+    const int left = qRound(rect.left() * dpr);
+    const int top = qRound(rect.top() * dpr);
+    const int right = qRound((rect.right() + 1) * dpr) - 1;
+    const int bottom = qRound((rect.bottom() + 1) * dpr) - 1;
+    return Sized(left, top, right, bottom);
+}
+
+CDevicePixels::CDevicePixels(QPainter& painter, qreal dpr)
+    : m_rPainter(painter), m_oTransform(painter.worldTransform())
+{
+    painter.setWorldTransform(QTransform::fromScale(1.0 / dpr, 1.0 / dpr) * m_oTransform);
+}
+
+CDevicePixels::~CDevicePixels()
+{
+    m_rPainter.setWorldTransform(m_oTransform);
+}
+
+CClipGuard::CClipGuard(QPainter& painter, const QRect& rect)
+    : m_rPainter(painter), m_bClipping(painter.hasClipping()), m_oClip(painter.clipRegion())
+{
+    painter.setClipRect(rect, m_bClipping ? Qt::IntersectClip : Qt::ReplaceClip);
+}
+
+CClipGuard::~CClipGuard()
+{
+    if (m_bClipping)
+    {
+        m_rPainter.setClipRegion(m_oClip);
+    }
+    else
+    {
+        m_rPainter.setClipping(false);
+    }
+}
+
+double ValueRow(const SPlotScale& scale, const QRect& plot, double value)
+{
+    const double fraction = ScaleFraction(scale, value);
+    if (std::isnan(fraction))
+    {
+        return fraction;
+    }
+    // Far-off values only need to leave the plot; huge coordinates would overflow the rasterizer.
+    const double clamped = std::clamp(fraction, -4.0, 5.0);
+    return plot.top() + 0.5 + (1.0 - clamped) * (plot.height() - 1);
+}
+
+SColumnDrawing ColumnLines(const CColumnCache& cache, const QRect& plot, const SPlotScale& scale,
+                           int first, int last)
+{
+    SColumnDrawing drawing;
+    std::vector<QLineF>& lines = drawing.vLines;
+    const SColumnGrid& grid = cache.Grid();
+    const auto& columns = cache.Columns();
+    const double origin = plot.left() - static_cast<double>(grid.nFirst);
+    const auto x = [&](double time) { return origin + time / grid.dColumnTime; };
+    const auto add = [&](double x1, double y1, double x2, double y2)
+    {
+        if (!std::isnan(y1) && !std::isnan(y2))
+        {
+            lines.emplace_back(x1, y1, x2, y2);
+        }
+    };
+    const auto join = [&](const SColumn& column)
+    {
+        if (column.bJoined)
+        {
+            add(x(column.dPrevTime), ValueRow(scale, plot, column.dPrevValue), x(column.dFirstTime),
+                ValueRow(scale, plot, column.dFirstValue));
+        }
+    };
+    first = std::max(first, 0);
+    last = std::min(last, static_cast<int>(columns.size()) - 1);
+    for (int i = first; i <= last; ++i)
+    {
+        const SColumn& column = columns[static_cast<std::size_t>(i)];
+        if (!column.bHasData)
+        {
+            continue;
+        }
+        // The range in the column's middle: a sample on its left edge could be drawn in the
+        // column before.
+        const double middle = std::floor(x(column.dFirstTime)) + 0.5;
+        const double top = std::floor(ValueRow(scale, plot, column.dMax)) + 0.5;
+        const double bottom = std::floor(ValueRow(scale, plot, column.dMin)) + 0.5;
+        if (top == bottom)
+        {
+            // A line of no length is no pixel; Qt places points at rounded coordinates, lines
+            // at truncated ones: the pixel's own corner suits both.
+            drawing.vPoints.emplace_back(std::floor(middle), std::floor(top));
+        }
+        else
+        {
+            add(middle, top, middle, bottom);
+        }
+        join(column);
+    }
+    if (last == static_cast<int>(columns.size()) - 1 && cache.Exit().bHasData)
+    {
+        join(cache.Exit());
+    }
+    return drawing;
+}
+
+std::vector<SAxisTick> ValueTicks(const SPlotScale& scale, const QRect& plot, int maxTicks)
+{
+    std::vector<SAxisTick> ticks;
+    const double step = NiceStep(scale.dHigh - scale.dLow, maxTicks);
+    for (const double value : ScaleTicks(scale, maxTicks))
+    {
+        const double row = plot.top() + (1.0 - ScaleFraction(scale, value)) * (plot.height() - 1);
+        ticks.push_back({qRound(row), TickText(value, scale.bLog ? value : step)});
+    }
+    return ticks;
+}
+
+void DrawAxes(QPainter& painter, const SPlotLayout& layout, const std::vector<SAxisTick>& left,
+              const std::vector<SAxisTick>& bottom)
+{
+    const QPalette palette = QGuiApplication::palette();
+    const QRect& plot = layout.oPlot;
+    painter.fillRect(plot, palette.color(QPalette::Base));
+    if (layout.oValueAxis.isNull())
+    {
+        return;
+    }
+    CStyleStore store(painter, palette.color(QPalette::Mid));
+    painter.drawRect(plot.adjusted(-1, -1, 0, 0));
+    store.SetPen(palette.color(QPalette::Text));
+    const int line = painter.fontMetrics().height();
+    for (const SAxisTick& tick : left)
+    {
+        painter.drawLine(plot.left() - 1 - kTick, tick.nPos, plot.left() - 2, tick.nPos);
+        const QRect label(layout.oValueAxis.left(), tick.nPos - line / 2, layout.oValueAxis.width(),
+                          line);
+        painter.drawText(label, Qt::AlignRight | Qt::AlignVCenter, tick.sText);
+    }
+    const QRect& axis = layout.oBottomAxis;
+    for (const SAxisTick& tick : bottom)
+    {
+        painter.drawLine(tick.nPos, axis.top(), tick.nPos, axis.top() + kTick - 1);
+        // A label cut at either end of the axis keeps its place: the cut side is clipped.
+        const int width = painter.fontMetrics().horizontalAdvance(tick.sText);
+        const QRect whole(tick.nPos - width / 2, axis.top() + kTick, width + 1, line);
+        const QRect shown = whole & axis;
+        const Qt::Alignment alignment = whole.left() < axis.left() ? Qt::AlignRight : Qt::AlignLeft;
+        painter.drawText(shown, alignment | Qt::AlignTop, tick.sText);
+    }
+}
+
+void DrawLegend(QPainter& painter, const QRect& rect,
+                const std::vector<std::pair<QString, QColor>>& entries)
+{
+    const QPalette palette = QGuiApplication::palette();
+    CStyleStore store(painter, palette.color(QPalette::Text));
+    const QFontMetrics metrics = painter.fontMetrics();
+    int right = rect.right();
+    for (auto entry = entries.rbegin(); entry != entries.rend(); ++entry)
+    {
+        const int width = metrics.horizontalAdvance(entry->first);
+        const QRect text(right - width, rect.top(), width + 1, rect.height());
+        painter.drawText(text, Qt::AlignLeft | Qt::AlignVCenter, entry->first);
+        painter.fillRect(QRect(text.left() - 16, rect.center().y() - 1, 12, 3), entry->second);
+        right = text.left() - 16 - 10;
+    }
+}
+
+} // namespace Varo::FenraQtGui::ZuRaradirIzurodudoz::Detail

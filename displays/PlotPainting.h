@@ -1,0 +1,112 @@
+#pragma once
+
+#include "PlotScale.h"
+#include "TrendData.h"
+
+#include <QColor>
+#include <QLineF>
+#include <QRect>
+#include <QRegion>
+#include <QString>
+#include <QTransform>
+
+#include <deque>
+#include <utility>
+#include <vector>
+
+class QFontMetrics;
+class QPainter;
+
+namespace Varo::FenraQtGui::ZuRaradirIzurodudoz::Detail
+{
+
+/// Where a plot widget draws: the data area, the value labels at its left, the class or time
+/// labels below it and the legend row above it.
+struct SPlotLayout
+{
+    QRect oPlot;
+    QRect oValueAxis;
+    QRect oBottomAxis;
+    QRect oLegend;
+};
+
+/// The layout inside area. With axes the value labels get the width of "-8888888" and a tick,
+/// the bottom labels and the legend one text line each, and a one-pixel frame runs around the
+/// plot; without them the plot is the whole area.
+SPlotLayout PlotLayout(const QRect& area, const QFontMetrics& metrics, bool axes);
+
+/// The device pixel ratio a painter draws at. It is the target's, which QWidget::render and
+/// grab redirect to an image of their own ratio while the painter's device stays the widget.
+qreal PaintRatio(const QPainter& painter);
+
+/// The device pixel rectangle of a logical one at ratio dpr.
+QRect DeviceRect(const QRect& rect, qreal dpr);
+
+/// Sets the painter up to draw in device pixels (one unit, one pixel of the device) and
+/// restores its transform when it goes out of scope.
+class CDevicePixels
+{
+public:
+    CDevicePixels(QPainter& painter, qreal dpr);
+    ~CDevicePixels();
+    CDevicePixels(const CDevicePixels&) = delete;
+    CDevicePixels& operator=(const CDevicePixels&) = delete;
+
+private:
+    QPainter& m_rPainter;
+    QTransform m_oTransform;
+};
+
+/// Clips the painter to rect (within any clip it had) and puts its clip back when it goes out
+/// of scope.
+class CClipGuard
+{
+public:
+    CClipGuard(QPainter& painter, const QRect& rect);
+    ~CClipGuard();
+    CClipGuard(const CClipGuard&) = delete;
+    CClipGuard& operator=(const CClipGuard&) = delete;
+
+private:
+    QPainter& m_rPainter;
+    bool m_bClipping;
+    QRegion m_oClip;
+};
+
+/// The device row of a value on an axis drawn over the device rows of plot: the top row for the
+/// high end, the bottom row for the low end (each at the middle of its pixel).
+double ValueRow(const SPlotScale& scale, const QRect& plot, double value);
+
+/// The lines that draw columns first to last of a reduced series, in device pixels of plot:
+/// per column one vertical line over its range, and the line entering it from the sample
+/// before (the very line between those two samples); the exit line too when last is the
+/// grid's last column.
+struct SColumnDrawing
+{
+    std::vector<QLineF> vLines;
+    std::vector<QPointF> vPoints; ///< columns whose range is one pixel high
+};
+SColumnDrawing ColumnLines(const CColumnCache& cache, const QRect& plot, const SPlotScale& scale,
+                           int first, int last);
+
+/// One tick of an axis: its row or column in logical pixels and its label.
+struct SAxisTick
+{
+    int nPos;
+    QString sText;
+};
+
+/// The ticks of a value axis over the plot rows (in logical pixels).
+std::vector<SAxisTick> ValueTicks(const SPlotScale& scale, const QRect& plot, int maxTicks);
+
+/// Draws the plot background, its frame, the value and bottom ticks with their labels, in the
+/// application palette's Base, Mid and Text colours; bottom labels are kept inside the plot's
+/// columns.
+void DrawAxes(QPainter& painter, const SPlotLayout& layout, const std::vector<SAxisTick>& left,
+              const std::vector<SAxisTick>& bottom);
+
+/// Draws the legend entries (a short line in the colour, then the name) right-aligned in rect.
+void DrawLegend(QPainter& painter, const QRect& rect,
+                const std::vector<std::pair<QString, QColor>>& entries);
+
+} // namespace Varo::FenraQtGui::ZuRaradirIzurodudoz::Detail

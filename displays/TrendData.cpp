@@ -1,0 +1,267 @@
+#include "TrendData.h"
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
+namespace Varo::FenraQtGui::ZuRaradirIzurodudoz::Detail
+{
+
+void CSampleRing::SetCapacity(std::size_t capacity)
+{
+    capacity = std::max<std::size_t>(capacity, 1);
+    const std::size_t kept = std::min(m_nSize, capacity);
+    std::vector<double> times;
+    std::vector<double> values;
+    times.reserve(kept);
+    values.reserve(kept);
+    for (std::uint64_t sample = m_nEnd - kept; sample < m_nEnd; ++sample)
+    {
+        times.push_back(Time(sample));
+        values.push_back(Value(sample));
+    }
+    m_vTime.swap(times);
+    m_vValue.swap(values);
+    m_nCapacity = capacity;
+    m_nHead = 0;
+    m_nSize = kept;
+}
+
+bool CSampleRing::Push(double time, double value)
+{
+    if (std::isnan(time) || (m_nSize > 0 && time < Time(m_nEnd - 1)))
+    {
+        return false;
+    }
+    if (m_nSize < m_nCapacity)
+    {
+        // Until the ring is full its slots are in time order from slot 0.
+        m_vTime.push_back(time);
+        m_vValue.push_back(value);
+        ++m_nSize;
+    }
+    else
+    {
+        m_vTime[m_nHead] = time;
+        m_vValue[m_nHead] = value;
+        m_nHead = (m_nHead + 1) % m_nCapacity;
+    }
+    ++m_nEnd;
+    return true;
+}
+
+void CSampleRing::Clear()
+{
+    m_vTime.clear();
+    m_vValue.clear();
+    m_nHead = 0;
+    m_nSize = 0;
+}
+
+std::uint64_t CSampleRing::LowerBound(double time) const
+{
+    std::uint64_t low = Begin();
+    std::uint64_t high = m_nEnd;
+    while (low < high)
+    {
+        const std::uint64_t middle = low + (high - low) / 2;
+        if (Time(middle) < time)
+        {
+            low = middle + 1;
+        }
+        else
+        {
+            high = middle;
+        }
+    }
+    return low;
+}
+
+std::size_t CSampleRing::_Slot(std::uint64_t sample) const
+{
+    return static_cast<std::size_t>((m_nHead + (sample - Begin())) % m_vTime.size());
+}
+
+std::int64_t ColumnOf(const SColumnGrid& grid, double time)
+{
+    const double column = std::floor(time / grid.dColumnTime);
+    // Far-away times only need to land outside the grid.
+    constexpr double kLimit = 4.0e18;
+    return static_cast<std::int64_t>(std::clamp(column, -kLimit, kLimit));
+}
+
+void CColumnCache::Rebuild(const CSampleRing& ring, const SColumnGrid& grid)
+{
+    m_oGrid = grid;
+    m_dqColumns.assign(static_cast<std::size_t>(std::max(grid.nCount, 0)), SColumn());
+    m_oExit = SColumn();
+    m_bValid = true;
+    m_bPrevFinite = false;
+    m_nBegin = ring.Begin();
+    m_nNext = ring.LowerBound(static_cast<double>(grid.nFirst) * grid.dColumnTime);
+    if (m_nNext > ring.Begin())
+    {
+        // The line enters the grid from the sample before it.
+        m_dPrevTime = ring.Time(m_nNext - 1);
+        m_dPrevValue = ring.Value(m_nNext - 1);
+        m_bPrevFinite = std::isfinite(m_dPrevValue);
+    }
+    Extend(ring);
+}
+
+std::pair<int, int> CColumnCache::Extend(const CSampleRing& ring)
+{
+    std::pair<int, int> changed(m_oGrid.nCount, -1);
+    if (!m_bValid)
+    {
+        return changed;
+    }
+    if (m_nNext < ring.Begin())
+    {
+        // More samples arrived than the ring keeps: nothing to extend from.
+        Rebuild(ring, m_oGrid);
+        return {0, m_oGrid.nCount - 1};
+    }
+    for (; m_nNext < ring.End(); ++m_nNext)
+    {
+        _Take(ring.Time(m_nNext), ring.Value(m_nNext), changed);
+    }
+    return changed;
+}
+
+void CColumnCache::_Take(double time, double value, std::pair<int, int>& changed)
+{
+    const std::int64_t index = ColumnOf(m_oGrid, time) - m_oGrid.nFirst;
+    const bool finite = std::isfinite(value);
+    if (index >= m_oGrid.nCount && !m_oExit.bHasData)
+    {
+        m_oExit.bHasData = true;
+        m_oExit.bJoined = finite && m_bPrevFinite;
+        m_oExit.dFirstTime = time;
+        m_oExit.dFirstValue = value;
+        m_oExit.dPrevTime = m_dPrevTime;
+        m_oExit.dPrevValue = m_dPrevValue;
+    }
+    else if (index >= 0 && index < m_oGrid.nCount && finite)
+    {
+        SColumn& column = m_dqColumns[static_cast<std::size_t>(index)];
+        if (!column.bHasData)
+        {
+            column.bHasData = true;
+            column.dMin = column.dMax = value;
+            column.dFirstTime = time;
+            column.dFirstValue = value;
+            column.bJoined = m_bPrevFinite;
+            column.dPrevTime = m_dPrevTime;
+            column.dPrevValue = m_dPrevValue;
+        }
+        column.dMin = std::min(column.dMin, value);
+        column.dMax = std::max(column.dMax, value);
+        changed.first = std::min(changed.first, static_cast<int>(index));
+        changed.second = std::max(changed.second, static_cast<int>(index));
+    }
+    m_dPrevTime = time;
+    m_dPrevValue = value;
+    m_bPrevFinite = finite;
+}
+
+bool CColumnCache::Shift(const CSampleRing& ring, std::int64_t newFirst)
+{
+    if (!m_bValid || newFirst < m_oGrid.nFirst)
+    {
+        return false;
+    }
+    SColumnGrid grid = m_oGrid;
+    grid.nFirst = newFirst;
+    const std::int64_t shift = newFirst - m_oGrid.nFirst;
+    if (shift >= m_oGrid.nCount || m_oExit.bHasData)
+    {
+        // Samples beyond the old grid were not reduced.
+        Rebuild(ring, grid);
+        return true;
+    }
+    for (std::int64_t i = 0; i < shift; ++i)
+    {
+        m_dqColumns.pop_front();
+        m_dqColumns.emplace_back();
+    }
+    m_oGrid = grid;
+    return true;
+}
+
+int CColumnCache::Trim(const CSampleRing& ring)
+{
+    if (!m_bValid || m_dqColumns.empty() || ring.Begin() == m_nBegin)
+    {
+        return 0;
+    }
+    m_nBegin = ring.Begin();
+    if (ring.Size() == 0)
+    {
+        Rebuild(ring, m_oGrid);
+        return m_oGrid.nCount;
+    }
+    const std::uint64_t oldest = ring.Begin();
+    const std::int64_t index = ColumnOf(m_oGrid, ring.Time(oldest)) - m_oGrid.nFirst;
+    if (index < 0)
+    {
+        return 0;
+    }
+    const int last = static_cast<int>(std::min<std::int64_t>(index, m_oGrid.nCount - 1));
+    for (int i = 0; i < last; ++i)
+    {
+        m_dqColumns[static_cast<std::size_t>(i)] = SColumn();
+    }
+    if (index >= m_oGrid.nCount)
+    {
+        m_dqColumns.back() = SColumn();
+        return m_oGrid.nCount;
+    }
+    // The oldest kept sample's column loses what was overwritten: reduce it again, without a
+    // line entering it.
+    SColumn column;
+    const std::uint64_t end = std::min(m_nNext, ring.End());
+    for (std::uint64_t sample = oldest; sample < end; ++sample)
+    {
+        const double time = ring.Time(sample);
+        const double value = ring.Value(sample);
+        if (ColumnOf(m_oGrid, time) - m_oGrid.nFirst != index)
+        {
+            break;
+        }
+        if (!std::isfinite(value))
+        {
+            continue;
+        }
+        if (!column.bHasData)
+        {
+            column.bHasData = true;
+            column.dMin = column.dMax = value;
+            column.dFirstTime = time;
+            column.dFirstValue = value;
+        }
+        column.dMin = std::min(column.dMin, value);
+        column.dMax = std::max(column.dMax, value);
+    }
+    m_dqColumns[static_cast<std::size_t>(index)] = column;
+    return last + 1;
+}
+
+std::pair<double, double> ColumnRange(const std::deque<SColumn>& columns)
+{
+    constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
+    std::pair<double, double> range(kNaN, kNaN);
+    for (const SColumn& column : columns)
+    {
+        if (!column.bHasData)
+        {
+            continue;
+        }
+        const bool first = std::isnan(range.first);
+        range.first = first ? column.dMin : std::min(range.first, column.dMin);
+        range.second = first ? column.dMax : std::max(range.second, column.dMax);
+    }
+    return range;
+}
+
+} // namespace Varo::FenraQtGui::ZuRaradirIzurodudoz::Detail
