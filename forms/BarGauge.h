@@ -18,17 +18,17 @@ class ZRI_FORMS_EXPORT CBarGauge : public ZuRaradirIzurodudoz::CBarGauge
     Q_OBJECT
     Q_PROPERTY(double minimum READ Minimum WRITE setMinimum)
     Q_PROPERTY(double maximum READ Maximum WRITE setMaximum)
-    Q_PROPERTY(double value READ Value WRITE SetValue)
-    Q_PROPERTY(QString title READ Title WRITE SetTitle)
-    Q_PROPERTY(QString footer READ Footer WRITE SetFooter)
-    Q_PROPERTY(QString unit READ Unit WRITE SetUnit)
-    Q_PROPERTY(int decimals READ Decimals WRITE SetDecimals)
+    Q_PROPERTY(double value READ Value WRITE setValue)
+    Q_PROPERTY(QString title READ Title WRITE setTitle)
+    Q_PROPERTY(QString footer READ Footer WRITE setFooter)
+    Q_PROPERTY(QString unit READ Unit WRITE setUnit)
+    Q_PROPERTY(int decimals READ Decimals WRITE setDecimals)
     Q_PROPERTY(bool lowAlarmEnabled READ lowAlarmEnabled WRITE setLowAlarmEnabled)
     Q_PROPERTY(double lowAlarm READ lowAlarm WRITE setLowAlarm)
     Q_PROPERTY(bool highAlarmEnabled READ highAlarmEnabled WRITE setHighAlarmEnabled)
     Q_PROPERTY(double highAlarm READ highAlarm WRITE setHighAlarm)
-    Q_PROPERTY(QColor alarmColor READ AlarmColor WRITE SetAlarmColor)
-    Q_PROPERTY(bool showExtremes READ ShowExtremes WRITE SetShowExtremes)
+    Q_PROPERTY(QColor alarmColor READ AlarmColor WRITE setAlarmColor)
+    Q_PROPERTY(bool showExtremes READ ShowExtremes WRITE setShowExtremes)
 
 public:
     using Base = ZuRaradirIzurodudoz::CBarGauge;
@@ -36,8 +36,16 @@ public:
     explicit CBarGauge(QWidget* parent = nullptr);
     ~CBarGauge() override;
 
+    // uic sets each property through set<Property>.
     void setMinimum(double minimum) { SetRange(minimum, Maximum()); }
     void setMaximum(double maximum) { SetRange(Minimum(), maximum); }
+    void setValue(double value) { SetValue(value); }
+    void setTitle(const QString& title) { SetTitle(title); }
+    void setFooter(const QString& footer) { SetFooter(footer); }
+    void setUnit(const QString& unit) { SetUnit(unit); }
+    void setDecimals(int decimals) { SetDecimals(decimals); }
+    void setAlarmColor(const QColor& color) { SetAlarmColor(color); }
+    void setShowExtremes(bool show) { SetShowExtremes(show); }
     bool lowAlarmEnabled() const { return m_bLowOn; }
     void setLowAlarmEnabled(bool on);
     double lowAlarm() const { return m_dLow; }

@@ -19,11 +19,11 @@ class ZRI_FORMS_EXPORT CRangeSlider : public ZuRaradirIzurodudoz::CRangeSlider
     Q_OBJECT
     Q_PROPERTY(int minimum READ Minimum WRITE setMinimum)
     Q_PROPERTY(int maximum READ Maximum WRITE setMaximum)
-    Q_PROPERTY(int startValue READ StartValue WRITE SetStartValue)
-    Q_PROPERTY(int endValue READ EndValue WRITE SetEndValue)
-    Q_PROPERTY(Qt::Orientation orientation READ Orientation WRITE SetOrientation)
-    Q_PROPERTY(int singleStep READ SingleStep WRITE SetSingleStep)
-    Q_PROPERTY(int pageStep READ PageStep WRITE SetPageStep)
+    Q_PROPERTY(int startValue READ StartValue WRITE setStartValue)
+    Q_PROPERTY(int endValue READ EndValue WRITE setEndValue)
+    Q_PROPERTY(Qt::Orientation orientation READ Orientation WRITE setOrientation)
+    Q_PROPERTY(int singleStep READ SingleStep WRITE setSingleStep)
+    Q_PROPERTY(int pageStep READ PageStep WRITE setPageStep)
 
 public:
     using Base = ZuRaradirIzurodudoz::CRangeSlider;
@@ -31,8 +31,14 @@ public:
     explicit CRangeSlider(QWidget* parent = nullptr);
     ~CRangeSlider() override;
 
+    // uic sets each property through set<Property>.
     void setMinimum(int minimum);
     void setMaximum(int maximum);
+    void setStartValue(int value) { SetStartValue(value); }
+    void setEndValue(int value) { SetEndValue(value); }
+    void setOrientation(Qt::Orientation orientation) { SetOrientation(orientation); }
+    void setSingleStep(int step) { SetSingleStep(step); }
+    void setPageStep(int step) { SetPageStep(step); }
 };
 
 } // namespace Varo::FenraQtGui::ZuRaradirIzurodudoz::Forms
