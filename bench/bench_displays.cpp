@@ -15,7 +15,7 @@
 #include <memory>
 #include <vector>
 
-#ifdef ZRI_BENCH_QWT
+#ifdef ZRI_BENCH_HAVE_QWT
 #include <qwt_plot.h>
 #include <qwt_plot_canvas.h>
 #include <qwt_plot_curve.h>
@@ -197,7 +197,7 @@ void BM_Histogram_65536_Vs_256(benchmark::State& state)
 }
 BENCHMARK(BM_Histogram_65536_Vs_256)->MinTime(0.5);
 
-#ifdef ZRI_BENCH_QWT
+#ifdef ZRI_BENCH_HAVE_QWT
 
 // Qwt's plot with its fastest settings: points filtered, polygons clipped, no backing store.
 std::unique_ptr<QwtPlot> QwtFrame()

@@ -8,6 +8,7 @@
 #include "LoggerDefinitionsEdit.h"
 
 #include <ZuRaradirIzurodudoz/Forms/ArrowButton.h>
+#include <ZuRaradirIzurodudoz/Forms/BarGauge.h>
 #include <ZuRaradirIzurodudoz/Forms/BarScalePercent.h>
 #include <ZuRaradirIzurodudoz/Forms/BitmapButton.h>
 #include <ZuRaradirIzurodudoz/Forms/BitmapCheckBox.h>
@@ -18,6 +19,7 @@
 #include <ZuRaradirIzurodudoz/Forms/KeyboardCheckBox.h>
 #include <ZuRaradirIzurodudoz/Forms/MediaButton.h>
 #include <ZuRaradirIzurodudoz/Forms/MultiFileEdit.h>
+#include <ZuRaradirIzurodudoz/Forms/RangeSlider.h>
 #include <ZuRaradirIzurodudoz/Forms/RectangleDefinitionEdit.h>
 #include <ZuRaradirIzurodudoz/Forms/TrendDisplay.h>
 
@@ -176,6 +178,24 @@ std::vector<SWidgetInfo> OfferedWidgets()
                 trend.Append(trend.AddSeries(QString(), QColor(200, 60, 40)),
                              {{0, 2}, {1, 5}, {2, 3}, {3, 7}, {4, 4}, {5, 8}, {6, 6}, {7, 9}});
             }),
+        Offer<Forms::CBarGauge>(
+            "Forms::CBarGauge", "Forms/BarGauge.h", "Bar Gauge", "Bar gauge",
+            "A fill-level bar with a title, the value below it, alarm levels and markers of the "
+            "lowest and highest value seen; it lines up with a percentage scale.",
+            QSize(40, 200), QSize(14, 60), QSize(22, 22),
+            [](Forms::CBarGauge& gauge)
+            {
+                QFont bands = gauge.font();
+                bands.setPixelSize(3);
+                gauge.setFont(bands);
+                gauge.SetValue(60);
+            }),
+        Offer<Forms::CRangeSlider>(
+            "Forms::CRangeSlider", "Forms/RangeSlider.h", "Range Slider", "Range slider",
+            "A slider with two handles that select a start and an end value; the span between "
+            "them is dragged as a whole.",
+            QSize(160, 22), QSize(32, 16), QSize(40, 22),
+            [](Forms::CRangeSlider& slider) { slider.SetValues(30, 70); }),
         Offer<Zri::CLineEdit>(
             "CLineEdit", "LineEdit.h", "Focus Line Edit", "Focus line edit",
             "A line edit that signals setFocus() and looseFocus() after its own focus handling.",

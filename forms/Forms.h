@@ -2,6 +2,7 @@
 
 // Every class of the Forms target.
 #include "ArrowButton.h"
+#include "BarGauge.h"
 #include "BarScalePercent.h"
 #include "BitmapButton.h"
 #include "BitmapCheckBox.h"
@@ -12,5 +13,6 @@
 #include "KeyboardCheckBox.h"
 #include "MediaButton.h"
 #include "MultiFileEdit.h"
+#include "RangeSlider.h"
 #include "RectangleDefinitionEdit.h"
 #include "TrendDisplay.h"

@@ -1,118 +1,219 @@
-// Display bases: a small histogram built on CHistogramDisplayBase with working scroll bars.
+// The displays working together: a tank level trend fed by a timer, the histogram of an image
+// with the band that a range slider picks shaded on it, and gauges beside a percentage ruler
+// that show what the band holds and the level's latest value. The data are computed, not
+// random, so the page's screenshot is the same on every run.
 #include "Gallery.h"
 
-#include "DataListMode.h"
-#include "HistogramDisplayBase.h"
+#include "BarGauge.h"
+#include "BarScalePercent.h"
+#include "HistogramDisplay.h"
+#include "RangeSlider.h"
+#include "TrendDisplay.h"
 
-#include <QGuiApplication>
-#include <QLabel>
-#include <QPainter>
-#include <QPalette>
+#include <QEvent>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QImage>
+#include <QTimer>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <cmath>
 
 namespace ZRI = Varo::FenraQtGui::ZuRaradirIzurodudoz;
-namespace Strings = Varo::Fenra::Strings;
 
 namespace
 {
 
-constexpr int kClasses = 60;
-constexpr int kVisible = 20;
-constexpr int kBar = 16; // thickness of a scroll bar
+constexpr double kPeriod = 0.25; // seconds between two trend samples
 
-// Classes of two overlapping bell curves. The horizontal bar picks the first visible class,
-// the vertical one zooms the value axis.
-class CGalleryHistogram : public ZRI::CHistogramDisplayBase
+// A grey picture: a bright disc and a dimmer one on a gradient, so its histogram has a wide
+// floor and two peaks.
+QImage MakeImage()
+{
+    QImage image(320, 240, QImage::Format_Grayscale8);
+    for (int y = 0; y < image.height(); ++y)
+    {
+        uchar* line = image.scanLine(y);
+        for (int x = 0; x < image.width(); ++x)
+        {
+            const double disc = std::exp(-(std::pow(x - 110, 2) + std::pow(y - 120, 2)) / 3000.0);
+            const double dim = std::exp(-(std::pow(x - 240, 2) + std::pow(y - 80, 2)) / 900.0);
+            const double grey = 30 + x / 6.0 + 150 * disc + 70 * dim + 6 * std::sin(x * y * 0.01);
+            line[x] = static_cast<uchar>(std::clamp(grey, 0.0, 255.0));
+        }
+    }
+    return image;
+}
+
+std::vector<double> GreyCounts(const QImage& image)
+{
+    std::vector<double> counts(256, 0.0);
+    for (int y = 0; y < image.height(); ++y)
+    {
+        const uchar* line = image.constScanLine(y);
+        for (int x = 0; x < image.width(); ++x)
+            counts[line[x]] += 1.0;
+    }
+    return counts;
+}
+
+// The tank level at a time: a slow swing with a faster ripple, in percent.
+double Level(double time)
+{
+    return 50 + 30 * std::sin(time / 9.0) + 8 * std::sin(time * 1.7) + 3 * std::cos(time * 5.3);
+}
+
+// Title and footer fonts that every gauge of the row and the ruler share, so the scales meet.
+void UseRowFonts(ZRI::CBarBase& bar)
+{
+    bar.SetTitleFont("DejaVu Sans", 13, true, false);
+    bar.SetTitleFontSystem(false);
+    bar.SetFooterFont("DejaVu Sans", 12, false, false);
+    bar.SetFooterFontSystem(false);
+    bar.setFixedHeight(260);
+}
+
+ZRI::CBarGauge* MakeGauge(const QString& title, const QString& unit, double maximum)
+{
+    auto* gauge = new ZRI::CBarGauge;
+    gauge->SetTitle(title);
+    gauge->SetUnit(unit);
+    gauge->SetRange(0, maximum);
+    gauge->setFixedWidth(58);
+    UseRowFonts(*gauge);
+    return gauge;
+}
+
+// The band's share of the image's pixels and their mean grey value.
+void ShowBand(const std::vector<double>& counts, int start, int end, ZRI::CBarGauge& share,
+              ZRI::CBarGauge& mean)
+{
+    double inside = 0, total = 0, sum = 0;
+    for (int grey = 0; grey < static_cast<int>(counts.size()); ++grey)
+    {
+        total += counts[grey];
+        if (grey >= start && grey <= end)
+        {
+            inside += counts[grey];
+            sum += grey * counts[grey];
+        }
+    }
+    share.SetValue(total > 0 ? 100 * inside / total : 0);
+    mean.SetValue(inside > 0 ? sum / inside : std::nan(""));
+}
+
+// Keeps the slider's travel under the histogram's plot: the handles are 11 pixels long, and the
+// inner edges of the start handle at 0 and of the end handle at 255 meet the plot's edges.
+class CTrackUnderPlot : public QObject
 {
 public:
-    explicit CGalleryHistogram(QLabel* pStatus) : m_pStatus(pStatus)
+    CTrackUnderPlot(ZRI::CHistogramDisplay& histogram, QHBoxLayout& track)
+        : QObject(&histogram), m_rHistogram(histogram), m_rTrack(track)
     {
-        for (int i = 0; i < kClasses; ++i)
-        {
-            const double a = std::exp(-std::pow((i - 18) / 7.0, 2));
-            const double b = 0.6 * std::exp(-std::pow((i - 42) / 5.0, 2));
-            m_Counts.push_back(static_cast<int>(1000 * (a + b)));
-        }
-        m_oMode.m_oColor = Varo::Fenra::Color::CRGBColor<unsigned char>(40, 110, 200);
-        m_oMode.m_sLabel = "two bells";
-        m_oHScrollBar.setRange(0, kClasses - kVisible);
-        m_oVScrollBar.setRange(0, 90);
-        setMinimumSize(360, 220);
-        m_oHScrollBar.setValue(8); // through _HScrollSlot, like a user's move
-        _ShowMode();
     }
 
 protected:
-    void _HScrollSlot(int nSliderPos) override
+    bool eventFilter(QObject*, QEvent* event) override
     {
-        m_nFirst = nSliderPos;
-        _ShowMode();
-        update();
-    }
-    void _VScrollSlot(int nSliderPos) override
-    {
-        m_nZoom = nSliderPos;
-        _ShowMode();
-        update();
-    }
-    void resizeEvent(QResizeEvent*) override
-    {
-        m_oHScrollBar.setGeometry(0, height() - kBar, width() - kBar, kBar);
-        m_oVScrollBar.setGeometry(width() - kBar, 0, kBar, height() - kBar);
-    }
-    void paintEvent(QPaintEvent*) override
-    {
-        QPainter painter(this);
-        const QPalette palette = QGuiApplication::palette();
-        const QRect plot(0, 0, width() - kBar, height() - kBar);
-        painter.fillRect(plot, palette.color(QPalette::Base));
-        const double top = 1000.0 * (100 - m_nZoom) / 100.0;
-        const int slot = plot.width() / kVisible;
-        const QColor color(m_oMode.m_oColor.GetRed(), m_oMode.m_oColor.GetGreen(),
-                           m_oMode.m_oColor.GetBlue());
-        for (int i = 0; i < kVisible && m_nFirst + i < kClasses; ++i)
+        if (event->type() == QEvent::Resize)
         {
-            const int value = m_Counts[static_cast<std::size_t>(m_nFirst + i)];
-            const int h = std::min(plot.height(), static_cast<int>(plot.height() * value / top));
-            painter.fillRect(QRect(i * slot + 1, plot.bottom() - h + 1, slot - 2, h), color);
+            const QRect plot = m_rHistogram.PlotArea();
+            m_rTrack.setContentsMargins(std::max(0, plot.left() - 11), 0,
+                                        std::max(0, m_rHistogram.width() - plot.right() - 12), 0);
         }
+        return false;
     }
 
 private:
-    // The record text of the current mode, as the strings library writes it.
-    void _ShowMode()
-    {
-        m_oMode.m_nValue = static_cast<unsigned int>(m_nFirst);
-        m_oMode.m_eDisplayMode = ZRI::HistogramBars;
-        const Strings::SMakeValueStringParameter parameter;
-        m_pStatus->setText(QString::fromStdString(
-            "SDataListMode: " +
-            Strings::Detail::SMakeValueStringImpl<ZRI::SDataListMode>()(m_oMode, parameter)));
-    }
-
-    QLabel* m_pStatus;
-    std::vector<int> m_Counts;
-    ZRI::SDataListMode m_oMode;
-    int m_nFirst = 0;
-    int m_nZoom = 0;
+    ZRI::CHistogramDisplay& m_rHistogram;
+    QHBoxLayout& m_rTrack;
 };
+
+QWidget* MakeTrend(ZRI::CBarGauge& level)
+{
+    auto* trend = new ZRI::CTrendDisplay;
+    trend->setMinimumSize(520, 170);
+    const int series = trend->AddSeries(QStringLiteral("Tank level %"), QColor(220, 120, 30));
+    trend->SetTimeWindow(60);
+    trend->SetValueRange(0, 100);
+    // A minute of history, so the page shows a full window at once.
+    std::vector<QPointF> history;
+    for (int i = 0; i <= 240; ++i)
+        history.emplace_back(i * kPeriod, Level(i * kPeriod));
+    trend->Append(series, history);
+    for (const QPointF& sample : history)
+        level.SetValue(sample.y());
+    auto* timer = new QTimer(trend);
+    QObject::connect(timer, &QTimer::timeout, trend,
+                     [trend, series, &level]
+                     {
+                         const double time = trend->LastSample(series).x() + kPeriod;
+                         trend->Append(series, time, Level(time));
+                         level.SetValue(Level(time));
+                     });
+    timer->start(static_cast<int>(kPeriod * 1000));
+    return trend;
+}
 
 QWidget* MakeDisplayPage()
 {
     auto* page = new QWidget;
-    auto* layout = new QVBoxLayout(page);
-    auto* status = new QLabel;
-    auto* histogram = new CGalleryHistogram(status);
-    layout->addWidget(ZriGallery::Framed("CHistogramDisplayBase: scroll sideways, zoom with the "
-                                         "vertical bar",
-                                         histogram));
-    layout->addWidget(status);
-    layout->addStretch();
+    auto* grid = new QGridLayout(page);
+    auto* share = MakeGauge(QStringLiteral("Band"), QStringLiteral("%"), 100);
+    auto* mean = MakeGauge(QStringLiteral("Mean"), QString(), 255);
+    auto* level = MakeGauge(QStringLiteral("Level"), QStringLiteral("%"), 100);
+    level->SetLowAlarm(15);
+    level->SetHighAlarm(85);
+    level->SetShowExtremes(true);
+    grid->addWidget(
+        ZriGallery::Framed(QStringLiteral("CTrendDisplay, fed by a timer"), MakeTrend(*level)), 0,
+        0, 1, 2);
+
+    auto* histogram = new ZRI::CHistogramDisplay;
+    histogram->setMinimumSize(420, 220);
+    ZRI::SDataListMode mode;
+    mode.m_oColor = Varo::Fenra::Color::CRGBColor<unsigned char>(40, 110, 200);
+    mode.m_sLabel = "grey values";
+    mode.m_eDisplayMode = ZRI::HistogramBars;
+    const std::vector<double> counts = GreyCounts(MakeImage());
+    histogram->AddDataList(mode, counts);
+    histogram->SetLogScale(true);
+    auto* band = new ZRI::CRangeSlider(Qt::Horizontal);
+    band->SetRange(0, 255);
+    QObject::connect(band, &ZRI::CRangeSlider::RangeChanged, histogram,
+                     [=](int start, int end)
+                     {
+                         histogram->SetShadedSpan(start, end);
+                         ShowBand(counts, start, end, *share, *mean);
+                     });
+    band->SetValues(40, 110);
+    auto* picked = new QWidget;
+    auto* column = new QVBoxLayout(picked);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->addWidget(histogram);
+    auto* under = new QHBoxLayout;
+    under->addWidget(band);
+    column->addLayout(under);
+    histogram->installEventFilter(new CTrackUnderPlot(*histogram, *under));
+    grid->addWidget(ZriGallery::Framed(QStringLiteral("CHistogramDisplay of an image, the band "
+                                                      "picked with CRangeSlider"),
+                                       picked),
+                    1, 0);
+
+    auto* ruler = new ZRI::CBarScalePercent;
+    ruler->setFixedWidth(52);
+    UseRowFonts(*ruler);
+    auto* gauges = new QWidget;
+    auto* row = new QHBoxLayout(gauges);
+    for (QWidget* bar : {static_cast<QWidget*>(share), static_cast<QWidget*>(mean),
+                         static_cast<QWidget*>(level), static_cast<QWidget*>(ruler)})
+        row->addWidget(bar);
+    grid->addWidget(ZriGallery::Framed(QStringLiteral("CBarGauge beside CBarScalePercent"), gauges),
+                    1, 1);
     return page;
 }
 
 } // namespace
 
-ZRI_GALLERY_PAGE("07-display-bases", "Display bases", MakeDisplayPage);
+ZRI_GALLERY_PAGE("07-displays", "Displays", MakeDisplayPage);

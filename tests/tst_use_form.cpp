@@ -145,6 +145,8 @@ private slots:
                                       "Forms::CBarScalePercent Percentage Scale",
                                       "Forms::CHistogramDisplay Histogram",
                                       "Forms::CTrendDisplay Trend",
+                                      "Forms::CBarGauge Bar Gauge",
+                                      "Forms::CRangeSlider Range Slider",
                                       "CLineEdit Focus Line Edit",
                                       "Forms::CFileEditLine File Path Edit",
                                       "Forms::CMultiFileEdit Multi-File Edit",

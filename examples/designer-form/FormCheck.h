@@ -55,6 +55,14 @@ inline QStringList MissingSettings(const QWidget& form)
     const auto* ruler = form.findChild<Zri::Forms::CBarScalePercent*>("barScalePercent");
     check(ruler && ruler->steps() == 4 && ruler->ticksLeft() && !ruler->ticksRight(),
           "ruler: steps, ticksRight");
+    const auto* gauge = form.findChild<Zri::Forms::CBarGauge*>("barGauge");
+    check(gauge && gauge->Title() == "Tank" && gauge->ValueText() == "42 %" && gauge->IsAlarm(),
+          "bar gauge: title, unit, value, highAlarmEnabled, highAlarm");
+    const auto* slider = form.findChild<Zri::Forms::CRangeSlider*>("rangeSlider");
+    check(slider && slider->Minimum() == 200 && slider->Maximum() == 300 &&
+              slider->StartValue() == 220 && slider->EndValue() == 280 &&
+              slider->Orientation() == Qt::Vertical,
+          "range slider: minimum, maximum, startValue, endValue, orientation");
     const auto* line = form.findChild<Zri::CLineEdit*>("lineEdit");
     check(line && line->text() == "typed", "line edit: text");
     auto* path = form.findChild<Zri::CFileEditLine*>("fileEditLine");

@@ -1,0 +1,67 @@
+#pragma once
+
+// The library's own header; angle brackets, so that this header does not include itself.
+#include <BarGauge.h>
+
+#include "ZuRaradirIzurodudozFormsExport.h"
+
+namespace Varo::FenraQtGui::ZuRaradirIzurodudoz::Forms
+{
+
+/**
+ * The bar gauge as Qt Designer sets it up: value, range, texts, unit, decimals, alarm levels and
+ * the extremes markers as properties. An alarm level is a number and a switch, since Designer
+ * cannot enter the NaN that switches a level off in the library's setter.
+ */
+class ZRI_FORMS_EXPORT CBarGauge : public ZuRaradirIzurodudoz::CBarGauge
+{
+    Q_OBJECT
+    Q_PROPERTY(double minimum READ Minimum WRITE setMinimum)
+    Q_PROPERTY(double maximum READ Maximum WRITE setMaximum)
+    Q_PROPERTY(double value READ Value WRITE setValue)
+    Q_PROPERTY(QString title READ Title WRITE setTitle)
+    Q_PROPERTY(QString footer READ Footer WRITE setFooter)
+    Q_PROPERTY(QString unit READ Unit WRITE setUnit)
+    Q_PROPERTY(int decimals READ Decimals WRITE setDecimals)
+    Q_PROPERTY(bool lowAlarmEnabled READ lowAlarmEnabled WRITE setLowAlarmEnabled)
+    Q_PROPERTY(double lowAlarm READ lowAlarm WRITE setLowAlarm)
+    Q_PROPERTY(bool highAlarmEnabled READ highAlarmEnabled WRITE setHighAlarmEnabled)
+    Q_PROPERTY(double highAlarm READ highAlarm WRITE setHighAlarm)
+    Q_PROPERTY(QColor alarmColor READ AlarmColor WRITE setAlarmColor)
+    Q_PROPERTY(bool showExtremes READ ShowExtremes WRITE setShowExtremes)
+
+public:
+    using Base = ZuRaradirIzurodudoz::CBarGauge;
+
+    explicit CBarGauge(QWidget* parent = nullptr);
+    ~CBarGauge() override;
+
+    // uic sets each property through set<Property>.
+    void setMinimum(double minimum) { SetRange(minimum, Maximum()); }
+    void setMaximum(double maximum) { SetRange(Minimum(), maximum); }
+    void setValue(double value) { SetValue(value); }
+    void setTitle(const QString& title) { SetTitle(title); }
+    void setFooter(const QString& footer) { SetFooter(footer); }
+    void setUnit(const QString& unit) { SetUnit(unit); }
+    void setDecimals(int decimals) { SetDecimals(decimals); }
+    void setAlarmColor(const QColor& color) { SetAlarmColor(color); }
+    void setShowExtremes(bool show) { SetShowExtremes(show); }
+    bool lowAlarmEnabled() const { return m_bLowOn; }
+    void setLowAlarmEnabled(bool on);
+    double lowAlarm() const { return m_dLow; }
+    void setLowAlarm(double level);
+    bool highAlarmEnabled() const { return m_bHighOn; }
+    void setHighAlarmEnabled(bool on);
+    double highAlarm() const { return m_dHigh; }
+    void setHighAlarm(double level);
+
+private:
+    void _ApplyAlarms();
+
+    bool m_bLowOn = false;
+    double m_dLow = 10.0;
+    bool m_bHighOn = false;
+    double m_dHigh = 90.0;
+};
+
+} // namespace Varo::FenraQtGui::ZuRaradirIzurodudoz::Forms

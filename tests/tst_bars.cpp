@@ -1,0 +1,528 @@
+// The bar gauge and the range slider as an application uses them: a row of gauges beside a
+// percentage ruler whose marks they must meet, at device pixel ratios 1, 1.5 and 2 and in a
+// dark palette; the slider's keys, drags, clicks and exact signal counts; what screen readers
+// hear; bad input and degenerate sizes.
+#include "BarGauge.h"
+#include "BarScalePercent.h"
+#include "RangeSlider.h"
+#include "TestSupport.h"
+
+#include <QAccessible>
+#include <QAccessibleValueInterface>
+#include <QMetaEnum>
+#include <QSignalSpy>
+
+#include <climits>
+#include <cmath>
+#include <functional>
+#include <limits>
+#include <memory>
+#include <optional>
+#include <tuple>
+
+using namespace Varo::FenraQtGui::ZuRaradirIzurodudoz;
+
+namespace
+{
+
+const double kNaN = std::numeric_limits<double>::quiet_NaN();
+
+// The widget at a device pixel ratio on a background of none of the probed colours.
+QImage RenderAt(QWidget& widget, qreal ratio)
+{
+    QImage image(widget.size() * ratio, QImage::Format_RGB32);
+    image.setDevicePixelRatio(ratio);
+    image.fill(QColor(16, 32, 48));
+    widget.render(&image);
+    return image;
+}
+
+// One letter per logical point "x,y" by the application palette's colours: H highlight, B base,
+// U button, T button text, L light, D dark, R the gauge's default alarm red, '.' anything else.
+// A filled area is read at the device pixel under the point's centre; a point marked "x,ye" lies
+// on a one-pixel line, which Qt strokes centred on the coordinate, and is read at the device
+// pixel of the coordinate itself (at ratio 2 a line on row y covers device rows 2y - 1 and 2y).
+QString Probe(const QImage& image, const QString& points)
+{
+    QList<QRgb> colours;
+    for (const auto role : {QPalette::Highlight, QPalette::Base, QPalette::Button,
+                            QPalette::ButtonText, QPalette::Light, QPalette::Dark})
+        colours << QGuiApplication::palette().color(role).rgb();
+    colours << qRgb(192, 0, 0);
+    QString letters;
+    for (const QString& point : points.split(' '))
+    {
+        const qreal centre = point.endsWith('e') ? 0.0 : 0.5;
+        const int x = int((point.section(',', 0, 0).toInt() + centre) * image.devicePixelRatio());
+        const int y =
+            int((point.section(',', 1).remove('e').toInt() + centre) * image.devicePixelRatio());
+        const int i = colours.indexOf(image.pixel(x, y));
+        letters += i < 0 ? QChar('.') : QString("HBUTLDR").at(i);
+    }
+    return letters;
+}
+
+// A palette like a dark desktop theme's, with Light and Dark still told apart, while it lives.
+struct SDarkPalette
+{
+    SDarkPalette()
+    {
+        QPalette palette = ZriTest::TestPalette();
+        palette.setColor(QPalette::Base, QColor(30, 30, 30));
+        palette.setColor(QPalette::Button, QColor(53, 53, 53));
+        palette.setColor(QPalette::Highlight, QColor(42, 130, 218));
+        palette.setColor(QPalette::Light, QColor(90, 90, 90));
+        palette.setColor(QPalette::Dark, QColor(10, 10, 10));
+        palette.setColor(QPalette::ButtonText, QColor(220, 220, 220));
+        QApplication::setPalette(palette);
+    }
+    ~SDarkPalette() { QApplication::setPalette(ZriTest::TestPalette()); }
+};
+
+// Mouse events as the platform sends them, straight to the widget.
+void Mouse(QWidget& widget, QEvent::Type type, const QPoint& point)
+{
+    const Qt::MouseButton button = type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
+    const Qt::MouseButtons held =
+        type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton;
+    QMouseEvent event(type, point, widget.mapToGlobal(point), button, held, Qt::NoModifier);
+    QApplication::sendEvent(&widget, &event);
+}
+
+// Counts of the slider's signals, and RangeChanged's last arguments.
+struct SSpies
+{
+    explicit SSpies(CRangeSlider& slider)
+        : start(&slider, &CRangeSlider::StartValueChanged),
+          end(&slider, &CRangeSlider::EndValueChanged), range(&slider, &CRangeSlider::RangeChanged)
+    {
+    }
+    QString Counts() const
+    {
+        QString text = QString("%1 %2 %3").arg(start.count()).arg(end.count()).arg(range.count());
+        if (!range.isEmpty())
+            text += QString(" (%1, %2)")
+                        .arg(range.last().at(0).toInt())
+                        .arg(range.last().at(1).toInt());
+        return text;
+    }
+    QSignalSpy start, end, range;
+};
+
+// A slider from 0 to 100 on a 222-pixel track: 200 pixels of travel, 2 per value. Start 20 and
+// end 60: the start handle covers pixels 40 to 50 along the track, the end handle 131 to 141.
+std::unique_ptr<CRangeSlider> TestSlider(Qt::Orientation orientation)
+{
+    auto slider = std::make_unique<CRangeSlider>(orientation);
+    slider->resize(orientation == Qt::Vertical ? QSize(20, 222) : QSize(222, 20));
+    slider->SetRange(0, 100);
+    slider->SetValues(20, 60);
+    return slider;
+}
+
+// Counts the paint events of the widgets it filters.
+struct SPaintCounter : QObject
+{
+    int m_nPaints = 0;
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        m_nPaints += event->type() == QEvent::Paint;
+        return false;
+    }
+};
+
+Qt::Key KeyNamed(const QString& name)
+{
+    return Qt::Key(QMetaEnum::fromType<Qt::Key>().keyToValue(qPrintable("Key_" + name)));
+}
+
+} // namespace
+
+class TestBars : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    // A 40 x 200 gauge at x 0 beside a ruler at x 40, both with 19-pixel title and footer bands:
+    // the scale runs over rows 19 to 180 (span 162), the ruler's marks at 180 - trunc(162 f):
+    // 0 % on 180, 10 % on 164, 50 % on 99, 90 % on 35, 100 % on 18. The gauge's sunken frame
+    // lies on rows 18 (dark) and 180 (light) and columns 4 (dark) and 35 (light); its fill runs
+    // from the value's mark row down to row 179.
+    void gaugeRowMeetsRuler_data()
+    {
+        ZriTest::AddRows(
+            {"setup", "points", "expected"},
+            {
+                {"50 %", "v50",
+                 "20,98 20,99 20,178 20,180e 40,99e 20,18e 40,18e 40,180e 4,100e 35,100e",
+                 "BHHLDDDDDL"},
+                {"50 % in a dark palette", "dark v50", "20,98 20,99 20,180e 40,99e 4,100e",
+                 "BHLDD"},
+                {"10 % on the first mark", "v10", "20,163 20,164 40,164e", "BHD"},
+                {"90 %", "v90", "20,34 20,35 40,35e", "BHD"},
+                {"above the maximum: full", "v150", "20,19 20,18e", "HD"},
+                {"below the minimum: empty", "v-5", "20,178 20,180e", "BL"},
+                {"NaN: empty", "vnan", "20,178 20,99", "BB"},
+                {"reversed limits: empty", "r100:0 v50", "20,178 20,99", "BB"},
+                {"range -50 to 50, value 0", "r-50:50 v0", "20,98 20,99", "BH"},
+                {"high alarm at 90, value 95", "h90 v95", "20,100 20,30", "RR"},
+                {"low alarm at 20, value at it", "l20 v20", "20,170", "R"},
+                {"low alarm at 20, value above", "l20 v21", "20,170", "H"},
+                {"alarm level off again", "h90 hnan v95", "20,100", "H"},
+                {"extremes 30 and 70, NaN ignored", "x v30 v70 vnan v50",
+                 "20,132e 20,67e 20,99 20,178", "TTHH"},
+                {"extremes reset to the value", "x v30 v70 v50 clear", "20,132 20,67 20,99e",
+                 "HBT"},
+                {"extremes hidden unless asked", "v30 v70 v50", "20,132 20,67", "HB"},
+                {"extremes clamped inside the frame", "x v-40 v400", "20,179e 20,19e", "TT"},
+            });
+    }
+    void gaugeRowMeetsRuler()
+    {
+        QFETCH(QString, setup);
+        std::optional<SDarkPalette> dark;
+        if (setup.startsWith("dark"))
+            dark.emplace();
+        QWidget row;
+        row.resize(100, 200);
+        auto* gauge = new CBarGauge(&row);
+        auto* ruler = new CBarScalePercent(&row);
+        gauge->setGeometry(0, 0, 40, 200);
+        ruler->setGeometry(40, 0, 60, 200);
+        for (CBarBase* bar : {static_cast<CBarBase*>(gauge), static_cast<CBarBase*>(ruler)})
+        {
+            bar->SetTitleFont("DejaVu Sans", 16, true, false);
+            bar->SetTitleFontSystem(false);
+            bar->SetFooterFont("DejaVu Sans", 16, false, true);
+            bar->SetFooterFontSystem(false);
+        }
+        for (const QString& word : setup.split(' '))
+        {
+            const double number = word == "vnan" || word == "hnan" ? kNaN : word.mid(1).toDouble();
+            if (word.startsWith('v'))
+                gauge->SetValue(number);
+            else if (word.startsWith('r'))
+                gauge->SetRange(word.mid(1).section(':', 0, 0).toDouble(),
+                                word.section(':', 1).toDouble());
+            else if (word.startsWith('h'))
+                gauge->SetHighAlarm(number);
+            else if (word.startsWith('l'))
+                gauge->SetLowAlarm(number);
+            else if (word == "x")
+                gauge->SetShowExtremes(true);
+            else if (word == "clear")
+                gauge->ResetExtremes();
+        }
+        QFETCH(QString, points);
+        QFETCH(QString, expected);
+        for (const qreal ratio : {1.0, 1.5, 2.0})
+            QCOMPARE(QString::number(ratio) + ": " + Probe(RenderAt(row, ratio), points),
+                     QString::number(ratio) + ": " + expected);
+    }
+
+    // Keys and setters on a 0 to 99 slider at 20 to 60 (steps 1 and 10), the start handle
+    // focused: clamping, pushing along, refused limits, the base's argument-less slots, and a
+    // model bound both ways that echoes every value back. Counts: StartValueChanged,
+    // EndValueChanged, RangeChanged and its last arguments; then the limits.
+    void sliderInput_data()
+    {
+        ZriTest::AddRows(
+            {"input", "counts"},
+            {
+                {"right: start one up", "Right", "1 0 1 (21, 60) 0:99"},
+                {"space moves the focus to the end", "Space Right", "0 1 1 (20, 61) 0:99"},
+                {"space twice: back on the start", "Space Space Left", "1 0 1 (19, 60) 0:99"},
+                {"up and down", "Up Up Down", "3 0 3 (21, 60) 0:99"},
+                {"page up twice", "PageUp PageUp", "2 0 2 (40, 60) 0:99"},
+                {"page down", "Space PageDown", "0 1 1 (20, 50) 0:99"},
+                {"end: the start stops at the end", "End Right", "1 0 1 (60, 60) 0:99"},
+                {"home: the end stops at the start", "Space Home Down", "0 1 1 (20, 20) 0:99"},
+                {"end twice: one signal", "Space End End", "0 1 1 (20, 99) 0:99"},
+                {"home, then left at the minimum", "Home Left PageDown", "1 0 1 (0, 60) 0:99"},
+                {"other keys pass", "A Tab Escape", "0 0 0 0:99"},
+                {"start", "start=30", "1 0 1 (30, 60) 0:99"},
+                {"start unchanged", "start=20 end=60 values=20:60", "0 0 0 0:99"},
+                {"start above the end pushes it", "start=80", "1 1 1 (80, 80) 0:99"},
+                {"end below the start pushes it", "end=10", "1 1 1 (10, 10) 0:99"},
+                {"clamped to the limits", "start=-5 end=500", "1 1 2 (0, 99) 0:99"},
+                {"both, reversed", "values=70:40", "1 1 1 (70, 70) 0:99"},
+                {"reversed limits refused", "range=50:10 minimum=150 maximum=-1", "0 0 0 0:99"},
+                {"narrower limits clamp both", "range=30:50", "1 1 1 (30, 50) 30:50"},
+                {"one value", "range=7:7", "1 1 1 (7, 7) 7:7"},
+                {"higher minimum, lower maximum", "minimum=25 maximum=50", "1 1 2 (25, 50) 25:50"},
+                {"SetStartValue(): the minimum", "start()", "1 0 1 (0, 60) 0:99"},
+                {"SetEndValue(): the maximum", "end()", "0 1 1 (20, 99) 0:99"},
+                {"by name through the base", "invoke", "1 0 1 (0, 60) 0:99"},
+                {"echoing model", "echo End end=70", "1 1 2 (60, 70) 0:99"},
+            });
+    }
+    void sliderInput()
+    {
+        CRangeSlider slider;
+        slider.SetValues(20, 60);
+        SSpies spies(slider);
+        QFETCH(QString, input);
+        for (const QString& word : input.split(' '))
+        {
+            const QString name = word.section('=', 0, 0);
+            const int first = word.section('=', 1).section(':', 0, 0).toInt();
+            const int second = word.section(':', 1).toInt();
+            if (name == "start")
+                slider.SetStartValue(first);
+            else if (name == "end")
+                slider.SetEndValue(first);
+            else if (name == "values")
+                slider.SetValues(first, second);
+            else if (name == "range")
+                QCOMPARE(slider.SetRange(first, second), first <= second);
+            else if (name == "minimum")
+                QCOMPARE(slider.SetMinimum(first), first <= slider.Maximum());
+            else if (name == "maximum")
+                QCOMPARE(slider.SetMaximum(first), first >= slider.Minimum());
+            else if (name == "start()")
+                slider.SetStartValue();
+            else if (name == "end()")
+                slider.SetEndValue();
+            else if (name == "invoke")
+                QMetaObject::invokeMethod(&slider, "SetStartValue");
+            else if (name == "echo")
+            {
+                connect(&slider, &CRangeSlider::RangeChanged, &slider,
+                        [&slider](int start, int end) { slider.SetValues(start, end); });
+                connect(&slider, &CRangeSlider::StartValueChanged, &slider,
+                        [&slider] { slider.SetStartValue(slider.StartValue()); });
+            }
+            else
+                QTest::keyClick(&slider, KeyNamed(word));
+        }
+        QTEST(spies.Counts() + QString(" %1:%2").arg(slider.Minimum()).arg(slider.Maximum()),
+              "counts");
+    }
+
+    // Drags on the 222-pixel test slider (2 pixels per value); a handle is grabbed where it is
+    // pressed, a press on the track centres the handle under the pointer (the start handle at
+    // pixel x - 5 along the track, the end handle at x - 16).
+    void sliderMouse_data()
+    {
+        ZriTest::AddRows(
+            {"drag", "counts", "focused"},
+            {
+                {"start handle 20 px right", "h 45 65", "1 0 1 (30, 60)", "start"},
+                {"end handle past the maximum", "h 136 300", "0 1 1 (20, 100)", "end"},
+                {"start handle stops at the end", "h 45 200", "1 0 1 (60, 60)", "start"},
+                {"end handle stops at the start", "h 136 0", "0 1 1 (20, 20)", "end"},
+                {"press on the end handle only", "h 136", "0 0 0", "end"},
+                {"track before the start", "h 10", "1 0 1 (3, 60)", "start"},
+                {"track after the end", "h 200", "0 1 1 (20, 92)", "end"},
+                {"track press, then drag on", "h 10 30", "2 0 2 (13, 60)", "start"},
+                {"span keeps its width", "h 90 110", "1 1 1 (30, 70)", "start"},
+                {"span stops at the maximum", "h 90 400", "1 1 1 (60, 100)", "start"},
+                {"vertical: start handle up", "v 176 156", "1 0 1 (30, 60)", "start"},
+                {"vertical: track above the end", "v 21", "0 1 1 (20, 92)", "end"},
+            });
+    }
+    void sliderMouse()
+    {
+        QFETCH(QString, drag);
+        const QStringList words = drag.split(' ');
+        const bool vertical = words.at(0) == "v";
+        const auto slider = TestSlider(vertical ? Qt::Vertical : Qt::Horizontal);
+        const auto at = [&](int i)
+        {
+            const int along = words.at(i).toInt();
+            return vertical ? QPoint(10, along) : QPoint(along, 10);
+        };
+        SSpies spies(*slider);
+        Mouse(*slider, QEvent::MouseButtonPress, at(1));
+        if (words.size() > 2)
+            Mouse(*slider, QEvent::MouseMove, at(2));
+        Mouse(*slider, QEvent::MouseButtonRelease, at(words.size() - 1));
+        Mouse(*slider, QEvent::MouseMove, at(1)); // after the release: nothing moves
+        QTEST(spies.Counts(), "counts");
+        QTEST(QString(slider->FocusedHandle() == CRangeSlider::EndHandle ? "end" : "start"),
+              "focused");
+    }
+
+    // The test slider painted focused: a sunken groove across the middle (6 pixels: rows 7 to
+    // 12 when horizontal), the span inside it between the handles, raised handles, and a
+    // button-text mark on the focused handle, at ratios 1, 1.5 and 2.
+    void sliderPaint_data()
+    {
+        ZriTest::AddRows(
+            {"setup", "points", "expected"},
+            {
+                {"horizontal", "h focus",
+                 "20,10 30,10 90,10 40,10 50,10 45,0 45,19 45,10 136,10 20,7 20,12", "BBHLDLDTUDL"},
+                {"dark palette", "h focus dark", "20,10 90,10 40,10 50,10 45,10 136,10 20,7",
+                 "BHLDTUD"},
+                {"space: the mark moves to the end", "h focus space", "45,10 136,10", "UT"},
+                {"no focus, no mark", "h", "45,10 136,10", "UU"},
+                {"vertical", "v focus",
+                 "10,171 10,181 0,176 19,176 10,176 10,130 7,200 12,200 10,200 10,85",
+                 "LDLDTHDLBU"},
+            });
+    }
+    void sliderPaint()
+    {
+        QFETCH(QString, setup);
+        std::optional<SDarkPalette> dark;
+        if (setup.contains("dark"))
+            dark.emplace();
+        const auto slider = TestSlider(setup.startsWith('v') ? Qt::Vertical : Qt::Horizontal);
+        if (setup.contains("focus"))
+        {
+            slider->show();
+            QApplication::setActiveWindow(slider.get());
+            QVERIFY(QTest::qWaitForWindowActive(slider.get()));
+            slider->setFocus();
+            QVERIFY(slider->hasFocus());
+        }
+        if (setup.contains("space"))
+            QTest::keyClick(slider.get(), Qt::Key_Space);
+        QFETCH(QString, points);
+        QFETCH(QString, expected);
+        for (const qreal ratio : {1.0, 1.5, 2.0})
+            QCOMPARE(QString::number(ratio) + ": " + Probe(RenderAt(*slider, ratio), points),
+                     QString::number(ratio) + ": " + expected);
+    }
+
+    // What a screen reader hears: the gauge as a read-only progress bar with value, unit and
+    // alarm; the slider as a group of two sliders, its handles, whose values it can set. (Qt
+    // hands value-changed events on only to an attached screen reader, which the offscreen
+    // platform never has.)
+    void accessibility()
+    {
+        CBarGauge gauge;
+        gauge.SetTitle("Tank");
+        gauge.SetUnit("%");
+        gauge.SetDecimals(1);
+        gauge.SetHighAlarm(40);
+        gauge.SetValue(42.34);
+        QAccessibleInterface* meter = QAccessible::queryAccessibleInterface(&gauge);
+        QCOMPARE(meter->role(), QAccessible::ProgressBar);
+        QCOMPARE(meter->text(QAccessible::Name) + "|" + meter->text(QAccessible::Value) + "|" +
+                     meter->text(QAccessible::Description),
+                 "Tank|42.3 %|high alarm");
+        QCOMPARE(meter->valueInterface()->currentValue().toDouble(), 42.34);
+        QCOMPARE(meter->valueInterface()->maximumValue().toDouble(), 100.0);
+        gauge.SetValue(kNaN);
+        QCOMPARE(meter->text(QAccessible::Value) + "|" + meter->text(QAccessible::Description),
+                 "no value|");
+
+        const auto slider = TestSlider(Qt::Horizontal);
+        QAccessibleInterface* group = QAccessible::queryAccessibleInterface(slider.get());
+        QCOMPARE(group->role(), QAccessible::Grouping);
+        QCOMPARE(group->childCount(), 2);
+        QAccessibleInterface* start = group->child(0);
+        QAccessibleInterface* end = group->child(1);
+        QCOMPARE(start->role(), QAccessible::Slider);
+        QCOMPARE(start->text(QAccessible::Name) + " " + start->text(QAccessible::Value) + " " +
+                     end->text(QAccessible::Name) + " " + end->text(QAccessible::Value),
+                 "Start 20 End 60");
+        QCOMPARE(start->parent(), group);
+        QCOMPARE(group->indexOfChild(end), 1);
+        QCOMPARE(end->valueInterface()->maximumValue().toInt(), 100);
+        start->valueInterface()->setCurrentValue(80); // pushes the end along
+        QTest::keyClick(slider.get(), Qt::Key_Space);
+        QTest::keyClick(slider.get(), Qt::Key_Right);
+        QCOMPARE(QString("%1 %2")
+                     .arg(start->valueInterface()->currentValue().toInt())
+                     .arg(end->valueInterface()->currentValue().toInt()),
+                 "80 81");
+    }
+
+    // Shown widgets repaint after every setter that changes what they show.
+    void settersRepaint()
+    {
+        QWidget window;
+        auto* gauge = new CBarGauge(&window);
+        auto* slider = new CRangeSlider(&window);
+        gauge->setGeometry(0, 0, 40, 200);
+        slider->setGeometry(50, 0, 150, 20);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        const struct
+        {
+            const char* pszName;
+            QWidget* pwTarget;
+            std::function<void()> fnDo;
+        } rows[] = {
+            {"value", gauge, [=] { gauge->SetValue(30); }},
+            {"range", gauge, [=] { gauge->SetRange(0, 50); }},
+            {"title", gauge, [=] { gauge->SetTitle("A"); }},
+            {"footer", gauge, [=] { gauge->SetFooter("B"); }},
+            {"unit", gauge, [=] { gauge->SetUnit("bar"); }},
+            {"decimals", gauge, [=] { gauge->SetDecimals(2); }},
+            {"low alarm", gauge, [=] { gauge->SetLowAlarm(40); }},
+            {"high alarm", gauge, [=] { gauge->SetHighAlarm(10); }},
+            {"alarm colour", gauge, [=] { gauge->SetAlarmColor(Qt::green); }},
+            {"extremes", gauge, [=] { gauge->SetShowExtremes(true); }},
+            {"extremes reset", gauge, [=] { gauge->ResetExtremes(); }},
+            {"start", slider, [=] { slider->SetStartValue(5); }},
+            {"end", slider, [=] { slider->SetEndValue(50); }},
+            {"limits", slider, [=] { slider->SetRange(-100, 10); }},
+            {"focused handle", slider, [=] { slider->SetFocusedHandle(CRangeSlider::EndHandle); }},
+            {"orientation", slider, [=] { slider->SetOrientation(Qt::Vertical); }},
+        };
+        for (const auto& row : rows)
+        {
+            QCoreApplication::processEvents();
+            SPaintCounter counter;
+            row.pwTarget->installEventFilter(&counter);
+            row.fnDo();
+            QCoreApplication::processEvents();
+            QVERIFY2(counter.m_nPaints > 0, row.pszName);
+        }
+    }
+
+    // Bad input and degenerate sizes: nothing crashes, no value leaves its limits, and the
+    // handles reach both ends of the widest range exactly.
+    void robustness()
+    {
+        const double huge = std::numeric_limits<double>::max();
+        const double inf = std::numeric_limits<double>::infinity();
+        for (const QSize size :
+             {QSize(0, 0), QSize(1, 1), QSize(3, 3), QSize(30, 2), QSize(222, 20)})
+        {
+            CBarGauge gauge;
+            gauge.resize(size);
+            gauge.SetShowExtremes(true);
+            for (const auto& [minimum, maximum, value] : {std::tuple{-huge, huge, huge},
+                                                          {0.0, inf, 5.0},
+                                                          {-inf, 0.0, -inf},
+                                                          {0.0, 1.0, inf}})
+            {
+                gauge.SetRange(minimum, maximum);
+                gauge.SetValue(value);
+                if (!size.isEmpty())
+                    RenderAt(gauge, 1.5);
+            }
+            CRangeSlider slider(Qt::Orientation(7));
+            QCOMPARE(slider.Orientation(), Qt::Horizontal);
+            slider.SetFocusedHandle(CRangeSlider::EHandle(9));
+            QCOMPARE(slider.FocusedHandle(), CRangeSlider::StartHandle);
+            slider.resize(size);
+            QVERIFY(slider.SetRange(INT_MIN, INT_MAX));
+            slider.SetPageStep(INT_MAX);
+            for (const char* key : {"PageDown", "End", "PageUp", "Space", "End", "PageUp"})
+                QTest::keyClick(&slider, KeyNamed(key));
+            QCOMPARE(QString("%1 %2").arg(slider.StartValue()).arg(slider.EndValue()),
+                     QString("99 %1").arg(INT_MAX));
+            slider.SetValues(0, 0);
+            Mouse(slider, QEvent::MouseButtonPress, QPoint(size.width() / 2 - 6, 0));
+            Mouse(slider, QEvent::MouseMove, QPoint(-1000, 0));
+            Mouse(slider, QEvent::MouseButtonRelease, QPoint(1000, 0));
+            Mouse(slider, QEvent::MouseButtonPress, QPoint(size.width() - 1, 0));
+            Mouse(slider, QEvent::MouseMove, QPoint(5000, 0));
+            Mouse(slider, QEvent::MouseButtonRelease, QPoint(5000, 0));
+            if (size.width() == 222)
+                QCOMPARE(QString("%1 %2").arg(slider.StartValue()).arg(slider.EndValue()),
+                         QString("%1 %2").arg(INT_MIN).arg(INT_MAX));
+            if (!size.isEmpty())
+                RenderAt(slider, 2.0);
+        }
+    }
+};
+
+ZRI_TEST_MAIN(TestBars)
+#include "tst_bars.moc"
