@@ -25,16 +25,24 @@ class ZRI_FORMS_EXPORT CBarScalePercent : public ZuRaradirIzurodudoz::CBarScaleP
     Q_PROPERTY(QFont rulerFont READ rulerFont WRITE setRulerFont)
 
 public:
+    /// The library class that this form class is.
     using Base = ZuRaradirIzurodudoz::CBarScalePercent;
 
+    /// Like the library's widget with the parent alone.
     explicit CBarScalePercent(QWidget* parent = nullptr);
     ~CBarScalePercent() override;
 
+    /// The property steps, as the library holds it.
     uint steps() const { return m_nSteps; }
+    /// Sets the property steps through the library's setter.
     void setSteps(uint steps);
+    /// The property ticksLeft, as the library holds it.
     bool ticksLeft() const { return m_bTicksLeft; }
+    /// Sets the property ticksLeft through the library's setter.
     void setTicksLeft(bool ticks);
+    /// The property ticksRight, as the library holds it.
     bool ticksRight() const { return m_bTicksRight; }
+    /// Sets the property ticksRight through the library's setter.
     void setTicksRight(bool ticks);
     /// The label font: the one set, else the widget's font.
     QFont rulerFont() const { return _GetRulerFont(); }
