@@ -2,7 +2,8 @@
 // settings on every widget (they must all arrive through the widgets' properties), and a form of
 // every offered widget in plain layouts, configured through its setters, painted, and read as a
 // screen reader or a UI-test tool reads it. Accessible texts pass through the library's
-// translator, which reads a German translation file here.
+// translator, in German: from the run's own translation file where it has a text, else from
+// the translation shipped with the library.
 #include "FormCheck.h"
 #include "TestSupport.h"
 #include "TranslatorRegistry.h"
@@ -102,8 +103,8 @@ private slots:
         Varo::Fenra::Internationalisation::CTranslatorRegistry::SetLanguage("German");
         ZriTest::WriteAll(ZriTest::TranslationDirectory() + "/" ZRI_MODULE_NAME "German.trl",
                           ZriTest::TrlText("\"" ZRI_MODULE_NAME "\"", "\"German\"", "",
-                                           "\"Remove selected files\"=\"Ausgew\xc3\xa4hlte Dateien "
-                                           "entfernen\"\n\"lamp on\"=\"Lampe an\"\n"));
+                                           "\"Remove selected files\"=\"Markierte Dateien "
+                                           "entfernen\"\n\"lamp on\"=\"Lampe leuchtet\"\n"));
         m_pForm.reset(Load(ZRI_USE_FORM));
         QVERIFY(m_pForm);
         Configure(m_pForm.get());
@@ -206,25 +207,25 @@ private slots:
         const auto row = [](const char* tag, const Make& make, int role, const char* name,
                             const char* description = "", bool checked = false)
         { QTest::newRow(tag) << make << role << QString(name) << QString(description) << checked; };
-        row("arrow", New<Arrow>({{"mode", "DoubleLeft"}}), button, "Double left");
+        row("arrow", New<Arrow>({{"mode", "DoubleLeft"}}), button, "Doppelt links");
         row("set by the application", New<Arrow>({{"accessibleName", "Scroll"}}), button, "Scroll");
         row("media, off", New<Media>({{"mode", "Repeat"}, {"onOffMode", "Steady"}}), button,
-            "Repeat", "lamp off");
-        row("media, on (translated)",
+            "Wiederholen", "Lampe aus");
+        row("media, on (own file)",
             New<Media>({{"mode", "ToStart"}, {"on", true}, {"onOffMode", "Steady"}}), button,
-            "To start", "Lampe an");
+            "Zum Anfang", "Lampe leuchtet");
         row("key legends", New<Key>({{"topLeftLabel", "F1"}, {"bottomRightLabel", "Help"}}), button,
             "F1 Help");
         row("key symbol", New<Key>({{"mode", "CornerArrow"}, {"topLeftLabel", "Enter"}}), button,
-            "Corner arrow");
+            "Eckpfeil");
         row("check key",
             New<Forms::CKeyboardCheckBox>({{"topLeftLabel", "Caps"}, {"checked", true}}), box,
             "Caps", "", true);
         row("bitmap box", New<Forms::CBitmapCheckBox>({{"text", "&Grid"}}), box, "Grid");
-        row("bitmap, no text", New<Forms::CBitmapButton>(), button, "Bitmap button");
-        row("switch on", New<Switch>({{"text", "Power"}, {"checked", true}}), box, "Power", "on",
+        row("bitmap, no text", New<Forms::CBitmapButton>(), button, "Bildtaste");
+        row("switch on", New<Switch>({{"text", "Power"}, {"checked", true}}), box, "Power", "an",
             true);
-        row("ruler", New<Forms::CBarScalePercent>(), QAccessible::Graphic, "Percentage scale");
+        row("ruler", New<Forms::CBarScalePercent>(), QAccessible::Graphic, "Prozentskala");
     }
 
     // Role, name, description and state; then the control's own action clicks it once, and a
@@ -259,20 +260,20 @@ private slots:
     // buddy labels without the mnemonic marks); icon-only buttons also as tooltips.
     void editorChildren()
     {
-        const QStringList children = {"path=File path",
-                                      "m_wCurrentPath=Path",
-                                      "m_wFileDialogButton=Browse",
-                                      "files=File list",
-                                      "m_wSelectedPaths=Files",
-                                      "pushButton=Add files",
-                                      "pushButton_2=Ausgew\u00e4hlte Dateien entfernen",
-                                      "rectangle=Rectangle",
+        const QStringList children = {"path=Dateipfad",
+                                      "m_wCurrentPath=Pfad",
+                                      "m_wFileDialogButton=Durchsuchen",
+                                      "files=Dateiliste",
+                                      "m_wSelectedPaths=Dateien",
+                                      "pushButton=Dateien hinzuf\u00fcgen",
+                                      "pushButton_2=Markierte Dateien entfernen",
+                                      "rectangle=Rechteck",
                                       "m_wWidth=Width",
                                       "m_wYCoord=Y",
-                                      "loggers=Logger definitions",
-                                      "m_wDefinitions=Definitions",
-                                      "m_wAdd=Add logger definition",
-                                      "m_wRemove=Remove selected logger definitions"};
+                                      "loggers=Logger-Definitionen",
+                                      "m_wDefinitions=Definitionen",
+                                      "m_wAdd=Logger-Definition hinzuf\u00fcgen",
+                                      "m_wRemove=Ausgew\u00e4hlte Logger-Definitionen entfernen"};
         for (const QString& child : children)
         {
             auto* pwChild = m_pForm->findChild<QWidget*>(child.section('=', 0, 0));
