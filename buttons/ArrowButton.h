@@ -43,6 +43,7 @@ public:
         Stretch = 1, ///< the whole content rectangle
     };
 
+    /// An up arrow fitted into a square, on a push button without text.
     explicit CArrowButton(QWidget* parent = nullptr);
     ~CArrowButton() override;
 
@@ -50,10 +51,13 @@ public:
     void SetMode(EMode mode);
     /// Stores the fit mode unchecked and repaints at once, even when it is unchanged.
     void SetFitMode(EFitMode mode);
+    /// The symbol as last set, also a value outside EMode.
     EMode GetMode() const;
+    /// The fit mode as last set.
     EFitMode GetFitMode() const;
 
 protected:
+    /// Draws the bevel of the button state, then the engraved arrow.
     void paintEvent(QPaintEvent* event) override;
 
 private:

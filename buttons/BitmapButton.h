@@ -16,6 +16,7 @@ class ZRI_EXPORT CBitmapButton : public QPushButton, public CBitmapHelper
     Q_OBJECT
 
 public:
+    /// Without bitmaps: mode Aligned, centred, the text engraved.
     explicit CBitmapButton(QWidget* parent = nullptr);
     ~CBitmapButton() override;
 
@@ -23,7 +24,9 @@ public:
     void ResizeButton();
 
 protected:
+    /// Draws the bevel (sunken while pressed), the bitmap and the engraved text.
     void paintEvent(QPaintEvent* event) override;
+    /// Repaints the whole widget at once.
     void _Redraw() override;
 };
 

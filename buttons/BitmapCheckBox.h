@@ -17,6 +17,7 @@ class ZRI_EXPORT CBitmapCheckBox : public QCheckBox, public CBitmapHelper
     Q_OBJECT
 
 public:
+    /// Without bitmaps: mode Aligned, centred, the text engraved.
     explicit CBitmapCheckBox(QWidget* parent = nullptr);
     ~CBitmapCheckBox() override;
 
@@ -24,8 +25,11 @@ public:
     void ResizeCheckBox();
 
 protected:
+    /// Draws the bevel (sunken while pressed or checked), the bitmap and the engraved text.
     void paintEvent(QPaintEvent* event) override;
+    /// The whole widget reacts to clicks, not only the indicator of QCheckBox.
     bool hitButton(const QPoint& pos) const override;
+    /// Repaints the whole widget at once.
     void _Redraw() override;
 };
 

@@ -27,6 +27,7 @@ namespace Varo::FenraQtGui::ZuRaradirIzurodudoz
 class ZRI_EXPORT CBitmapHelper
 {
 public:
+    /// How the bitmap fills the face. Any other value draws no bitmap.
     enum EMode : std::int32_t
     {
         NoBitmap = 0,  ///< no bitmap; only the text
@@ -46,7 +47,9 @@ public:
     };
 
     CBitmapHelper();
+    /// Copies both bitmaps and the settings.
     CBitmapHelper(const CBitmapHelper& other);
+    /// Copies both bitmaps and the settings; the widget is not repainted.
     CBitmapHelper& operator=(const CBitmapHelper& other);
     ~CBitmapHelper();
 
@@ -58,8 +61,11 @@ public:
     void SetBitmap(const QPixmap& pixmap, bool enabled);
     /// Loads the bitmap from a file; an unreadable file leaves a null image, silently.
     void SetBitmap(const QString& fileName, bool enabled);
+    /// Stores the mode unchecked and repaints at once.
     void SetMode(EMode mode);
+    /// Stores the alignment used in mode Aligned unchecked and repaints at once.
     void SetBitmapDefaultAlignment(EBitmapDefaultAlignment alignment);
+    /// Whether the button text is engraved over the bitmap; repaints at once.
     void SetDrawText(bool drawText);
 
 protected:
@@ -77,13 +83,17 @@ protected:
     {
         return enabled ? m_oEnabledBitmap : m_oDisabledBitmap;
     }
+    /// The mode as last set; Aligned at construction.
     EMode _Mode() const { return m_eMode; }
+    /// The alignment as last set; CenterAligned at construction.
     EBitmapDefaultAlignment _DefaultAlignment() const { return m_eDefaultAlignment; }
+    /// Whether the text is engraved; true at construction.
     bool _DrawText() const { return m_bDrawText; }
 
     /// Inset of the content rectangle from the widget edge.
     static constexpr int kBorder = 4;
 
+    /// Repaints the widget at once; every setter calls it.
     virtual void _Redraw() = 0;
 
 private:

@@ -34,6 +34,7 @@ public:
         NoText = 2,    ///< switch at the left edge, the text is kept but not shown
     };
 
+    /// A lying switch with the text at its right, unchecked.
     explicit CCheckBoxSwitch(QWidget* parent = nullptr);
     ~CCheckBoxSwitch() override;
 
@@ -41,11 +42,15 @@ public:
     void SetDrawMode(EDrawMode mode);
     /// Stores the mode unchecked and repaints at once.
     void SetTextMode(ETextMode mode);
+    /// The draw mode as last set.
     EDrawMode GetDrawMode() const;
+    /// The text mode as last set.
     ETextMode GetTextMode() const;
 
 protected:
+    /// Draws the track, the knob, the state colour and the text.
     void paintEvent(QPaintEvent* event) override;
+    /// The whole widget, the text too, reacts to clicks.
     bool hitButton(const QPoint& pos) const override;
 
 private:

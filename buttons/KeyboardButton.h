@@ -22,11 +22,14 @@ class ZRI_EXPORT CKeyboardButton : public QPushButton, public CKeyboardButtonBas
     Q_OBJECT
 
 public:
+    /// A key with empty labels, fixed-size text and a text border of 4.
     explicit CKeyboardButton(QWidget* parent = nullptr);
     ~CKeyboardButton() override;
 
 protected:
+    /// Draws the bevel of the button state, then the symbol or the labels.
     void paintEvent(QPaintEvent* event) override;
+    /// Repaints the whole key at once.
     void _Redraw() override;
 };
 

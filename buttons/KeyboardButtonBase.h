@@ -47,7 +47,9 @@ public:
     };
 
     CKeyboardButtonBase();
+    /// Copies the labels, the mode and the text settings.
     CKeyboardButtonBase(const CKeyboardButtonBase& other);
+    /// Copies the labels, the mode and the text settings; nothing is repainted.
     CKeyboardButtonBase& operator=(const CKeyboardButtonBase& other);
     ~CKeyboardButtonBase();
 
@@ -61,6 +63,7 @@ public:
     void Set(EKeyboardButtonMode mode);
     /// Inset of the content rectangle from the widget edge, and once more of the symbols.
     void SetTextBorder(int border);
+    /// Stores the mode unchecked and repaints at once.
     void SetTextSizeMode(ETextSizeMode mode);
 
 protected:
@@ -70,13 +73,20 @@ protected:
     /// the button, whose bevel was drawn with isDefault.
     void _DrawKeyboardFace(QPainter& painter, QAbstractButton& button, bool isDefault,
                            const QRect& rect, const QColor& color, bool scaledLabels);
+    /// The text border as last set; 4 at construction.
     int _TextBorder() const { return m_nTextBorder; }
+    /// The text size mode as last set; FixedSize at construction.
     ETextSizeMode _TextSizeMode() const { return m_eTextSizeMode; }
+    /// What the face shows; Labels at construction.
     EKeyboardButtonMode _Mode() const { return m_eMode; }
+    /// The top-left label, UTF-8.
     const std::string& _TopLeftLabel() const { return m_sTopLeft; }
+    /// The bottom-left label, UTF-8.
     const std::string& _BottomLeftLabel() const { return m_sBottomLeft; }
+    /// The bottom-right label, UTF-8.
     const std::string& _BottomRightLabel() const { return m_sBottomRight; }
 
+    /// Repaints the widget at once; every setter calls it.
     virtual void _Redraw() = 0;
 
 private:

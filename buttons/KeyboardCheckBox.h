@@ -21,12 +21,16 @@ class ZRI_EXPORT CKeyboardCheckBox : public QCheckBox, public CKeyboardButtonBas
     Q_OBJECT
 
 public:
+    /// An unchecked key with empty labels and a text border of 4.
     explicit CKeyboardCheckBox(QWidget* parent = nullptr);
     ~CKeyboardCheckBox() override;
 
 protected:
+    /// Draws the bevel (sunken while pressed or checked), then the symbol or the labels.
     void paintEvent(QPaintEvent* event) override;
+    /// The whole widget reacts to clicks, not only the indicator of QCheckBox.
     bool hitButton(const QPoint& pos) const override;
+    /// Repaints the whole key at once.
     void _Redraw() override;
 };
 

@@ -48,6 +48,7 @@ public:
         Blinking = 2, ///< green and grey alternating every second while on, grey while off
     };
 
+    /// A Play button without lamp (lamp size 15 pixels once SetOnOffMode() shows one), off.
     explicit CMediaButton(QWidget* parent = nullptr);
     ~CMediaButton() override;
 
@@ -59,16 +60,23 @@ public:
     void SetOn(bool on);
     /// Switches the lamp behaviour; the current mode again changes nothing, not even the picture.
     void SetOnOffMode(EOnOffMode mode);
+    /// The on flag as last set by SetOn(); false at construction.
     bool IsOn() const;
+    /// The symbol as last set, also a value outside EMode.
     EMode GetMode() const;
+    /// The lamp behaviour as last set.
     EOnOffMode GetOnOffMode() const;
     /// The lamp's edge length as last set (15 at first); for forms that read settings back.
     int GetLampSize() const { return m_nLampSize; }
 
 protected:
+    /// Draws the bevel, the engraved symbol and the lamp image of the current state.
     void paintEvent(QPaintEvent* event) override;
+    /// Starts m_oBlinkTimer; called by the state data when the shown state starts to blink.
     void _StartBlink() override;
+    /// Stops m_oBlinkTimer; called by the state data when the shown state stops blinking.
     void _StopBlink() override;
+    /// Repaints the whole button at once.
     void _Redraw() override;
 
 protected slots:

@@ -24,6 +24,7 @@ class ZRI_EXPORT CBarBase : public QWidget
     Q_OBJECT
 
 public:
+    /// Title and footer use the widget's font (system flags on, no font set).
     explicit CBarBase(QWidget* parent = nullptr);
     ~CBarBase() override;
 
@@ -34,8 +35,12 @@ public:
     void SetTitleFontSystem(bool system);
     /// The current effective title font with another pixel size becomes the title font.
     void SetTitleSize(unsigned int pixelSize);
+    /// Family (UTF-8), pixel size, bold and italic of the footer font; marks it as set and
+    /// schedules a repaint. The system flag stays as it is.
     void SetFooterFont(const std::string& family, unsigned int pixelSize, bool bold, bool italic);
+    /// Whether the footer uses the widget's font; stored only, no repaint.
     void SetFooterFontSystem(bool system);
+    /// The current effective footer font with another pixel size becomes the footer font.
     void SetFooterSize(unsigned int pixelSize);
 
     /// Whether the gauge shows a current value.
@@ -46,9 +51,11 @@ public:
 protected:
     /// The title font when it was set and the system flag is off, else the widget's font.
     const QFont& _GetTitleFont() const;
+    /// The footer font when it was set and the system flag is off, else the widget's font.
     const QFont& _GetFooterFont() const;
     /// Line height of the effective title font.
     int _GetTitleHeight() const;
+    /// Line height of the effective footer font.
     int _GetFooterHeight() const;
 
 private:

@@ -15,6 +15,7 @@ class ZRI_EXPORT CBarScalePercent : public CBarBase
     Q_OBJECT
 
 public:
+    /// Ten steps, ticks at both sides, the widget's font for the labels.
     explicit CBarScalePercent(QWidget* parent = nullptr);
     ~CBarScalePercent() override;
 
@@ -25,7 +26,9 @@ public:
     /// Family (UTF-8), pixel size, bold and italic of the label font, used from now on.
     void SetRulerFont(const std::string& family, unsigned int pixelSize, bool bold, bool italic);
 
+    /// False: the ruler shows no value.
     bool NeedValue() const override;
+    /// False: the ruler always spans 0 to 100 %.
     bool NeedMinMax() const override;
 
     /// The settings as last set, for forms that read them back.
@@ -34,6 +37,7 @@ public:
     bool GetTicksRight() const { return m_bTicksRight; }
 
 protected:
+    /// Draws the labels and the engraved ticks into the scale area.
     void paintEvent(QPaintEvent* event) override;
     /// The ruler font when set, else the widget's font.
     const QFont& _GetRulerFont() const;

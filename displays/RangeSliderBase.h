@@ -18,6 +18,7 @@ class ZRI_EXPORT CRangeSliderBase : public QWidget
     Q_OBJECT
 
 public:
+    /// A plain widget; the derived class adds the range.
     explicit CRangeSliderBase(QWidget* parent = nullptr);
     ~CRangeSliderBase() override;
 

@@ -19,6 +19,7 @@ class ZRI_EXPORT CStateButtonBase : public QPushButton
     Q_OBJECT
 
 public:
+    /// The blink clock is connected to _BlinkSlot() and stopped.
     explicit CStateButtonBase(QWidget* parent = nullptr);
     ~CStateButtonBase() override;
 
@@ -27,9 +28,11 @@ protected:
     virtual void _OnBlinkTimer() = 0;
     /// Starts the blink clock, or restarts its interval when it already runs.
     void _StartBlinkTimer();
+    /// Stops the blink clock; no further _OnBlinkTimer() calls follow.
     void _StopBlinkTimer();
 
 protected slots:
+    /// Connected to the blink clock's timeout(): calls _OnBlinkTimer().
     void _BlinkSlot();
 
 protected:

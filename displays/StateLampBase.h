@@ -18,6 +18,7 @@ class ZRI_EXPORT CStateLampBase : public QLabel
     Q_OBJECT
 
 public:
+    /// The blink clock is connected to _BlinkSlot() and stopped.
     explicit CStateLampBase(QWidget* parent = nullptr);
     ~CStateLampBase() override;
 
@@ -26,9 +27,11 @@ protected:
     virtual void _OnBlinkTimer() = 0;
     /// Starts the blink clock, or restarts its interval when it already runs.
     void _StartBlinkTimer();
+    /// Stops the blink clock; no further _OnBlinkTimer() calls follow.
     void _StopBlinkTimer();
 
 protected slots:
+    /// Connected to the blink clock's timeout(): calls _OnBlinkTimer().
     void _BlinkSlot();
 
 protected:

@@ -16,11 +16,15 @@ class ZRI_EXPORT CTrendDisplayBase : public QWidget
     Q_OBJECT
 
 public:
+    /// Creates and connects nothing.
     explicit CTrendDisplayBase(QWidget* parent = nullptr);
     ~CTrendDisplayBase() override;
 
 protected slots:
+    /// The new horizontal position, from whatever the derived class connected; the derived class
+    /// scrolls its picture.
     virtual void _HScrollSlot(int nSliderPos) = 0;
+    /// The new vertical position, from whatever the derived class connected.
     virtual void _VScrollSlot(int nSliderPos) = 0;
 };
 

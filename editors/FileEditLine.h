@@ -30,6 +30,8 @@ class ZRI_EXPORT CFileEditLine : public QWidget
     Q_OBJECT
 
 public:
+    /// Shows rqsPath. fileTypes become the dialog's filter; bSelectDirectory, bAcceptEmpty and
+    /// bExistingFile choose the dialog and what a cancelled dialog leaves, as described above.
     CFileEditLine(const QString& rqsPath,
                   std::list<Varo::Fenra::ParameterPool::SFileType> fileTypes, bool bSelectDirectory,
                   bool bAcceptEmpty, bool bExistingFile, QWidget* pwParent);
@@ -53,7 +55,10 @@ public slots:
     void OnPathChanged(const QString& rqsPath);
 
 protected slots:
+    /// Emits pathChanged() with the typed text when editing ends (Return or focus left).
     void _OnEditingFinished();
+    /// Opens the file dialog with a translated caption, starting at the current path, and emits
+    /// pathChanged() with the result.
     void _OnFileDialogButtonClicked();
 
 private:

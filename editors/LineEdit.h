@@ -23,7 +23,9 @@ class ZRI_EXPORT CLineEdit : public QLineEdit
     Q_OBJECT
 
 public:
+    /// A line edit showing rqsContents.
     CLineEdit(const QString& rqsContents, QWidget* pwParent);
+    /// An empty line edit.
     explicit CLineEdit(QWidget* pwParent = nullptr);
     ~CLineEdit() override;
 
@@ -37,7 +39,10 @@ signals:
     void looseFocus();
 
 protected:
+    /// Lets QLineEdit handle the event, then emits setFocus().
     void focusInEvent(QFocusEvent* pEvent) override;
+    /// Lets QLineEdit handle the event (which may emit editingFinished()), then emits
+    /// looseFocus().
     void focusOutEvent(QFocusEvent* pEvent) override;
 };
 

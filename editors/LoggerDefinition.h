@@ -44,7 +44,9 @@ enum _EVerbosityLevel : std::int32_t
 class CLoggerDefinition
 {
 public:
+    /// Where the log goes.
     ELoggerType m_eType = LoggerNone;
+    /// How much is logged.
     _EVerbosityLevel m_eLevel = VerbosityInfo;
     /// A file path for "file", a free name for "network"; unused by the other types.
     std::string m_sName;

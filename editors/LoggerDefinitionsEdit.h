@@ -39,6 +39,7 @@ class ZRI_EXPORT CLoggerDefinitionsEdit : public QWidget
     Q_OBJECT
 
 public:
+    /// A table of the given definitions; the header state of the last widget is restored.
     explicit CLoggerDefinitionsEdit(
         const std::vector<Fenra::Progress::CLoggerDefinition>& definitions,
         QWidget* parent = nullptr);
@@ -47,6 +48,7 @@ public:
     /// Stores the header state for the next widget.
     ~CLoggerDefinitionsEdit() override;
 
+    /// The list as the widget holds it: as given, taken back, or after the user's last edit.
     const std::vector<Fenra::Progress::CLoggerDefinition>& GetLoggerDefinitions() const;
 
 signals:
@@ -59,8 +61,12 @@ public slots:
     void OnDefinitionsChanged(const std::vector<Fenra::Progress::CLoggerDefinition>& definitions);
 
 protected slots:
+    /// Appends a row with a default definition (type none, level info, port 5432).
     void _OnAddDefinition();
+    /// Removes the selected rows and emits the list.
     void _OnRemoveDefinition();
+    /// Reads the edited cell with the logger text forms, stores the value and emits the list; a
+    /// cell that cannot be read gets its stored value back.
     void _OnItemChanged(QTableWidgetItem* pwItem);
 
 private:

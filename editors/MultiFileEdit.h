@@ -39,6 +39,8 @@ class ZRI_EXPORT CMultiFileEdit : public QWidget
     Q_OBJECT
 
 public:
+    /// Shows rqslSelection. fileTypes become the dialog's filter; the flags choose the dialog,
+    /// what is accepted and whether entries may carry band specifiers, as described above.
     CMultiFileEdit(const QStringList& rqslSelection,
                    std::list<Varo::Fenra::ParameterPool::SFileType> fileTypes,
                    bool bSelectDirectory, bool bAcceptEmpty, bool bExistingFiles,
@@ -51,6 +53,7 @@ public:
     CMultiFileEdit& operator=(const CMultiFileEdit&) = delete;
 
 signals:
+    /// The whole list after every change by the user.
     void selectionChanged(const QStringList& rqslNewSelection);
 
 public slots:
@@ -58,6 +61,7 @@ public slots:
     void dragEnterEvent(QDragEnterEvent* pEvent) override;
     /// Proposes linking (which replaces the entries) with Shift or Alt, copying otherwise.
     void dragMoveEvent(QDragMoveEvent* pEvent) override;
+    /// Adds the dropped paths (or replaces the entries with Shift or Alt) and emits the list.
     void dropEvent(QDropEvent* pEvent) override;
     /// Replaces the entries with rqslSelection; an empty list keeps them. Emits nothing.
     void OnUpdateSelection(const QStringList& rqslSelection);
@@ -67,7 +71,9 @@ public slots:
     void OnSetBandSpecifier();
 
 protected slots:
+    /// Opens the file dialog with a translated caption and adds what was chosen.
     void _OnAddButtonClicked();
+    /// Removes the selected entries and emits the list.
     void _OnRemoveButtonClicked();
     /// Takes the list's rows as the new selection, and signals it when it differs.
     void _OnRowsMoved();

@@ -28,6 +28,7 @@ class ZRI_EXPORT CRectangleDefinitionEdit : public QWidget
     Q_OBJECT
 
 public:
+    /// Shows rqRect in the four fields, without a unit.
     CRectangleDefinitionEdit(const QRectF& rqRect, QWidget* pwParent);
     /// For Designer forms: starts with a null rectangle.
     explicit CRectangleDefinitionEdit(QWidget* pwParent = nullptr);
@@ -42,6 +43,7 @@ public:
     void SetUnitString(const std::string& rUnit);
 
 signals:
+    /// X, Y, width and height as the four fields stand, after every finished edit.
     void definitionChanged(const QRectF& rqRect);
 
 public slots:
@@ -49,6 +51,7 @@ public slots:
     void OnRectangleDefinitionChanged(const QRectF& rqRect);
 
 protected slots:
+    /// Reads the four fields and emits definitionChanged().
     void _OnCoordinateChanged();
 
 private:

@@ -27,8 +27,10 @@ class ZRI_FORMS_EXPORT CArrowButton : public ZuRaradirIzurodudoz::CArrowButton
     Q_PROPERTY(EFitMode fitMode READ fitMode WRITE setFitMode)
 
 public:
+    /// The library class that this form class is.
     using Base = ZuRaradirIzurodudoz::CArrowButton;
 
+    /// The library's EMode, with the same names and values, for Designer's drop-down list.
     enum EMode : std::int32_t
     {
         Up = Base::Up,
@@ -42,6 +44,7 @@ public:
     };
     Q_ENUM(EMode)
 
+    /// The library's EFitMode, with the same names and values, for Designer's drop-down list.
     enum EFitMode : std::int32_t
     {
         Square = Base::Square,
@@ -49,12 +52,17 @@ public:
     };
     Q_ENUM(EFitMode)
 
+    /// Like the library's widget with the parent alone.
     explicit CArrowButton(QWidget* parent = nullptr);
     ~CArrowButton() override;
 
+    /// The property mode, as the library holds it.
     EMode mode() const { return static_cast<EMode>(GetMode()); }
+    /// Sets the property mode through the library's setter.
     void setMode(EMode mode) { SetMode(static_cast<Base::EMode>(mode)); }
+    /// The property fitMode, as the library holds it.
     EFitMode fitMode() const { return static_cast<EFitMode>(GetFitMode()); }
+    /// Sets the property fitMode through the library's setter.
     void setFitMode(EFitMode mode);
 
     /// 32 x 32 pixels, a stretched arrow 48 pixels wide: a 16-pixel arrow inside the bevel.

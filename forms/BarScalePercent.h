@@ -27,16 +27,24 @@ class ZRI_FORMS_EXPORT CBarScalePercent : public ZuRaradirIzurodudoz::CBarScaleP
     Q_PROPERTY(QFont rulerFont READ rulerFont WRITE setRulerFont)
 
 public:
+    /// The library class that this form class is.
     using Base = ZuRaradirIzurodudoz::CBarScalePercent;
 
+    /// Like the library's widget with the parent alone.
     explicit CBarScalePercent(QWidget* parent = nullptr);
     ~CBarScalePercent() override;
 
+    /// The property steps, as the library holds it.
     uint steps() const { return GetSteps(); }
+    /// Sets the property steps through the library's setter.
     void setSteps(uint steps) { SetSteps(steps); }
+    /// The property ticksLeft, as the library holds it.
     bool ticksLeft() const { return GetTicksLeft(); }
+    /// Sets the property ticksLeft through the library's setter.
     void setTicksLeft(bool ticks) { SetScaleMode(ticks, GetTicksRight()); }
+    /// The property ticksRight, as the library holds it.
     bool ticksRight() const { return GetTicksRight(); }
+    /// Sets the property ticksRight through the library's setter.
     void setTicksRight(bool ticks) { SetScaleMode(GetTicksLeft(), ticks); }
     /// The font set through this property while the ruler still draws with it (the ruler
     /// keeps only family, pixel size, bold and italic); else the font the ruler draws with.

@@ -28,8 +28,10 @@ class ZRI_FORMS_EXPORT CBitmapCheckBox : public ZuRaradirIzurodudoz::CBitmapChec
     Q_PROPERTY(bool drawText READ drawText WRITE setDrawText)
 
 public:
+    /// The library class that this form class is.
     using Base = ZuRaradirIzurodudoz::CBitmapCheckBox;
 
+    /// The library's EMode, with the same names and values, for Designer's drop-down list.
     enum EMode : std::int32_t
     {
         NoBitmap = Base::NoBitmap,
@@ -39,6 +41,8 @@ public:
     };
     Q_ENUM(EMode)
 
+    /// The library's EBitmapDefaultAlignment, with the same names and values, for Designer's
+    /// drop-down list.
     enum EBitmapDefaultAlignment : std::int32_t
     {
         CenterAligned = Base::CenterAligned,
@@ -49,24 +53,35 @@ public:
     };
     Q_ENUM(EBitmapDefaultAlignment)
 
+    /// Like the library's widget with the parent alone.
     explicit CBitmapCheckBox(QWidget* parent = nullptr);
     ~CBitmapCheckBox() override;
 
+    /// The property enabledBitmap, as the library holds it.
     QPixmap enabledBitmap() const { return QPixmap::fromImage(_Bitmap(true)); }
+    /// Sets the property enabledBitmap through the library's setter.
     void setEnabledBitmap(const QPixmap& bitmap) { SetBitmap(bitmap, true); }
+    /// The property disabledBitmap, as the library holds it.
     QPixmap disabledBitmap() const { return QPixmap::fromImage(_Bitmap(false)); }
+    /// Sets the property disabledBitmap through the library's setter.
     void setDisabledBitmap(const QPixmap& bitmap) { SetBitmap(bitmap, false); }
+    /// The property bitmapMode, as the library holds it.
     EMode bitmapMode() const { return static_cast<EMode>(_Mode()); }
+    /// Sets the property bitmapMode through the library's setter.
     void setBitmapMode(EMode mode) { SetMode(static_cast<Base::EMode>(mode)); }
+    /// The property bitmapAlignment, as the library holds it.
     EBitmapDefaultAlignment bitmapAlignment() const
     {
         return static_cast<EBitmapDefaultAlignment>(_DefaultAlignment());
     }
+    /// Sets the property bitmapAlignment through the library's setter.
     void setBitmapAlignment(EBitmapDefaultAlignment alignment)
     {
         SetBitmapDefaultAlignment(static_cast<Base::EBitmapDefaultAlignment>(alignment));
     }
+    /// The property drawText, as the library holds it.
     bool drawText() const { return _DrawText(); }
+    /// Sets the property drawText through the library's setter.
     void setDrawText(bool drawText) { SetDrawText(drawText); }
 };
 

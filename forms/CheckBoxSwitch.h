@@ -22,8 +22,10 @@ class ZRI_FORMS_EXPORT CCheckBoxSwitch : public ZuRaradirIzurodudoz::CCheckBoxSw
     Q_PROPERTY(ETextMode textMode READ textMode WRITE setTextMode)
 
 public:
+    /// The library class that this form class is.
     using Base = ZuRaradirIzurodudoz::CCheckBoxSwitch;
 
+    /// The library's EDrawMode, with the same names and values, for Designer's drop-down list.
     enum EDrawMode : std::int32_t
     {
         Vertical = Base::Vertical,
@@ -31,6 +33,7 @@ public:
     };
     Q_ENUM(EDrawMode)
 
+    /// The library's ETextMode, with the same names and values, for Designer's drop-down list.
     enum ETextMode : std::int32_t
     {
         TextLeft = Base::TextLeft,
@@ -39,12 +42,17 @@ public:
     };
     Q_ENUM(ETextMode)
 
+    /// Like the library's widget with the parent alone.
     explicit CCheckBoxSwitch(QWidget* parent = nullptr);
     ~CCheckBoxSwitch() override;
 
+    /// The property drawMode, as the library holds it.
     EDrawMode drawMode() const { return static_cast<EDrawMode>(GetDrawMode()); }
+    /// Sets the property drawMode through the library's setter.
     void setDrawMode(EDrawMode mode) { SetDrawMode(static_cast<Base::EDrawMode>(mode)); }
+    /// The property textMode, as the library holds it.
     ETextMode textMode() const { return static_cast<ETextMode>(GetTextMode()); }
+    /// Sets the property textMode through the library's setter.
     void setTextMode(ETextMode mode) { SetTextMode(static_cast<Base::ETextMode>(mode)); }
 };
 

@@ -21,12 +21,16 @@ class ZRI_FORMS_EXPORT CFileEditLine : public ZuRaradirIzurodudoz::CFileEditLine
     Q_PROPERTY(QString path READ path WRITE setPath)
 
 public:
+    /// The library class that this form class is.
     using Base = ZuRaradirIzurodudoz::CFileEditLine;
 
+    /// Like the library's widget with the parent alone.
     explicit CFileEditLine(QWidget* parent = nullptr);
     ~CFileEditLine() override;
 
+    /// The property path, as the library holds it.
     QString path() const;
+    /// Sets the property path through the library's setter.
     void setPath(const QString& path) { OnPathChanged(path); }
 };
 

@@ -32,8 +32,11 @@ class ZRI_FORMS_EXPORT CKeyboardButton : public ZuRaradirIzurodudoz::CKeyboardBu
     Q_PROPERTY(ETextSizeMode textSizeMode READ textSizeMode WRITE setTextSizeMode)
 
 public:
+    /// The library class that this form class is.
     using Base = ZuRaradirIzurodudoz::CKeyboardButton;
 
+    /// The library's EKeyboardButtonMode, with the same names and values, for Designer's drop-down
+    /// list.
     enum EKeyboardButtonMode : std::int32_t
     {
         Labels = Base::Labels,
@@ -52,6 +55,7 @@ public:
     };
     Q_ENUM(EKeyboardButtonMode)
 
+    /// The library's ETextSizeMode, with the same names and values, for Designer's drop-down list.
     enum ETextSizeMode : std::int32_t
     {
         FixedSize = Base::FixedSize,
@@ -59,20 +63,33 @@ public:
     };
     Q_ENUM(ETextSizeMode)
 
+    /// Like the library's widget with the parent alone.
     explicit CKeyboardButton(QWidget* parent = nullptr);
     ~CKeyboardButton() override;
 
+    /// The property mode, as the library holds it.
     EKeyboardButtonMode mode() const { return static_cast<EKeyboardButtonMode>(_Mode()); }
+    /// Sets the property mode through the library's setter.
     void setMode(EKeyboardButtonMode mode) { Set(static_cast<Base::EKeyboardButtonMode>(mode)); }
+    /// The property topLeftLabel, as the library holds it.
     QString topLeftLabel() const { return QString::fromStdString(_TopLeftLabel()); }
+    /// Sets the property topLeftLabel through the library's setter.
     void setTopLeftLabel(const QString& label);
+    /// The property bottomLeftLabel, as the library holds it.
     QString bottomLeftLabel() const { return QString::fromStdString(_BottomLeftLabel()); }
+    /// Sets the property bottomLeftLabel through the library's setter.
     void setBottomLeftLabel(const QString& label);
+    /// The property bottomRightLabel, as the library holds it.
     QString bottomRightLabel() const { return QString::fromStdString(_BottomRightLabel()); }
+    /// Sets the property bottomRightLabel through the library's setter.
     void setBottomRightLabel(const QString& label);
+    /// The property textBorder, as the library holds it.
     int textBorder() const { return _TextBorder(); }
+    /// Sets the property textBorder through the library's setter.
     void setTextBorder(int border) { SetTextBorder(border); }
+    /// The property textSizeMode, as the library holds it.
     ETextSizeMode textSizeMode() const { return static_cast<ETextSizeMode>(_TextSizeMode()); }
+    /// Sets the property textSizeMode through the library's setter.
     void setTextSizeMode(ETextSizeMode mode)
     {
         SetTextSizeMode(static_cast<Base::ETextSizeMode>(mode));

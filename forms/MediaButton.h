@@ -27,8 +27,10 @@ class ZRI_FORMS_EXPORT CMediaButton : public ZuRaradirIzurodudoz::CMediaButton
     Q_PROPERTY(int lampSize READ lampSize WRITE setLampSize)
 
 public:
+    /// The library class that this form class is.
     using Base = ZuRaradirIzurodudoz::CMediaButton;
 
+    /// The library's EMode, with the same names and values, for Designer's drop-down list.
     enum EMode : std::int32_t
     {
         Play = Base::Play,
@@ -44,6 +46,7 @@ public:
     };
     Q_ENUM(EMode)
 
+    /// The library's EOnOffMode, with the same names and values, for Designer's drop-down list.
     enum EOnOffMode : std::int32_t
     {
         NoLamp = Base::NoLamp,
@@ -52,16 +55,25 @@ public:
     };
     Q_ENUM(EOnOffMode)
 
+    /// Like the library's widget with the parent alone.
     explicit CMediaButton(QWidget* parent = nullptr);
     ~CMediaButton() override;
 
+    /// The property mode, as the library holds it.
     EMode mode() const { return static_cast<EMode>(GetMode()); }
+    /// Sets the property mode through the library's setter.
     void setMode(EMode mode) { SetMode(static_cast<Base::EMode>(mode)); }
+    /// The property onOffMode, as the library holds it.
     EOnOffMode onOffMode() const { return static_cast<EOnOffMode>(GetOnOffMode()); }
+    /// Sets the property onOffMode through the library's setter.
     void setOnOffMode(EOnOffMode mode);
+    /// The property on, as the library holds it.
     bool isOn() const { return IsOn(); }
+    /// Sets the property on through the library's setter.
     void setOn(bool on) { SetOn(on); }
+    /// The property lampSize, as the library holds it.
     int lampSize() const { return GetLampSize(); }
+    /// Sets the property lampSize through the library's setter.
     void setLampSize(int size);
 
     /// Room for a 16-pixel symbol and, beside it, the lamp: 32 x 32 pixels without a lamp,

@@ -21,13 +21,16 @@ class ZRI_FORMS_EXPORT CMultiFileEdit : public ZuRaradirIzurodudoz::CMultiFileEd
     Q_PROPERTY(QStringList selection READ selection WRITE setSelection)
 
 public:
+    /// The library class that this form class is.
     using Base = ZuRaradirIzurodudoz::CMultiFileEdit;
 
+    /// Like the library's widget with the parent alone.
     explicit CMultiFileEdit(QWidget* parent = nullptr);
     ~CMultiFileEdit() override;
 
     /// The entries as the list shows them, in row order.
     QStringList selection() const;
+    /// Sets the property selection through the library's setter.
     void setSelection(const QStringList& selection) { OnUpdateSelection(selection); }
 };
 

@@ -22,15 +22,20 @@ class ZRI_FORMS_EXPORT CRectangleDefinitionEdit
     Q_PROPERTY(QString unitString READ unitString WRITE setUnitString)
 
 public:
+    /// The library class that this form class is.
     using Base = ZuRaradirIzurodudoz::CRectangleDefinitionEdit;
 
+    /// Like the library's widget with the parent alone.
     explicit CRectangleDefinitionEdit(QWidget* parent = nullptr);
     ~CRectangleDefinitionEdit() override;
 
+    /// The property rectangleDefinition, as the library holds it.
     QRectF rectangleDefinition() const { return GetRectangleDefinition(); }
+    /// Sets the property rectangleDefinition through the library's setter.
     void setRectangleDefinition(const QRectF& rect) { OnRectangleDefinitionChanged(rect); }
     /// The unit that the fields show after their values.
     QString unitString() const;
+    /// Sets the property unitString through the library's setter.
     void setUnitString(const QString& unit) { SetUnitString(unit.toStdString()); }
 };
 

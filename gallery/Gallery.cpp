@@ -19,7 +19,19 @@ std::vector<SPage>& Registry()
     return pages;
 }
 
+bool s_bScreenshotRun = false;
+
 } // namespace
+
+bool IsScreenshotRun()
+{
+    return s_bScreenshotRun;
+}
+
+void SetScreenshotRun(bool bScreenshots)
+{
+    s_bScreenshotRun = bScreenshots;
+}
 
 std::vector<SPage> Pages()
 {

@@ -30,6 +30,11 @@ struct CPageRegistrar
     CPageRegistrar(const char* key, const char* title, PageFactory create);
 };
 
+/// Whether the gallery writes pictures instead of showing a window. A page may then show what a
+/// picture cannot catch otherwise, such as the caption of a dialog.
+bool IsScreenshotRun();
+void SetScreenshotRun(bool bScreenshots);
+
 /// A grid of cells with a caption above each column and left of each row.
 QWidget* MakeGrid(const QStringList& rowTitles, const QStringList& columnTitles,
                   const std::function<QWidget*(int row, int column)>& makeCell);

@@ -3,6 +3,8 @@
 // --dark gives the whole application a dark palette, --scale N a device pixel ratio of N, and
 // --page KEY limits the screenshots to one page. --translations DIR sends the translation file
 // that the library writes at exit (the texts it showed) to DIR instead of beside the library.
+// --language NAME shows the library's own texts (dialog captions, error texts, accessible names)
+// in that language, for example German, from the translation installed with the library.
 #include "Gallery.h"
 #include "TranslatorRegistry.h"
 
@@ -30,6 +32,7 @@ struct SOptions
     QString sPage; ///< only this page's screenshot; empty: every page
     QByteArray scale;
     std::string sTranslationDir;
+    std::string sLanguage;
     bool bScreenshots = false;
     bool bDark = false;
     bool bHelp = false;
@@ -58,6 +61,8 @@ SOptions ParseOptions(int argc, char** argv)
             options.scale = argv[++i];
         else if (std::strcmp(argv[i], "--translations") == 0 && i + 1 < argc)
             options.sTranslationDir = argv[++i];
+        else if (std::strcmp(argv[i], "--language") == 0 && i + 1 < argc)
+            options.sLanguage = argv[++i];
         else if (std::strcmp(argv[i], "--dark") == 0)
             options.bDark = true;
         else if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0)
@@ -174,13 +179,15 @@ int main(int argc, char** argv)
     const SOptions options = ParseOptions(argc, argv);
     if (options.bHelp)
     {
-        std::printf("usage: zri-gallery [--dark] [--scale N] [--screenshot DIR [--page KEY]]\n"
-                    "                   [--translations DIR]\n"
-                    "  --dark        a dark palette for the whole application\n"
-                    "  --scale N     device pixel ratio N (pictures N times as large)\n"
-                    "  --screenshot  one PNG per page into DIR (KEY.png, KEY-dark.png)\n"
-                    "  --translations  the library's translation file goes to DIR\n"
-                    "  Without a display the pages are written to ./gallery-screenshots.\n");
+        std::printf(
+            "usage: zri-gallery [--dark] [--scale N] [--screenshot DIR [--page KEY]]\n"
+            "                   [--translations DIR] [--language NAME]\n"
+            "  --dark        a dark palette for the whole application\n"
+            "  --scale N     device pixel ratio N (pictures N times as large)\n"
+            "  --screenshot  one PNG per page into DIR (KEY.png, KEY-dark.png, KEY-german.png)\n"
+            "  --translations  the library's translation file goes to DIR\n"
+            "  --language    the library's texts in that language (German)\n"
+            "  Without a display the pages are written to ./gallery-screenshots.\n");
         return 0;
     }
     if (options.bScreenshots && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
@@ -188,13 +195,19 @@ int main(int argc, char** argv)
     if (!options.sTranslationDir.empty())
         Varo::Fenra::Internationalisation::CTranslatorRegistry::SetOutputDirectory(
             options.sTranslationDir);
+    // Before the first widget: the library's translator takes the language when it is created.
+    if (!options.sLanguage.empty())
+        Varo::Fenra::Internationalisation::CTranslatorRegistry::SetLanguage(options.sLanguage);
+    ZriGallery::SetScreenshotRun(options.bScreenshots);
     if (!options.scale.isEmpty())
         qputenv("QT_SCALE_FACTOR", options.scale);
     QApplication app(argc, argv);
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     if (options.bDark)
         QApplication::setPalette(DarkPalette());
-    const QString suffix = options.bDark ? QStringLiteral("-dark") : QString();
+    QString suffix = options.bDark ? QStringLiteral("-dark") : QString();
+    if (!options.sLanguage.empty())
+        suffix += '-' + QString::fromStdString(options.sLanguage).toLower();
     return options.bScreenshots ? WriteScreenshots(options.sScreenshotDir, options.sPage, suffix)
                                 : ShowWindow();
 }

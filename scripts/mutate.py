@@ -554,8 +554,7 @@ FAULTS = [
       "const bool bCycle = false;",
       "Two translation files naming each other as base modules recurse until the stack overflows."),
     F("registry-redirect-not-read", "platform/translatorregistry/TranslatorRegistry.cpp",
-      "outputDirectory.empty() ? pTranslator->GetModuleDirectory() : outputDirectory;",
-      "pTranslator->GetModuleDirectory();",
+      "outputDirectory.empty() ? moduleDirectory : outputDirectory;", "moduleDirectory;",
       "A redirected translator reads the file beside the module instead of the one it writes."),
     F("registry-last-error-lost", "platform/translatorregistry/TranslatorRegistry.cpp",
       "    return state.m_LastError;", "    return std::string();",
@@ -621,6 +620,30 @@ FAULTS = [
     F("designer-icons-from-widgets", "designer/WidgetPlugin.cpp",
       "    if (m_oInfo.fnDrawIcon)", "    if (!m_oInfo.fnDrawIcon && false)",
       "The widget box shows near-blank icons for the arrow, media and editor widgets."),
+    F("registry-shipped-not-read", "platform/translatorregistry/TranslatorRegistry.cpp",
+      "    if (FileExists(shipped))\n        ReadShippedFile(*pTranslator, shipped);\n", "",
+      "The translation installed with the library is never read: an application that chose "
+      "German still shows English captions."),
+    F("registry-shipped-wins", "platform/translatorregistry/TranslatorRegistry.cpp",
+      "    if (FileExists(path))\n        ReadOwnFile(*pTranslator, path, directory, language);\n"
+      "    const std::string shipped =\n"
+      "        FilePath(moduleDirectory + \"/\" + kShippedFolder, moduleName, language);\n"
+      "    if (FileExists(shipped))\n        ReadShippedFile(*pTranslator, shipped);\n",
+      "    const std::string shipped =\n"
+      "        FilePath(moduleDirectory + \"/\" + kShippedFolder, moduleName, language);\n"
+      "    if (FileExists(shipped))\n        ReadShippedFile(*pTranslator, shipped);\n"
+      "    if (FileExists(path))\n        ReadOwnFile(*pTranslator, path, directory, language);\n",
+      "The installed translation overrides what a person translated in the module's own file."),
+    F("german-caption-missing", "translation/ZuRaradirIzurodudozGerman.trl",
+      "\"Select an existing file\"=\"Vorhandene Datei auswählen\"\n", "",
+      "The shipped German translation lacks the caption of the open-file dialog."),
+    # docs/ ------------------------------------------------------------------------------------
+    F("docs-translator-listed", "docs/CMakeLists.txt",
+      "\"^${PROJECT_SOURCE_DIR}/(platform|translation)/\"", "\"^${PROJECT_SOURCE_DIR}/(platform)/\"",
+      "The reference lists the translator's internals as API."),
+    F("docs-readme-pictures-broken", "docs/CMakeLists.txt",
+      "string(REPLACE \"](docs/images/\" \"](\" readme \"${readme}\")\n", "",
+      "The pictures of the reference's main page point to a folder the reference does not have."),
 ]
 # fmt: on
 

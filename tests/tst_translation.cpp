@@ -15,6 +15,7 @@
 #include "TranslatorRegistry.h"
 #include "TrendDisplayMarker.h"
 
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 
@@ -126,6 +127,27 @@ template <typename T> QString Parse(const std::string& rsText, bool bSkipSpaces)
     }
 }
 
+// The German translation shipped with the library, read and written again: the writer gives
+// back its bytes, so that it stays in the form the translator writes; one caption in it.
+void AddShippedGermanRows()
+{
+    const QByteArray shipped =
+        ZriTest::ReadAll(QFINDTESTDATA("../translation/ZuRaradirIzurodudozGerman.trl"));
+    STranslationTable german;
+    std::string error;
+    ParseTranslationText(ToStd(shipped), german, error);
+    CTranslatorData data = Table(german.m_ModuleName, german.m_Translations);
+    data.SetLanguage(german.m_Language);
+    QTemporaryDir dir;
+    CTranslatorFile(dir.filePath("German.trl").toStdString()).Write(data);
+    QTest::newRow("shipped German, written again")
+        << QString::fromUtf8(ZriTest::ReadAll(dir.filePath("German.trl")))
+        << QString::fromUtf8(shipped);
+    QTest::newRow("shipped German caption")
+        << QString::fromStdString(german.m_Translations["Select an existing file"])
+        << QStringLiteral("Vorhandene Datei auswählen");
+}
+
 } // namespace
 
 class TestTranslation : public QObject
@@ -182,6 +204,7 @@ private slots:
     {
         QTest::addColumn<QString>("actual");
         QTest::addColumn<QString>("expected");
+        AddShippedGermanRows();
         const auto quoted = [](const char* p)
         { return QString::fromStdString(MakeQuotedString(p)); };
         // Without an escaped backslash, \" and " inside would give the same text.
@@ -364,11 +387,15 @@ private slots:
     }
 
     // Mod builds on Base and Gone (no file of its own), Base on Mod again (a cycle). The
-    // tables come from the directory the registry is redirected to, never from the module's.
+    // tables come from the directory the registry is redirected to, never from the module's;
+    // the translations shipped beside the module fill in what they lack and stay untouched.
     void registryFillsTables()
     {
         QTemporaryDir beside, redirected;
         WriteGerman(beside.path(), "Mod", "  ", "\"Yes\"=\"Nein\"\n");
+        QVERIFY(QDir(beside.path()).mkdir("translations"));
+        const QString shipped = beside.filePath("translations");
+        WriteGerman(shipped, "Mod", "  ", "\"Cancel\"=\"Abbrechen\"\n\"No\"=\"Nicht\"\n");
         WriteGerman(redirected.path(), "Mod", " \"Base\", \"Gone\" ",
                     "\"No\"=\"Nein\"\n\"Yes\"=\"Ja\"\n");
         // Base's own file calls it otherwise; Mod's link to it must not change with that.
@@ -385,6 +412,7 @@ private slots:
             QCOMPARE(translator.Translate("No"), std::string("Nein"));
             QCOMPARE(translator.Translate("Yes"), std::string("Jawohl"));
             QCOMPARE(translator.Translate("Maybe"), std::string("Vielleicht"));
+            QCOMPARE(translator.Translate("Cancel"), std::string("Abbrechen"));
             const CTranslatorData data = translator.GetDataCopy();
             QCOMPARE(data.GetLanguage(), std::string("German"));
             QCOMPARE(data.GetBaseModuleCount(), 2u);
@@ -405,7 +433,10 @@ private slots:
         QVERIFY(ReadTranslationFile(redirected.filePath("ModGerman.trl").toStdString(), rewritten,
                                     error));
         QCOMPARE(rewritten.m_BaseModuleNames, (std::vector<std::string>{"Base", "Gone"}));
-        QCOMPARE(rewritten.m_Translations.size(), std::size_t(3));
+        QCOMPARE(rewritten.m_Translations.size(), std::size_t(4));
+        QCOMPARE(ZriTest::ReadAll(shipped + "/ModGerman.trl"),
+                 ZriTest::TrlText("\"Mod\"", "\"German\"", "  ",
+                                  "\"Cancel\"=\"Abbrechen\"\n\"No\"=\"Nicht\"\n"));
         QCOMPARE(ZriTest::ReadAll(beside.filePath("ModGerman.trl")),
                  ZriTest::TrlText("\"Mod\"", "\"German\"", "  ", "\"Yes\"=\"Nein\"\n"));
     }

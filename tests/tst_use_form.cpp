@@ -1,8 +1,9 @@
 // Forms as application developers build them in Designer: the plugin's widget box, a form with
 // settings on every widget (they must all arrive through the widgets' properties), and a form of
 // every offered widget in plain layouts, configured through its setters, painted, and read as a
-// screen reader or a UI-test tool reads it. Accessible texts are taken from the German
-// translation file the library's translator reads here, and never recorded into it.
+// screen reader or a UI-test tool reads it. Accessible texts pass through the library's
+// translator, in German: from the run's own translation file where it has a text, else from
+// the translation shipped with the library; they are never recorded into the run's file.
 #include "FormCheck.h"
 #include "TestSupport.h"
 #include "TranslatorRegistry.h"
@@ -30,8 +31,8 @@ namespace
 {
 
 const QByteArray kGerman = ZriTest::TrlText("\"" ZRI_MODULE_NAME "\"", "\"German\"", "",
-                                            "\"Remove selected files\"=\"Ausgew\xc3\xa4hlte "
-                                            "Dateien entfernen\"\n\"lamp on\"=\"Lampe an\"\n");
+                                            "\"Remove selected files\"=\"Markierte Dateien "
+                                            "entfernen\"\n\"lamp on\"=\"Lampe leuchtet\"\n");
 
 // Every interface below pAccessible, every text of it asked for, as a screen reader walks.
 int ReadAloud(QAccessibleInterface* pAccessible)
@@ -234,25 +235,25 @@ private slots:
         const auto row = [](const char* tag, const Make& make, int role, const char* name,
                             const char* description = "", bool checked = false)
         { QTest::newRow(tag) << make << role << QString(name) << QString(description) << checked; };
-        row("arrow", New<Arrow>({{"mode", "DoubleLeft"}}), button, "Double left");
+        row("arrow", New<Arrow>({{"mode", "DoubleLeft"}}), button, "Doppelt links");
         row("set by the application", New<Arrow>({{"accessibleName", "Scroll"}}), button, "Scroll");
         row("media, off", New<Media>({{"mode", "Repeat"}, {"onOffMode", "Steady"}}), button,
-            "Repeat", "lamp off");
-        row("media, on (translated)",
+            "Wiederholen", "Lampe aus");
+        row("media, on (own file)",
             New<Media>({{"mode", "ToStart"}, {"on", true}, {"onOffMode", "Steady"}}), button,
-            "To start", "Lampe an");
+            "Zum Anfang", "Lampe leuchtet");
         row("key legends", New<Key>({{"topLeftLabel", "F1"}, {"bottomRightLabel", "Help"}}), button,
             "F1 Help");
         row("key symbol", New<Key>({{"mode", "CornerArrow"}, {"topLeftLabel", "Enter"}}), button,
-            "Corner arrow");
+            "Eckpfeil");
         row("check key",
             New<Forms::CKeyboardCheckBox>({{"topLeftLabel", "Caps"}, {"checked", true}}), box,
             "Caps", "", true);
         row("bitmap box", New<Forms::CBitmapCheckBox>({{"text", "&Grid"}}), box, "Grid");
-        row("bitmap, no text", New<Forms::CBitmapButton>(), button, "Bitmap button");
-        row("switch on", New<Switch>({{"text", "Power"}, {"checked", true}}), box, "Power", "on",
+        row("bitmap, no text", New<Forms::CBitmapButton>(), button, "Bildtaste");
+        row("switch on", New<Switch>({{"text", "Power"}, {"checked", true}}), box, "Power", "an",
             true);
-        row("ruler", New<Forms::CBarScalePercent>(), QAccessible::Graphic, "Percentage scale");
+        row("ruler", New<Forms::CBarScalePercent>(), QAccessible::Graphic, "Prozentskala");
         row("histogram", New<Forms::CHistogramDisplay>({{"logScale", true}}), QAccessible::Chart,
             "Histogram", "no data");
         row("trend, fixed range",
@@ -293,20 +294,20 @@ private slots:
     // description that does not repeat the name. Then the whole form is read aloud.
     void editorChildren()
     {
-        const QStringList children = {"path=File path",
-                                      "m_wCurrentPath=Path",
-                                      "m_wFileDialogButton=Browse",
-                                      "files=File list",
-                                      "m_wSelectedPaths=Files",
-                                      "pushButton=Add files",
-                                      "pushButton_2=Ausgew\u00e4hlte Dateien entfernen",
-                                      "rectangle=Rectangle",
+        const QStringList children = {"path=Dateipfad",
+                                      "m_wCurrentPath=Pfad",
+                                      "m_wFileDialogButton=Durchsuchen",
+                                      "files=Dateiliste",
+                                      "m_wSelectedPaths=Dateien",
+                                      "pushButton=Dateien hinzuf\u00fcgen",
+                                      "pushButton_2=Markierte Dateien entfernen",
+                                      "rectangle=Rechteck",
                                       "m_wWidth=Width",
                                       "m_wYCoord=Y",
-                                      "loggers=Logger definitions",
-                                      "m_wDefinitions=Definitions",
-                                      "m_wAdd=Add logger definition",
-                                      "m_wRemove=Remove selected logger definitions"};
+                                      "loggers=Logger-Definitionen",
+                                      "m_wDefinitions=Definitionen",
+                                      "m_wAdd=Logger-Definition hinzuf\u00fcgen",
+                                      "m_wRemove=Ausgew\u00e4hlte Logger-Definitionen entfernen"};
         for (const QString& child : children)
         {
             auto* pwChild = m_pForm->findChild<QWidget*>(child.section('=', 0, 0));

@@ -56,6 +56,9 @@ void Report(const std::string& message)
     std::fprintf(stderr, "%s\n", message.c_str());
 }
 
+// The folder beside a module that holds the translations installed with it.
+const char kShippedFolder[] = "translations";
+
 // Hand-edited files can pile up while someone learns the format; the oldest copies stay.
 constexpr int kKeptCopies = 10;
 
@@ -168,6 +171,47 @@ bool KeepNoted(const std::string& path, const std::vector<std::string>& notes)
     return !kept.empty();
 }
 
+// Reads the module's own file, the one its translator writes. A file that cannot be read is
+// left out; the translator then starts without it.
+void ReadOwnFile(CTranslatorRegistryClient& translator, const std::string& path,
+                 const std::string& directory, const std::string& language)
+{
+    STranslationTable table;
+    std::string reason;
+    if (!ReadTranslationFile(path, table, reason))
+    {
+        // The translator writes its file at unload; what a person wrote must not be lost to
+        // that. When the file cannot be moved aside, the translator is sent to write below the
+        // file itself, a directory that cannot exist, so it writes nothing.
+        const std::string kept = KeepAside(path);
+        if (kept.empty())
+            translator.SetOutputDirectory(path);
+        Report(path + " cannot be read (" + reason + "); " +
+               (kept.empty() ? "left in place, no translation file is written in this run"
+                             : "kept as " + kept));
+        return;
+    }
+    if (!table.m_Notes.empty() && !KeepNoted(path, table.m_Notes))
+        translator.SetOutputDirectory(path);
+    std::vector<std::string> chain{translator.GetModuleName()};
+    ReadBaseModules(directory, language, table, chain);
+    translator.LoadTable(table);
+}
+
+// Adds the translations shipped with the module for the texts that its own file does not
+// translate. The shipped file is only read: it belongs to the installation.
+void ReadShippedFile(CTranslatorRegistryClient& translator, const std::string& path)
+{
+    STranslationTable table;
+    std::string reason;
+    if (!ReadTranslationFile(path, table, reason))
+    {
+        Report(path + " cannot be read (" + reason + "); not used");
+        return;
+    }
+    translator.LoadTable(table);
+}
+
 } // namespace
 
 void CTranslatorRegistry::Register(CTranslatorRegistryClient* pTranslator)
@@ -186,35 +230,21 @@ void CTranslatorRegistry::Register(CTranslatorRegistryClient* pTranslator)
     // Files are read outside the registry's lock; the translator takes its own lock per call.
     if (!outputDirectory.empty())
         pTranslator->SetOutputDirectory(outputDirectory);
-    // A redirected translator reads its files where it will write them, so that what it finds
+    // A redirected translator reads its own file where it will write it, so that what it finds
     // beside the module (for example a file left by another program) does not leak in.
-    const std::string directory =
-        outputDirectory.empty() ? pTranslator->GetModuleDirectory() : outputDirectory;
+    const std::string moduleDirectory = pTranslator->GetModuleDirectory();
+    const std::string directory = outputDirectory.empty() ? moduleDirectory : outputDirectory;
     const std::string moduleName = pTranslator->GetModuleName();
-    const std::string path = FilePath(directory, moduleName, language);
     pTranslator->SetLanguage(language);
-    if (moduleName.empty() || !FileExists(path))
+    if (moduleName.empty())
         return;
-    STranslationTable table;
-    std::string reason;
-    if (!ReadTranslationFile(path, table, reason))
-    {
-        // The translator starts empty and writes its file at unload; what a person wrote must
-        // not be lost to that. When the file cannot be moved aside, the translator is sent to
-        // write below the file itself, a directory that cannot exist, so it writes nothing.
-        const std::string kept = KeepAside(path);
-        if (kept.empty())
-            pTranslator->SetOutputDirectory(path);
-        Report(path + " cannot be read (" + reason + "); " +
-               (kept.empty() ? "left in place, no translation file is written in this run"
-                             : "kept as " + kept));
-        return;
-    }
-    if (!table.m_Notes.empty() && !KeepNoted(path, table.m_Notes))
-        pTranslator->SetOutputDirectory(path);
-    std::vector<std::string> chain{moduleName};
-    ReadBaseModules(directory, language, table, chain);
-    pTranslator->LoadTable(table);
+    const std::string path = FilePath(directory, moduleName, language);
+    if (FileExists(path))
+        ReadOwnFile(*pTranslator, path, directory, language);
+    const std::string shipped =
+        FilePath(moduleDirectory + "/" + kShippedFolder, moduleName, language);
+    if (FileExists(shipped))
+        ReadShippedFile(*pTranslator, shipped);
 }
 
 void CTranslatorRegistry::Unregister(CTranslatorRegistryClient* pTranslator)

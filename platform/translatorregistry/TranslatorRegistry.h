@@ -15,7 +15,9 @@ namespace Varo::Fenra::Internationalisation
 /// builds on. Plain data of the registry: the translator copies what it needs.
 struct STranslationTable
 {
+    /// The module name of the file's settings.
     std::string m_ModuleName;
+    /// The language of the file's settings.
     std::string m_Language;
     /// Names on the file's base module line, in file order.
     std::vector<std::string> m_BaseModuleNames;
@@ -49,40 +51,63 @@ protected:
     ~CTranslatorRegistryClient() = default;
 };
 
-/// The process-wide list of module translators. A translator registers itself when it is
-/// created; the registry then gives it the current language and fills its tables from
-/// <module directory>/<module name><language>.trl when that file exists.
-///
-/// A translation file that cannot be read is never written over: the registry renames it beside
-/// itself (<file>.unreadable, or .unreadable.2 and so on when earlier copies are kept), so that
-/// the translator starts with empty tables and writes a new file at its place. When the file
-/// cannot be renamed, it stays where it is and the translator writes no file at all. Either way
-/// one line on stderr names the file, the reason and what became of it.
-///
-/// A readable file that the reader took with notes (see ParseTranslationText) is copied beside
-/// itself before the translator may write it again (<file>.kept, or .kept.2 and so on; a copy
-/// with the same bytes is not made twice), and each note goes to stderr as one line naming the
-/// file, the line and the copy. When no copy can be made, the translator writes no file.
-///
-/// A base module is always known by the name its user lists: when its own file gives another
-/// ModuleName, or none, the listed name is kept (the link must survive the next rewrite) and
-/// one line tells both names.
+/**
+ * The process-wide list of module translators, and the place where an application chooses the
+ * language of the texts that libraries show.
+ *
+ * A translator registers itself when it is created, that is when its library shows its first
+ * text. The registry then gives it the current language and fills its tables from two files,
+ * both named after the module and the language ("libZuRaradirIzurodudozGerman.trl"):
+ *
+ * - the module's own file, in the output directory when one is set, else beside the module.
+ *   This is the file the translator writes at unload when it met texts it could not translate:
+ *   the whole table, so the translations it read stay in it, and the new texts mapped to
+ *   themselves for a person to translate;
+ * - the file shipped with the module, in the folder "translations" beside it. It is only read,
+ *   never written: it belongs to the installation. Its translations count where the own file
+ *   has none for a text.
+ *
+ * To show a library in German, an application calls SetLanguage("German") before the first
+ * widget of that library is created; a translator that exists keeps its language.
+ *
+ * A module's own file that cannot be read is never written over: the registry renames it beside
+ * itself (".unreadable" appended, or ".unreadable.2" and so on when earlier copies are kept), so
+ * that the translator starts with empty tables and writes a new file at its place. When the file
+ * cannot be renamed, it stays where it is and the translator writes no file at all. Either way
+ * one line on stderr names the file, the reason and what became of it. A shipped file that
+ * cannot be read is left alone and told about the same way.
+ *
+ * A readable own file that the reader took with notes (see ParseTranslationText) is copied beside
+ * itself before the translator may write it again ("<file>.kept", or ".kept.2" and so on; a copy
+ * with the same bytes is not made twice), and each note goes to stderr as one line naming the
+ * file, the line and the copy. When no copy can be made, the translator writes no file.
+ *
+ * A base module is always known by the name its user lists: when its own file gives another
+ * ModuleName, or none, the listed name is kept (the link must survive the next rewrite) and
+ * one line tells both names.
+ */
 class FENRA_TRANSLATOR_REGISTRY_EXPORT CTranslatorRegistry
 {
 public:
+    /// Called by a translator when it is created: gives it the language and its tables.
     static void Register(CTranslatorRegistryClient* pTranslator);
+    /// Called by a translator when it goes, after it has written its file.
     static void Unregister(CTranslatorRegistryClient* pTranslator);
 
-    /// Language given to translators that register from now on; "English" until changed.
+    /// Language given to translators that register from now on; "English" (the language of
+    /// the source texts) until changed. Call it before the first widget of a library exists.
     static void SetLanguage(const std::string& language);
+    /// The language given to translators that register now.
     static std::string GetLanguage();
-    /// Directory where translators that register from now on read and write their files,
-    /// instead of the directory of their module.
+    /// Directory where translators that register from now on read and write their own files,
+    /// instead of the directory of their module; empty: beside the module again.
     static void SetOutputDirectory(const std::string& directory);
 
+    /// Whether the translator is registered.
     static bool IsRegistered(CTranslatorRegistryClient* pTranslator);
+    /// Number of registered translators.
     static std::size_t GetRegisteredCount();
-    /// The line told about the last translation file that could not be read ("<file> cannot be
+    /// The line told about the last translation file that could not be read ("FILE cannot be
     /// read (line N: ...); kept as ..."); empty when none.
     static std::string GetLastError();
 };
