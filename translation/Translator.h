@@ -1,5 +1,6 @@
 #pragma once
 
+#include "Translate.h"
 #include "TranslatorBase.h"
 #include "ZuRaradirIzurodudozExport.h"
 
@@ -19,11 +20,6 @@ public:
 private:
     friend const std::string& Translate(const char* text);
 };
-
-/// The translation of text (up to its terminating zero) in this library's translator; unknown
-/// texts come back unchanged and are recorded. The reference stays valid while the library is
-/// loaded.
-ZRI_EXPORT const std::string& Translate(const char* text);
 
 /// Creates this library's translator unless it exists.
 ZRI_EXPORT void EnsureTranslator();
