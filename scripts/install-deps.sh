@@ -8,7 +8,7 @@ packages=(
     libboost-dev libboost-thread-dev libboost-filesystem-dev libboost-system-dev
     libbenchmark-dev fonts-dejavu-core libclang-rt-14-dev doxygen
     qt6-base-dev qt6-tools-dev qt6-tools-dev-tools libqt6opengl6-dev
-    dpkg-dev lintian
+    dpkg-dev lintian abigail-tools
 )
 packages+=("$@")
 
