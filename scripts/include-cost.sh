@@ -20,9 +20,8 @@ echo '#include <ZuRaradirIzurodudoz/ZuRaradirIzurodudoz.h>' >"$scratch/umbrella.
 (cd "$include_root" && find ZuRaradirIzurodudoz -maxdepth 1 -name '*.h' | sort |
     sed 's/.*/#include <&>/') >"$scratch/everything.cpp"
 
-# shellcheck disable=SC2046 # the flags are words
-flags=(-std=c++17 -fPIC -DBOOST_SPIRIT_THREADSAFE -I"$include_root"
-    $(pkg-config --cflags "Qt${major}Widgets"))
+read -r -a qt_flags <<<"$(pkg-config --cflags "Qt${major}Widgets")"
+flags=(-std=c++17 -fPIC -DBOOST_SPIRIT_THREADSAFE -I"$include_root" "${qt_flags[@]}")
 # Processor time (user + system) of the compiler, so that other processes' load counts little.
 cpu_seconds() {
     python3 -c 'import resource, subprocess, sys
