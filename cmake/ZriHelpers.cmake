@@ -6,8 +6,11 @@ set(ZRI_GENERATED_INCLUDE_DIR "${ZRI_GENERATED_INCLUDE_ROOT}/ZuRaradirIzurodudoz
 set(CMAKE_INSTALL_RPATH "\$ORIGIN")
 
 define_property(GLOBAL PROPERTY ZRI_PUBLIC_HEADERS
-    BRIEF_DOCS "Public headers installed and listed in the umbrella header"
+    BRIEF_DOCS "Public headers installed flat under include/ZuRaradirIzurodudoz"
     FULL_DOCS "Absolute paths of every installed header, in the order they were declared")
+define_property(GLOBAL PROPERTY ZRI_SEPARATE_HEADERS
+    BRIEF_DOCS "Public headers that the umbrella header leaves out"
+    FULL_DOCS "Installed headers that an application includes by name when it needs them")
 
 function(_zri_register_headers)
     foreach(header IN LISTS ARGN)
@@ -16,11 +19,21 @@ function(_zri_register_headers)
     endforeach()
 endfunction()
 
+# Installed, but left out of the umbrella header: heavy (Boost.Spirit) or needed by few.
+function(_zri_register_separate_headers)
+    _zri_register_headers(${ARGN})
+    foreach(header IN LISTS ARGN)
+        get_filename_component(abs "${header}" ABSOLUTE)
+        set_property(GLOBAL APPEND PROPERTY ZRI_SEPARATE_HEADERS "${abs}")
+    endforeach()
+endfunction()
+
+# Shared libraries go to the runtime package, their development links to the dev package.
 function(_zri_install_target target)
     install(TARGETS ${target} EXPORT ZuRaradirIzurodudozTargets
-        LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR}
-        ARCHIVE DESTINATION ${CMAKE_INSTALL_LIBDIR}
-        RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR}
+        LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR} COMPONENT runtime NAMELINK_COMPONENT dev
+        ARCHIVE DESTINATION ${CMAKE_INSTALL_LIBDIR} COMPONENT dev
+        RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR} COMPONENT runtime
         INCLUDES DESTINATION ${ZRI_INSTALL_INCLUDE_ROOT})
 endfunction()
 
@@ -37,11 +50,11 @@ function(zri_add_platform_library)
     target_include_directories(${ARG_NAME} PUBLIC
         "$<BUILD_INTERFACE:${CMAKE_CURRENT_SOURCE_DIR}>"
         "$<BUILD_INTERFACE:${ZRI_GENERATED_INCLUDE_DIR}>"
-        "$<INSTALL_INTERFACE:${ZRI_INSTALL_INCLUDEDIR}>")
+        "$<INSTALL_INTERFACE:${ZRI_INSTALL_INCLUDE_ROOT}>")
     target_link_libraries(${ARG_NAME} PUBLIC ${ARG_PUBLIC_LINK} PRIVATE ${ARG_PRIVATE_LINK})
     set_target_properties(${ARG_NAME} PROPERTIES VERSION ${PROJECT_VERSION} SOVERSION ${PROJECT_VERSION_MAJOR})
     zri_set_output_name(${ARG_NAME} ${ARG_NAME})
-    _zri_register_headers(${ARG_HEADERS} "${ZRI_GENERATED_INCLUDE_DIR}/${ARG_EXPORT_HEADER}")
+    _zri_register_separate_headers(${ARG_HEADERS} "${ZRI_GENERATED_INCLUDE_DIR}/${ARG_EXPORT_HEADER}")
     _zri_install_target(${ARG_NAME})
 endfunction()
 
@@ -52,9 +65,9 @@ function(zri_add_platform_interface)
     add_library(ZuRaradirIzurodudoz::${ARG_NAME} ALIAS ${ARG_NAME})
     target_include_directories(${ARG_NAME} INTERFACE
         "$<BUILD_INTERFACE:${CMAKE_CURRENT_SOURCE_DIR}>"
-        "$<INSTALL_INTERFACE:${ZRI_INSTALL_INCLUDEDIR}>")
+        "$<INSTALL_INTERFACE:${ZRI_INSTALL_INCLUDE_ROOT}>")
     target_link_libraries(${ARG_NAME} INTERFACE ${ARG_PUBLIC_LINK})
-    _zri_register_headers(${ARG_HEADERS})
+    _zri_register_separate_headers(${ARG_HEADERS})
     _zri_install_target(${ARG_NAME})
 endfunction()
 
@@ -76,8 +89,7 @@ function(zri_create_library)
     target_include_directories(ZuRaradirIzurodudoz PUBLIC
         "$<BUILD_INTERFACE:${ZRI_GENERATED_INCLUDE_DIR}>"
         "$<BUILD_INTERFACE:${ZRI_GENERATED_INCLUDE_ROOT}>"
-        "$<INSTALL_INTERFACE:${ZRI_INSTALL_INCLUDE_ROOT}>"
-        "$<INSTALL_INTERFACE:${ZRI_INSTALL_INCLUDEDIR}>")
+        "$<INSTALL_INTERFACE:${ZRI_INSTALL_INCLUDE_ROOT}>")
     generate_export_header(ZuRaradirIzurodudoz BASE_NAME ZRI
         EXPORT_FILE_NAME "${ZRI_GENERATED_INCLUDE_DIR}/ZuRaradirIzurodudozExport.h")
 
@@ -98,12 +110,13 @@ function(zri_library_link)
 endfunction()
 
 # Files of one library folder. HEADERS are public (installed, listed in the umbrella header);
-# SOURCES hold the implementation and the private headers.
+# SEPARATE_HEADERS are installed but left out of the umbrella; SOURCES hold the implementation
+# and the private headers.
 #   zri_library_sources(HEADERS ArrowButton.h SOURCES ArrowButton.cpp ArrowGeometry.h)
 function(zri_library_sources)
-    cmake_parse_arguments(ARG "" "" "HEADERS;SOURCES" ${ARGN})
+    cmake_parse_arguments(ARG "" "" "HEADERS;SEPARATE_HEADERS;SOURCES" ${ARGN})
     set(files)
-    foreach(f IN LISTS ARG_HEADERS ARG_SOURCES)
+    foreach(f IN LISTS ARG_HEADERS ARG_SEPARATE_HEADERS ARG_SOURCES)
         get_filename_component(abs "${f}" ABSOLUTE)
         list(APPEND files "${abs}")
     endforeach()
@@ -112,29 +125,42 @@ function(zri_library_sources)
     target_include_directories(ZuRaradirIzurodudoz PUBLIC "$<BUILD_INTERFACE:${CMAKE_CURRENT_SOURCE_DIR}>")
     target_include_directories(ZuRaradirIzurodudozInternal PUBLIC "${CMAKE_CURRENT_SOURCE_DIR}")
     _zri_register_headers(${ARG_HEADERS})
+    _zri_register_separate_headers(${ARG_SEPARATE_HEADERS})
 endfunction()
 
-# Writes the umbrella header, installs the library, the headers and the CMake package.
+# Writes the version and umbrella headers, mirrors the installed header folder in the build
+# tree, installs the library, the headers and the CMake package.
 function(zri_finish_library)
+    configure_file("${PROJECT_SOURCE_DIR}/cmake/Version.h.in" "${ZRI_GENERATED_INCLUDE_DIR}/Version.h" @ONLY)
     get_property(headers GLOBAL PROPERTY ZRI_PUBLIC_HEADERS)
-    list(APPEND headers "${ZRI_GENERATED_INCLUDE_DIR}/ZuRaradirIzurodudozExport.h")
+    get_property(separate GLOBAL PROPERTY ZRI_SEPARATE_HEADERS)
+    list(APPEND headers "${ZRI_GENERATED_INCLUDE_DIR}/Version.h"
+        "${ZRI_GENERATED_INCLUDE_DIR}/ZuRaradirIzurodudozExport.h")
     list(REMOVE_DUPLICATES headers)
     set(includes "")
     foreach(h IN LISTS headers)
         get_filename_component(name "${h}" NAME)
-        string(APPEND includes "#include \"${name}\"\n")
+        if(NOT h IN_LIST separate)
+            string(APPEND includes "#include \"${name}\"\n")
+        endif()
+        # <ZuRaradirIzurodudoz/X.h> finds the same files in the build tree as after installation.
+        if(NOT h MATCHES "^${ZRI_GENERATED_INCLUDE_DIR}/")
+            file(CREATE_LINK "${h}" "${ZRI_GENERATED_INCLUDE_DIR}/${name}" COPY_ON_ERROR SYMBOLIC)
+        endif()
     endforeach()
     set(umbrella "${ZRI_GENERATED_INCLUDE_DIR}/ZuRaradirIzurodudoz.h")
     file(WRITE "${umbrella}.in"
-        "// Generated at configure time: includes every public header of the library.\n"
+        "// Generated at configure time: includes every widget, record and helper header of the\n"
+        "// library. The parsers (LoggerDefinition.h), the translator lookup (Translate.h) and the\n"
+        "// headers of the outside libraries are included by name where they are needed.\n"
         "#pragma once\n\n${includes}")
     configure_file("${umbrella}.in" "${umbrella}" COPYONLY)
 
     _zri_install_target(ZuRaradirIzurodudoz)
-    install(FILES ${headers} "${umbrella}" DESTINATION ${ZRI_INSTALL_INCLUDEDIR})
+    install(FILES ${headers} "${umbrella}" DESTINATION ${ZRI_INSTALL_INCLUDEDIR} COMPONENT dev)
     install(EXPORT ZuRaradirIzurodudozTargets NAMESPACE ${ZRI_PACKAGE}::
         FILE ${ZRI_PACKAGE}Targets.cmake
-        DESTINATION ${ZRI_INSTALL_CMAKEDIR})
+        DESTINATION ${ZRI_INSTALL_CMAKEDIR} COMPONENT dev)
 
     include(CMakePackageConfigHelpers)
     configure_package_config_file("${PROJECT_SOURCE_DIR}/cmake/ZuRaradirIzurodudozConfig.cmake.in"
@@ -144,7 +170,7 @@ function(zri_finish_library)
         COMPATIBILITY SameMajorVersion)
     install(FILES "${CMAKE_BINARY_DIR}/${ZRI_PACKAGE}Config.cmake"
         "${CMAKE_BINARY_DIR}/${ZRI_PACKAGE}ConfigVersion.cmake"
-        DESTINATION ${ZRI_INSTALL_CMAKEDIR})
+        DESTINATION ${ZRI_INSTALL_CMAKEDIR} COMPONENT dev)
 endfunction()
 
 # One QTest executable registered with CTest, run on the offscreen platform.

@@ -2,6 +2,7 @@
 
 #include "AccessibleTexts.h"
 #include "ComboBoxDelegate.h"
+#include "LoggerDefinition.h"
 #include "ui_LoggerDefinitionsEdit.h"
 
 #include <QHeaderView>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "LoggerDefinition.h"
+#include "LoggerDefinitionRecord.h"
 #include "ZuRaradirIzurodudozExport.h"
 
 #include <QWidget>

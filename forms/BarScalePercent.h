@@ -1,9 +1,7 @@
 #pragma once
 
-// The library's own header; angle brackets, so that this header does not include itself.
-#include <BarScalePercent.h>
-
-#include "ZuRaradirIzurodudozFormsExport.h"
+#include <ZuRaradirIzurodudoz/BarScalePercent.h>
+#include <ZuRaradirIzurodudoz/ZuRaradirIzurodudozFormsExport.h>
 
 #include <optional>
 

@@ -1,9 +1,7 @@
 #pragma once
 
-// The library's own header; angle brackets, so that this header does not include itself.
-#include <BitmapCheckBox.h>
-
-#include "ZuRaradirIzurodudozFormsExport.h"
+#include <ZuRaradirIzurodudoz/BitmapCheckBox.h>
+#include <ZuRaradirIzurodudoz/ZuRaradirIzurodudozFormsExport.h>
 
 #include <cstdint>
 

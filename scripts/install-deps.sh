@@ -9,6 +9,7 @@ packages=(
     libbenchmark-dev fonts-dejavu-core libclang-rt-14-dev doxygen
     qt6-base-dev qt6-tools-dev qt6-tools-dev-tools libqt6opengl6-dev
     libqwt-qt5-dev # the benchmarks' Qwt baselines
+    dpkg-dev lintian abigail-tools
 )
 packages+=("$@")
 

@@ -644,6 +644,21 @@ FAULTS = [
     F("docs-readme-pictures-broken", "docs/CMakeLists.txt",
       "string(REPLACE \"](docs/images/\" \"](\" readme \"${readme}\")\n", "",
       "The pictures of the reference's main page point to a folder the reference does not have."),
+    # headers, packages, binary interface (the first three need --with-packaging) -------------
+    F("forms-header-bare-include", "forms/ArrowButton.h",
+      "#include <ZuRaradirIzurodudoz/ArrowButton.h>", "#include <ArrowButton.h>",
+      "An application with an ArrowButton.h of its own no longer compiles the Designer-facing "
+      "arrow header: ours picks the application's file."),
+    F("umbrella-reaches-spirit", "editors/LoggerDefinitionsEdit.h",
+      '#include "LoggerDefinitionRecord.h"', '#include "LoggerDefinition.h"',
+      "Every file that includes the umbrella header compiles Boost.Spirit's parsers again."),
+    F("runtime-library-in-dev-package", "cmake/ZriHelpers.cmake",
+      "COMPONENT runtime NAMELINK_COMPONENT dev", "COMPONENT dev NAMELINK_COMPONENT dev",
+      "The runtime package lacks the library: an application installed with it does not start."),
+    F("arrow-button-grows", "buttons/ArrowButton.h",
+      "    EFitMode m_eFitMode = Square;\n};", "    EFitMode m_eFitMode = Square;\n    int m_nSpare = 0;\n};",
+      "The arrow button grows: an application built against the last release allocates it too "
+      "small (its subclasses' members overlap ours)."),
 ]
 # fmt: on
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "Translate.h"
 #include "TranslatorBase.h"
 #include "ZuRaradirIzurodudozExport.h"
 
@@ -20,16 +21,6 @@ private:
     friend const std::string& Translate(const char* text);
     friend std::string TranslateKnown(const char* text);
 };
-
-/// The translation of text (up to its terminating zero) in this library's translator; unknown
-/// texts come back unchanged and are recorded. The reference stays valid while the library is
-/// loaded.
-ZRI_EXPORT const std::string& Translate(const char* text);
-
-/// The translation of text when this library's translator knows one, else text itself. Records
-/// nothing: texts that only a screen reader or a hover asks for (accessible names, descriptions,
-/// tooltips) never make the library write a translation file.
-ZRI_EXPORT std::string TranslateKnown(const char* text);
 
 /// Creates this library's translator unless it exists.
 ZRI_EXPORT void EnsureTranslator();

@@ -1,4 +1,6 @@
-// A minimal application built against the installed package: one header, one target.
+// A minimal application built against the installed package: one header, one target. The
+// parsers of the logger enumerations are the one header that the umbrella header leaves out.
+#include <ZuRaradirIzurodudoz/LoggerDefinition.h>
 #include <ZuRaradirIzurodudoz/ZuRaradirIzurodudoz.h>
 
 #include <QApplication>
@@ -23,6 +25,9 @@ int main(int argc, char** argv)
 
     QImage image(window.size(), QImage::Format_ARGB32);
     window.render(&image);
-    std::printf("consumer: rendered %dx%d\n", image.width(), image.height());
-    return image.isNull() ? 1 : 0;
+    const auto type =
+        Varo::Fenra::Strings::MakeValue<Varo::Fenra::Progress::ELoggerType>("net", false);
+    std::printf("consumer: library %s, rendered %dx%d, \"net\" is logger type %d\n",
+                ZRI_VERSION_STRING, image.width(), image.height(), int(type));
+    return image.isNull() || type != Varo::Fenra::Progress::LoggerNetwork ? 1 : 0;
 }
