@@ -1,9 +1,7 @@
 #pragma once
 
-// The library's own header; angle brackets, so that this header does not include itself.
-#include <BarGauge.h>
-
-#include "ZuRaradirIzurodudozFormsExport.h"
+#include <ZuRaradirIzurodudoz/BarGauge.h>
+#include <ZuRaradirIzurodudoz/ZuRaradirIzurodudozFormsExport.h>
 
 namespace Varo::FenraQtGui::ZuRaradirIzurodudoz::Forms
 {

@@ -1,9 +1,7 @@
 #pragma once
 
-// The library's own header; angle brackets, so that this header does not include itself.
-#include <HistogramDisplay.h>
-
-#include "ZuRaradirIzurodudozFormsExport.h"
+#include <ZuRaradirIzurodudoz/HistogramDisplay.h>
+#include <ZuRaradirIzurodudoz/ZuRaradirIzurodudozFormsExport.h>
 
 namespace Varo::FenraQtGui::ZuRaradirIzurodudoz::Forms
 {
