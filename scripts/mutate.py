@@ -395,16 +395,10 @@ FAULTS = [
     F("forms-key-legend-rows-overlap", "forms/KeyLegends.h",
       "nRows * metrics.height()", "metrics.height()",
       "A key with two legends in a layout is too low: the legends overlap."),
-    F("forms-key-hint-not-updated", "forms/KeyboardButton.cpp",
-      "    Base::_Redraw();\n    updateGeometry();", "    Base::_Redraw();",
-      "A key given longer legends keeps its old size in the layout."),
     F("designer-key-without-legend", "designer/WidgetPlugin.cpp",
       "for (const auto& [name, value] : m_oInfo.vStartTexts)",
       "for (const auto& [name, value] : decltype(m_oInfo.vStartTexts)())",
       "A key dropped from Designer's widget box shows a blank face."),
-    F("designer-icons-from-widgets", "designer/WidgetPlugin.cpp",
-      "    if (m_oInfo.fnDrawIcon)", "    if (!m_oInfo.fnDrawIcon && false)",
-      "The widget box shows near-blank icons for the arrow, media and editor widgets."),
 ]
 # fmt: on
 
