@@ -154,6 +154,13 @@ void CColumnCache::_Take(double time, double value, std::pair<int, int>& changed
             column.bJoined = m_bPrevFinite;
             column.dPrevTime = m_dPrevTime;
             column.dPrevValue = m_dPrevValue;
+            if (column.bJoined)
+            {
+                // The line in crosses every column back to the previous sample's.
+                const std::int64_t from = ColumnOf(m_oGrid, m_dPrevTime) - m_oGrid.nFirst;
+                changed.first = static_cast<int>(std::clamp<std::int64_t>(
+                    from, 0, std::min<std::int64_t>(index, changed.first)));
+            }
         }
         column.dMin = std::min(column.dMin, value);
         column.dMax = std::max(column.dMax, value);
