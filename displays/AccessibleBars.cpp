@@ -21,7 +21,7 @@ namespace
 
 QString Tr(const char* text)
 {
-    return QString::fromStdString(Fenra::Internationalisation::Translate(text));
+    return QString::fromStdString(Fenra::Internationalisation::TranslateKnown(text));
 }
 
 class CAccessibleBarGauge : public QAccessibleWidget, public QAccessibleValueInterface

@@ -25,7 +25,7 @@ QString RulerName(const QWidget&)
 
 QString Text(const char* text)
 {
-    return QString::fromStdString(Fenra::Internationalisation::Translate(text));
+    return QString::fromStdString(Fenra::Internationalisation::TranslateKnown(text));
 }
 
 QString HistogramName(const QWidget&)

@@ -224,6 +224,10 @@ FAULTS = [
       "Internationalisation::TranslateKnown(pszText)", "Internationalisation::Translate(pszText)",
       "A screen reader asking a button its name makes the library write a translation file."),
     # displays/ --------------------------------------------------------------------------------
+    F("display-accessible-name-recorded", "displays/AccessibleDisplays.cpp",
+      "Fenra::Internationalisation::TranslateKnown(text)", "Fenra::Internationalisation::Translate(text)",
+      "A screen reader asking a histogram or trend its name makes the library write a translation "
+      "file."),
     F("ruler-span-one-short", "displays/BarGeometry.cpp",
       "const int span = yBottom - yTop + 1;", "const int span = yBottom - yTop;",
       "The 100 % mark lands on the scale area's top row instead of one row above it."),
