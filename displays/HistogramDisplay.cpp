@@ -46,7 +46,7 @@ CHistogramDisplay::~CHistogramDisplay() = default;
 
 int CHistogramDisplay::AddDataList(const SDataListMode& mode, std::vector<double> counts)
 {
-    m_vLists.push_back({mode, std::move(counts)});
+    m_vLists.push_back({mode, std::move(counts), nullptr});
     _DataChanged();
     return static_cast<int>(m_vLists.size()) - 1;
 }
@@ -340,6 +340,10 @@ QString CHistogramDisplay::_ToolTip(int x) const
 
 void CHistogramDisplay::_DataChanged()
 {
+    for (SList& list : m_vLists)
+    {
+        list.pBars.reset();
+    }
     _FindRange();
     const int classes = ClassCount();
     if (m_nVisibleCount >= classes || m_nFirstVisible + m_nVisibleCount > classes)
@@ -507,11 +511,38 @@ void CHistogramDisplay::_DrawShadedSpan(QPainter& painter, const QRect& device) 
                      shade);
 }
 
+// A repaint of an unchanged view draws the bars gathered before without going over the counts
+// again, so that its cost is bounded by the plot's width whatever the number of classes.
+struct CHistogramDisplay::SBarCache
+{
+    int nFirst = -1;
+    int nVisible = -1;
+    int nColumns = -1;
+    std::vector<Detail::SHistogramBar> vBars;
+};
+
+const CHistogramDisplay::SBarCache& CHistogramDisplay::_Bars(const SList& list, int columns) const
+{
+    if (!list.pBars)
+    {
+        list.pBars = std::make_shared<SBarCache>();
+    }
+    SBarCache& cache = *list.pBars;
+    const int visible = VisibleClassCount();
+    if (cache.nFirst != m_nFirstVisible || cache.nVisible != visible || cache.nColumns != columns)
+    {
+        cache.vBars = Detail::HistogramBars(list.vCounts, m_nFirstVisible, visible, columns);
+        cache.nFirst = m_nFirstVisible;
+        cache.nVisible = visible;
+        cache.nColumns = columns;
+    }
+    return cache;
+}
+
 void CHistogramDisplay::_DrawList(QPainter& painter, const SList& list, const QRect& device,
                                   const Detail::SPlotScale& scale) const
 {
-    const std::vector<Detail::SHistogramBar> bars =
-        Detail::HistogramBars(list.vCounts, m_nFirstVisible, VisibleClassCount(), device.width());
+    const std::vector<Detail::SHistogramBar>& bars = _Bars(list, device.width()).vBars;
     const QColor color = ListColor(list.oMode);
     // The height of a bar in device rows; counts off a logarithmic axis have none.
     const auto rows = [&](double count)

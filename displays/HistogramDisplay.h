@@ -3,6 +3,7 @@
 #include "DataListMode.h"
 #include "HistogramDisplayBase.h"
 
+#include <memory>
 #include <vector>
 
 class QPainter;
@@ -109,10 +110,15 @@ protected slots:
     void _VScrollSlot(int nSliderPos) override;
 
 private:
+    // The bars a list was last drawn with and the view they were gathered for (defined with
+    // the drawing code).
+    struct SBarCache;
+
     struct SList
     {
         SDataListMode oMode;
         std::vector<double> vCounts;
+        mutable std::shared_ptr<SBarCache> pBars;
     };
 
     void _DataChanged();
@@ -124,6 +130,7 @@ private:
     QString _ToolTip(int x) const;
     std::vector<Detail::SAxisTick> _ClassTicks(const Detail::SPlotLayout& layout) const;
     void _DrawShadedSpan(QPainter& painter, const QRect& device) const;
+    const SBarCache& _Bars(const SList& list, int columns) const;
     void _DrawList(QPainter& painter, const SList& list, const QRect& device,
                    const Detail::SPlotScale& scale) const;
 

@@ -224,6 +224,9 @@ FAULTS = [
       "Internationalisation::TranslateKnown(pszText)", "Internationalisation::Translate(pszText)",
       "A screen reader asking a button its name makes the library write a translation file."),
     # displays/ --------------------------------------------------------------------------------
+    F("histogram-bars-kept-stale", "displays/HistogramDisplay.cpp",
+      "        list.pBars.reset();\n", "        (void)list;\n",
+      "A histogram fed new counts for an unchanged view keeps showing the bars of the old counts."),
     F("display-accessible-name-recorded", "displays/AccessibleDisplays.cpp",
       "Fenra::Internationalisation::TranslateKnown(text)", "Fenra::Internationalisation::Translate(text)",
       "A screen reader asking a histogram or trend its name makes the library write a translation "

@@ -182,6 +182,12 @@ private slots:
         histogram.SetShadedSpan(10, 9);
         // Class 9 (40) fills columns 90 to 99 over the shade, class 10 (10) leaves it above row 75.
         QCOMPARE(Probe(Render(histogram, 1), "105,0 85,0 110,0 95,99 95,0"), QString(".BBSS"));
+        // A live image: new counts for the same view repaint, with no bar kept from before.
+        counts[9] = 0;
+        histogram.SetCounts(0, counts);
+        QCOMPARE(Probe(Render(histogram, 1), "95,99 85,0"), QString(".S"));
+        counts[9] = 40;
+        histogram.SetCounts(0, counts);
 
         histogram.SetVisibleClasses(8, 4); // classes 8 to 11, 40 columns each
         QCOMPARE(spy.count(), 1);
