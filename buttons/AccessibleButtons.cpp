@@ -9,7 +9,7 @@
 #include "KeyboardButton.h"
 #include "KeyboardCheckBox.h"
 #include "MediaButton.h"
-#include "Translator.h"
+#include "TranslatedText.h"
 
 #include <QCoreApplication>
 
@@ -21,24 +21,19 @@ namespace Varo::FenraQtGui::ZuRaradirIzurodudoz::Detail
 namespace
 {
 
-QString Tr(const char* pszText)
-{
-    return QString::fromStdString(Fenra::Internationalisation::TranslateKnown(pszText));
-}
-
 /// The name of a symbol, or the fallback for a value outside the enumeration.
 template <std::size_t N>
 QString SymbolName(int nValue, const char* const (&names)[N], const char* pszFallback)
 {
     const bool bKnown = nValue >= 0 && nValue < int(N) && names[nValue] != nullptr;
-    return Tr(bKnown ? names[nValue] : pszFallback);
+    return TranslatedText(bKnown ? names[nValue] : pszFallback);
 }
 
 /// The button's own text without mnemonics, or the fallback when it has none.
 QString TextOr(const QAbstractButton& button, const char* pszFallback)
 {
     const QString qsText = StripMnemonic(button.text());
-    return qsText.isEmpty() ? Tr(pszFallback) : qsText;
+    return qsText.isEmpty() ? TranslatedText(pszFallback) : qsText;
 }
 
 QString ArrowName(const QWidget& control)
@@ -63,8 +58,9 @@ QString MediaLamp(const QWidget& control)
     if (button.GetOnOffMode() == CMediaButton::NoLamp)
         return QString();
     if (!button.IsOn())
-        return Tr("lamp off");
-    return Tr(button.GetOnOffMode() == CMediaButton::Blinking ? "lamp blinking" : "lamp on");
+        return TranslatedText("lamp off");
+    return TranslatedText(button.GetOnOffMode() == CMediaButton::Blinking ? "lamp blinking"
+                                                                          : "lamp on");
 }
 
 // The legends and the mode are protected members of the mix-in. A pointer to member formed
@@ -115,7 +111,7 @@ QString SwitchName(const QWidget& control)
 
 QString SwitchPosition(const QWidget& control)
 {
-    return Tr(static_cast<const QAbstractButton&>(control).isChecked() ? "on" : "off");
+    return TranslatedText(static_cast<const QAbstractButton&>(control).isChecked() ? "on" : "off");
 }
 
 const SAccessibleKind kButtons[] = {

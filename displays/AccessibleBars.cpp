@@ -4,7 +4,7 @@
 #include "BarGauge.h"
 #include "RangeSlider.h"
 #include "RangeSliderGeometry.h"
-#include "Translator.h"
+#include "TranslatedText.h"
 
 #include <QAccessibleValueInterface>
 #include <QAccessibleWidget>
@@ -18,11 +18,6 @@ namespace Varo::FenraQtGui::ZuRaradirIzurodudoz::Detail
 
 namespace
 {
-
-QString Tr(const char* text)
-{
-    return QString::fromStdString(Fenra::Internationalisation::TranslateKnown(text));
-}
 
 class CAccessibleBarGauge : public QAccessibleWidget, public QAccessibleValueInterface
 {
@@ -43,12 +38,13 @@ public:
     {
         const CBarGauge& gauge = Gauge();
         if (eText == QAccessible::Name && gauge.accessibleName().isEmpty())
-            return gauge.Title().isEmpty() ? Tr("Bar gauge") : gauge.Title();
+            return gauge.Title().isEmpty() ? TranslatedText("Bar gauge") : gauge.Title();
         if (eText == QAccessible::Value)
-            return std::isnan(gauge.Value()) ? Tr("no value") : gauge.ValueText();
+            return std::isnan(gauge.Value()) ? TranslatedText("no value") : gauge.ValueText();
         if (eText == QAccessible::Description && gauge.accessibleDescription().isEmpty() &&
             gauge.IsAlarm())
-            return gauge.Value() >= gauge.HighAlarm() ? Tr("high alarm") : Tr("low alarm");
+            return gauge.Value() >= gauge.HighAlarm() ? TranslatedText("high alarm")
+                                                      : TranslatedText("low alarm");
         return QAccessibleWidget::text(eText);
     }
 
@@ -99,7 +95,8 @@ public:
         if (!isValid())
             return QString();
         if (eText == QAccessible::Name)
-            return m_eHandle == CRangeSlider::StartHandle ? Tr("Start") : Tr("End");
+            return m_eHandle == CRangeSlider::StartHandle ? TranslatedText("Start")
+                                                          : TranslatedText("End");
         if (eText == QAccessible::Value)
             return QString::number(Value());
         return QString();
@@ -209,7 +206,7 @@ public:
     QString text(QAccessible::Text eText) const override
     {
         if (eText == QAccessible::Name && widget()->accessibleName().isEmpty())
-            return Tr("Range");
+            return TranslatedText("Range");
         return QAccessibleWidget::text(eText);
     }
 

@@ -3,7 +3,7 @@
 #include "AccessibleControl.h"
 #include "BarScalePercent.h"
 #include "HistogramDisplay.h"
-#include "Translator.h"
+#include "TranslatedText.h"
 #include "TrendDisplay.h"
 
 #include <QCoreApplication>
@@ -20,22 +20,17 @@ namespace
 
 QString RulerName(const QWidget&)
 {
-    return QString::fromStdString(Fenra::Internationalisation::TranslateKnown("Percentage scale"));
-}
-
-QString Text(const char* text)
-{
-    return QString::fromStdString(Fenra::Internationalisation::TranslateKnown(text));
+    return TranslatedText("Percentage scale");
 }
 
 QString HistogramName(const QWidget&)
 {
-    return Text("Histogram");
+    return TranslatedText("Histogram");
 }
 
 QString TrendName(const QWidget&)
 {
-    return Text("Trend");
+    return TranslatedText("Trend");
 }
 
 // "Red: 256 classes, largest count 1200 at class 17; Green: ..."
@@ -49,18 +44,18 @@ QString HistogramDescription(const QWidget& control)
         const auto largest = std::max_element(counts.begin(), counts.end());
         QString part = QString::fromStdString(histogram.DataListMode(list).m_sLabel);
         part += (part.isEmpty() ? QString() : QStringLiteral(": ")) +
-                QStringLiteral("%1 %2").arg(counts.size()).arg(Text("classes"));
+                QStringLiteral("%1 %2").arg(counts.size()).arg(TranslatedText("classes"));
         if (largest != counts.end())
         {
             part += QStringLiteral(", %1 %2 %3 %4")
-                        .arg(Text("largest count"))
+                        .arg(TranslatedText("largest count"))
                         .arg(*largest)
-                        .arg(Text("at class"))
+                        .arg(TranslatedText("at class"))
                         .arg(largest - counts.begin());
         }
         parts << part;
     }
-    return parts.isEmpty() ? Text("no data") : parts.join(QStringLiteral("; "));
+    return parts.isEmpty() ? TranslatedText("no data") : parts.join(QStringLiteral("; "));
 }
 
 // "Temperature 21.5; Pressure 1.02; range 0 to 50"
@@ -73,13 +68,13 @@ QString TrendDescription(const QWidget& control)
         const double last = trend.LastSample(series).y();
         parts << QStringLiteral("%1 %2").arg(trend.SeriesName(series),
                                              std::isnan(last) && trend.SampleCount(series) == 0
-                                                 ? Text("no data")
+                                                 ? TranslatedText("no data")
                                                  : QString::number(last));
     }
     parts << QStringLiteral("%1 %2 %3 %4")
-                 .arg(Text("range"))
+                 .arg(TranslatedText("range"))
                  .arg(trend.ValueMin())
-                 .arg(Text("to"))
+                 .arg(TranslatedText("to"))
                  .arg(trend.ValueMax());
     return parts.join(QStringLiteral("; "));
 }

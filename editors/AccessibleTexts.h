@@ -1,15 +1,11 @@
 #pragma once
 
-#include <QString>
+#include "TranslatedText.h"
 
 class QWidget;
 
 namespace Varo::FenraQtGui::ZuRaradirIzurodudoz::Detail
 {
-
-/// text as the library's translator knows it, else text itself. Nothing is recorded: only the
-/// texts of dialogs and error messages belong to the translation file the library writes.
-QString TranslatedText(const char* pszText);
 
 /// Gives a widget of an editor's form the name that screen readers and UI-test tools read and,
 /// when pszToolTip is given, a tooltip and a description that says what the widget does

@@ -220,17 +220,10 @@ FAULTS = [
       "    m_eMode = Labels;\n    _Redraw();\n    if (bRenamed)",
       "    m_eMode = Labels;\n    _Redraw();\n    if (bRenamed && m_eMode != Labels)",
       "New key legends are not announced: screen readers keep reading the old ones."),
-    F("accessible-name-recorded", "buttons/AccessibleButtons.cpp",
-      "Internationalisation::TranslateKnown(pszText)", "Internationalisation::Translate(pszText)",
-      "A screen reader asking a button its name makes the library write a translation file."),
     # displays/ --------------------------------------------------------------------------------
     F("histogram-bars-kept-stale", "displays/HistogramDisplay.cpp",
       "        list.pBars.reset();\n", "        (void)list;\n",
       "A histogram fed new counts for an unchanged view keeps showing the bars of the old counts."),
-    F("display-accessible-name-recorded", "displays/AccessibleDisplays.cpp",
-      "Fenra::Internationalisation::TranslateKnown(text)", "Fenra::Internationalisation::Translate(text)",
-      "A screen reader asking a histogram or trend its name makes the library write a translation "
-      "file."),
     F("ruler-span-one-short", "displays/BarGeometry.cpp",
       "const int span = yBottom - yTop + 1;", "const int span = yBottom - yTop;",
       "The 100 % mark lands on the scale area's top row instead of one row above it."),
@@ -480,9 +473,6 @@ FAULTS = [
     F("logger-combo-case-blind", "editors/ComboBoxDelegate.cpp",
       "Qt::MatchExactly | Qt::MatchCaseSensitive", "Qt::MatchFixedString",
       "A cell typed in capitals opens its combo box on the lower-case entry, as if stored."),
-    F("editor-texts-recorded", "editors/AccessibleTexts.cpp",
-      "Internationalisation::TranslateKnown(pszText)", "Internationalisation::Translate(pszText)",
-      "Merely creating an editor makes the library write a translation file at exit."),
     F("editor-button-description-is-name", "editors/AccessibleTexts.cpp",
       "pw->setAccessibleDescription(TranslatedText(pszDescription));",
       "pw->setAccessibleDescription(QString());",
@@ -501,6 +491,10 @@ FAULTS = [
       "horizontalAdvance(kTypicalName) + 16", "horizontalAdvance(kTypicalName) / 3",
       "The Name column starts too narrow for a typical log path."),
     # translation/ -----------------------------------------------------------------------------
+    F("accessible-texts-recorded", "translation/TranslatedText.cpp",
+      "Internationalisation::TranslateKnown(pszText)", "Internationalisation::Translate(pszText)",
+      "A screen reader asking a button, an editor or a display its name makes the library write "
+      "a translation file at exit."),
     F("trl-tab-unescaped", "translation/TranslatorFile.cpp",
       "        case '\\t':\n            quoted += \"\\\\t\";\n            break;\n", "",
       "A text with a tab is written with a raw tab into the translation file."),
