@@ -555,15 +555,15 @@ void CHistogramDisplay::_DrawList(QPainter& painter, const SList& list, const QR
     const int bottom = device.bottom();
     if (list.oMode.m_eDisplayMode == HistogramBars)
     {
-        // All bars in one call: with classes sharing columns there are as many as columns.
-        std::vector<QRect> rects;
-        rects.reserve(bars.size());
+        // All bars in one call, their area cut into long row runs.
+        std::vector<Detail::SColumnFill> columns;
+        columns.reserve(bars.size());
         for (const Detail::SHistogramBar& bar : bars)
         {
-            const int top = bottom + 1 - rows(bar.dCount);
-            rects.emplace_back(QPoint(device.left() + bar.nLeft, top),
-                               QPoint(device.left() + bar.nRight, bottom));
+            columns.push_back(
+                {device.left() + bar.nLeft, device.left() + bar.nRight, rows(bar.dCount)});
         }
+        const std::vector<QRect> rects = Detail::ColumnArea(columns, bottom);
         CStyleStore store(painter, QBrush(color));
         store.SetPen(QPen(Qt::NoPen));
         painter.drawRects(rects.data(), static_cast<int>(rects.size()));

@@ -60,6 +60,49 @@ std::vector<SHistogramBar> HistogramBars(const std::vector<double>& counts, int 
     return bars;
 }
 
+std::vector<QRect> ColumnArea(const std::vector<SColumnFill>& columns, int bottom)
+{
+    // Open bands, lowest first: from their left column on, every column reached this height.
+    struct SBand
+    {
+        int nLeft;
+        int nRows;
+    };
+    std::vector<SBand> open;
+    std::vector<QRect> rects;
+    // Columns up to x - 1 reached only `rows`: close the bands above it, keep one band of that
+    // height.
+    const auto lower = [&](int x, int rows)
+    {
+        int left = x;
+        while (!open.empty() && open.back().nRows > rows)
+        {
+            const SBand band = open.back();
+            open.pop_back();
+            const int below = std::max(rows, open.empty() ? 0 : open.back().nRows);
+            rects.emplace_back(QPoint(band.nLeft, bottom + 1 - band.nRows),
+                               QPoint(x - 1, bottom - below));
+            left = band.nLeft;
+        }
+        if (rows > 0 && (open.empty() || open.back().nRows < rows))
+        {
+            open.push_back({left, rows});
+        }
+    };
+    int next = columns.empty() ? 0 : columns.front().nLeft;
+    for (const SColumnFill& column : columns)
+    {
+        if (column.nLeft != next)
+        {
+            lower(next, 0); // a gap between columns
+        }
+        lower(column.nLeft, std::max(column.nRows, 0));
+        next = column.nRight + 1;
+    }
+    lower(next, 0);
+    return rects;
+}
+
 std::pair<int, int> ClassesAtColumn(int column, int visible, int columns)
 {
     if (column < 0 || column >= columns || visible <= 0)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QRect>
+
 #include <utility>
 #include <vector>
 
@@ -27,6 +29,20 @@ std::pair<int, int> ClassColumns(long long index, long long visible, int columns
 /// more bars than columns. Classes past the end of counts count 0.
 std::vector<SHistogramBar> HistogramBars(const std::vector<double>& counts, int first, int visible,
                                          int columns);
+
+/// Device columns nLeft to nRight filled nRows rows high (0 for none).
+struct SColumnFill
+{
+    int nLeft;
+    int nRight;
+    int nRows;
+};
+
+/// The area of columns standing on device row `bottom`, ordered left to right, as the fewest
+/// rectangles that cut every row into its longest runs. A raster fill costs a call per run and
+/// row, so a wide histogram of one-column bars fills its mostly solid body in one run a row
+/// instead of one per column. The rectangles cover exactly the columns' pixels, none twice.
+std::vector<QRect> ColumnArea(const std::vector<SColumnFill>& columns, int bottom);
 
 /// The classes (relative to the first visible one) that column shows, as [first, last];
 /// {-1, -1} outside the plot.

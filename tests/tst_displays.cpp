@@ -132,6 +132,12 @@ private slots:
             "60,100 79,199 60,99 59,199 80,199 140,0", "SSBBBS");
         row("bars at ratio 1.5", HistogramBars, 1.5, sixteen, false, "45,75 59,149 45,74 44,149",
             "SSBB");
+        // Neighbours rising and falling share the rows they both fill: each keeps its own top.
+        row("steps", HistogramBars, 1.0, {20, 60, 40, 60, 20, 0, 80, 0, 0, 0, 0, 0, 0, 0, 0, 100},
+            false,
+            "5,80 5,79 15,40 15,39 20,60 29,60 25,59 35,40 35,39 45,80 45,79 55,99 60,20 "
+            "69,20 65,19 70,99",
+            "SBSBSSBSBSBBSSBB");
         // The outline runs along the top of the bar and leaves its inside alone.
         row("outline", HistogramOutline, 1.0, sixteen, false, "30,50 39,50 35,49 35,75", "SSBB");
         // The line passes through the middle column of each class's top.
