@@ -438,8 +438,7 @@ void CHistogramDisplay::paintEvent(QPaintEvent* event)
     const qreal dpr = Detail::PaintRatio(painter);
     const Detail::SPlotLayout layout = _Layout();
     const Detail::SPlotScale scale = _Scale();
-    const QPalette palette = QGuiApplication::palette();
-    painter.fillRect(event->rect(), palette.color(QPalette::Window));
+    Detail::FillAroundPlot(painter, event->rect(), layout.oPlot);
     const int maxTicks = std::max(layout.oPlot.height() / (2 * fontMetrics().height()), 1);
     Detail::DrawAxes(painter, layout,
                      m_bAxesVisible ? Detail::ValueTicks(scale, layout.oPlot, maxTicks)

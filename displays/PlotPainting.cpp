@@ -6,6 +6,7 @@
 #include <QGuiApplication>
 #include <QPainter>
 #include <QPalette>
+#include <QRegion>
 
 #include <algorithm>
 #include <cmath>
@@ -171,6 +172,15 @@ std::vector<SAxisTick> ValueTicks(const SPlotScale& scale, const QRect& plot, in
         ticks.push_back({qRound(row), TickText(value, scale.bLog ? value : step)});
     }
     return ticks;
+}
+
+void FillAroundPlot(QPainter& painter, const QRect& dirty, const QRect& plot)
+{
+    const QColor window = QGuiApplication::palette().color(QPalette::Window);
+    for (const QRect& rect : QRegion(dirty).subtracted(plot))
+    {
+        painter.fillRect(rect, window);
+    }
 }
 
 void DrawAxes(QPainter& painter, const SPlotLayout& layout, const std::vector<SAxisTick>& left,

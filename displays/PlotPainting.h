@@ -99,6 +99,10 @@ struct SAxisTick
 /// The ticks of a value axis over the plot rows (in logical pixels).
 std::vector<SAxisTick> ValueTicks(const SPlotScale& scale, const QRect& plot, int maxTicks);
 
+/// Fills the dirty part of the widget around the plot in the palette's Window colour (the plot
+/// itself gets its Base from DrawAxes: each pixel is written once, which matters at ratio 2).
+void FillAroundPlot(QPainter& painter, const QRect& dirty, const QRect& plot);
+
 /// Draws the plot background, its frame, the value and bottom ticks with their labels, in the
 /// application palette's Base, Mid and Text colours; bottom labels are kept inside the plot's
 /// columns.

@@ -657,8 +657,7 @@ void CTrendDisplay::paintEvent(QPaintEvent* event)
     const qreal dpr = Detail::PaintRatio(painter);
     _Sync(dpr);
     const Detail::SPlotLayout layout = _Layout();
-    const QPalette palette = QGuiApplication::palette();
-    painter.fillRect(event->rect(), palette.color(QPalette::Window));
+    Detail::FillAroundPlot(painter, event->rect(), layout.oPlot);
     Detail::DrawAxes(painter, layout, _ValueTicks(layout, event->rect()),
                      _TimeTicks(layout, event->rect()));
     _DrawSeries(painter, layout, event->rect(), dpr);
