@@ -44,8 +44,7 @@ SPlotLayout PlotLayout(const QRect& area, const QFontMetrics& metrics, bool axes
     layout.oPlot = Sized(left, top, right, bottom);
     layout.oLegend = Sized(area.left(), area.top(), area.right(), area.top() + line - 1);
     layout.oValueAxis = Sized(area.left(), area.top(), left - kTick - 3, area.bottom());
-    layout.oBottomAxis =
-        Sized(left, layout.oPlot.bottom() + 2, layout.oPlot.right(), area.bottom());
+    layout.oBottomAxis = Sized(area.left(), layout.oPlot.bottom() + 2, area.right(), area.bottom());
     return layout;
 }
 
@@ -208,12 +207,14 @@ void DrawAxes(QPainter& painter, const SPlotLayout& layout, const std::vector<SA
     for (const SAxisTick& tick : bottom)
     {
         painter.drawLine(tick.nPos, axis.top(), tick.nPos, axis.top() + kTick - 1);
-        // A label cut at either end of the axis keeps its place: the cut side is clipped.
+        // Labels are centred under their ticks and always whole: one at an end of the plot
+        // reaches into the margin, and is pushed back inside where the widget ends (a cut
+        // "1000" would read "00").
         const int width = painter.fontMetrics().horizontalAdvance(tick.sText);
-        const QRect whole(tick.nPos - width / 2, axis.top() + kTick, width + 1, line);
-        const QRect shown = whole & axis;
-        const Qt::Alignment alignment = whole.left() < axis.left() ? Qt::AlignRight : Qt::AlignLeft;
-        painter.drawText(shown, alignment | Qt::AlignTop, tick.sText);
+        QRect label(tick.nPos - width / 2, axis.top() + kTick, width + 1, line);
+        label.moveRight(std::min(label.right(), axis.right()));
+        label.moveLeft(std::max(label.left(), axis.left()));
+        painter.drawText(label, Qt::AlignLeft | Qt::AlignTop, tick.sText);
     }
 }
 

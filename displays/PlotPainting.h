@@ -104,8 +104,8 @@ std::vector<SAxisTick> ValueTicks(const SPlotScale& scale, const QRect& plot, in
 void FillAroundPlot(QPainter& painter, const QRect& dirty, const QRect& plot);
 
 /// Draws the plot background, its frame, the value and bottom ticks with their labels, in the
-/// application palette's Base, Mid and Text colours; bottom labels are kept inside the plot's
-/// columns.
+/// application palette's Base, Mid and Text colours; bottom labels are drawn whole, centred
+/// under their ticks as far as the widget's width allows.
 void DrawAxes(QPainter& painter, const SPlotLayout& layout, const std::vector<SAxisTick>& left,
               const std::vector<SAxisTick>& bottom);
 

@@ -86,6 +86,13 @@ QPointF NoSample()
     return {Detail::kNaN, Detail::kNaN};
 }
 
+// The room a time label takes at most: ticks are spaced by it, and it is how far a label near an
+// end of the plot can reach past it.
+int TimeLabelWidth(const QFontMetrics& metrics)
+{
+    return metrics.horizontalAdvance(QStringLiteral("-88888.8"));
+}
+
 } // namespace
 
 CTrendDisplay::CTrendDisplay(QWidget* parent)
@@ -556,10 +563,17 @@ void CTrendDisplay::_Appended(Detail::STrendSeries& series)
     {
         if (shift > 0)
         {
-            // The plot and the time labels under it move left; Qt repaints what comes in.
+            // The plot and the time labels under it move left; Qt repaints what comes in. A
+            // label near either end reaches past the plot's columns or is pushed back inside
+            // the widget: those ends of the label row are painted afresh.
             QRect moving = layout.oPlot;
             moving.setBottom(std::max(layout.oBottomAxis.bottom(), moving.bottom()));
             scroll(-static_cast<int>(std::lround(pixels)), 0, moving);
+            const QRect& labels = layout.oBottomAxis;
+            const int reach = TimeLabelWidth(fontMetrics()) + 2;
+            update(QRect(QPoint(labels.left(), labels.top()),
+                         QPoint(layout.oPlot.left() + reach, labels.bottom())));
+            update(QRect(QPoint(layout.oPlot.right() - reach, labels.top()), labels.bottomRight()));
         }
         _UpdateColumns(0, kept - 1, layout, dpr);
         _UpdateColumns(changed.first, changed.second, layout, dpr);
@@ -696,12 +710,15 @@ std::vector<Detail::SAxisTick> CTrendDisplay::_TimeTicks(const Detail::SPlotLayo
     const double start = WindowStart();
     const double window = m_pState->dWindow;
     const QRect& plot = layout.oPlot;
-    const int labelWidth = fontMetrics().horizontalAdvance(QStringLiteral("-88888.8")) + 16;
+    const int labelWidth = TimeLabelWidth(fontMetrics()) + 16;
     const double step = Detail::NiceStep(window, std::max(plot.width() / labelWidth, 1));
     for (double tick = std::ceil(start / step) * step; tick <= start + window; tick += step)
     {
-        const int x =
-            plot.left() + static_cast<int>(std::floor((tick - start) / window * plot.width()));
+        // Multiplied before divided, and a hair of tolerance: a tick that sits exactly on a
+        // column must land on it in every paint, or a label scrolled in moves a pixel on the
+        // next full repaint.
+        const int x = plot.left() +
+                      static_cast<int>(std::floor((tick - start) * plot.width() / window + 1e-9));
         if (x >= dirty.left() - labelWidth && x <= dirty.right() + labelWidth)
         {
             ticks.push_back({x, Detail::TickText(tick, step)});

@@ -358,6 +358,9 @@ private slots:
         QTest::qWait(20);
         QCOMPARE(spy.m_nCount, 0);
 
+        // With the time labels, which move with the plot and come in and go out at its ends.
+        trend.SetAxesVisible(true);
+        trend.resize(400 - trend.PlotArea().width(), 100); // the plot 200 columns wide again
         QSignalSpy moved(&trend, &CTrendDisplay::windowChanged);
         for (int t = 51; t < 100; ++t) // each moves the window; the screen catches up each time
         {
@@ -368,8 +371,7 @@ private slots:
         QCOMPARE(trend.WindowEnd(), 99.5);
         QCoreApplication::processEvents();
         CTrendDisplay fresh;
-        fresh.SetAxesVisible(false);
-        fresh.resize(200, 100);
+        fresh.resize(trend.size());
         fresh.SetTimeWindow(100.0);
         fresh.SetValueRange(0.0, 10.0);
         fresh.AddSeries("level", kLine);
@@ -380,6 +382,25 @@ private slots:
         // What the window shows (moved pixels and all) against a fresh paint.
         const QImage screen = QGuiApplication::primaryScreen()->grabWindow(trend.winId()).toImage();
         QCOMPARE(screen.convertToFormat(QImage::Format_RGB32), Render(fresh, 1.0));
+        // Time 0 and 100 at the plot's ends: their labels are whole, reaching past its edges.
+        fresh.ScrollTo(100.0);
+        const QImage labels = Render(fresh, 1.0);
+        const QRect plot = fresh.PlotArea();
+        const QColor window = QGuiApplication::palette().color(QPalette::Window);
+        int inkLeft = labels.width(), inkRight = -1;
+        for (int y = plot.bottom() + 6; y < labels.height(); ++y)
+        {
+            for (int x = 0; x < labels.width(); ++x)
+            {
+                if (labels.pixelColor(x, y) != window)
+                {
+                    inkLeft = std::min(inkLeft, x);
+                    inkRight = std::max(inkRight, x);
+                }
+            }
+        }
+        QVERIFY2(inkLeft < plot.left() - 1 && inkRight > plot.right() + 2,
+                 qPrintable(QString("%1 %2").arg(inkLeft).arg(inkRight)));
     }
 
     // The history scroll bar looks back and forth; at its end the window follows again.
