@@ -130,6 +130,8 @@ SColumnDrawing ColumnLines(const CColumnCache& cache, const QRect& plot, const S
     };
     first = std::max(first, 0);
     last = std::min(last, static_cast<int>(columns.size()) - 1);
+    drawing.vRanges.reserve(static_cast<std::size_t>(std::max(last - first + 1, 0)));
+    lines.reserve(drawing.vRanges.capacity() + 1);
     for (int i = first; i <= last; ++i)
     {
         const SColumn& column = columns[static_cast<std::size_t>(i)];
@@ -137,20 +139,16 @@ SColumnDrawing ColumnLines(const CColumnCache& cache, const QRect& plot, const S
         {
             continue;
         }
-        // The range in the column's middle: a sample on its left edge could be drawn in the
-        // column before.
-        const double middle = std::floor(x(column.dFirstTime)) + 0.5;
-        const double top = std::floor(ValueRow(scale, plot, column.dMax)) + 0.5;
-        const double bottom = std::floor(ValueRow(scale, plot, column.dMin)) + 0.5;
-        if (top == bottom)
+        // The range in the column the first sample lies in: a sample on the column's left edge
+        // could be drawn in the column before.
+        const double top = ValueRow(scale, plot, column.dMax);
+        const double bottom = ValueRow(scale, plot, column.dMin);
+        if (!std::isnan(top) && !std::isnan(bottom))
         {
-            // A line of no length is no pixel; Qt places points at rounded coordinates, lines
-            // at truncated ones: the pixel's own corner suits both.
-            drawing.vPoints.emplace_back(std::floor(middle), std::floor(top));
-        }
-        else
-        {
-            add(middle, top, middle, bottom);
+            const int left = static_cast<int>(std::floor(x(column.dFirstTime)));
+            const int high = static_cast<int>(std::floor(top));
+            drawing.vRanges.emplace_back(left, high, 1,
+                                         static_cast<int>(std::floor(bottom)) - high + 1);
         }
         join(column);
     }

@@ -77,14 +77,15 @@ private:
 /// high end, the bottom row for the low end (each at the middle of its pixel).
 double ValueRow(const SPlotScale& scale, const QRect& plot, double value);
 
-/// The lines that draw columns first to last of a reduced series, in device pixels of plot:
-/// per column one vertical line over its range, and the line entering it from the sample
-/// before (the very line between those two samples); the exit line too when last is the
-/// grid's last column.
+/// What draws columns first to last of a reduced series, in device pixels of plot: per column
+/// its range of rows as a rectangle one pixel wide (filled as rows; a cosmetic line of the same
+/// pixels is stroked pixel by pixel, twice the cost), and the line entering it from the sample
+/// before (the very line between those two samples); the exit line too when last is the grid's
+/// last column.
 struct SColumnDrawing
 {
     std::vector<QLineF> vLines;
-    std::vector<QPointF> vPoints; ///< columns whose range is one pixel high
+    std::vector<QRect> vRanges;
 };
 SColumnDrawing ColumnLines(const CColumnCache& cache, const QRect& plot, const SPlotScale& scale,
                            int first, int last);

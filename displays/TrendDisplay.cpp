@@ -747,7 +747,11 @@ void CTrendDisplay::_DrawSeries(QPainter& painter, const Detail::SPlotLayout& la
             Detail::ColumnLines(series.oCache, device, m_pState->oShown, first,
                                 static_cast<int>(series.oCache.Columns().size()) - 1);
         painter.drawLines(drawing.vLines.data(), static_cast<int>(drawing.vLines.size()));
-        painter.drawPoints(drawing.vPoints.data(), static_cast<int>(drawing.vPoints.size()));
+        {
+            CStyleStore fill(painter, QBrush(series.oColor));
+            fill.SetPen(QPen(Qt::NoPen));
+            painter.drawRects(drawing.vRanges.data(), static_cast<int>(drawing.vRanges.size()));
+        }
         _DrawMarkers(painter, series, device, std::max(first, 0), last, dpr);
     }
 }

@@ -225,7 +225,8 @@ private slots:
     // to the next by its own line (Qt's polyline leaves out sub-pixel segments): the same
     // columns lit, the top and bottom lit rows of each within a pixel. Times 0 to width and
     // values 0 to 1 map onto the plot directly; NaN samples cut the line in both (samples 40
-    // to 49 of the gap row lie on columns 80 to 98).
+    // to 49 of the gap row lie on columns 80 to 98), and the lone sample 45 among them is a dot
+    // in the column it lies in.
     void trendMatchesPolyline_data()
     {
         QTest::addColumn<int>("samples");
@@ -257,7 +258,7 @@ private slots:
             // segments, which Qt's polyline leaves out.
             value += (random.generateDouble() - 0.5) * 0.2;
             value = value > 1.0 ? 2.0 - value : std::abs(value);
-            const bool gap = i >= gapFrom && i < gapFrom + 10;
+            const bool gap = i >= gapFrom && i < gapFrom + 10 && i != gapFrom + 5;
             // Off the pixel edges, where Qt's own polyline may light either neighbour.
             points.emplace_back((i + 0.37) * size.width() / samples, gap ? kNaN : value);
         }
@@ -283,6 +284,10 @@ private slots:
             {
                 painter.drawLine(QPointF(a.x() * dpr, 0.5 + (1.0 - a.y()) * rows),
                                  QPointF(b.x() * dpr, 0.5 + (1.0 - b.y()) * rows));
+            }
+            else if (i + 1 < points.size() && std::isnan(a.y()) && std::isnan(points[i + 1].y()))
+            {
+                painter.drawPoint(int(b.x() * dpr), int(0.5 + (1.0 - b.y()) * rows));
             }
         }
         painter.end();
