@@ -34,6 +34,8 @@ QColor ListColor(const SDataListMode& mode)
 
 CHistogramDisplay::CHistogramDisplay(QWidget* parent) : CHistogramDisplayBase(parent)
 {
+    // Every pixel is painted: Qt need not fill the background first.
+    setAttribute(Qt::WA_OpaquePaintEvent);
     m_oHScrollBar.setObjectName(QStringLiteral("histogramPan"));
     m_oVScrollBar.setObjectName(QStringLiteral("histogramValueZoom"));
     m_oHScrollBar.hide();
