@@ -46,7 +46,7 @@ QWidget* MakeLoggerPage()
     auto* page = new QWidget;
     auto* layout = new QVBoxLayout(page);
     auto* edit = new CLoggerDefinitionsEdit(definitions);
-    edit->setMinimumSize(560, 330);
+    edit->setMinimumSize(700, 330); // every column whole, a typical path too
     auto* announced = new QLabel(Describe(definitions));
     announced->setWordWrap(true);
     QObject::connect(edit, &CLoggerDefinitionsEdit::definitionsChanged, announced,
