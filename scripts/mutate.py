@@ -505,6 +505,10 @@ FAULTS = [
       "m_pwTable->indexAt(pos) != edited)",
       "m_pwTable->indexAt(pos) != edited && (m_pwTable->indexAt(pos).flags() & Qt::ItemIsEnabled))",
       "A click on a disabled cell leaves the cell editor open and its text uncommitted."),
+    F("logger-cell-disabled-unheard", "editors/AccessibleLoggerTable.cpp",
+      "            oState.disabled = true;", "            oState.disabled = false;",
+      "Screen readers hear a logger cell that the row's type disabled (a file logger's port) "
+      "as one that can be edited."),
     F("logger-name-column-narrow", "editors/LoggerDefinitionsEdit.cpp",
       "horizontalAdvance(kTypicalName) + 16", "horizontalAdvance(kTypicalName) / 3",
       "The Name column starts too narrow for a typical log path."),

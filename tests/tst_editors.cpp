@@ -5,7 +5,8 @@
 // and each editor must have reported exactly as often as expected. Then what each editor does
 // beyond the dialog: the line edit's focus signals, the file dialogs with their captions, modes,
 // filters and start places, drops of every kind, reordering of the file list, and the logger
-// table's texts, odd values and the header state kept for the next table.
+// table's texts, odd values, what a screen reader hears of its cells and the header state kept
+// for the next table.
 #include "FileEditLine.h"
 #include "LineEdit.h"
 #include "LoggerDefinitionsEdit.h"
@@ -14,6 +15,7 @@
 #include "TestSupport.h"
 
 #include <QAbstractItemView>
+#include <QAccessible>
 #include <QComboBox>
 #include <QDropEvent>
 #include <QFileDialog>
@@ -605,6 +607,72 @@ private slots:
         expected[4].m_eType = LoggerNetwork;
         expected[6].m_nPort = 0;
         QCOMPARE(edit.GetLoggerDefinitions(), expected);
+    }
+
+    // Each logger cell as a screen reader hears it, "text:state" with x disabled, s selected and
+    // f current: disabled exactly where the row's type leaves nothing to edit, also after the
+    // type changed, and otherwise what Qt's table cells say. A removed row takes its cells
+    // along; the others keep their interfaces at their new places. The editor then goes with
+    // every interface of its table handed out.
+    void loggerCellsHeard()
+    {
+        auto pEdit = std::make_unique<CLoggerDefinitionsEdit>(
+            Definitions{{LoggerNone, VerbosityFatal, "n", 1},
+                        {LoggerGui, VerbosityInfo, "g", 2},
+                        {LoggerStdout, VerbosityLog, "s", 3},
+                        {LoggerConsole, VerbosityTrace, "c", 4},
+                        {LoggerFile, VerbosityWarning, "f", 5},
+                        {LoggerNetwork, VerbosityDebug, "h", 6}});
+        auto* pwTable = pEdit->findChild<QTableWidget*>();
+        QAccessibleInterface* pTable = QAccessible::queryAccessibleInterface(pwTable);
+        QAccessibleTableInterface* pCells = pTable->tableInterface();
+        const auto heard = [pCells]
+        {
+            QStringList rows;
+            for (int nRow = 0; nRow < pCells->rowCount(); ++nRow)
+            {
+                QStringList cells;
+                for (int nColumn = 0; nColumn < pCells->columnCount(); ++nColumn)
+                {
+                    QAccessibleInterface* pCell = pCells->cellAt(nRow, nColumn);
+                    const QAccessible::State state = pCell->state();
+                    const QString letters = QString(state.disabled ? "x" : "") +
+                                            (state.selected ? "s" : "") +
+                                            (state.focused ? "f" : "");
+                    cells << pCell->text(QAccessible::Name) +
+                                 (letters.isEmpty() ? "" : ':' + letters);
+                }
+                rows << cells.join(' ');
+            }
+            return rows;
+        };
+        pwTable->setCurrentCell(5, 1);
+        QCOMPARE(heard(), QStringList({"none fatal:x n:x 1:x", "gui info g:x 2:x",
+                                       "stdout log s:x 3:x", "console trace c:x 4:x",
+                                       "file warning f 5:x", "network:s debug:sf h:s 6:s"}));
+        // The corner and the header row come first, then five places per row.
+        QAccessibleInterface* pPort = pCells->cellAt(1, 3);
+        QCOMPARE(pPort->role(), QAccessible::Cell);
+        QCOMPARE(pPort->parent(), pTable);
+        QCOMPARE(pTable->indexOfChild(pPort), 14);
+        QCOMPARE(pTable->child(14), pPort);
+        pwTable->item(1, 0)->setText("network");
+        pwTable->item(5, 0)->setText("stdout");
+        pwTable->setCurrentCell(0, 0);
+        QTest::mouseClick(pEdit->findChild<QPushButton*>("m_wRemove"), Qt::LeftButton);
+        // What the view tells the table's interface while a screen reader listens.
+        QAccessibleTableModelChangeEvent removed(pwTable,
+                                                 QAccessibleTableModelChangeEvent::RowsRemoved);
+        removed.setFirstRow(0);
+        removed.setLastRow(0);
+        pCells->modelChange(&removed);
+        QCOMPARE(heard(),
+                 QStringList({"network:f info g 2", "stdout log s:x 3:x", "console trace c:x 4:x",
+                              "file warning f 5:x", "stdout debug h:x 6:x"}));
+        QCOMPARE(pTable->indexOfChild(pPort), 9);
+        for (int i = 0; i < pTable->childCount(); ++i)
+            QVERIFY(pTable->child(i)->isValid());
+        pEdit.reset();
     }
 
     // The first table shows a typical log path whole in its Name column, and its last column
