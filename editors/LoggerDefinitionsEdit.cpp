@@ -1,5 +1,6 @@
 #include "LoggerDefinitionsEdit.h"
 
+#include "AccessibleControl.h"
 #include "AccessibleTexts.h"
 #include "ComboBoxDelegate.h"
 #include "LoggerDefinition.h"
@@ -118,6 +119,23 @@ private:
     QTableWidget* m_pwTable;
     QAbstractItemDelegate* m_pDelegate;
 };
+
+// Tells a listening screen reader that a cell became enabled or disabled (a row's new logger
+// type), so that one resting on the cell hears it at once.
+void AnnounceEnabledChange(QTableWidget* pwTable, int nRow, int nColumn)
+{
+    if (!AccessibleListening())
+        return;
+    QAccessibleInterface* pTable = QAccessible::queryAccessibleInterface(pwTable);
+    QAccessibleTableInterface* pCells = pTable ? pTable->tableInterface() : nullptr;
+    QAccessibleInterface* pCell = pCells ? pCells->cellAt(nRow, nColumn) : nullptr;
+    if (!pCell)
+        return;
+    QAccessible::State changed;
+    changed.disabled = true;
+    QAccessibleStateChangeEvent event(pCell, changed);
+    SendAccessible(event);
+}
 
 } // namespace
 
@@ -279,8 +297,13 @@ void CLoggerDefinitionsEdit::_SetRowState(int nRow, ELoggerType eType)
     for (int nCell = 0; nCell < 3; ++nCell)
     {
         // Fetched anew for every cell: the handling that setFlags runs may refill the table.
-        if (QTableWidgetItem* cell = table->item(nRow, LevelColumn + nCell))
-            cell->setFlags(enabled[std::size_t(nCell)] ? base | editable : base & ~editable);
+        QTableWidgetItem* cell = table->item(nRow, LevelColumn + nCell);
+        if (!cell)
+            continue;
+        const bool wasEnabled = cell->flags().testFlag(Qt::ItemIsEnabled);
+        cell->setFlags(enabled[std::size_t(nCell)] ? base | editable : base & ~editable);
+        if (wasEnabled != enabled[std::size_t(nCell)])
+            AnnounceEnabledChange(table, nRow, LevelColumn + nCell);
     }
 }
 

@@ -80,16 +80,37 @@ QAccessibleInterface* CreateAccessibleControl(const SAccessibleKind* pKinds, std
     return nullptr;
 }
 
+namespace
+{
+
+// The update handler a UI-test tool installed, if any (Qt offers no getter).
+QAccessible::UpdateHandler InstalledHandler()
+{
+    const QAccessible::UpdateHandler fnHandler = QAccessible::installUpdateHandler(nullptr);
+    QAccessible::installUpdateHandler(fnHandler);
+    return fnHandler;
+}
+
+} // namespace
+
 void NotifyAccessible(QWidget* pwControl, QAccessible::Event eEvent)
 {
     QAccessibleEvent event(pwControl, eEvent);
+    SendAccessible(event);
+}
+
+bool AccessibleListening()
+{
+    return QAccessible::isActive() || InstalledHandler() != nullptr;
+}
+
+void SendAccessible(QAccessibleEvent& event)
+{
     if (QAccessible::isActive())
         return QAccessible::updateAccessibility(&event);
     // Without an active platform bridge (the offscreen platform of UI tests) Qt drops events,
     // also before an installed update handler; a UI-test tool's handler hears them all the same.
-    const QAccessible::UpdateHandler fnHandler = QAccessible::installUpdateHandler(nullptr);
-    QAccessible::installUpdateHandler(fnHandler);
-    if (fnHandler != nullptr)
+    if (const QAccessible::UpdateHandler fnHandler = InstalledHandler())
         fnHandler(&event);
 }
 

@@ -57,6 +57,13 @@ QAccessibleInterface* AccessibleControlFactory(const QString& rqsClassName, QObj
 /// installed QAccessible update handler hears it on every platform.
 void NotifyAccessible(QWidget* pwControl, QAccessible::Event eEvent);
 
+/// Whether an assistive tool or an installed update handler would hear an event now: only then
+/// is it worth making the interfaces that an event names.
+bool AccessibleListening();
+
+/// Sends event to whoever listens, as NotifyAccessible does.
+void SendAccessible(QAccessibleEvent& event);
+
 /// text without the ampersands that mark mnemonics ("&&" stays one ampersand).
 QString StripMnemonic(QString text);
 

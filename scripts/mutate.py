@@ -101,7 +101,7 @@ FAULTS = [
       "On a 16- or 24-bit backing store kept pictures are blitted, and blended text and "
       "see-through bitmaps come out in other colours than drawn directly."),
     F("readers-event-only-when-active", "foundation/AccessibleControl.cpp",
-      "    if (fnHandler != nullptr)\n        fnHandler(&event);", "    (void)fnHandler;",
+      "        fnHandler(&event);", "        (void)fnHandler;",
       "UI-test tools on platforms without an accessibility bridge no longer hear name and "
       "description changes."),
     # buttons/ ---------------------------------------------------------------------------------
@@ -509,6 +509,11 @@ FAULTS = [
       "            oState.disabled = true;", "            oState.disabled = false;",
       "Screen readers hear a logger cell that the row's type disabled (a file logger's port) "
       "as one that can be edited."),
+    F("logger-cell-state-unannounced", "editors/LoggerDefinitionsEdit.cpp",
+      "        if (wasEnabled != enabled[std::size_t(nCell)])",
+      "        if (false)",
+      "A screen reader resting on a logger cell is not told that a new logger type disabled or "
+      "enabled it."),
     F("logger-name-column-narrow", "editors/LoggerDefinitionsEdit.cpp",
       "horizontalAdvance(kTypicalName) + 16", "horizontalAdvance(kTypicalName) / 3",
       "The Name column starts too narrow for a typical log path."),

@@ -44,6 +44,8 @@ using Types = std::list<Varo::Fenra::ParameterPool::SFileType>;
 namespace
 {
 
+QStringList s_Announced; // cells a screen reader was told about, as "row,column"
+
 // Answers the next modal dialog once it is shown, then rejects it if the answer left it open (a
 // failed check inside the answer must not leave the test hanging).
 template <class TDialog> void AnswerModal(std::function<void(TDialog*)> answer)
@@ -656,8 +658,22 @@ private slots:
         QCOMPARE(pPort->parent(), pTable);
         QCOMPARE(pTable->indexOfChild(pPort), 14);
         QCOMPARE(pTable->child(14), pPort);
+        // A new type: the cells whose state changes are announced, each once.
+        const auto previous =
+            QAccessible::installUpdateHandler(
+                [](QAccessibleEvent* pEvent)
+                {
+                    const QAccessibleTableCellInterface* pPlace =
+                        pEvent->accessibleInterface()->tableCellInterface();
+                    if (pEvent->type() == QAccessible::StateChanged && pPlace &&
+                        static_cast<QAccessibleStateChangeEvent*>(pEvent)->changedStates().disabled)
+                        s_Announced
+                            << QString("%1,%2").arg(pPlace->rowIndex()).arg(pPlace->columnIndex());
+                });
         pwTable->item(1, 0)->setText("network");
         pwTable->item(5, 0)->setText("stdout");
+        QAccessible::installUpdateHandler(previous);
+        QCOMPARE(s_Announced, QStringList({"1,2", "1,3", "5,2", "5,3"}));
         pwTable->setCurrentCell(0, 0);
         QTest::mouseClick(pEdit->findChild<QPushButton*>("m_wRemove"), Qt::LeftButton);
         // What the view tells the table's interface while a screen reader listens.
