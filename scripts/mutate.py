@@ -663,9 +663,6 @@ FAULTS = [
     F("docs-translator-listed", "docs/CMakeLists.txt",
       "\"^${PROJECT_SOURCE_DIR}/(platform|translation)/\"", "\"^${PROJECT_SOURCE_DIR}/(platform)/\"",
       "The reference lists the translator's internals as API."),
-    F("docs-readme-pictures-broken", "docs/CMakeLists.txt",
-      "string(REPLACE \"](docs/images/\" \"](\" readme \"${readme}\")\n", "",
-      "The pictures of the reference's main page point to a folder the reference does not have."),
     # headers, packages, binary interface (the first three need --with-packaging) -------------
     F("forms-header-bare-include", "forms/ArrowButton.h",
       "#include <ZuRaradirIzurodudoz/ArrowButton.h>", "#include <ArrowButton.h>",
