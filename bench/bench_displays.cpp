@@ -53,13 +53,13 @@ std::unique_ptr<Zri::CTrendDisplay> Trend(const std::vector<QPointF>& samples)
     return trend;
 }
 
-// A whole render of the widget as a repaint makes it: axes, labels and every column of the
-// kept reduction.
-std::function<void()> Render(Zri::CTrendDisplay& trend, QImage& image)
+// A whole render of a widget as a repaint makes it; for the trend: axes, labels and every column
+// of the kept reduction.
+std::function<void()> Render(QWidget& widget, QImage& image)
 {
-    return [&trend, &image]()
+    return [&widget, &image]()
     {
-        trend.render(&image);
+        widget.render(&image);
         benchmark::DoNotOptimize(image.constBits());
     };
 }
@@ -164,15 +164,7 @@ void BM_Background_Ratio2_Vs_Ratio1(benchmark::State& state)
         widget->setAutoFillBackground(true);
     }
     QImage sharpImage = Image(2.0), plainImage = Image(1.0);
-    const auto render = [](QWidget& widget, QImage& image)
-    {
-        return [&widget, &image]
-        {
-            widget.render(&image);
-            benchmark::DoNotOptimize(image.constBits());
-        };
-    };
-    ZriBench::InterleavedRatio(state, render(sharp, sharpImage), render(plain, plainImage));
+    ZriBench::InterleavedRatio(state, Render(sharp, sharpImage), Render(plain, plainImage));
     state.SetLabel("vs:background(ratio_1)");
 }
 BENCHMARK(BM_Background_Ratio2_Vs_Ratio1)->MinTime(0.5);
@@ -255,12 +247,7 @@ void BM_Trend_VsQwtCurve(benchmark::State& state)
     auto trend = Trend(samples);
     auto plot = QwtCurvePlot(samples);
     QImage trendImage = Image(1.0), qwtImage = Image(1.0);
-    ZriBench::InterleavedRatio(state, Render(*trend, trendImage),
-                               [&]
-                               {
-                                   plot->render(&qwtImage);
-                                   benchmark::DoNotOptimize(qwtImage.constBits());
-                               });
+    ZriBench::InterleavedRatio(state, Render(*trend, trendImage), Render(*plot, qwtImage));
     state.SetLabel("vs:QwtPlotCurve goal:0.25");
 }
 BENCHMARK(BM_Trend_VsQwtCurve)->Arg(100000)->Arg(1000000)->MinTime(0.5);
@@ -271,18 +258,7 @@ void BM_QwtCurve_Ratio2_Vs_Ratio1(benchmark::State& state)
     const auto samples = RandomWalk(1000000);
     auto plot = QwtCurvePlot(samples);
     QImage sharpImage = Image(2.0), plainImage = Image(1.0);
-    ZriBench::InterleavedRatio(
-        state,
-        [&]
-        {
-            plot->render(&sharpImage);
-            benchmark::DoNotOptimize(sharpImage.constBits());
-        },
-        [&]
-        {
-            plot->render(&plainImage);
-            benchmark::DoNotOptimize(plainImage.constBits());
-        });
+    ZriBench::InterleavedRatio(state, Render(*plot, sharpImage), Render(*plot, plainImage));
     state.SetLabel("vs:QwtPlotCurve(ratio_1)");
 }
 BENCHMARK(BM_QwtCurve_Ratio2_Vs_Ratio1)->MinTime(0.5);
