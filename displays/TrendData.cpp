@@ -29,7 +29,8 @@ void CSampleRing::SetCapacity(std::size_t capacity)
 
 bool CSampleRing::Push(double time, double value)
 {
-    if (std::isnan(time) || (m_nSize > 0 && time < Time(m_nEnd - 1)))
+    // Infinite times would stretch every window and scale; NaN has no place in the order.
+    if (!std::isfinite(time) || (m_nSize > 0 && time < m_dNewest))
     {
         return false;
     }
@@ -44,10 +45,25 @@ bool CSampleRing::Push(double time, double value)
     {
         m_vTime[m_nHead] = time;
         m_vValue[m_nHead] = value;
-        m_nHead = (m_nHead + 1) % m_nCapacity;
+        if (++m_nHead == m_nCapacity)
+        {
+            m_nHead = 0;
+        }
     }
+    m_dNewest = time;
     ++m_nEnd;
     return true;
+}
+
+std::size_t CSampleRing::Push(const double* times, const double* values, std::size_t count,
+                              std::size_t stride)
+{
+    std::size_t stored = 0;
+    for (std::size_t i = 0; i < count; ++i)
+    {
+        stored += Push(times[i * stride], values[i * stride]) ? 1 : 0;
+    }
+    return stored;
 }
 
 void CSampleRing::Clear()
@@ -79,15 +95,27 @@ std::uint64_t CSampleRing::LowerBound(double time) const
 
 std::size_t CSampleRing::_Slot(std::uint64_t sample) const
 {
-    return static_cast<std::size_t>((m_nHead + (sample - Begin())) % m_vTime.size());
+    const std::size_t slot = m_nHead + static_cast<std::size_t>(sample - Begin());
+    return slot >= m_vTime.size() ? slot - m_vTime.size() : slot;
+}
+
+double GridOrigin(double time, double columnTime)
+{
+    constexpr double kSpan = 1125899906842624.0; // 2^50 columns
+    const double epoch = kSpan * columnTime;
+    if (!std::isfinite(time) || !std::isfinite(epoch) || std::abs(time) < epoch)
+    {
+        return 0.0;
+    }
+    return std::floor(time / epoch) * epoch;
 }
 
 std::int64_t ColumnOf(const SColumnGrid& grid, double time)
 {
-    const double column = std::floor(time / grid.dColumnTime);
+    const double column = std::floor((time - grid.dOrigin) / grid.dColumnTime);
     // Far-away times only need to land outside the grid.
-    constexpr double kLimit = 4.0e18;
-    return static_cast<std::int64_t>(std::clamp(column, -kLimit, kLimit));
+    constexpr double kLimit = 4611686018427387904.0; // 2^62
+    return std::isnan(column) ? 0 : static_cast<std::int64_t>(std::clamp(column, -kLimit, kLimit));
 }
 
 void CColumnCache::Rebuild(const CSampleRing& ring, const SColumnGrid& grid)
@@ -98,7 +126,17 @@ void CColumnCache::Rebuild(const CSampleRing& ring, const SColumnGrid& grid)
     m_bValid = true;
     m_bPrevFinite = false;
     m_nBegin = ring.Begin();
-    m_nNext = ring.LowerBound(static_cast<double>(grid.nFirst) * grid.dColumnTime);
+    // The first sample in the grid by the column arithmetic that Extend uses, so that a
+    // rebuilt cache and an extended one agree on samples that lie on the grid's left edge.
+    m_nNext = ring.LowerBound(grid.ColumnStart(grid.nFirst));
+    while (m_nNext > ring.Begin() && ColumnOf(grid, ring.Time(m_nNext - 1)) >= grid.nFirst)
+    {
+        --m_nNext;
+    }
+    while (m_nNext < ring.End() && ColumnOf(grid, ring.Time(m_nNext)) < grid.nFirst)
+    {
+        ++m_nNext;
+    }
     if (m_nNext > ring.Begin())
     {
         // The line enters the grid from the sample before it.
@@ -214,15 +252,16 @@ int CColumnCache::Trim(const CSampleRing& ring)
     {
         return 0;
     }
-    const int last = static_cast<int>(std::min<std::int64_t>(index, m_oGrid.nCount - 1));
+    if (index >= m_oGrid.nCount)
+    {
+        // Everything in the grid is gone, and the line out of it starts at a kept sample now.
+        Rebuild(ring, m_oGrid);
+        return m_oGrid.nCount;
+    }
+    const int last = static_cast<int>(index);
     for (int i = 0; i < last; ++i)
     {
         m_dqColumns[static_cast<std::size_t>(i)] = SColumn();
-    }
-    if (index >= m_oGrid.nCount)
-    {
-        m_dqColumns.back() = SColumn();
-        return m_oGrid.nCount;
     }
     // The oldest kept sample's column loses what was overwritten: reduce it again, without a
     // line entering it.

@@ -23,8 +23,13 @@ public:
     /// The absolute number of the oldest kept sample and one past the newest.
     std::uint64_t Begin() const { return m_nEnd - m_nSize; }
     std::uint64_t End() const { return m_nEnd; }
-    /// False, and nothing stored, for a NaN time or one older than the newest sample's.
+    /// False, and nothing stored, for a time that is not finite or older than the newest
+    /// sample's. Equal times are kept, in the order pushed.
     bool Push(double time, double value);
+    /// Pushes count samples (times[i], values[i]) in order, skipping refused ones; returns how
+    /// many were stored.
+    std::size_t Push(const double* times, const double* values, std::size_t count,
+                     std::size_t stride);
     void Clear();
     double Time(std::uint64_t sample) const { return m_vTime[_Slot(sample)]; }
     double Value(std::uint64_t sample) const { return m_vValue[_Slot(sample)]; }
@@ -40,6 +45,7 @@ private:
     std::size_t m_nHead = 0; // slot of the oldest sample once the ring is full
     std::size_t m_nSize = 0;
     std::uint64_t m_nEnd = 0;
+    double m_dNewest = 0.0; // time of the newest sample while there is one
 };
 
 /// What one device pixel column shows of a series: the range of its finite values, and the line
@@ -56,20 +62,34 @@ struct SColumn
     double dPrevValue = 0.0;
 };
 
-/// Column k of the grid covers the times [k * dColumnTime, (k + 1) * dColumnTime).
+/// Column k of the grid covers the times [dOrigin + k * dColumnTime, dOrigin + (k + 1) *
+/// dColumnTime); the grid shows columns nFirst to nFirst + nCount - 1. The origin is 0 unless
+/// the times are so large that column numbers would not fit 50 bits (GridOrigin).
 struct SColumnGrid
 {
+    double dOrigin = 0.0;
     double dColumnTime = 1.0;
     std::int64_t nFirst = 0;
     int nCount = 0;
 
     bool operator==(const SColumnGrid& other) const
     {
-        return dColumnTime == other.dColumnTime && nFirst == other.nFirst && nCount == other.nCount;
+        return dOrigin == other.dOrigin && dColumnTime == other.dColumnTime &&
+               nFirst == other.nFirst && nCount == other.nCount;
+    }
+    /// The time where column k begins.
+    double ColumnStart(std::int64_t k) const
+    {
+        return dOrigin + static_cast<double>(k) * dColumnTime;
     }
 };
 
-/// The grid column of a time (may lie outside the grid).
+/// The origin of a grid of columns columnTime wide near time: 0 for any time less than 2^50
+/// columns from it, else a whole multiple of 2^50 columns, so that column numbers stay exact
+/// and every grid near the same time has the same origin.
+double GridOrigin(double time, double columnTime);
+
+/// The grid column of a time (may lie outside the grid; far-away times are clamped to +-2^62).
 std::int64_t ColumnOf(const SColumnGrid& grid, double time);
 
 /**
