@@ -1,5 +1,6 @@
 #include "PlotPainting.h"
 
+#include "AxisFormat.h"
 #include "StyleStore.h"
 
 #include <QFontMetrics>
@@ -26,7 +27,7 @@ QRect Sized(int left, int top, int right, int bottom)
 
 } // namespace
 
-SPlotLayout PlotLayout(const QRect& area, const QFontMetrics& metrics, bool axes)
+SPlotLayout PlotLayout(const QRect& area, const QFontMetrics& metrics, bool axes, int valueLabels)
 {
     SPlotLayout layout;
     if (!axes)
@@ -35,7 +36,7 @@ SPlotLayout PlotLayout(const QRect& area, const QFontMetrics& metrics, bool axes
         return layout;
     }
     const int line = metrics.height();
-    const int labels = metrics.horizontalAdvance(QStringLiteral("-8888888"));
+    const int labels = std::max(metrics.horizontalAdvance(QStringLiteral("-8888888")), valueLabels);
     // Labels, a gap, the tick, then the frame column.
     const int left = area.left() + labels + 2 + kTick + 1;
     const int top = area.top() + line + 1;
@@ -112,7 +113,7 @@ SColumnDrawing ColumnLines(const CColumnCache& cache, const QRect& plot, const S
     const SColumnGrid& grid = cache.Grid();
     const auto& columns = cache.Columns();
     const double origin = plot.left() - static_cast<double>(grid.nFirst);
-    const auto x = [&](double time) { return origin + time / grid.dColumnTime; };
+    const auto x = [&](double time) { return origin + (time - grid.dOrigin) / grid.dColumnTime; };
     const auto add = [&](double x1, double y1, double x2, double y2)
     {
         if (!std::isnan(y1) && !std::isnan(y2))
@@ -159,16 +160,82 @@ SColumnDrawing ColumnLines(const CColumnCache& cache, const QRect& plot, const S
     return drawing;
 }
 
-std::vector<SAxisTick> ValueTicks(const SPlotScale& scale, const QRect& plot, int maxTicks)
+std::vector<SAxisTick> ValueTicks(const SPlotScale& scale, const QRect& plot, int maxTicks,
+                                  const CAxisFormat* format)
 {
-    std::vector<SAxisTick> ticks;
-    const double step = NiceStep(scale.dHigh - scale.dLow, maxTicks);
-    for (const double value : ScaleTicks(scale, maxTicks))
+    std::vector<SAxisLabel> labels;
+    if (scale.bLog)
     {
-        const double row = plot.top() + (1.0 - ScaleFraction(scale, value)) * (plot.height() - 1);
-        ticks.push_back({qRound(row), TickText(value, scale.bLog ? value : step)});
+        for (const double value : ScaleTicks(scale, maxTicks))
+        {
+            labels.push_back({value, TickText(value, value)});
+        }
+    }
+    else
+    {
+        static const CAxisFormat kDefault;
+        labels = (format ? *format : kDefault).Ticks(scale.dLow, scale.dHigh, maxTicks);
+    }
+    std::vector<SAxisTick> ticks;
+    ticks.reserve(labels.size());
+    for (const SAxisLabel& label : labels)
+    {
+        const double fraction = std::clamp(ScaleFraction(scale, label.dValue), 0.0, 1.0);
+        ticks.push_back({qRound(plot.top() + (1.0 - fraction) * (plot.height() - 1)), label.sText});
     }
     return ticks;
+}
+
+int MaxValueTicks(const QRect& plot, const QFontMetrics& metrics)
+{
+    return std::max(plot.height() / (2 * metrics.height()), 1);
+}
+
+int WidestLabel(const std::vector<SAxisTick>& ticks, const QFontMetrics& metrics)
+{
+    int widest = 0;
+    for (const SAxisTick& tick : ticks)
+    {
+        widest = std::max(widest, metrics.horizontalAdvance(tick.sText));
+    }
+    return widest;
+}
+
+std::vector<SPlacedLabel> BottomLabels(const std::vector<SAxisTick>& ticks, const QRect& axis,
+                                       const QFontMetrics& metrics)
+{
+    std::vector<SPlacedLabel> labels;
+    const int gap = metrics.averageCharWidth();
+    for (const SAxisTick& tick : ticks)
+    {
+        // Always whole: one at an end of the plot reaches into the margin and is pushed back
+        // inside where the widget ends (a cut "1000" would read "00").
+        const int width = metrics.horizontalAdvance(tick.sText);
+        QRect rect(tick.nPos - width / 2, axis.top() + kTick, width + 1, metrics.height());
+        rect.moveRight(std::min(rect.right(), axis.right()));
+        rect.moveLeft(std::max(rect.left(), axis.left()));
+        if (labels.empty() || rect.left() > labels.back().oRect.right() + gap)
+        {
+            labels.push_back({rect, tick.sText});
+        }
+    }
+    return labels;
+}
+
+std::vector<SPlacedLabel> ValueLabels(const std::vector<SAxisTick>& ticks, const QRect& axis,
+                                      const QFontMetrics& metrics)
+{
+    std::vector<SPlacedLabel> labels;
+    const int line = metrics.height();
+    for (const SAxisTick& tick : ticks)
+    {
+        const QRect rect(axis.left(), tick.nPos - line / 2, axis.width(), line);
+        if (labels.empty() || !rect.intersects(labels.back().oRect))
+        {
+            labels.push_back({rect, tick.sText});
+        }
+    }
+    return labels;
 }
 
 void FillAroundPlot(QPainter& painter, const QRect& dirty, const QRect& plot)
@@ -193,26 +260,23 @@ void DrawAxes(QPainter& painter, const SPlotLayout& layout, const std::vector<SA
     CStyleStore store(painter, palette.color(QPalette::Mid));
     painter.drawRect(plot.adjusted(-1, -1, 0, 0));
     store.SetPen(palette.color(QPalette::Text));
-    const int line = painter.fontMetrics().height();
+    const QFontMetrics metrics = painter.fontMetrics();
     for (const SAxisTick& tick : left)
     {
         painter.drawLine(plot.left() - 1 - kTick, tick.nPos, plot.left() - 2, tick.nPos);
-        const QRect label(layout.oValueAxis.left(), tick.nPos - line / 2, layout.oValueAxis.width(),
-                          line);
-        painter.drawText(label, Qt::AlignRight | Qt::AlignVCenter, tick.sText);
+    }
+    for (const SPlacedLabel& label : ValueLabels(left, layout.oValueAxis, metrics))
+    {
+        painter.drawText(label.oRect, Qt::AlignRight | Qt::AlignVCenter, label.sText);
     }
     const QRect& axis = layout.oBottomAxis;
     for (const SAxisTick& tick : bottom)
     {
         painter.drawLine(tick.nPos, axis.top(), tick.nPos, axis.top() + kTick - 1);
-        // Labels are centred under their ticks and always whole: one at an end of the plot
-        // reaches into the margin, and is pushed back inside where the widget ends (a cut
-        // "1000" would read "00").
-        const int width = painter.fontMetrics().horizontalAdvance(tick.sText);
-        QRect label(tick.nPos - width / 2, axis.top() + kTick, width + 1, line);
-        label.moveRight(std::min(label.right(), axis.right()));
-        label.moveLeft(std::max(label.left(), axis.left()));
-        painter.drawText(label, Qt::AlignLeft | Qt::AlignTop, tick.sText);
+    }
+    for (const SPlacedLabel& label : BottomLabels(bottom, axis, metrics))
+    {
+        painter.drawText(label.oRect, Qt::AlignLeft | Qt::AlignTop, label.sText);
     }
 }
 

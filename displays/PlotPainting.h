@@ -17,6 +17,11 @@
 class QFontMetrics;
 class QPainter;
 
+namespace Varo::FenraQtGui::ZuRaradirIzurodudoz
+{
+class CAxisFormat;
+}
+
 namespace Varo::FenraQtGui::ZuRaradirIzurodudoz::Detail
 {
 
@@ -30,10 +35,11 @@ struct SPlotLayout
     QRect oLegend;
 };
 
-/// The layout inside area. With axes the value labels get the width of "-8888888" and a tick,
-/// the bottom labels and the legend one text line each, and a one-pixel frame runs around the
-/// plot; without them the plot is the whole area.
-SPlotLayout PlotLayout(const QRect& area, const QFontMetrics& metrics, bool axes);
+/// The layout inside area. With axes the value labels get valueLabels pixels (at least the width
+/// of "-8888888") and a tick, the bottom labels and the legend one text line each, and a
+/// one-pixel frame runs around the plot; without them the plot is the whole area.
+SPlotLayout PlotLayout(const QRect& area, const QFontMetrics& metrics, bool axes,
+                       int valueLabels = 0);
 
 /// The device pixel ratio a painter draws at. It is the target's, which QWidget::render and
 /// grab redirect to an image of their own ratio while the painter's device stays the widget.
@@ -97,8 +103,33 @@ struct SAxisTick
     QString sText;
 };
 
-/// The ticks of a value axis over the plot rows (in logical pixels).
-std::vector<SAxisTick> ValueTicks(const SPlotScale& scale, const QRect& plot, int maxTicks);
+/// The ticks of a value axis over the plot rows (in logical pixels): the decades of a
+/// logarithmic axis, else those of format (the default format when null).
+std::vector<SAxisTick> ValueTicks(const SPlotScale& scale, const QRect& plot, int maxTicks,
+                                  const CAxisFormat* format = nullptr);
+
+/// The most ticks of a value axis on a plot of that height: one per two text lines.
+int MaxValueTicks(const QRect& plot, const QFontMetrics& metrics);
+
+/// The widest label of ticks.
+int WidestLabel(const std::vector<SAxisTick>& ticks, const QFontMetrics& metrics);
+
+/// A tick label where it is drawn.
+struct SPlacedLabel
+{
+    QRect oRect;
+    QString sText;
+};
+
+/// The labels of the bottom axis: centred under their ticks, pushed back inside the axis where
+/// it ends, and left out where one would come closer than a character to the one before.
+std::vector<SPlacedLabel> BottomLabels(const std::vector<SAxisTick>& ticks, const QRect& axis,
+                                       const QFontMetrics& metrics);
+
+/// The labels of the value axis: right-aligned in axis, centred on their rows, and left out
+/// where one would overlap the one before.
+std::vector<SPlacedLabel> ValueLabels(const std::vector<SAxisTick>& ticks, const QRect& axis,
+                                      const QFontMetrics& metrics);
 
 /// Fills the dirty part of the widget around the plot in the palette's Window colour (the plot
 /// itself gets its Base from DrawAxes: each pixel is written once, which matters at ratio 2).

@@ -1,10 +1,12 @@
 #include "TrendDisplay.h"
 
+#include "AccessibleControl.h"
 #include "PlotPainting.h"
 #include "StyleStore.h"
 #include "TrendData.h"
 
-#include <QAccessible>
+#include <QCoreApplication>
+#include <QEvent>
 #include <QGuiApplication>
 #include <QPaintEvent>
 #include <QPainter>
@@ -20,6 +22,24 @@ namespace Varo::FenraQtGui::ZuRaradirIzurodudoz
 namespace Detail
 {
 
+namespace
+{
+
+constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
+
+// The event that gathers a turn's appends into one frame.
+QEvent::Type FrameEventType()
+{
+    static const auto kType = static_cast<QEvent::Type>(QEvent::registerEventType());
+    return kType;
+}
+
+// Room for a time label before the labels are measured, and the least space between two.
+constexpr const char* kTimeLabelGuess = "-88888.8";
+constexpr int kTimeLabelGap = 16;
+
+} // namespace
+
 struct STrendSeries
 {
     QString sName;
@@ -29,8 +49,30 @@ struct STrendSeries
     CColumnCache oCache;
 };
 
+/// What a trend keeps and derives; the derived part (layout, grids, the shown scale) is brought
+/// up to date by Sync, from the samples and settings alone.
 struct STrendState
 {
+    explicit STrendState(const CTrendDisplay& owner, const QScrollBar& scroll)
+        : rOwner(owner), rScroll(scroll)
+    {
+    }
+
+    SPlotLayout Layout();
+    std::pair<double, double> TimeSpan() const;
+    SColumnGrid Grid(qreal dpr);
+    void Sync(qreal dpr);
+    SPlotScale AutoScale();
+    std::vector<SAxisTick> ValueTicks();
+    std::vector<SAxisTick> TimeTicks(qreal dpr);
+    void Invalidate();
+    void DrawSeries(QPainter& painter, qreal dpr) const;
+    void DrawMarkers(QPainter& painter, const STrendSeries& series, const QRect& device,
+                     qreal dpr) const;
+    const CAxisFormat& TimeFormat() const;
+
+    const CTrendDisplay& rOwner;
+    const QScrollBar& rScroll;
     std::vector<STrendSeries> vSeries;
     std::size_t nCapacity = 100000;
     double dWindow = 60.0;
@@ -38,43 +80,248 @@ struct STrendState
     double dEnd = 60.0; // the window's end while not following
     bool bAuto = true;
     SPlotScale oFixed;
-    SPlotScale oShown;
     bool bAxes = true;
+    std::shared_ptr<const CAxisFormat> pTimeFormat;
+    std::shared_ptr<const CAxisFormat> pValueFormat;
     double dScrollUnit = 1.0; // time per step of the scroll bar
     double dScrollOrigin = 0.0;
-    double dShownStart = 0.0; // the window last announced by windowChanged
-    double dShownEnd = 0.0;
+    double dShownStart = kNaN; // the window last announced by windowChanged
+    double dShownEnd = kNaN;
+    bool bFramePending = false;
+    // Derived.
     SPlotLayout oLayout;
     bool bLayoutValid = false;
+    int nValueLabels = 0; // width of the value labels the layout was made for
+    SPlotScale oShown;
 };
 
-namespace
+SPlotLayout STrendState::Layout()
 {
-
-constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
-
-/// The smallest number of device columns that is a whole number of logical pixels, so that the
-/// window can move by it with a plain scroll of the widget's pixels.
-int ScrollQuantum(qreal dpr)
-{
-    for (int columns = 1; columns <= 8; ++columns)
+    // Asked several times a frame: measured once per size, font, scroll bar and label width.
+    if (!bLayoutValid)
     {
-        const double pixels = columns / dpr;
-        if (pixels >= 1.0 - 1e-9 && std::abs(pixels - std::round(pixels)) < 1e-9)
+        QRect area = rOwner.rect();
+        if (rScroll.isVisibleTo(&rOwner))
         {
-            return columns;
+            area.setBottom(rScroll.geometry().top() - 1);
+        }
+        oLayout = PlotLayout(area, rOwner.fontMetrics(), bAxes, nValueLabels);
+        bLayoutValid = true;
+    }
+    return oLayout;
+}
+
+std::pair<double, double> STrendState::TimeSpan() const
+{
+    std::pair<double, double> span(kNaN, kNaN);
+    for (const auto& series : vSeries)
+    {
+        const auto& ring = series.oRing;
+        if (ring.Size() == 0)
+        {
+            continue;
+        }
+        span.first = std::fmin(span.first, ring.Time(ring.Begin()));
+        span.second = std::fmax(span.second, ring.Time(ring.End() - 1));
+    }
+    return span;
+}
+
+SColumnGrid STrendState::Grid(qreal dpr)
+{
+    SColumnGrid grid;
+    grid.nCount = std::max(DeviceRect(Layout().oPlot, dpr).width(), 1);
+    grid.dColumnTime = dWindow / grid.nCount;
+    if (!bFollow)
+    {
+        grid.dOrigin = GridOrigin(dEnd, grid.dColumnTime);
+        const double end = std::clamp((dEnd - grid.dOrigin) / grid.dColumnTime, -4.0e18, 4.0e18);
+        grid.nFirst = static_cast<std::int64_t>(std::llround(end)) - grid.nCount;
+        return grid;
+    }
+    const auto span = TimeSpan();
+    if (std::isnan(span.first))
+    {
+        return grid; // 0 to the window's width
+    }
+    // From the oldest sample until the window is full, then up to the newest one.
+    grid.dOrigin = GridOrigin(span.second, grid.dColumnTime);
+    const std::int64_t first = ColumnOf(grid, span.first);
+    const std::int64_t last = ColumnOf(grid, span.second);
+    grid.nFirst = last - first < grid.nCount ? first : last + 1 - grid.nCount;
+    return grid;
+}
+
+void STrendState::Sync(qreal dpr)
+{
+    // Twice at most: the value labels of the new scale may need another width, which changes
+    // the plot's columns once.
+    for (int pass = 0; pass < 2; ++pass)
+    {
+        const SColumnGrid grid = Grid(dpr);
+        for (auto& series : vSeries)
+        {
+            CColumnCache& cache = series.oCache;
+            const SColumnGrid& old = cache.Grid();
+            const bool sameColumns = cache.IsValid() && old.dOrigin == grid.dOrigin &&
+                                     old.dColumnTime == grid.dColumnTime &&
+                                     old.nCount == grid.nCount;
+            if (sameColumns && grid.nFirst > old.nFirst)
+            {
+                cache.Shift(series.oRing, grid.nFirst);
+            }
+            else if (!sameColumns || grid.nFirst != old.nFirst)
+            {
+                cache.Rebuild(series.oRing, grid);
+            }
+            cache.Trim(series.oRing);
+            cache.Extend(series.oRing);
+        }
+        oShown = bAuto ? AutoScale() : oFixed;
+        const int labels = bAxes ? WidestLabel(ValueTicks(), rOwner.fontMetrics()) : 0;
+        if (labels == nValueLabels)
+        {
+            return;
+        }
+        nValueLabels = labels;
+        bLayoutValid = false;
+    }
+}
+
+SPlotScale STrendState::AutoScale()
+{
+    std::pair<double, double> range(kNaN, kNaN);
+    for (const auto& series : vSeries)
+    {
+        const auto columns = ColumnRange(series.oCache.Columns());
+        range.first = std::fmin(range.first, columns.first);
+        range.second = std::fmax(range.second, columns.second);
+    }
+    return NiceLinearScale(range.first, range.second,
+                           MaxValueTicks(Layout().oPlot, rOwner.fontMetrics()));
+}
+
+std::vector<SAxisTick> STrendState::ValueTicks()
+{
+    const QRect plot = Layout().oPlot;
+    return Detail::ValueTicks(oShown, plot, MaxValueTicks(plot, rOwner.fontMetrics()),
+                              pValueFormat.get());
+}
+
+const CAxisFormat& STrendState::TimeFormat() const
+{
+    static const CAxisFormat kDefault;
+    return pTimeFormat ? *pTimeFormat : kDefault;
+}
+
+std::vector<SAxisTick> STrendState::TimeTicks(qreal dpr)
+{
+    const QRect plot = Layout().oPlot;
+    const SColumnGrid grid = Grid(dpr);
+    const double start = grid.ColumnStart(grid.nFirst);
+    const double end = grid.ColumnStart(grid.nFirst + grid.nCount);
+    const QFontMetrics metrics = rOwner.fontMetrics();
+    // As many labels as fit: guessed from a typical label, then from the widest one found.
+    int room = metrics.horizontalAdvance(QString::fromLatin1(kTimeLabelGuess));
+    std::vector<SAxisLabel> labels;
+    for (int pass = 0; pass < 3; ++pass)
+    {
+        labels = TimeFormat().Ticks(start, end, std::max(plot.width() / (room + kTimeLabelGap), 1));
+        int widest = 0;
+        for (const SAxisLabel& label : labels)
+        {
+            widest = std::max(widest, metrics.horizontalAdvance(label.sText));
+        }
+        if (widest <= room)
+        {
+            break;
+        }
+        room = widest;
+    }
+    std::vector<SAxisTick> ticks;
+    ticks.reserve(labels.size());
+    for (const SAxisLabel& label : labels)
+    {
+        // Relative to the window's start, so that large times place as exactly as small ones.
+        const double fraction = std::clamp((label.dValue - start) / (end - start), 0.0, 1.0);
+        ticks.push_back({plot.left() + static_cast<int>(std::floor(fraction * plot.width() + 1e-9)),
+                         label.sText});
+    }
+    return ticks;
+}
+
+void STrendState::Invalidate()
+{
+    bLayoutValid = false;
+    for (auto& series : vSeries)
+    {
+        series.oCache.Invalidate();
+    }
+}
+
+void STrendState::DrawSeries(QPainter& painter, qreal dpr) const
+{
+    const QRect device = DeviceRect(oLayout.oPlot, dpr);
+    CClipGuard clip(painter, oLayout.oPlot);
+    CDevicePixels pixels(painter, dpr);
+    for (const auto& series : vSeries)
+    {
+        QPen pen(series.oColor, 0);
+        pen.setCosmetic(true);
+        CStyleStore store(painter, pen);
+        const SColumnDrawing drawing = ColumnLines(
+            series.oCache, device, oShown, 0, static_cast<int>(series.oCache.Columns().size()) - 1);
+        painter.drawLines(drawing.vLines.data(), static_cast<int>(drawing.vLines.size()));
+        {
+            CStyleStore fill(painter, QBrush(series.oColor));
+            fill.SetPen(QPen(Qt::NoPen));
+            painter.drawRects(drawing.vRanges.data(), static_cast<int>(drawing.vRanges.size()));
+        }
+        DrawMarkers(painter, series, device, dpr);
+    }
+}
+
+void STrendState::DrawMarkers(QPainter& painter, const STrendSeries& series, const QRect& device,
+                              qreal dpr) const
+{
+    const SColumnGrid& grid = series.oCache.Grid();
+    const auto& ring = series.oRing;
+    const std::uint64_t begin = ring.LowerBound(grid.ColumnStart(grid.nFirst));
+    const std::uint64_t end = ring.LowerBound(grid.ColumnStart(grid.nFirst + grid.nCount));
+    // Markers only where samples stand apart: a few per column would be a smear.
+    if (series.eMarker == TrendMarkerNone ||
+        (end - begin) * 4 > static_cast<std::uint64_t>(grid.nCount))
+    {
+        return;
+    }
+    const double half = std::round(2.0 * dpr);
+    for (std::uint64_t sample = begin; sample < end; ++sample)
+    {
+        const double y = ValueRow(oShown, device, ring.Value(sample));
+        if (!std::isfinite(ring.Value(sample)) || std::isnan(y))
+        {
+            continue;
+        }
+        const double x = device.left() + (ring.Time(sample) - grid.dOrigin) / grid.dColumnTime -
+                         static_cast<double>(grid.nFirst);
+        const QRectF box(std::floor(x) - half, std::floor(y) - half, 2 * half, 2 * half);
+        switch (series.eMarker)
+        {
+        case TrendMarkerDot:
+            painter.fillRect(box.adjusted(0, 0, 1, 1), series.oColor);
+            break;
+        case TrendMarkerCross:
+            painter.drawLine(box.topLeft(), box.bottomRight());
+            painter.drawLine(box.bottomLeft(), box.topRight());
+            break;
+        case TrendMarkerSquare:
+            painter.drawRect(box);
+            break;
+        default:
+            break;
         }
     }
-    return 1;
 }
-
-std::int64_t FloorDiv(std::int64_t value, std::int64_t divisor)
-{
-    const std::int64_t quotient = value / divisor;
-    return quotient * divisor > value ? quotient - 1 : quotient;
-}
-
-} // namespace
 
 } // namespace Detail
 
@@ -86,20 +333,13 @@ QPointF NoSample()
     return {Detail::kNaN, Detail::kNaN};
 }
 
-// The room a time label takes at most: ticks are spaced by it, and it is how far a label near an
-// end of the plot can reach past it.
-int TimeLabelWidth(const QFontMetrics& metrics)
-{
-    return metrics.horizontalAdvance(QStringLiteral("-88888.8"));
-}
-
 } // namespace
 
 CTrendDisplay::CTrendDisplay(QWidget* parent)
-    : CTrendDisplayBase(parent), m_pState(std::make_unique<Detail::STrendState>()),
-      m_pwHScrollBar(new QScrollBar(Qt::Horizontal, this))
+    : CTrendDisplayBase(parent), m_pwHScrollBar(new QScrollBar(Qt::Horizontal, this))
 {
-    // Every pixel is painted, which lets appends move the plot's pixels instead of repainting.
+    m_pState = std::make_unique<Detail::STrendState>(*this, *m_pwHScrollBar);
+    // Every pixel is painted: Qt need not fill the background first.
     setAttribute(Qt::WA_OpaquePaintEvent);
     m_pwHScrollBar->hide();
     m_pwHScrollBar->setObjectName(QStringLiteral("trendHistory"));
@@ -118,7 +358,7 @@ int CTrendDisplay::AddSeries(const QString& name, const QColor& color)
     series.oColor = color;
     series.oRing.SetCapacity(m_pState->nCapacity);
     m_pState->vSeries.push_back(std::move(series));
-    _DataChanged();
+    _Reconfigured();
     return static_cast<int>(m_pState->vSeries.size()) - 1;
 }
 
@@ -127,33 +367,36 @@ int CTrendDisplay::SeriesCount() const
     return static_cast<int>(m_pState->vSeries.size());
 }
 
-Detail::STrendSeries* CTrendDisplay::_Series(int series) const
+namespace
 {
-    if (series < 0 || series >= SeriesCount())
-    {
-        return nullptr;
-    }
-    return &m_pState->vSeries[static_cast<std::size_t>(series)];
+
+template <typename State> auto* FindSeries(State& state, int series)
+{
+    return series < 0 || series >= static_cast<int>(state.vSeries.size())
+               ? nullptr
+               : &state.vSeries[static_cast<std::size_t>(series)];
 }
+
+} // namespace
 
 void CTrendDisplay::SetSeriesName(int series, const QString& name)
 {
-    if (auto* pSeries = _Series(series))
+    if (auto* pSeries = FindSeries(*m_pState, series))
     {
         pSeries->sName = name;
-        _DataChanged();
+        _Reconfigured();
     }
 }
 
 QString CTrendDisplay::SeriesName(int series) const
 {
-    const auto* pSeries = _Series(series);
+    const auto* pSeries = FindSeries(*m_pState, series);
     return pSeries ? pSeries->sName : QString();
 }
 
 void CTrendDisplay::SetSeriesColor(int series, const QColor& color)
 {
-    if (auto* pSeries = _Series(series))
+    if (auto* pSeries = FindSeries(*m_pState, series))
     {
         pSeries->oColor = color;
         update();
@@ -162,13 +405,13 @@ void CTrendDisplay::SetSeriesColor(int series, const QColor& color)
 
 QColor CTrendDisplay::SeriesColor(int series) const
 {
-    const auto* pSeries = _Series(series);
+    const auto* pSeries = FindSeries(*m_pState, series);
     return pSeries ? pSeries->oColor : QColor();
 }
 
 void CTrendDisplay::SetSeriesMarker(int series, ETrendDisplayMarker marker)
 {
-    if (auto* pSeries = _Series(series))
+    if (auto* pSeries = FindSeries(*m_pState, series))
     {
         pSeries->eMarker = marker;
         update();
@@ -177,52 +420,51 @@ void CTrendDisplay::SetSeriesMarker(int series, ETrendDisplayMarker marker)
 
 ETrendDisplayMarker CTrendDisplay::SeriesMarker(int series) const
 {
-    const auto* pSeries = _Series(series);
+    const auto* pSeries = FindSeries(*m_pState, series);
     return pSeries ? pSeries->eMarker : TrendMarkerNone;
 }
 
 void CTrendDisplay::RemoveAllSeries()
 {
     m_pState->vSeries.clear();
-    _DataChanged();
+    _Reconfigured();
 }
 
 bool CTrendDisplay::Append(int series, double time, double value)
 {
-    auto* pSeries = _Series(series);
+    auto* pSeries = FindSeries(*m_pState, series);
     if (!pSeries || !pSeries->oRing.Push(time, value))
     {
         return false;
     }
-    _Appended(*pSeries);
+    _ScheduleFrame();
     return true;
 }
 
 std::size_t CTrendDisplay::Append(int series, const std::vector<QPointF>& samples)
 {
-    auto* pSeries = _Series(series);
-    if (!pSeries)
+    auto* pSeries = FindSeries(*m_pState, series);
+    if (!pSeries || samples.empty())
     {
         return 0;
     }
-    std::size_t stored = 0;
-    for (const QPointF& sample : samples)
-    {
-        stored += pSeries->oRing.Push(sample.x(), sample.y()) ? 1 : 0;
-    }
+    // QPointF is two doubles, x then y: the samples are read in place.
+    static_assert(sizeof(QPointF) == 2 * sizeof(double), "QPointF holds two doubles");
+    const auto* pData = reinterpret_cast<const double*>(samples.data());
+    const std::size_t stored = pSeries->oRing.Push(pData, pData + 1, samples.size(), 2);
     if (stored > 0)
     {
-        _Appended(*pSeries);
+        _ScheduleFrame();
     }
     return stored;
 }
 
 void CTrendDisplay::ClearSamples(int series)
 {
-    if (auto* pSeries = _Series(series))
+    if (auto* pSeries = FindSeries(*m_pState, series))
     {
         pSeries->oRing.Clear();
-        _DataChanged();
+        _Reconfigured();
     }
 }
 
@@ -232,7 +474,7 @@ void CTrendDisplay::ClearSamples()
     {
         series.oRing.Clear();
     }
-    _DataChanged();
+    _Reconfigured();
 }
 
 void CTrendDisplay::SetCapacity(std::size_t capacity)
@@ -242,7 +484,7 @@ void CTrendDisplay::SetCapacity(std::size_t capacity)
     {
         series.oRing.SetCapacity(m_pState->nCapacity);
     }
-    _DataChanged();
+    _Reconfigured();
 }
 
 std::size_t CTrendDisplay::Capacity() const
@@ -252,13 +494,13 @@ std::size_t CTrendDisplay::Capacity() const
 
 std::size_t CTrendDisplay::SampleCount(int series) const
 {
-    const auto* pSeries = _Series(series);
+    const auto* pSeries = FindSeries(*m_pState, series);
     return pSeries ? pSeries->oRing.Size() : 0;
 }
 
 QPointF CTrendDisplay::Sample(int series, std::size_t index) const
 {
-    const auto* pSeries = _Series(series);
+    const auto* pSeries = FindSeries(*m_pState, series);
     if (!pSeries || index >= pSeries->oRing.Size())
     {
         return NoSample();
@@ -277,7 +519,7 @@ void CTrendDisplay::SetTimeWindow(double width)
     if (std::isfinite(width) && width > 0.0 && width != m_pState->dWindow)
     {
         m_pState->dWindow = width;
-        _DataChanged();
+        _Reconfigured();
     }
 }
 
@@ -294,13 +536,13 @@ void CTrendDisplay::SetValueRange(double min, double max)
     }
     m_pState->oFixed = {std::min(min, max), std::max(min, max), false};
     m_pState->bAuto = false;
-    _DataChanged();
+    _Reconfigured();
 }
 
 void CTrendDisplay::SetAutoRange()
 {
     m_pState->bAuto = true;
-    _DataChanged();
+    _Reconfigured();
 }
 
 bool CTrendDisplay::IsAutoRange() const
@@ -310,26 +552,26 @@ bool CTrendDisplay::IsAutoRange() const
 
 double CTrendDisplay::ValueMin() const
 {
-    _Sync(devicePixelRatioF());
+    m_pState->Sync(devicePixelRatioF());
     return m_pState->oShown.dLow;
 }
 
 double CTrendDisplay::ValueMax() const
 {
-    _Sync(devicePixelRatioF());
+    m_pState->Sync(devicePixelRatioF());
     return m_pState->oShown.dHigh;
 }
 
 double CTrendDisplay::WindowStart() const
 {
-    const Detail::SColumnGrid grid = _Grid(devicePixelRatioF());
-    return static_cast<double>(grid.nFirst) * grid.dColumnTime;
+    const Detail::SColumnGrid grid = m_pState->Grid(devicePixelRatioF());
+    return grid.ColumnStart(grid.nFirst);
 }
 
 double CTrendDisplay::WindowEnd() const
 {
-    const Detail::SColumnGrid grid = _Grid(devicePixelRatioF());
-    return static_cast<double>(grid.nFirst + grid.nCount) * grid.dColumnTime;
+    const Detail::SColumnGrid grid = m_pState->Grid(devicePixelRatioF());
+    return grid.ColumnStart(grid.nFirst + grid.nCount);
 }
 
 bool CTrendDisplay::IsFollowing() const
@@ -342,7 +584,7 @@ void CTrendDisplay::SetAxesVisible(bool visible)
     if (visible != m_pState->bAxes)
     {
         m_pState->bAxes = visible;
-        _DataChanged();
+        _Reconfigured();
     }
 }
 
@@ -351,9 +593,32 @@ bool CTrendDisplay::AreAxesVisible() const
     return m_pState->bAxes;
 }
 
+void CTrendDisplay::SetTimeAxisFormat(std::shared_ptr<const CAxisFormat> format)
+{
+    m_pState->pTimeFormat = std::move(format);
+    update();
+}
+
+std::shared_ptr<const CAxisFormat> CTrendDisplay::TimeAxisFormat() const
+{
+    return m_pState->pTimeFormat;
+}
+
+void CTrendDisplay::SetValueAxisFormat(std::shared_ptr<const CAxisFormat> format)
+{
+    m_pState->pValueFormat = std::move(format);
+    _Reconfigured();
+}
+
+std::shared_ptr<const CAxisFormat> CTrendDisplay::ValueAxisFormat() const
+{
+    return m_pState->pValueFormat;
+}
+
 QRect CTrendDisplay::PlotArea() const
 {
-    return _Layout().oPlot;
+    m_pState->Sync(devicePixelRatioF());
+    return m_pState->Layout().oPlot;
 }
 
 QSize CTrendDisplay::sizeHint() const
@@ -374,13 +639,13 @@ void CTrendDisplay::ScrollTo(double endTime)
     }
     m_pState->bFollow = false;
     m_pState->dEnd = endTime;
-    _DataChanged();
+    _Reconfigured();
 }
 
 void CTrendDisplay::FollowNewest()
 {
     m_pState->bFollow = true;
-    _DataChanged();
+    _Reconfigured();
 }
 
 void CTrendDisplay::_HScrollSlot(int nSliderPos)
@@ -400,8 +665,8 @@ void CTrendDisplay::_VScrollSlot(int) {}
 void CTrendDisplay::resizeEvent(QResizeEvent* event)
 {
     CTrendDisplayBase::resizeEvent(event);
-    m_pState->bLayoutValid = false;
     _PlaceScrollBar();
+    _Reconfigured();
 }
 
 void CTrendDisplay::changeEvent(QEvent* event)
@@ -409,9 +674,26 @@ void CTrendDisplay::changeEvent(QEvent* event)
     CTrendDisplayBase::changeEvent(event);
     if (event->type() == QEvent::FontChange || event->type() == QEvent::PaletteChange)
     {
-        m_pState->bLayoutValid = false;
-        update();
+        _Reconfigured();
     }
+}
+
+void CTrendDisplay::showEvent(QShowEvent* event)
+{
+    CTrendDisplayBase::showEvent(event);
+    // A window moved while hidden is announced at the latest when it shows.
+    _Frame();
+}
+
+void CTrendDisplay::customEvent(QEvent* event)
+{
+    if (event->type() == Detail::FrameEventType())
+    {
+        m_pState->bFramePending = false;
+        _Frame();
+        return;
+    }
+    CTrendDisplayBase::customEvent(event);
 }
 
 void CTrendDisplay::_PlaceScrollBar()
@@ -420,164 +702,31 @@ void CTrendDisplay::_PlaceScrollBar()
     m_pwHScrollBar->setGeometry(0, this->height() - height, width(), height);
 }
 
-Detail::SPlotLayout CTrendDisplay::_Layout() const
+void CTrendDisplay::_ScheduleFrame()
 {
-    // Asked several times for every append: measured once per size, font and scroll bar.
-    if (m_pState->bLayoutValid)
+    if (!m_pState->bFramePending)
     {
-        return m_pState->oLayout;
+        // The repaint is asked for together with the frame, so that both happen in the same
+        // turn of the event loop.
+        m_pState->bFramePending = true;
+        QCoreApplication::postEvent(this, new QEvent(Detail::FrameEventType()));
+        update();
     }
-    QRect area = rect();
-    if (m_pwHScrollBar->isVisibleTo(this))
-    {
-        area.setBottom(m_pwHScrollBar->geometry().top() - 1);
-    }
-    m_pState->oLayout = Detail::PlotLayout(area, fontMetrics(), m_pState->bAxes);
-    m_pState->bLayoutValid = true;
-    return m_pState->oLayout;
 }
 
-std::pair<double, double> CTrendDisplay::_TimeSpan() const
+void CTrendDisplay::_Reconfigured()
 {
-    std::pair<double, double> span(Detail::kNaN, Detail::kNaN);
-    for (const auto& series : m_pState->vSeries)
-    {
-        const auto& ring = series.oRing;
-        if (ring.Size() == 0)
-        {
-            continue;
-        }
-        const double oldest = ring.Time(ring.Begin());
-        const double newest = ring.Time(ring.End() - 1);
-        span.first = std::isnan(span.first) ? oldest : std::min(span.first, oldest);
-        span.second = std::isnan(span.second) ? newest : std::max(span.second, newest);
-    }
-    return span;
+    m_pState->Invalidate();
+    _Frame();
 }
 
-Detail::SColumnGrid CTrendDisplay::_Grid(qreal dpr) const
+void CTrendDisplay::_Frame()
 {
-    Detail::SColumnGrid grid;
-    grid.nCount = std::max(Detail::DeviceRect(_Layout().oPlot, dpr).width(), 1);
-    grid.dColumnTime = m_pState->dWindow / grid.nCount;
-    if (m_pState->bFollow)
-    {
-        // The newest sample sits in the last columns; the window moves in whole scroll steps.
-        const double newest = _TimeSpan().second;
-        const std::int64_t quantum = Detail::ScrollQuantum(dpr);
-        const std::int64_t last =
-            std::isnan(newest) ? grid.nCount - 1 : Detail::ColumnOf(grid, newest);
-        grid.nFirst = (Detail::FloorDiv(last, quantum) + 1) * quantum - grid.nCount;
-    }
-    else
-    {
-        const double end = std::clamp(m_pState->dEnd / grid.dColumnTime, -4.0e18, 4.0e18);
-        grid.nFirst = static_cast<std::int64_t>(std::llround(end)) - grid.nCount;
-    }
-    return grid;
-}
-
-std::int64_t CTrendDisplay::_MoveGrids(const Detail::SColumnGrid& grid) const
-{
-    std::int64_t shift = 0;
-    for (auto& series : m_pState->vSeries)
-    {
-        Detail::CColumnCache& cache = series.oCache;
-        const Detail::SColumnGrid& old = cache.Grid();
-        const bool sameColumns =
-            cache.IsValid() && old.dColumnTime == grid.dColumnTime && old.nCount == grid.nCount;
-        if (sameColumns && grid.nFirst > old.nFirst)
-        {
-            shift = grid.nFirst - old.nFirst;
-            cache.Shift(series.oRing, grid.nFirst);
-        }
-        else if (!sameColumns || grid.nFirst != old.nFirst)
-        {
-            cache.Rebuild(series.oRing, grid);
-        }
-    }
-    return shift;
-}
-
-void CTrendDisplay::_Sync(qreal dpr) const
-{
-    _MoveGrids(_Grid(dpr));
-    for (auto& series : m_pState->vSeries)
-    {
-        series.oCache.Trim(series.oRing);
-        series.oCache.Extend(series.oRing);
-    }
-    m_pState->oShown = _Scale();
-}
-
-Detail::SPlotScale CTrendDisplay::_Scale() const
-{
-    if (!m_pState->bAuto)
-    {
-        return m_pState->oFixed;
-    }
-    std::pair<double, double> range(Detail::kNaN, Detail::kNaN);
-    for (const auto& series : m_pState->vSeries)
-    {
-        const auto columns = Detail::ColumnRange(series.oCache.Columns());
-        range.first = std::fmin(range.first, columns.first);
-        range.second = std::fmax(range.second, columns.second);
-    }
-    return Detail::NiceLinearScale(range.first, range.second, _MaxValueTicks());
-}
-
-int CTrendDisplay::_MaxValueTicks() const
-{
-    return std::max(_Layout().oPlot.height() / (2 * fontMetrics().height()), 1);
-}
-
-void CTrendDisplay::_Appended(Detail::STrendSeries& series)
-{
+    // One frame for everything that arrived: the history bar, screen readers, the whole picture
+    // (repainted whole, so the screen never keeps a stale pixel), then the window's news.
     _UpdateScrollBar();
-    _NotifyAccessibility();
-    if (!isVisible())
-    {
-        return;
-    }
-    if (!series.oCache.IsValid())
-    {
-        update();
-        _EmitWindowChanged();
-        return;
-    }
-    const qreal dpr = devicePixelRatioF();
-    const Detail::SPlotScale before = m_pState->oShown;
-    const std::int64_t shift = _MoveGrids(_Grid(dpr));
-    const int kept = series.oCache.Trim(series.oRing);
-    const auto changed = series.oCache.Extend(series.oRing);
-    m_pState->oShown = _Scale();
-    const Detail::SPlotScale& after = m_pState->oShown;
-    const Detail::SPlotLayout layout = _Layout();
-    const double pixels = shift / dpr;
-    if (before.dLow != after.dLow || before.dHigh != after.dHigh ||
-        pixels >= layout.oPlot.width() || std::abs(pixels - std::round(pixels)) > 1e-9)
-    {
-        update();
-    }
-    else
-    {
-        if (shift > 0)
-        {
-            // The plot and the time labels under it move left; Qt repaints what comes in. A
-            // label near either end reaches past the plot's columns or is pushed back inside
-            // the widget: those ends of the label row are painted afresh.
-            QRect moving = layout.oPlot;
-            moving.setBottom(std::max(layout.oBottomAxis.bottom(), moving.bottom()));
-            scroll(-static_cast<int>(std::lround(pixels)), 0, moving);
-            const QRect& labels = layout.oBottomAxis;
-            const int reach = TimeLabelWidth(fontMetrics()) + 2;
-            update(QRect(QPoint(labels.left(), labels.top()),
-                         QPoint(layout.oPlot.left() + reach, labels.bottom())));
-            update(QRect(QPoint(layout.oPlot.right() - reach, labels.top()), labels.bottomRight()));
-        }
-        _UpdateColumns(0, kept - 1, layout, dpr);
-        _UpdateColumns(changed.first, changed.second, layout, dpr);
-    }
+    Detail::NotifyAccessible(this, QAccessible::DescriptionChanged);
+    update();
     _EmitWindowChanged();
 }
 
@@ -593,53 +742,17 @@ void CTrendDisplay::_EmitWindowChanged()
     }
 }
 
-void CTrendDisplay::_UpdateColumns(int first, int last, const Detail::SPlotLayout& layout,
-                                   qreal dpr)
-{
-    if (first > last)
-    {
-        return;
-    }
-    // One logical pixel more on either side: the line into the first column starts left of it.
-    const QRect device = Detail::DeviceRect(layout.oPlot, dpr);
-    const int left = static_cast<int>(std::floor((device.left() + first) / dpr)) - 1;
-    const int right = static_cast<int>(std::ceil((device.left() + last + 1) / dpr)) + 1;
-    update(QRect(left, layout.oPlot.top(), right - left + 1, layout.oPlot.height()) & layout.oPlot);
-}
-
-void CTrendDisplay::_DataChanged()
-{
-    m_pState->bLayoutValid = false;
-    for (auto& series : m_pState->vSeries)
-    {
-        series.oCache.Invalidate();
-    }
-    _UpdateScrollBar();
-    _NotifyAccessibility();
-    update();
-    _EmitWindowChanged();
-}
-
-void CTrendDisplay::_NotifyAccessibility()
-{
-    if (QAccessible::isActive())
-    {
-        QAccessibleEvent event(this, QAccessible::DescriptionChanged);
-        QAccessible::updateAccessibility(&event);
-    }
-}
-
 void CTrendDisplay::_UpdateScrollBar()
 {
-    const auto span = _TimeSpan();
+    const auto span = m_pState->TimeSpan();
     const double window = m_pState->dWindow;
-    const bool needed = !std::isnan(span.first) && span.second - span.first > window;
+    const double history = span.second - span.first;
+    const bool needed = !std::isnan(span.first) && history > window;
     if (needed)
     {
         // At most a million steps, so that the positions fit an int on any history.
-        const double unit = std::max(window / 100.0, (span.second - span.first - window) / 1e6);
-        const int maximum =
-            static_cast<int>(std::ceil((span.second - span.first - window) / unit - 1e-6));
+        const double unit = std::max(window / 100.0, (history - window) / 1e6);
+        const int maximum = static_cast<int>(std::ceil((history - window) / unit - 1e-6));
         const double end = m_pState->bFollow ? span.second : m_pState->dEnd;
         const double position = std::round((end - window - span.first) / unit);
         m_pState->dScrollUnit = unit;
@@ -656,29 +769,32 @@ void CTrendDisplay::_UpdateScrollBar()
     {
         _PlaceScrollBar();
         m_pwHScrollBar->setVisible(needed);
-        m_pState->bLayoutValid = false;
-        for (auto& series : m_pState->vSeries)
-        {
-            series.oCache.Invalidate();
-        }
-        update();
+        m_pState->Invalidate();
     }
 }
 
 void CTrendDisplay::paintEvent(QPaintEvent* event)
 {
     QPainter painter(this);
+    if (m_pwHScrollBar->isVisible() && m_pwHScrollBar->geometry().contains(event->rect()))
+    {
+        // Only what lies under the history bar, which repaints on its own.
+        painter.fillRect(event->rect(), QGuiApplication::palette().color(QPalette::Window));
+        return;
+    }
     const qreal dpr = Detail::PaintRatio(painter);
-    _Sync(dpr);
-    const Detail::SPlotLayout layout = _Layout();
-    Detail::FillAroundPlot(painter, event->rect(), layout.oPlot);
-    Detail::DrawAxes(painter, layout, _ValueTicks(layout, event->rect()),
-                     _TimeTicks(layout, event->rect()));
-    _DrawSeries(painter, layout, event->rect(), dpr);
-    if (m_pState->bAxes && event->rect().intersects(layout.oLegend))
+    Detail::STrendState& state = *m_pState;
+    state.Sync(dpr);
+    const Detail::SPlotLayout layout = state.Layout();
+    Detail::FillAroundPlot(painter, rect(), layout.oPlot);
+    const bool axes = state.bAxes;
+    Detail::DrawAxes(painter, layout, axes ? state.ValueTicks() : std::vector<Detail::SAxisTick>(),
+                     axes ? state.TimeTicks(dpr) : std::vector<Detail::SAxisTick>());
+    state.DrawSeries(painter, dpr);
+    if (axes)
     {
         std::vector<std::pair<QString, QColor>> entries;
-        for (const auto& series : m_pState->vSeries)
+        for (const auto& series : state.vSeries)
         {
             if (!series.sName.isEmpty())
             {
@@ -686,115 +802,6 @@ void CTrendDisplay::paintEvent(QPaintEvent* event)
             }
         }
         Detail::DrawLegend(painter, layout.oLegend, entries);
-    }
-}
-
-std::vector<Detail::SAxisTick> CTrendDisplay::_ValueTicks(const Detail::SPlotLayout& layout,
-                                                          const QRect& dirty) const
-{
-    if (!m_pState->bAxes || !dirty.intersects(layout.oValueAxis))
-    {
-        return {};
-    }
-    return Detail::ValueTicks(m_pState->oShown, layout.oPlot, _MaxValueTicks());
-}
-
-std::vector<Detail::SAxisTick> CTrendDisplay::_TimeTicks(const Detail::SPlotLayout& layout,
-                                                         const QRect& dirty) const
-{
-    std::vector<Detail::SAxisTick> ticks;
-    if (!m_pState->bAxes || !dirty.intersects(layout.oBottomAxis))
-    {
-        return ticks;
-    }
-    const double start = WindowStart();
-    const double window = m_pState->dWindow;
-    const QRect& plot = layout.oPlot;
-    const int labelWidth = TimeLabelWidth(fontMetrics()) + 16;
-    const double step = Detail::NiceStep(window, std::max(plot.width() / labelWidth, 1));
-    for (double tick = std::ceil(start / step) * step; tick <= start + window; tick += step)
-    {
-        // Multiplied before divided, and a hair of tolerance: a tick that sits exactly on a
-        // column must land on it in every paint, or a label scrolled in moves a pixel on the
-        // next full repaint.
-        const int x = plot.left() +
-                      static_cast<int>(std::floor((tick - start) * plot.width() / window + 1e-9));
-        if (x >= dirty.left() - labelWidth && x <= dirty.right() + labelWidth)
-        {
-            ticks.push_back({x, Detail::TickText(tick, step)});
-        }
-    }
-    return ticks;
-}
-
-void CTrendDisplay::_DrawSeries(QPainter& painter, const Detail::SPlotLayout& layout,
-                                const QRect& dirty, qreal dpr) const
-{
-    const QRect device = Detail::DeviceRect(layout.oPlot, dpr);
-    const QRect dirtyDevice = Detail::DeviceRect(dirty, dpr);
-    // Lines reach right from the column that owns them: everything from the dirty area's left
-    // edge on can cross it.
-    const int first = dirtyDevice.left() - device.left() - 1;
-    const int last = dirtyDevice.right() - device.left() + 1;
-    Detail::CClipGuard clip(painter, layout.oPlot);
-    Detail::CDevicePixels pixels(painter, dpr);
-    for (const auto& series : m_pState->vSeries)
-    {
-        QPen pen(series.oColor, 0);
-        pen.setCosmetic(true);
-        CStyleStore store(painter, pen);
-        const Detail::SColumnDrawing drawing =
-            Detail::ColumnLines(series.oCache, device, m_pState->oShown, first,
-                                static_cast<int>(series.oCache.Columns().size()) - 1);
-        painter.drawLines(drawing.vLines.data(), static_cast<int>(drawing.vLines.size()));
-        {
-            CStyleStore fill(painter, QBrush(series.oColor));
-            fill.SetPen(QPen(Qt::NoPen));
-            painter.drawRects(drawing.vRanges.data(), static_cast<int>(drawing.vRanges.size()));
-        }
-        _DrawMarkers(painter, series, device, std::max(first, 0), last, dpr);
-    }
-}
-
-void CTrendDisplay::_DrawMarkers(QPainter& painter, const Detail::STrendSeries& series,
-                                 const QRect& device, int first, int last, qreal dpr) const
-{
-    const Detail::SColumnGrid& grid = series.oCache.Grid();
-    const auto& ring = series.oRing;
-    const std::uint64_t begin = ring.LowerBound((grid.nFirst + first) * grid.dColumnTime);
-    const std::uint64_t end = ring.LowerBound((grid.nFirst + last + 1) * grid.dColumnTime);
-    // Markers only where samples stand apart: a few per column would be a smear.
-    if (series.eMarker == TrendMarkerNone ||
-        (end - begin) * 4 > static_cast<std::uint64_t>(last - first + 1))
-    {
-        return;
-    }
-    const double half = std::round(2.0 * dpr);
-    for (std::uint64_t sample = begin; sample < end; ++sample)
-    {
-        const double y = Detail::ValueRow(m_pState->oShown, device, ring.Value(sample));
-        if (!std::isfinite(ring.Value(sample)) || std::isnan(y))
-        {
-            continue;
-        }
-        const double x =
-            device.left() + ring.Time(sample) / grid.dColumnTime - static_cast<double>(grid.nFirst);
-        const QRectF box(std::floor(x) - half, std::floor(y) - half, 2 * half, 2 * half);
-        switch (series.eMarker)
-        {
-        case TrendMarkerDot:
-            painter.fillRect(box.adjusted(0, 0, 1, 1), series.oColor);
-            break;
-        case TrendMarkerCross:
-            painter.drawLine(box.topLeft(), box.bottomRight());
-            painter.drawLine(box.bottomLeft(), box.topRight());
-            break;
-        case TrendMarkerSquare:
-            painter.drawRect(box);
-            break;
-        default:
-            break;
-        }
     }
 }
 

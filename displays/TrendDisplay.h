@@ -1,5 +1,6 @@
 #pragma once
 
+#include "AxisFormat.h"
 #include "TrendDisplayBase.h"
 #include "TrendDisplayMarker.h"
 
@@ -8,12 +9,9 @@
 #include <QString>
 
 #include <cstddef>
-#include <cstdint>
 #include <memory>
-#include <utility>
 #include <vector>
 
-class QPainter;
 class QScrollBar;
 
 namespace Varo::FenraQtGui::ZuRaradirIzurodudoz
@@ -22,11 +20,6 @@ namespace Varo::FenraQtGui::ZuRaradirIzurodudoz
 namespace Detail
 {
 struct STrendState;
-struct STrendSeries;
-struct SPlotLayout;
-struct SPlotScale;
-struct SColumnGrid;
-struct SAxisTick;
 } // namespace Detail
 
 /**
@@ -34,16 +27,24 @@ struct SAxisTick;
  * bounded capacity, drawn as lines over a time window with a value axis at the left and a time
  * axis below.
  *
- * The window follows the newest sample until the user drags the horizontal scroll bar back
- * (or code calls ScrollTo); dragging it to its end, or FollowNewest(), follows again. Each
- * series is reduced to its smallest and largest value per device pixel column, and the
- * reduction is kept and extended as samples arrive, so a paint costs in proportion to the
- * width, not to the number of samples, and appending repaints only the columns that changed.
+ * While it follows, the window starts at the oldest sample until the samples fill it, then ends
+ * at the newest one and scrolls with it; before the first sample it shows 0 to the window's
+ * width. The user drags the horizontal scroll bar back (or code calls ScrollTo) to look at the
+ * history; dragging it to its end, or FollowNewest(), follows again.
  *
- * Times must not decrease within a series: Append refuses a sample older than the newest one
+ * Live data: Append only stores the sample. Once per turn of the event loop the trend takes all
+ * samples that arrived, moves its window and scroll bar, sends windowChanged and repaints the
+ * whole picture once, so what is on screen is always what a fresh paint shows, at any rate of
+ * appends. Each series is reduced to its smallest and largest value per device pixel column,
+ * and the reduction is kept and extended as samples arrive, so a paint costs in proportion to
+ * the width, not to the number of samples.
+ *
+ * Input: times must be finite and must not decrease within a series; Append refuses others
  * (returns false) and keeps everything else. Equal times are accepted. A NaN or infinite value
- * is stored and leaves a gap in the line. The value axis has no scroll bar of its own:
- * _VScrollSlot is not connected and does nothing.
+ * is stored and leaves a gap in the line. Axes work relative to the window, so Unix seconds,
+ * nanoseconds since 1970 and large counters plot and label like small numbers; tick labels that
+ * would overlap are left out. The value axis has no scroll bar of its own: _VScrollSlot is not
+ * connected and does nothing.
  */
 class ZRI_EXPORT CTrendDisplay : public CTrendDisplayBase
 {
@@ -68,7 +69,8 @@ public:
     void RemoveAllSeries();
 
     /// Stores one sample. False, and nothing changed, when the series does not exist, the time
-    /// is NaN or the time is older than the series' newest sample.
+    /// is not finite or the time is older than the series' newest sample. Cheap: the picture,
+    /// the window and windowChanged follow once per turn of the event loop.
     bool Append(int series, double time, double value);
     /// Stores the samples in order (x is the time, y the value) and returns how many were
     /// stored; a refused sample is skipped and the ones after it are still stored.
@@ -106,6 +108,13 @@ public:
     /// Axes and legend; without them the plot fills the widget above the scroll bar.
     void SetAxesVisible(bool visible);
     bool AreAxesVisible() const;
+    /// How the time axis places and labels its ticks: plain numbers by default, or for example
+    /// a CWallClockFormat for seconds since 1970. Null restores the default.
+    void SetTimeAxisFormat(std::shared_ptr<const CAxisFormat> format);
+    std::shared_ptr<const CAxisFormat> TimeAxisFormat() const;
+    /// How the value axis labels its ticks; null restores the default.
+    void SetValueAxisFormat(std::shared_ptr<const CAxisFormat> format);
+    std::shared_ptr<const CAxisFormat> ValueAxisFormat() const;
 
     /// Where the lines are drawn, in widget coordinates.
     QRect PlotArea() const;
@@ -127,35 +136,20 @@ protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void changeEvent(QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void customEvent(QEvent* event) override;
 
 protected slots:
     void _HScrollSlot(int nSliderPos) override;
     void _VScrollSlot(int nSliderPos) override;
 
 private:
-    Detail::STrendSeries* _Series(int series) const;
-    void _Appended(Detail::STrendSeries& series);
-    void _DataChanged();
+    void _ScheduleFrame();
+    void _Reconfigured();
+    void _Frame();
     void _EmitWindowChanged();
-    void _NotifyAccessibility();
     void _UpdateScrollBar();
     void _PlaceScrollBar();
-    Detail::SPlotLayout _Layout() const;
-    std::pair<double, double> _TimeSpan() const;
-    Detail::SColumnGrid _Grid(qreal dpr) const;
-    std::int64_t _MoveGrids(const Detail::SColumnGrid& grid) const;
-    void _Sync(qreal dpr) const;
-    Detail::SPlotScale _Scale() const;
-    int _MaxValueTicks() const;
-    void _UpdateColumns(int first, int last, const Detail::SPlotLayout& layout, qreal dpr);
-    std::vector<Detail::SAxisTick> _ValueTicks(const Detail::SPlotLayout& layout,
-                                               const QRect& dirty) const;
-    std::vector<Detail::SAxisTick> _TimeTicks(const Detail::SPlotLayout& layout,
-                                              const QRect& dirty) const;
-    void _DrawSeries(QPainter& painter, const Detail::SPlotLayout& layout, const QRect& dirty,
-                     qreal dpr) const;
-    void _DrawMarkers(QPainter& painter, const Detail::STrendSeries& series, const QRect& device,
-                      int first, int last, qreal dpr) const;
 
     std::unique_ptr<Detail::STrendState> m_pState;
     QScrollBar* m_pwHScrollBar;
