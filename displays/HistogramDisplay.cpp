@@ -1,10 +1,12 @@
 #include "HistogramDisplay.h"
 
+#include "AccessibleControl.h"
 #include "HistogramGeometry.h"
 #include "PlotPainting.h"
 #include "StyleStore.h"
+#include "TranslatedText.h"
+#include "WheelNotches.h"
 
-#include <QAccessible>
 #include <QGuiApplication>
 #include <QHelpEvent>
 #include <QPaintEvent>
@@ -24,6 +26,9 @@ namespace
 /// Steps of the value zoom: each lowers the top of the axis by a tenth of its height (of a
 /// decade on a logarithmic axis), down to a tenth of the whole.
 constexpr int kValueZoomSteps = 9;
+
+/// Rows (logical pixels) of the mark on top of a bar whose count is infinite.
+constexpr int kInfiniteMark = 3;
 
 QColor ListColor(const SDataListMode& mode)
 {
@@ -48,8 +53,9 @@ CHistogramDisplay::~CHistogramDisplay() = default;
 
 int CHistogramDisplay::AddDataList(const SDataListMode& mode, std::vector<double> counts)
 {
+    const int classes = ClassCount();
     m_vLists.push_back({mode, std::move(counts), nullptr});
-    _DataChanged();
+    _DataChanged(classes);
     return static_cast<int>(m_vLists.size()) - 1;
 }
 
@@ -57,8 +63,9 @@ void CHistogramDisplay::SetCounts(int index, std::vector<double> counts)
 {
     if (index >= 0 && index < DataListCount())
     {
+        const int classes = ClassCount();
         m_vLists[static_cast<std::size_t>(index)].vCounts = std::move(counts);
-        _DataChanged();
+        _DataChanged(classes);
     }
 }
 
@@ -67,14 +74,15 @@ void CHistogramDisplay::SetDataListMode(int index, const SDataListMode& mode)
     if (index >= 0 && index < DataListCount())
     {
         m_vLists[static_cast<std::size_t>(index)].oMode = mode;
-        _DataChanged();
+        _DataChanged(ClassCount());
     }
 }
 
 void CHistogramDisplay::ClearDataLists()
 {
+    const int classes = ClassCount();
     m_vLists.clear();
-    _DataChanged();
+    _DataChanged(classes);
 }
 
 int CHistogramDisplay::DataListCount() const
@@ -139,6 +147,11 @@ void CHistogramDisplay::SetAxesVisible(bool visible)
     if (visible != m_bAxesVisible)
     {
         m_bAxesVisible = visible;
+        // The value zoom bar goes with the axes; a zoom nothing visible could undo goes with it.
+        if (!visible)
+        {
+            m_oVScrollBar.setValue(0);
+        }
         _UpdateScrollBars();
         update();
     }
@@ -229,6 +242,10 @@ void CHistogramDisplay::SetShadedSpan(int first, int last)
     {
         std::swap(first, last);
     }
+    // Classes start at 0: a span reaching below keeps its part from 0 on, one wholly below is
+    // none.
+    first = last < 0 ? -1 : std::max(first, 0);
+    last = std::max(last, -1);
     if (first != m_nShadedFirst || last != m_nShadedLast)
     {
         m_nShadedFirst = first;
@@ -264,11 +281,16 @@ void CHistogramDisplay::resizeEvent(QResizeEvent* event)
 
 void CHistogramDisplay::wheelEvent(QWheelEvent* event)
 {
-    const int steps = event->angleDelta().y() / 120;
     const int classes = ClassCount();
-    if (steps == 0 || classes < 2)
+    if (classes < 2)
     {
         event->ignore();
+        return;
+    }
+    event->accept();
+    const int steps = Detail::WheelNotches(*this, *event);
+    if (steps == 0)
+    {
         return;
     }
     // The class under the pointer stays where it is.
@@ -280,7 +302,6 @@ void CHistogramDisplay::wheelEvent(QWheelEvent* event)
     const double zoomed = std::clamp(visible * std::pow(0.8, steps), 2.0, double(classes));
     SetVisibleClasses(static_cast<int>(std::lround(anchor - fraction * zoomed)),
                       static_cast<int>(std::lround(zoomed)));
-    event->accept();
 }
 
 bool CHistogramDisplay::event(QEvent* event)
@@ -318,13 +339,11 @@ QString CHistogramDisplay::_ToolTip(int x) const
     }
     const int first = m_nFirstVisible + classes.first;
     const int last = m_nFirstVisible + classes.second;
-    QString text = tr("Class %1").arg(m_dClassOffset + first * m_dClassStep);
-    if (last > first)
-    {
-        text = tr("Classes %1 to %2")
-                   .arg(m_dClassOffset + first * m_dClassStep)
-                   .arg(m_dClassOffset + last * m_dClassStep);
-    }
+    const auto name = [this](int index)
+    { return Detail::CountText(m_dClassOffset + index * m_dClassStep); };
+    QString text = last > first
+                       ? Detail::TranslatedText("Classes %1 to %2").arg(name(first), name(last))
+                       : Detail::TranslatedText("Class %1").arg(name(first));
     for (const SList& list : m_vLists)
     {
         double count = 0.0;
@@ -333,20 +352,21 @@ QString CHistogramDisplay::_ToolTip(int x) const
             count = std::max(count, Detail::DrawnCount(list.vCounts[static_cast<std::size_t>(i)]));
         }
         const QString label = QString::fromStdString(list.oMode.m_sLabel);
-        text += QStringLiteral("\n%1%2")
-                    .arg(label.isEmpty() ? QString() : label + QStringLiteral(": "))
-                    .arg(count);
+        text += QStringLiteral("\n%1%2").arg(
+            label.isEmpty() ? QString() : label + QStringLiteral(": "), Detail::CountText(count));
     }
     return text;
 }
 
-void CHistogramDisplay::_DataChanged()
+void CHistogramDisplay::_DataChanged(int classesBefore)
 {
     for (SList& list : m_vLists)
     {
         list.pBars.reset();
     }
     _FindRange();
+    const int first = m_nFirstVisible;
+    const int visible = m_nVisibleCount > 0 ? m_nVisibleCount : classesBefore;
     const int classes = ClassCount();
     if (m_nVisibleCount >= classes || m_nFirstVisible + m_nVisibleCount > classes)
     {
@@ -354,12 +374,14 @@ void CHistogramDisplay::_DataChanged()
         m_nVisibleCount = 0;
     }
     _UpdateScrollBars();
-    if (QAccessible::isActive())
-    {
-        QAccessibleEvent event(this, QAccessible::DescriptionChanged);
-        QAccessible::updateAccessibility(&event);
-    }
+    Detail::NotifyAccessible(this, QAccessible::DescriptionChanged);
     update();
+    // Fewer or more classes change what an unzoomed view shows, and a zoom that no longer fits
+    // falls back to all of them.
+    if (first != m_nFirstVisible || visible != VisibleClassCount())
+    {
+        emit visibleClassesChanged(m_nFirstVisible, VisibleClassCount());
+    }
 }
 
 void CHistogramDisplay::_UpdateScrollBars()
@@ -403,13 +425,14 @@ Detail::SPlotLayout CHistogramDisplay::_Layout() const
 
 void CHistogramDisplay::_FindRange()
 {
+    // From the finite counts: an infinite one is drawn full height and marked.
     m_dHighest = 0.0;
     m_dLowest = 0.0; // the smallest positive count
     for (const SList& list : m_vLists)
     {
         for (const double count : list.vCounts)
         {
-            const double drawn = Detail::DrawnCount(count);
+            const double drawn = std::isfinite(count) ? Detail::DrawnCount(count) : 0.0;
             m_dHighest = std::max(m_dHighest, drawn);
             m_dLowest = drawn > 0.0 && (m_dLowest == 0.0 || drawn < m_dLowest) ? drawn : m_dLowest;
         }
@@ -453,7 +476,7 @@ void CHistogramDisplay::paintEvent(QPaintEvent* event)
         _DrawShadedSpan(painter, device);
         for (const SList& list : m_vLists)
         {
-            _DrawList(painter, list, device, scale);
+            _DrawList(painter, list, device, scale, dpr);
         }
     }
     if (m_bAxesVisible && m_bLegendVisible)
@@ -541,9 +564,29 @@ const CHistogramDisplay::SBarCache& CHistogramDisplay::_Bars(const SList& list, 
 }
 
 void CHistogramDisplay::_DrawList(QPainter& painter, const SList& list, const QRect& device,
-                                  const Detail::SPlotScale& scale) const
+                                  const Detail::SPlotScale& scale, qreal dpr) const
 {
     const std::vector<Detail::SHistogramBar>& bars = _Bars(list, device.width()).vBars;
+    _DrawBars(painter, list, bars, device, scale);
+    // An infinite count stands full height, its top marked in the text colour: no finite
+    // count could reach there.
+    const QColor mark = QGuiApplication::palette().color(QPalette::Text);
+    const int rows = std::max(1, static_cast<int>(std::lround(kInfiniteMark * dpr)));
+    for (const Detail::SHistogramBar& bar : bars)
+    {
+        if (std::isinf(bar.dCount))
+        {
+            painter.fillRect(
+                QRect(device.left() + bar.nLeft, device.top(), bar.nRight - bar.nLeft + 1, rows),
+                mark);
+        }
+    }
+}
+
+void CHistogramDisplay::_DrawBars(QPainter& painter, const SList& list,
+                                  const std::vector<Detail::SHistogramBar>& bars,
+                                  const QRect& device, const Detail::SPlotScale& scale) const
+{
     const QColor color = ListColor(list.oMode);
     // The height of a bar in device rows; counts off a logarithmic axis have none.
     const auto rows = [&](double count)

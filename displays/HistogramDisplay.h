@@ -16,6 +16,7 @@ namespace Detail
 struct SPlotLayout;
 struct SPlotScale;
 struct SAxisTick;
+struct SHistogramBar;
 } // namespace Detail
 
 /**
@@ -30,10 +31,14 @@ struct SAxisTick;
  * the class axis around the pointer. Classes that fall on one device pixel column are drawn as
  * one column showing their largest count, so the cost of a paint is bounded by the width.
  *
- * Negative and NaN counts are drawn as 0; on a logarithmic axis, which starts at the decade of
- * the smallest positive count, a count of 0 draws nothing.
+ * Counts as given: negative, NaN and -inf counts are drawn as 0; +inf is drawn full height with
+ * a mark on top in the palette's Text colour, and the value axis is scaled from the finite
+ * counts; counts up to the largest double scale and label like small ones. On a logarithmic
+ * axis, which starts at the decade below the smallest positive count (so that a count of 1 has
+ * a height), a count of 0 draws nothing.
  * Lists of different lengths are drawn over the longest one's classes. Hovering over the plot
- * shows the class and the count of each list in a tooltip.
+ * shows the class and the count of each list in a tooltip. High-resolution wheels and touchpads
+ * zoom once their small steps add up to a notch.
  */
 class ZRI_EXPORT CHistogramDisplay : public CHistogramDisplayBase
 {
@@ -66,7 +71,8 @@ public:
     bool IsLegendVisible() const;
     /// The class axis labels: class i is labelled offset + i * step (0 and 1 by default).
     void SetClassLabels(double offset, double step);
-    /// Axes, legend and the value zoom bar; without them the bars fill the widget.
+    /// Axes, legend and the value zoom bar; without them the bars fill the widget, and the value
+    /// axis shows the whole range again.
     void SetAxesVisible(bool visible);
     bool AreAxesVisible() const;
 
@@ -90,13 +96,16 @@ public slots:
     void SetVisibleClasses(int first, int count);
     /// Shows every class again.
     void ZoomOut();
-    /// Shades classes first to last (inclusive, either order) behind the bars.
+    /// Shades classes first to last (inclusive, either order) behind the bars. Classes start at
+    /// 0: the part of a span below 0 is cut off, and a span wholly below 0 shades nothing.
     void SetShadedSpan(int first, int last);
     /// Removes the shaded span.
     void ClearShadedSpan();
 
 signals:
-    /// The visible classes changed: by the scroll bar, the mouse wheel or SetVisibleClasses.
+    /// The visible classes changed: by the scroll bar, the mouse wheel, SetVisibleClasses, or
+    /// new counts that change the number of classes of an unzoomed view or end a zoom that no
+    /// longer fits.
     void visibleClassesChanged(int first, int count);
 
 protected:
@@ -121,7 +130,7 @@ private:
         mutable std::shared_ptr<SBarCache> pBars;
     };
 
-    void _DataChanged();
+    void _DataChanged(int classesBefore);
     void _FindRange();
     void _UpdateScrollBars();
     void _PlaceScrollBars();
@@ -132,6 +141,9 @@ private:
     void _DrawShadedSpan(QPainter& painter, const QRect& device) const;
     const SBarCache& _Bars(const SList& list, int columns) const;
     void _DrawList(QPainter& painter, const SList& list, const QRect& device,
+                   const Detail::SPlotScale& scale, qreal dpr) const;
+    void _DrawBars(QPainter& painter, const SList& list,
+                   const std::vector<Detail::SHistogramBar>& bars, const QRect& device,
                    const Detail::SPlotScale& scale) const;
 
     std::vector<SList> m_vLists;

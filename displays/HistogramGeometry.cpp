@@ -11,6 +11,11 @@ double DrawnCount(double count)
     return count > 0.0 ? count : 0.0;
 }
 
+QString CountText(double count)
+{
+    return QString::number(count, 'g', 15);
+}
+
 std::pair<int, int> ClassColumns(long long index, long long visible, int columns)
 {
     const int left = static_cast<int>(index * columns / visible);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QRect>
+#include <QString>
 
 #include <utility>
 #include <vector>
@@ -17,8 +18,12 @@ struct SHistogramBar
     double dCount;
 };
 
-/// The count as it is drawn: NaN and negative counts are 0.
+/// The count as it is drawn: NaN and negative counts are 0, +inf stays (a full, marked bar).
 double DrawnCount(double count);
+
+/// A count or class as a tooltip shows it: whole numbers with every digit ("1234567"), others
+/// with up to 15 significant digits ("0.25", "1e+20", "inf").
+QString CountText(double count);
 
 /// The device columns of class `index` of `visible` classes spread over `columns` columns, as
 /// [left, right]; a class narrower than a column gets the column it starts in.
