@@ -181,7 +181,10 @@ function(zri_add_qtest)
     set(target tst_${ARG_NAME})
     add_executable(${target} ${ARG_SOURCES})
     if(ARG_INTERNAL)
-        target_link_libraries(${target} PRIVATE ZuRaradirIzurodudozInternal)
+        # Whole: the accessibility factories register themselves at start-up, from objects
+        # that nothing else refers to.
+        target_link_libraries(${target} PRIVATE
+            "$<LINK_LIBRARY:WHOLE_ARCHIVE,ZuRaradirIzurodudozInternal>")
     else()
         target_link_libraries(${target} PRIVATE ZuRaradirIzurodudoz)
     endif()

@@ -1,18 +1,24 @@
-// The histogram and the trend as an application uses them: bars at the columns and heights
-// worked out below, the reduced trend against a plain polyline of every sample, gaps, refused
-// samples, the ring's capacity, appends to a shown trend, zoom and pan, the dark palette and
-// what a screen reader hears.
+// The histogram and the trend as an application uses them: scales and tick labels for data of
+// every size, bars at the columns and heights worked out below, the reduced trend against a
+// plain polyline of every sample, gaps, refused samples, the ring's capacity, a live trend fed
+// the way measurement programs feed it, zoom and pan, the dark palette and what a screen reader
+// hears.
+#include "AxisFormat.h"
 #include "HistogramDisplay.h"
+#include "PlotPainting.h"
 #include "TestSupport.h"
+#include "TrendData.h"
 #include "TrendDisplay.h"
 
 #include <QAccessible>
+#include <QHelpEvent>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QRandomGenerator>
 #include <QScreen>
 #include <QScrollBar>
 #include <QSignalSpy>
+#include <QToolTip>
 #include <QWheelEvent>
 #include <QtMath>
 
@@ -26,6 +32,7 @@ namespace
 {
 
 constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
+constexpr double kInf = std::numeric_limits<double>::infinity();
 const QColor kBars(200, 0, 0);
 const QColor kLine(0, 150, 0);
 
@@ -48,18 +55,48 @@ SDataListMode Mode(EHistogramDrawMode mode, const char* label = "")
     return list;
 }
 
-// Letters of the pixels at "x,y ...": B base, S bars of the list, '.' anything else.
+// Letters of the pixels at "x,y ...": B base, S bars of the list, T text, '.' anything else.
 QString Probe(const QImage& image, const QString& points)
 {
     const QColor base = QGuiApplication::palette().color(QPalette::Base);
+    const QColor text = QGuiApplication::palette().color(QPalette::Text);
     QString letters;
     for (const QString& point : points.split(' '))
     {
         const QColor colour =
             image.pixelColor(point.section(',', 0, 0).toInt(), point.section(',', 1, 1).toInt());
-        letters += colour == base ? 'B' : colour == kBars ? 'S' : '.';
+        letters += colour == base ? 'B' : colour == kBars ? 'S' : colour == text ? 'T' : '.';
     }
     return letters;
+}
+
+// The band of bottom labels as it must look with these labels centred under their ticks (as
+// far as the widget's width allows): compared with the rendered band, it proves each text and
+// that no label is left over, cut or doubled.
+QImage ExpectedBottomLabels(QWidget& widget, const QImage& shown, int top,
+                            const QList<QPair<QString, int>>& labels)
+{
+    QImage band = shown.copy(0, top, shown.width(), shown.height() - top);
+    band.fill(QGuiApplication::palette().color(QPalette::Window));
+    QPainter painter(&band);
+    painter.setFont(widget.font());
+    painter.setPen(QGuiApplication::palette().color(QPalette::Text));
+    for (const auto& label : labels)
+    {
+        const int width = painter.fontMetrics().horizontalAdvance(label.first);
+        QRect rect(label.second - width / 2, 0, width + 1, painter.fontMetrics().height());
+        rect.moveRight(qMin(rect.right(), band.width() - 1));
+        rect.moveLeft(qMax(rect.left(), 0));
+        painter.drawText(rect, Qt::AlignLeft | Qt::AlignTop, label.first);
+    }
+    return band;
+}
+
+// The band under the plot's ticks of a rendered trend or histogram, ticks left out.
+QImage BottomLabels(const QImage& shown, const QRect& plot)
+{
+    const int top = plot.bottom() + 2 + 4;
+    return shown.copy(0, top, shown.width(), shown.height() - top);
 }
 
 // The topmost and bottommost rows that differ from the background in one column; (-1, -1) when
@@ -78,25 +115,20 @@ QPair<int, int> LitRows(const QImage& image, int x, QRgb background)
     return rows;
 }
 
-// Counts the paint events of a widget and unites their rectangles.
+// Counts the paint events of a widget that reach into a rectangle (its plot, say).
 class CPaintSpy : public QObject
 {
 public:
-    int m_nCount = 0;
-    QRect m_oArea;
+    explicit CPaintSpy(const QRect& watched) : m_oWatched(watched) {}
 
-    void Reset()
-    {
-        m_nCount = 0;
-        m_oArea = QRect();
-    }
+    int m_nCount = 0;
+    QRect m_oWatched;
 
     bool eventFilter(QObject*, QEvent* event) override
     {
         if (event->type() == QEvent::Paint)
         {
-            ++m_nCount;
-            m_oArea |= static_cast<QPaintEvent*>(event)->rect();
+            m_nCount += static_cast<QPaintEvent*>(event)->rect().intersects(m_oWatched);
         }
         return false;
     }
@@ -110,6 +142,60 @@ class CDisplaysTest : public QObject
 
 private slots:
     void init() { QApplication::setPalette(ZriTest::TestPalette()); }
+
+    // Value axes for data of every size on a plot of 101 rows (0 at the top): each tick's label
+    // and the row it stands on, "label@row". Labels have just the digits that tell neighbours
+    // apart, even for Unix seconds, nanoseconds since 1970 and the largest doubles.
+    void scaleTicks_data()
+    {
+        QTest::addColumn<double>("low");
+        QTest::addColumn<double>("high");
+        QTest::addColumn<int>("maxTicks");
+        QTest::addColumn<bool>("log");
+        QTest::addColumn<QString>("ticks");
+        const auto row =
+            [](const char* tag, double low, double high, int maxTicks, bool log, const char* ticks)
+        { QTest::newRow(tag) << low << high << maxTicks << log << QString(ticks); };
+        // Ends rounded outwards to whole steps of 1, 2 or 5 times a power of ten.
+        row("0 to 97", 0, 97, 5, false, "0@100 20@80 40@60 60@40 80@20 100@0");
+        row("either order", 97, 0, 5, false, "0@100 20@80 40@60 60@40 80@20 100@0");
+        row("small, negative", -0.13, 0.42, 5, false, "-0.2@100 0.0@75 0.2@50 0.4@25 0.6@0");
+        row("counter", 12345671, 12345689, 4, false,
+            "12345670@100 12345675@75 12345680@50 12345685@25 12345690@0");
+        // Constant data: one step of the value's size either side.
+        row("constant", 3, 3, 5, false, "2.0@100 2.5@75 3.0@50 3.5@25 4.0@0");
+        row("constant 0", 0, 0, 5, false, "-0.2@100 -0.1@75 0.0@50 0.1@25 0.2@0");
+        row("Unix seconds", 1.7e9, 1.7e9 + 60, 3, false,
+            "1700000000@100 1700000020@67 1700000040@33 1700000060@0");
+        // Doubles 256 apart: steps no finer than they are, digits enough to differ.
+        row("nanoseconds since 1970", 1.7e18, 1.7e18 + 1e4, 4, false,
+            "1.7e+18@100 1.700000000000005e+18@49 1.70000000000001e+18@0");
+        row("largest doubles", 0, 1.7e308, 5, false, "0@100 5e+307@71 1e+308@41 1.5e+308@12");
+        row("whole double range", -1.7e308, 1.7e308, 4, false, "-1e+308@79 0@50 1e+308@21");
+        // Logarithmic: from the decade below the smallest count, the top decade labelled.
+        row("log from 1", 1, 1000, 5, true, "0.1@100 1@75 10@50 100@25 1000@0");
+        row("log from 3", 3, 2500, 5, true, "1@100 10@75 100@50 1000@25 10000@0");
+        row("log, every fifth decade", 1, 1e12, 3, true, "0.1@100 10000@62 1000000000@23");
+        row("log to the largest double", 1, 1.7e308, 5, true,
+            "0.1@100 1e+61@80 1e+123@60 1e+185@40 1e+247@20");
+    }
+
+    void scaleTicks()
+    {
+        QFETCH(double, low);
+        QFETCH(double, high);
+        QFETCH(int, maxTicks);
+        QFETCH(bool, log);
+        const Detail::SPlotScale scale =
+            log ? Detail::NiceLogScale(low, high) : Detail::NiceLinearScale(low, high, maxTicks);
+        QStringList ticks;
+        for (const Detail::SAxisTick& tick :
+             Detail::ValueTicks(scale, QRect(0, 0, 10, 101), maxTicks))
+        {
+            ticks << QStringLiteral("%1@%2").arg(tick.sText).arg(tick.nPos);
+        }
+        QTEST(ticks.join(' '), "ticks");
+    }
 
     // A 160 x 100 histogram without axes: 16 classes are 10 columns each (20 at ratio 2), and
     // a count of 50 on a 0 to 100 axis is 50 rows high, from row 50 to the bottom.
@@ -142,9 +228,15 @@ private slots:
         row("outline", HistogramOutline, 1.0, sixteen, false, "30,50 39,50 35,49 35,75", "SSBB");
         // The line passes through the middle column of each class's top.
         row("line", HistogramLine, 1.0, sixteen, false, "34,50 34,49 34,75", "SBB");
-        // Decades 1 to 1000 over 100 rows: 10 is 33 rows high, 100 67, 1 none.
+        // Decades 0.1 to 1000 over 100 rows: 1 is 25 rows high, 10 50, 100 75.
         row("logarithmic", HistogramBars, 1.0, {1, 10, 100, 1000}, true,
-            "20,99 60,67 60,66 100,33 100,32 140,0", "BSBSBS");
+            "20,75 20,74 60,50 60,49 100,25 100,24 140,0", "SBSBSBS");
+        // An infinite count stands full height under a mark, the finite ones scale as without
+        // it; counts up to the largest double draw like small ones.
+        row("infinite", HistogramBars, 1.0, {10, kInf, 5, 0}, false,
+            "20,0 60,1 60,3 100,49 100,50 140,99", "STSBSB");
+        row("largest doubles", HistogramBars, 1.0, {1.7e308, 0.85e308}, false, "40,0 120,50 120,49",
+            "SSB");
         // 65,536 classes share 160 columns: class 40,000 lands on column 97, alone.
         std::vector<double> wide(65536, 0.0);
         wide[40000] = 8;
@@ -171,8 +263,9 @@ private slots:
         QTEST(Probe(Render(histogram, dpr), points), "expected");
     }
 
-    // The application zooms, the user pans with the scroll bar and the wheel; the shaded span
-    // follows the classes, the tooltip tells class and count, a dark palette darkens the plot.
+    // The application zooms, the user pans with the scroll bar; the shaded span follows the
+    // classes, the tooltip tells class and count, new counts that change the view say so, a
+    // dark palette darkens the plot.
     void histogramView()
     {
         CHistogramDisplay histogram;
@@ -188,37 +281,106 @@ private slots:
         histogram.SetShadedSpan(10, 9);
         // Class 9 (40) fills columns 90 to 99 over the shade, class 10 (10) leaves it above row 75.
         QCOMPARE(Probe(Render(histogram, 1), "105,0 85,0 110,0 95,99 95,0"), QString(".BBSS"));
+        histogram.SetShadedSpan(-5, 1); // from class 0 on
+        QCOMPARE(histogram.ShadedFirst(), 0);
+        QCOMPARE(Probe(Render(histogram, 1), "0,0 19,0 20,0"), QString("..B"));
+        histogram.SetShadedSpan(-5, -2);
+        QCOMPARE(histogram.ShadedFirst(), -1);
+        QCOMPARE(histogram.ShadedLast(), -1);
         // A live image: new counts for the same view repaint, with no bar kept from before.
         counts[9] = 0;
         histogram.SetCounts(0, counts);
-        QCOMPARE(Probe(Render(histogram, 1), "95,99 85,0"), QString(".S"));
-        counts[9] = 40;
+        QCOMPARE(Probe(Render(histogram, 1), "95,99 85,0"), QString("BS"));
+        QCOMPARE(spy.count(), 0);
+        counts[9] = 1234567;
         histogram.SetCounts(0, counts);
+        const auto tip = [&](int x)
+        {
+            QHelpEvent help(QEvent::ToolTip, QPoint(x, 50), histogram.mapToGlobal(QPoint(x, 50)));
+            QApplication::sendEvent(&histogram, &help);
+            return QToolTip::text();
+        };
+        QCOMPARE(tip(95), QString("Class 9\nRed: 1234567"));
 
-        histogram.SetVisibleClasses(8, 4); // classes 8 to 11, 40 columns each
-        QCOMPARE(spy.count(), 1);
+        histogram.SetVisibleClasses(14, 4); // pans no further than the last class
+        QCOMPARE(spy.last(), QVariantList({12, 4}));
         QVERIFY(!pan->isHidden());
         QCOMPARE(pan->maximum(), 12);
+        histogram.SetVisibleClasses(8, 4); // classes 8 to 11, 40 columns each
         QCOMPARE(pan->value(), 8);
         QCOMPARE(histogram.ClassAt(45), 9);
-        QCOMPARE(Probe(Render(histogram, 1), "40,0 119,0 39,0 120,0"), QString("S.BB"));
+        QCOMPARE(Probe(Render(histogram, 1), "40,50 79,50 39,50 80,50"), QString("SSBB"));
         pan->setValue(0);
-        QCOMPARE(spy.count(), 2);
         QCOMPARE(spy.last(), QVariantList({0, 4}));
-        QCOMPARE(histogram.FirstVisibleClass(), 0);
-
         histogram.ZoomOut();
-        QWheelEvent wheel(QPointF(0, 50), QPointF(0, 50), QPoint(), QPoint(0, 120), Qt::NoButton,
-                          Qt::NoModifier, Qt::NoScrollPhase, false);
-        QApplication::sendEvent(&histogram, &wheel);
-        QCOMPARE(histogram.FirstVisibleClass(), 0);
-        QCOMPARE(histogram.VisibleClassCount(), 13); // 16 x 0.8, rounded
+        QCOMPARE(spy.last(), QVariantList({0, 16}));
         QCOMPARE(spy.count(), 4);
+        histogram.SetCounts(0, std::vector<double>(20, 1.0)); // all classes: now 20
+        QCOMPARE(spy.last(), QVariantList({0, 20}));
+        histogram.SetVisibleClasses(12, 8);
+        histogram.SetCounts(0, std::vector<double>(10, 1.0)); // the zoom no longer fits
+        QCOMPARE(spy.last(), QVariantList({0, 10}));
+        QCOMPARE(spy.count(), 7);
+        // 1000 classes on 160 columns: column 97 shows classes 607 to 612, and their largest.
+        std::vector<double> many(1000, 1.0);
+        many[610] = 3;
+        histogram.SetCounts(0, many);
+        QCOMPARE(histogram.ClassAt(97), 607);
+        QCOMPARE(tip(97), QString("Classes 607 to 612\nRed: 3"));
+
+        // Without axes there is no value zoom bar: a value zoom set before is undone.
+        histogram.SetAxesVisible(true);
+        histogram.findChild<QScrollBar*>(QStringLiteral("histogramValueZoom"))->setValue(5);
+        histogram.SetAxesVisible(false);
+        QCOMPARE(Probe(Render(histogram, 1), "50,66 50,67"), QString("BS")); // 1 of 3
 
         QPalette dark = QGuiApplication::palette();
         dark.setColor(QPalette::Base, QColor(20, 20, 20));
         QApplication::setPalette(dark);
         QCOMPARE(Render(histogram, 1).pixelColor(150, 5), QColor(20, 20, 20));
+    }
+
+    // The wheel zooms the class axis by 0.8 a notch around the class under the pointer; small
+    // steps of touchpads add up to notches.
+    void histogramWheel_data()
+    {
+        QTest::addColumn<int>("first");
+        QTest::addColumn<int>("count");
+        QTest::addColumn<int>("x");
+        QTest::addColumn<QList<int>>("deltas");
+        QTest::addColumn<QPoint>("view");
+        QTest::newRow("in, at the left") << 0 << 16 << 0 << QList<int>{120} << QPoint(0, 13);
+        QTest::newRow("in, panned, at class 10")
+            << 8 << 4 << 100 << QList<int>{120} << QPoint(9, 3);
+        QTest::newRow("out, panned") << 8 << 4 << 0 << QList<int>{-120} << QPoint(8, 5);
+        QTest::newRow("three notches out") << 12 << 4 << 159 << QList<int>{-360} << QPoint(8, 8);
+        QTest::newRow("in to two classes") << 0 << 16 << 80 << QList<int>{1200} << QPoint(7, 2);
+        QTest::newRow("touchpad, one notch")
+            << 0 << 16 << 0 << QList<int>{15, 15, 15, 15, 15, 15, 15, 15} << QPoint(0, 13);
+        QTest::newRow("touchpad, not yet")
+            << 0 << 16 << 0 << QList<int>{15, 15, 15, 15, 15, 15, 15} << QPoint(0, 16);
+        QTest::newRow("touchpad, turned back")
+            << 0 << 16 << 0 << QList<int>{60, -15, 60, 15} << QPoint(0, 16);
+    }
+
+    void histogramWheel()
+    {
+        QFETCH(int, first);
+        QFETCH(int, count);
+        QFETCH(int, x);
+        QFETCH(QList<int>, deltas);
+        CHistogramDisplay histogram;
+        histogram.SetAxesVisible(false);
+        histogram.resize(160, 100);
+        histogram.AddDataList(Mode(HistogramBars), std::vector<double>(16, 1.0));
+        histogram.SetVisibleClasses(first, count);
+        for (const int delta : deltas)
+        {
+            QWheelEvent wheel(QPointF(x, 50), QPointF(x, 50), QPoint(), QPoint(0, delta),
+                              Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+            QApplication::sendEvent(&histogram, &wheel);
+        }
+        QTEST(QPoint(histogram.FirstVisibleClass(), histogram.VisibleClassCount()), "view");
     }
 
     // The trend reduced per device column against a plain drawing of every sample, each joined
@@ -325,122 +487,282 @@ private slots:
         }
     }
 
-    // A shown trend as a live measurement feeds it: an append inside the window repaints a few
-    // columns, one that moves the window shows what a fresh paint shows; refused samples change
-    // nothing and repaint nothing.
-    void trendAppend()
+    // Where the window stands (200 columns, one time unit each): from the first sample until
+    // it is full, then up to the newest; before any sample at 0. Infinite times are refused.
+    void trendWindow_data()
     {
+        QTest::addColumn<std::vector<double>>("times");
+        QTest::addColumn<double>("scrollTo"); // NaN: following
+        QTest::addColumn<int>("stored");
+        QTest::addColumn<double>("start");
+        QTest::addColumn<double>("end");
+        QTest::newRow("no sample") << std::vector<double>{} << kNaN << 0 << 0.0 << 200.0;
+        QTest::newRow("from 0") << std::vector<double>{0, 1, 50} << kNaN << 3 << 0.0 << 200.0;
+        QTest::newRow("negative") << std::vector<double>{-3600.5} << kNaN << 1 << -3601.0
+                                  << -3401.0;
+        QTest::newRow("Unix seconds")
+            << std::vector<double>{1.7e9 + 0.5} << kNaN << 1 << 1.7e9 << 1.7e9 + 200;
+        QTest::newRow("full") << std::vector<double>{0, 250} << kNaN << 2 << 51.0 << 251.0;
+        QTest::newRow("nanoseconds since 1970")
+            << std::vector<double>{1.7e18} << kNaN << 1 << 1.7e18 << 1.7e18 + 256;
+        QTest::newRow("scrolled back")
+            << std::vector<double>{0, 250} << 100.0 << 2 << -100.0 << 100.0;
+        QTest::newRow("infinite times")
+            << std::vector<double>{kInf, 5, -kInf, kNaN, 4} << kNaN << 1 << 5.0 << 205.0;
+    }
+
+    void trendWindow()
+    {
+        QFETCH(std::vector<double>, times);
+        QFETCH(double, scrollTo);
         CTrendDisplay trend;
         trend.SetAxesVisible(false);
         trend.resize(200, 100);
-        trend.SetTimeWindow(100.0);
-        trend.SetValueRange(0.0, 10.0);
-        const int series = trend.AddSeries("level", kLine);
-        for (int t = 0; t < 50; ++t)
+        trend.SetTimeWindow(200);
+        const int series = trend.AddSeries("a", kLine);
+        int stored = 0;
+        for (const double time : times)
         {
-            trend.Append(series, t, t % 10);
+            stored += trend.Append(series, time, 1.0);
         }
-        CPaintSpy spy;
-        trend.installEventFilter(&spy);
+        if (!std::isnan(scrollTo))
+        {
+            trend.ScrollTo(scrollTo);
+        }
+        QTEST(stored, "stored");
+        QTEST(trend.WindowStart(), "start");
+        QTEST(trend.WindowEnd(), "end");
+        Render(trend, 1.0); // paints at any magnitude, and in bounded time
+    }
+
+    // A shown trend fed the way measurement programs feed it. Time labels from the first sample
+    // on, for seconds since the start, Unix seconds and wall-clock time; a slow logger and a
+    // fast one both leave on screen what a fresh paint shows; one paint per frame; a trend in
+    // a hidden tab still tells where its window went.
+    void trendLive()
+    {
+        CTrendDisplay trend;
+        trend.resize(600, 160);
+        trend.SetTimeWindow(60.0);
+        trend.SetCapacity(500);
+        const int series = trend.AddSeries("level", kLine);
         trend.show();
         QVERIFY(QTest::qWaitForWindowExposed(&trend));
-        QTRY_VERIFY(spy.m_nCount > 0);
-        // Two columns a time unit; the newest sample (49) sits in the last column.
-        QCOMPARE(trend.WindowEnd(), 49.5);
-        QVERIFY(trend.IsFollowing());
-
-        spy.Reset();
-        QVERIFY(trend.Append(series, 49.2, 3.0)); // the newest column again: the window stays
-        QTRY_VERIFY(spy.m_nCount > 0);
-        QVERIFY2(spy.m_oArea.width() <= 4, qPrintable(QString::number(spy.m_oArea.width())));
-
-        spy.Reset();
-        QVERIFY(!trend.Append(series, 49.1, 5.0)); // older than the newest: refused
-        QVERIFY(!trend.Append(series, kNaN, 5.0));
-        QVERIFY(!trend.Append(7, 60.0, 5.0));
-        QCOMPARE(trend.SampleCount(series), std::size_t(51));
-        QCOMPARE(trend.LastSample(series), QPointF(49.2, 3.0));
-        QTest::qWait(20);
-        QCOMPARE(spy.m_nCount, 0);
-
-        // With the time labels, which move with the plot and come in and go out at its ends.
-        trend.SetAxesVisible(true);
-        trend.resize(400 - trend.PlotArea().width(), 100); // the plot 200 columns wide again
-        QSignalSpy moved(&trend, &CTrendDisplay::windowChanged);
-        for (int t = 51; t < 100; ++t) // each moves the window; the screen catches up each time
+        const auto labels = [&](QList<QPair<QString, double>> expected)
         {
-            QVERIFY(trend.Append(series, t, t % 7));
             QCoreApplication::processEvents();
+            const QImage shown = Render(trend, 1.0);
+            const QRect plot = trend.PlotArea();
+            QList<QPair<QString, int>> placed;
+            for (const auto& label : expected)
+            {
+                const double fraction = (label.second - trend.WindowStart()) / 60.0;
+                placed << qMakePair(label.first, plot.left() + int(fraction * plot.width() + 1e-9));
+            }
+            const QImage band = BottomLabels(shown, plot);
+            return band == ExpectedBottomLabels(trend, shown, plot.bottom() + 6, placed);
+        };
+        QVERIFY(labels({{"0", 0}, {"20", 20}, {"40", 40}, {"60", 60}}));
+        QVERIFY(trend.Append(series, 0.0, 1.0)); // the window stays where it starts
+        QVERIFY(labels({{"0", 0}, {"20", 20}, {"40", 40}, {"60", 60}}));
+
+        QSignalSpy moved(&trend, &CTrendDisplay::windowChanged);
+        CPaintSpy paints(trend.PlotArea());
+        trend.installEventFilter(&paints);
+        const auto screenIsFresh = [&]
+        {
+            QCoreApplication::processEvents();
+            const QImage screen =
+                QGuiApplication::primaryScreen()->grabWindow(trend.winId()).toImage();
+            return screen.convertToFormat(QImage::Format_RGB32) == Render(trend, 1.0);
+        };
+        for (int t = 20; t <= 800; t += 20) // a slow logger: one sample every 20 s
+        {
+            QVERIFY(trend.Append(series, t, t % 1000));
+            QVERIFY2(screenIsFresh(), qPrintable(QString::number(t)));
         }
-        QCOMPARE(moved.count(), 49);
-        QCOMPARE(trend.WindowEnd(), 99.5);
+        QCOMPARE(moved.count(), 38); // the window is full at 60 s and moves from 80 s on
+        QCOMPARE(moved.last(), QVariantList({740.0 + 60.0 / trend.PlotArea().width(),
+                                             800.0 + 60.0 / trend.PlotArea().width()}));
+        paints.m_nCount = 0;
+        for (int i = 1; i <= 1000; ++i) // a fast one: a thousand samples between two frames
+        {
+            trend.Append(series, 800 + i * 0.01, i % 7);
+        }
         QCoreApplication::processEvents();
+        QCOMPARE(paints.m_nCount, 1);
+        QCOMPARE(moved.count(), 39);
+        QVERIFY(screenIsFresh());
+        // What the kept reduction shows, after the ring overwrote half the burst, against a
+        // trend given the 500 kept samples at once.
         CTrendDisplay fresh;
         fresh.resize(trend.size());
-        fresh.SetTimeWindow(100.0);
-        fresh.SetValueRange(0.0, 10.0);
+        fresh.SetTimeWindow(60.0);
         fresh.AddSeries("level", kLine);
         for (std::size_t i = 0; i < trend.SampleCount(series); ++i)
         {
             fresh.Append(0, trend.Sample(series, i).x(), trend.Sample(series, i).y());
         }
-        // What the window shows (moved pixels and all) against a fresh paint.
-        const QImage screen = QGuiApplication::primaryScreen()->grabWindow(trend.winId()).toImage();
-        QCOMPARE(screen.convertToFormat(QImage::Format_RGB32), Render(fresh, 1.0));
-        // Time 0 and 100 at the plot's ends: their labels are whole, reaching past its edges.
-        fresh.ScrollTo(100.0);
-        const QImage labels = Render(fresh, 1.0);
-        const QRect plot = fresh.PlotArea();
-        const QColor window = QGuiApplication::palette().color(QPalette::Window);
-        int inkLeft = labels.width(), inkRight = -1;
-        for (int y = plot.bottom() + 6; y < labels.height(); ++y)
-        {
-            for (int x = 0; x < labels.width(); ++x)
-            {
-                if (labels.pixelColor(x, y) != window)
-                {
-                    inkLeft = std::min(inkLeft, x);
-                    inkRight = std::max(inkRight, x);
-                }
-            }
-        }
-        QVERIFY2(inkLeft < plot.left() - 1 && inkRight > plot.right() + 2,
-                 qPrintable(QString("%1 %2").arg(inkLeft).arg(inkRight)));
+        QCOMPARE(trend.Sample(series, 0), QPointF(805.01, 501 % 7));
+        QCOMPARE(Render(trend, 1.0), Render(fresh, 1.0));
+        paints.m_nCount = 0;
+        QVERIFY(!trend.Append(series, 100.0, 1.0)); // older than the newest: nothing happens
+        QVERIFY(!trend.Append(series, kInf, 1.0));
+        QVERIFY(!trend.Append(3, 900.0, 1.0));
+        QCoreApplication::processEvents();
+        QCOMPARE(paints.m_nCount, 0);
+
+        trend.ClearSamples();
+        trend.Append(series, 1.7e9 + 1, 5.0); // Unix seconds, labelled in full
+        QVERIFY(labels(
+            {{"1700000020", 1.7e9 + 20}, {"1700000040", 1.7e9 + 40}, {"1700000060", 1.7e9 + 60}}));
+        trend.SetTimeAxisFormat(std::make_shared<CWallClockFormat>(Qt::UTC));
+        trend.ClearSamples();
+        trend.Append(series, 1700006381.0, 5.0); // 2023-11-14 23:59:41 UTC
+        QVERIFY(labels({{"23:59:45", 1700006385},
+                        {"2023-11-15", 1700006400},
+                        {"00:00:15", 1700006415},
+                        {"00:00:30", 1700006430}}));
+
+        trend.hide(); // a hidden tab: the window moves, and says so
+        moved.clear();
+        trend.Append(series, 1700009000.0, 1.0);
+        QCoreApplication::processEvents();
+        QCOMPARE(moved.count(), 1);
+        trend.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&trend));
+        QCOMPARE(moved.count(), 1);
+        QVERIFY(screenIsFresh());
     }
 
-    // The history scroll bar looks back and forth; at its end the window follows again.
-    void trendHistory()
+    // A scrolled-back trend draws the line that leaves its window towards the first sample
+    // after it, also when that sample arrives while the trend is shown: in the window -100 to
+    // 100, the line from (0, 0) to (200, 10) crosses column 150 at the value 2.5, row 74.
+    void trendLineOut()
     {
         CTrendDisplay trend;
-        trend.resize(300, 150);
-        trend.SetTimeWindow(10.0);
+        trend.SetAxesVisible(false);
+        trend.resize(200, 100);
+        trend.SetTimeWindow(200);
+        trend.SetValueRange(0, 10);
         const int series = trend.AddSeries("a", kLine);
-        for (int t = 0; t <= 100; ++t)
-        {
-            trend.Append(series, t, std::sin(t));
-        }
-        auto* history = trend.findChild<QScrollBar*>();
-        QCOMPARE(history->maximum(), 900); // 90 time units in steps of a tenth of the window
-        QCOMPARE(history->value(), 900);
-        history->setValue(0);
-        QVERIFY(!trend.IsFollowing());
-        QCOMPARE(trend.WindowStart(), 0.0);
-        QVERIFY(trend.Append(series, 101, 0));
-        QCOMPARE(trend.WindowStart(), 0.0);
-        history->setValue(history->maximum());
-        QVERIFY(trend.IsFollowing());
-        QVERIFY(trend.WindowEnd() >= 101.0);
+        trend.Append(series, 0, 0);
+        trend.ScrollTo(100);
+        trend.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&trend));
+        trend.Append(series, 200, 10);
+        QCoreApplication::processEvents();
+        const QImage screen = QGuiApplication::primaryScreen()->grabWindow(trend.winId()).toImage();
+        const QRgb base = QGuiApplication::palette().color(QPalette::Base).rgb();
+        const auto rows = LitRows(screen.convertToFormat(QImage::Format_RGB32), 150, base);
+        QVERIFY2(rows.first >= 73 && rows.second <= 75,
+                 qPrintable(QStringLiteral("%1-%2").arg(rows.first).arg(rows.second)));
+    }
 
-        // The plot takes the palette's Base, the frame around it Mid: a dark theme, a dark plot.
-        QPalette dark = QGuiApplication::palette();
-        dark.setColor(QPalette::Base, QColor(20, 20, 20));
-        dark.setColor(QPalette::Mid, QColor(90, 90, 90));
-        QApplication::setPalette(dark);
-        trend.ClearSamples();
-        const QRect plot = trend.PlotArea();
-        const QImage image = Render(trend, 1.0);
-        QCOMPARE(image.pixelColor(plot.left(), plot.bottom()), QColor(20, 20, 20));
-        QCOMPARE(image.pixelColor(plot.left() - 1, plot.center().y()), QColor(90, 90, 90));
+    // The automatic value axis holds every series, the lower one too; the ring keeps equal
+    // times, forgets a wrapped series when cleared, and a batch goes on past a refused sample.
+    void trendData()
+    {
+        CTrendDisplay trend;
+        trend.resize(300, 160);
+        const int high = trend.AddSeries("high", kLine);
+        const int low = trend.AddSeries("low", Qt::blue);
+        trend.Append(high, 0, 10);
+        trend.Append(high, 1, 90);
+        trend.Append(low, 0, -95);
+        trend.Append(low, 1, 0);
+        QCOMPARE(trend.ValueMin(), -100.0);
+        QCOMPARE(trend.ValueMax(), 100.0);
+        // The legend from the right: a name, 4 pixels, a swatch of 12, 10 pixels, the next one.
+        const QImage legend = Render(trend, 1.0);
+        const QFontMetrics metrics = trend.fontMetrics();
+        const int row = (metrics.height() - 1) / 2;
+        const int lowSwatch = 299 - metrics.horizontalAdvance("low") - 16;
+        const int highSwatch = lowSwatch - 10 - metrics.horizontalAdvance("high") - 16;
+        for (const auto& [left, colour] :
+             {qMakePair(lowSwatch, QColor(Qt::blue)), qMakePair(highSwatch, kLine)})
+        {
+            QCOMPARE(legend.pixelColor(left, row), colour);
+            QCOMPARE(legend.pixelColor(left + 11, row), colour);
+            QVERIFY(legend.pixelColor(left - 1, row) != colour);
+            QVERIFY(legend.pixelColor(left + 12, row) != colour);
+        }
+
+        QCOMPARE(trend.Append(low, {{2, 1}, {3, 2}, {2.5, 9}, {3, 4}, {kInf, 5}, {4, kNaN}}),
+                 std::size_t(4));
+        QCOMPARE(trend.SampleCount(low), std::size_t(6));
+        QCOMPARE(trend.Sample(low, 4), QPointF(3, 4)); // equal times kept in order
+        QVERIFY(std::isnan(trend.LastSample(low).y()));
+
+        trend.SetCapacity(4);
+        for (int t = 5; t < 12; ++t)
+        {
+            trend.Append(high, t, t);
+        }
+        trend.ClearSamples(high);
+        QCOMPARE(trend.SampleCount(high), std::size_t(0));
+        trend.Append(high, 20, 7);
+        trend.Append(high, 21, 8);
+        QCOMPARE(trend.SampleCount(high), std::size_t(2));
+        QCOMPARE(trend.Sample(high, 0), QPointF(20, 7));
+        QCOMPARE(trend.LastSample(high), QPointF(21, 8));
+    }
+
+    // The reduction kept and extended as samples arrive, the ring overwrites and the window
+    // moves, against one made afresh from the same samples: column for column the same.
+    void trendReductionKeptExact()
+    {
+        QRandomGenerator random(26);
+        for (int run = 0; run < 40; ++run)
+        {
+            Detail::CSampleRing ring;
+            ring.SetCapacity(1 + random.bounded(200));
+            Detail::CColumnCache kept;
+            Detail::SColumnGrid grid{0.0, 0.5 + random.bounded(3), 0, 40};
+            double time = random.bounded(20) - 10.0;
+            kept.Rebuild(ring, grid);
+            for (int step = 0; step < 300; ++step)
+            {
+                time += random.bounded(8) * 0.25;
+                ring.Push(time, random.bounded(5) == 0 ? kNaN : random.bounded(100));
+                if (random.bounded(10) == 0)
+                {
+                    grid.nFirst += random.bounded(30);
+                    kept.Shift(ring, grid.nFirst);
+                }
+                kept.Trim(ring);
+                kept.Extend(ring);
+                Detail::CColumnCache fresh;
+                fresh.Rebuild(ring, grid);
+                const auto text = [](const Detail::CColumnCache& cache)
+                {
+                    QStringList columns;
+                    for (const Detail::SColumn& column : cache.Columns())
+                    {
+                        columns << (!column.bHasData ? QStringLiteral("-")
+                                                     : QStringLiteral("%1..%2 at %3")
+                                                           .arg(column.dMin)
+                                                           .arg(column.dMax)
+                                                           .arg(column.dFirstTime));
+                        if (column.bHasData && column.bJoined)
+                        {
+                            columns.last() += QStringLiteral(" from %1,%2")
+                                                  .arg(column.dPrevTime)
+                                                  .arg(column.dPrevValue);
+                        }
+                    }
+                    const Detail::SColumn& exit = cache.Exit();
+                    return columns.join(' ') + (exit.bHasData && exit.bJoined
+                                                    ? QStringLiteral(" out %1,%2 to %3,%4")
+                                                          .arg(exit.dPrevTime)
+                                                          .arg(exit.dPrevValue)
+                                                          .arg(exit.dFirstTime)
+                                                          .arg(exit.dFirstValue)
+                                                    : QString());
+                };
+                QCOMPARE(text(kept), text(fresh));
+            }
+        }
     }
 
     // Capacity: a shrink and capacity 0 keep the newest samples; the ring then drops the
