@@ -64,6 +64,15 @@ QRect DeviceRect(const QRect& rect, qreal dpr)
     return Sized(left, top, right, bottom);
 }
 
+QRect LogicalRect(const QRect& device, qreal dpr, int margin)
+{
+    const int left = static_cast<int>(std::floor(device.left() / dpr)) - margin;
+    const int top = static_cast<int>(std::floor(device.top() / dpr)) - margin;
+    const int right = static_cast<int>(std::ceil((device.right() + 1) / dpr)) + margin;
+    const int bottom = static_cast<int>(std::ceil((device.bottom() + 1) / dpr)) + margin;
+    return QRect(QPoint(left, top), QPoint(right - 1, bottom - 1));
+}
+
 CDevicePixels::CDevicePixels(QPainter& painter, qreal dpr)
     : m_rPainter(painter), m_oTransform(painter.worldTransform())
 {
@@ -105,15 +114,56 @@ double ValueRow(const SPlotScale& scale, const QRect& plot, double value)
     return plot.top() + 0.5 + (1.0 - clamped) * (plot.height() - 1);
 }
 
+double GridColumn(const SColumnGrid& grid, double time)
+{
+    // The whole column counted in integers, the fraction in 256ths: a grid moved by whole
+    // columns moves every coordinate by exactly as many, so a kept picture moved alike stays
+    // what a fresh drawing is. Far-off times (beyond 2^61 columns) only need to lie off the plot.
+    constexpr double kLimit = 2305843009213693952.0; // 2^61
+    const double column = std::clamp((time - grid.dOrigin) / grid.dColumnTime, -kLimit, kLimit);
+    if (std::isnan(column))
+    {
+        return column;
+    }
+    const double whole = std::floor(column);
+    const double fraction = std::round((column - whole) * 256.0) / 256.0;
+    return static_cast<double>(static_cast<std::int64_t>(whole) - grid.nFirst) + fraction;
+}
+
+CRowMap::CRowMap(const SPlotScale& scale, const QRect& plot) : m_oScale(scale), m_oPlot(plot)
+{
+    const double span = scale.dHigh - scale.dLow;
+    m_bLinear = !scale.bLog && std::isfinite(span) && span != 0.0;
+    if (m_bLinear)
+    {
+        // ValueRow's own arithmetic, relative to the low end so that large values keep their
+        // digits, and its hold at -4 and 5 times the axis.
+        const double rows = plot.height() - 1;
+        m_dFactor = -rows / span;
+        m_dBottom = plot.top() + 0.5 + rows;
+        m_dHighest = plot.top() + 0.5 - 4.0 * rows;
+        m_dLowest = plot.top() + 0.5 + 5.0 * rows;
+    }
+}
+
 SColumnDrawing ColumnLines(const CColumnCache& cache, const QRect& plot, const SPlotScale& scale,
                            int first, int last)
 {
     SColumnDrawing drawing;
+    ColumnLines(cache, plot, scale, first, last, drawing);
+    return drawing;
+}
+
+void ColumnLines(const CColumnCache& cache, const QRect& plot, const SPlotScale& scale, int first,
+                 int last, SColumnDrawing& drawing)
+{
+    drawing.vLines.clear();
+    drawing.vRanges.clear();
     std::vector<QLineF>& lines = drawing.vLines;
     const SColumnGrid& grid = cache.Grid();
     const auto& columns = cache.Columns();
-    const double origin = plot.left() - static_cast<double>(grid.nFirst);
-    const auto x = [&](double time) { return origin + (time - grid.dOrigin) / grid.dColumnTime; };
+    const auto x = [&](double time) { return plot.left() + GridColumn(grid, time); };
+    const CRowMap map(scale, plot);
     const auto add = [&](double x1, double y1, double x2, double y2)
     {
         if (!std::isnan(y1) && !std::isnan(y2))
@@ -125,8 +175,8 @@ SColumnDrawing ColumnLines(const CColumnCache& cache, const QRect& plot, const S
     {
         if (column.bJoined)
         {
-            add(x(column.dPrevTime), ValueRow(scale, plot, column.dPrevValue), x(column.dFirstTime),
-                ValueRow(scale, plot, column.dFirstValue));
+            add(x(column.dPrevTime), map.Row(column.dPrevValue), x(column.dFirstTime),
+                map.Row(column.dFirstValue));
         }
     };
     first = std::max(first, 0);
@@ -142,8 +192,8 @@ SColumnDrawing ColumnLines(const CColumnCache& cache, const QRect& plot, const S
         }
         // The range in the column the first sample lies in: a sample on the column's left edge
         // could be drawn in the column before.
-        const double top = ValueRow(scale, plot, column.dMax);
-        const double bottom = ValueRow(scale, plot, column.dMin);
+        const double top = map.Row(column.dMax);
+        const double bottom = map.Row(column.dMin);
         if (!std::isnan(top) && !std::isnan(bottom))
         {
             const int left = static_cast<int>(std::floor(x(column.dFirstTime)));
@@ -157,7 +207,6 @@ SColumnDrawing ColumnLines(const CColumnCache& cache, const QRect& plot, const S
     {
         join(cache.Exit());
     }
-    return drawing;
 }
 
 std::vector<SAxisTick> ValueTicks(const SPlotScale& scale, const QRect& plot, int maxTicks,
@@ -248,11 +297,14 @@ void FillAroundPlot(QPainter& painter, const QRect& dirty, const QRect& plot)
 }
 
 void DrawAxes(QPainter& painter, const SPlotLayout& layout, const std::vector<SAxisTick>& left,
-              const std::vector<SAxisTick>& bottom)
+              const std::vector<SAxisTick>& bottom, bool fillPlot)
 {
     const QPalette palette = QGuiApplication::palette();
     const QRect& plot = layout.oPlot;
-    painter.fillRect(plot, palette.color(QPalette::Base));
+    if (fillPlot)
+    {
+        painter.fillRect(plot, palette.color(QPalette::Base));
+    }
     if (layout.oValueAxis.isNull())
     {
         return;
@@ -277,6 +329,50 @@ void DrawAxes(QPainter& painter, const SPlotLayout& layout, const std::vector<SA
     for (const SPlacedLabel& label : BottomLabels(bottom, axis, metrics))
     {
         painter.drawText(label.oRect, Qt::AlignLeft | Qt::AlignTop, label.sText);
+    }
+}
+
+bool SPlotSurround::operator==(const SPlotSurround& other) const
+{
+    const auto sameLayout = [](const SPlotLayout& a, const SPlotLayout& b)
+    {
+        return a.oPlot == b.oPlot && a.oValueAxis == b.oValueAxis &&
+               a.oBottomAxis == b.oBottomAxis && a.oLegend == b.oLegend;
+    };
+    return oSize == other.oSize && dRatio == other.dRatio && sameLayout(oLayout, other.oLayout) &&
+           vLeft == other.vLeft && vBottom == other.vBottom && vLegend == other.vLegend &&
+           nPalette == other.nPalette && sFont == other.sFont;
+}
+
+void PaintSurround(QPainter& painter, const SPlotSurround& surround)
+{
+    FillAroundPlot(painter, QRect(QPoint(0, 0), surround.oSize), surround.oLayout.oPlot);
+    DrawAxes(painter, surround.oLayout, surround.vLeft, surround.vBottom, false);
+    if (!surround.oLayout.oLegend.isNull())
+    {
+        DrawLegend(painter, surround.oLayout.oLegend, surround.vLegend);
+    }
+}
+
+QImage PaintSurround(const SPlotSurround& surround, const QFont& font)
+{
+    QImage picture(DeviceRect(QRect(QPoint(0, 0), surround.oSize), surround.dRatio).size(),
+                   QImage::Format_RGB32);
+    picture.setDevicePixelRatio(surround.dRatio);
+    QPainter painter(&picture);
+    painter.setFont(font);
+    PaintSurround(painter, surround);
+    return picture;
+}
+
+void DrawSurround(QPainter& painter, const QImage& picture, const QRect& widget, const QRect& plot,
+                  qreal dpr)
+{
+    CDevicePixels pixels(painter, dpr);
+    for (const QRect& rect : QRegion(widget).subtracted(plot))
+    {
+        const QRect device = DeviceRect(rect, dpr);
+        painter.drawImage(device.topLeft(), picture, device);
     }
 }
 

@@ -4,12 +4,14 @@
 #include "TrendData.h"
 
 #include <QColor>
+#include <QImage>
 #include <QLineF>
 #include <QRect>
 #include <QRegion>
 #include <QString>
 #include <QTransform>
 
+#include <algorithm>
 #include <deque>
 #include <utility>
 #include <vector>
@@ -48,6 +50,10 @@ qreal PaintRatio(const QPainter& painter);
 /// The device pixel rectangle of a logical one at ratio dpr.
 QRect DeviceRect(const QRect& rect, qreal dpr);
 
+/// The logical rectangle that covers a device pixel one at ratio dpr, and margin pixels more on
+/// each side.
+QRect LogicalRect(const QRect& device, qreal dpr, int margin);
+
 /// Sets the painter up to draw in device pixels (one unit, one pixel of the device) and
 /// restores its transform when it goes out of scope.
 class CDevicePixels
@@ -83,6 +89,34 @@ private:
 /// high end, the bottom row for the low end (each at the middle of its pixel).
 double ValueRow(const SPlotScale& scale, const QRect& plot, double value);
 
+/// ValueRow for many values of one axis: a linear axis maps with one multiplication.
+class CRowMap
+{
+public:
+    CRowMap(const SPlotScale& scale, const QRect& plot);
+    double Row(double value) const
+    {
+        if (!m_bLinear)
+        {
+            return ValueRow(m_oScale, m_oPlot, value);
+        }
+        return std::clamp(m_dBottom + (value - m_oScale.dLow) * m_dFactor, m_dHighest, m_dLowest);
+    }
+
+private:
+    SPlotScale m_oScale;
+    QRect m_oPlot;
+    bool m_bLinear = false;
+    double m_dBottom = 0.0; // the row of the axis' low end
+    double m_dFactor = 0.0;
+    double m_dHighest = 0.0; // the rows where far-off values are held
+    double m_dLowest = 0.0;
+};
+
+/// Where a time lies on a grid, in columns from its first one: a whole number of columns plus a
+/// fraction in 256ths of one.
+double GridColumn(const SColumnGrid& grid, double time);
+
 /// What draws columns first to last of a reduced series, in device pixels of plot: per column
 /// its range of rows as a rectangle one pixel wide (filled as rows; a cosmetic line of the same
 /// pixels is stroked pixel by pixel, twice the cost), and the line entering it from the sample
@@ -95,12 +129,20 @@ struct SColumnDrawing
 };
 SColumnDrawing ColumnLines(const CColumnCache& cache, const QRect& plot, const SPlotScale& scale,
                            int first, int last);
+/// The same into drawing, whose buffers are kept from paint to paint.
+void ColumnLines(const CColumnCache& cache, const QRect& plot, const SPlotScale& scale, int first,
+                 int last, SColumnDrawing& drawing);
 
 /// One tick of an axis: its row or column in logical pixels and its label.
 struct SAxisTick
 {
     int nPos;
     QString sText;
+
+    bool operator==(const SAxisTick& other) const
+    {
+        return nPos == other.nPos && sText == other.sText;
+    }
 };
 
 /// The ticks of a value axis over the plot rows (in logical pixels): the decades of a
@@ -139,7 +181,34 @@ void FillAroundPlot(QPainter& painter, const QRect& dirty, const QRect& plot);
 /// application palette's Base, Mid and Text colours; bottom labels are drawn whole, centred
 /// under their ticks as far as the widget's width allows.
 void DrawAxes(QPainter& painter, const SPlotLayout& layout, const std::vector<SAxisTick>& left,
-              const std::vector<SAxisTick>& bottom);
+              const std::vector<SAxisTick>& bottom, bool fillPlot = true);
+
+/// Everything a plot widget shows around its data area: what fills its background, axes and
+/// legend draw. Kept as a picture while it stays the same, so that a live plot's frames draw
+/// no text.
+struct SPlotSurround
+{
+    QSize oSize;
+    qreal dRatio = 0.0;
+    SPlotLayout oLayout;
+    std::vector<SAxisTick> vLeft;
+    std::vector<SAxisTick> vBottom;
+    std::vector<std::pair<QString, QColor>> vLegend;
+    qint64 nPalette = 0; ///< QPalette::cacheKey() of the application palette
+    QString sFont;       ///< QFont::key() of the widget's font
+
+    bool operator==(const SPlotSurround& other) const;
+};
+
+/// Paints the surround: everything of the widget but its data area.
+void PaintSurround(QPainter& painter, const SPlotSurround& surround);
+
+/// The picture of surround at its size and device pixel ratio, the data area left unpainted.
+QImage PaintSurround(const SPlotSurround& surround, const QFont& font);
+
+/// Draws the picture of the surround around the plot, in one blit a rectangle.
+void DrawSurround(QPainter& painter, const QImage& picture, const QRect& widget, const QRect& plot,
+                  qreal dpr);
 
 /// Draws the legend entries (a short line in the colour, then the name) right-aligned in rect.
 void DrawLegend(QPainter& painter, const QRect& rect,

@@ -120,6 +120,7 @@ std::int64_t ColumnOf(const SColumnGrid& grid, double time)
 
 void CColumnCache::Rebuild(const CSampleRing& ring, const SColumnGrid& grid)
 {
+    m_oChanged.bAll = true;
     m_oGrid = grid;
     m_dqColumns.assign(static_cast<std::size_t>(std::max(grid.nCount, 0)), SColumn());
     m_oExit = SColumn();
@@ -164,6 +165,27 @@ std::pair<int, int> CColumnCache::Extend(const CSampleRing& ring)
     {
         _Take(ring.Time(m_nNext), ring.Value(m_nNext), changed);
     }
+    _Changed(changed.first, changed.second);
+    return changed;
+}
+
+void CColumnCache::_Changed(int first, int last)
+{
+    if (first > last)
+    {
+        return;
+    }
+    const std::int64_t from = m_oGrid.nFirst + first;
+    const std::int64_t to = m_oGrid.nFirst + last;
+    const bool none = m_oChanged.nFirst > m_oChanged.nLast;
+    m_oChanged.nFirst = none ? from : std::min(m_oChanged.nFirst, from);
+    m_oChanged.nLast = none ? to : std::max(m_oChanged.nLast, to);
+}
+
+CColumnCache::SChanged CColumnCache::TakeChanged()
+{
+    const SChanged changed = m_oChanged;
+    m_oChanged = SChanged();
     return changed;
 }
 
@@ -173,6 +195,10 @@ void CColumnCache::_Take(double time, double value, std::pair<int, int>& changed
     const bool finite = std::isfinite(value);
     if (index >= m_oGrid.nCount && !m_oExit.bHasData)
     {
+        // The line out of the grid crosses every column from the previous sample's on.
+        changed.first = static_cast<int>(std::clamp<std::int64_t>(
+            ColumnOf(m_oGrid, m_dPrevTime) - m_oGrid.nFirst, 0, changed.first));
+        changed.second = m_oGrid.nCount - 1;
         m_oExit.bHasData = true;
         m_oExit.bJoined = finite && m_bPrevFinite;
         m_oExit.dFirstTime = time;
@@ -263,6 +289,7 @@ int CColumnCache::Trim(const CSampleRing& ring)
     {
         m_dqColumns[static_cast<std::size_t>(i)] = SColumn();
     }
+    _Changed(0, last);
     // The oldest kept sample's column loses what was overwritten: reduce it again, without a
     // line entering it.
     SColumn column;

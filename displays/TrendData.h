@@ -111,6 +111,16 @@ public:
     /// sample empty, the column of that sample reduced again. Returns the number of leading
     /// columns that changed.
     int Trim(const CSampleRing& ring);
+    /// The columns that changed since the last call, as absolute column numbers [first, last]
+    /// (first > last: none), or all of them after a rebuild; the record starts again empty. A
+    /// pure Shift changes no column: what moved is still the same.
+    struct SChanged
+    {
+        bool bAll = false;
+        std::int64_t nFirst = 0;
+        std::int64_t nLast = -1;
+    };
+    SChanged TakeChanged();
     void Invalidate() { m_bValid = false; }
     bool IsValid() const { return m_bValid; }
     const SColumnGrid& Grid() const { return m_oGrid; }
@@ -120,6 +130,7 @@ public:
 
 private:
     void _Take(double time, double value, std::pair<int, int>& changed);
+    void _Changed(int first, int last);
 
     SColumnGrid m_oGrid;
     std::deque<SColumn> m_dqColumns;
@@ -130,6 +141,7 @@ private:
     bool m_bPrevFinite = false;
     double m_dPrevTime = 0.0;
     double m_dPrevValue = 0.0;
+    SChanged m_oChanged;
 };
 
 /// The smallest and largest finite value over the columns, as {min, max}; {NaN, NaN} when no

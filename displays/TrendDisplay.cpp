@@ -2,12 +2,15 @@
 
 #include "AccessibleControl.h"
 #include "PlotPainting.h"
+#include "PlotRaster.h"
 #include "StyleStore.h"
 #include "TrendData.h"
 
+#include <QBackingStore>
 #include <QCoreApplication>
 #include <QEvent>
 #include <QGuiApplication>
+#include <QPaintEngine>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QScrollBar>
@@ -40,6 +43,18 @@ constexpr int kTimeLabelGap = 16;
 
 } // namespace
 
+/// The data area as the screen has it, and what it was drawn for: brought up to date by moving
+/// it and redrawing the columns that changed, which leaves it exactly as a fresh drawing.
+struct SScreenRaster
+{
+    CPlotRaster oRaster;
+    bool bValid = false;
+    qreal dRatio = 0.0;
+    SColumnGrid oGrid;
+    SPlotScale oScale;
+    std::vector<QRgb> vColors; // the background, then every series' colour
+};
+
 struct STrendSeries
 {
     QString sName;
@@ -66,9 +81,11 @@ struct STrendState
     std::vector<SAxisTick> ValueTicks();
     std::vector<SAxisTick> TimeTicks(qreal dpr);
     void Invalidate();
-    void DrawSeries(QPainter& painter, qreal dpr) const;
-    void DrawMarkers(QPainter& painter, const STrendSeries& series, const QRect& device,
-                     qreal dpr) const;
+    SPlotSurround Surround(qreal dpr);
+    void DrawColumns(CPlotRaster& raster, int first);
+    QRect RefreshScreenRaster(qreal dpr);
+    bool RefreshScreen(qreal dpr, QRect& changed);
+    void DrawMarkers(QPainter& painter, qreal dpr) const;
     const CAxisFormat& TimeFormat() const;
 
     const CTrendDisplay& rOwner;
@@ -89,6 +106,10 @@ struct STrendState
     double dShownEnd = kNaN;
     bool bFramePending = false;
     // Derived.
+    SColumnDrawing oDrawing; // buffers kept from paint to paint
+    SPlotSurround oSurround; // what oSurroundPicture shows
+    QImage oSurroundPicture;
+    SScreenRaster oScreen;
     SPlotLayout oLayout;
     bool bLayoutValid = false;
     int nValueLabels = 0; // width of the value labels the layout was made for
@@ -259,45 +280,126 @@ void STrendState::Invalidate()
     }
 }
 
-void STrendState::DrawSeries(QPainter& painter, qreal dpr) const
+SPlotSurround STrendState::Surround(qreal dpr)
 {
-    const QRect device = DeviceRect(oLayout.oPlot, dpr);
-    CClipGuard clip(painter, oLayout.oPlot);
-    CDevicePixels pixels(painter, dpr);
+    SPlotSurround surround{
+        rOwner.size(),      dpr, Layout(), {}, {}, {}, QGuiApplication::palette().cacheKey(),
+        rOwner.font().key()};
+    if (bAxes)
+    {
+        surround.vLeft = ValueTicks();
+        surround.vBottom = TimeTicks(dpr);
+        for (const auto& series : vSeries)
+        {
+            if (!series.sName.isEmpty())
+            {
+                surround.vLegend.emplace_back(series.sName, series.oColor);
+            }
+        }
+    }
+    return surround;
+}
+
+void STrendState::DrawColumns(CPlotRaster& raster, int first)
+{
+    // Each column's range and the line into it, from `first` to the end: a line into a later
+    // column may reach back into the ones redrawn.
+    const QRect picture(QPoint(0, 0), raster.Image().size());
     for (const auto& series : vSeries)
     {
-        QPen pen(series.oColor, 0);
-        pen.setCosmetic(true);
-        CStyleStore store(painter, pen);
-        const SColumnDrawing drawing = ColumnLines(
-            series.oCache, device, oShown, 0, static_cast<int>(series.oCache.Columns().size()) - 1);
-        painter.drawLines(drawing.vLines.data(), static_cast<int>(drawing.vLines.size()));
-        {
-            CStyleStore fill(painter, QBrush(series.oColor));
-            fill.SetPen(QPen(Qt::NoPen));
-            painter.drawRects(drawing.vRanges.data(), static_cast<int>(drawing.vRanges.size()));
-        }
-        DrawMarkers(painter, series, device, dpr);
+        ColumnLines(series.oCache, picture, oShown, first,
+                    static_cast<int>(series.oCache.Columns().size()) - 1, oDrawing);
+        raster.DrawLines(oDrawing.vLines, series.oColor.rgb());
+        raster.FillRects(oDrawing.vRanges, series.oColor.rgb());
     }
 }
 
-void STrendState::DrawMarkers(QPainter& painter, const STrendSeries& series, const QRect& device,
-                              qreal dpr) const
+QRect STrendState::RefreshScreenRaster(qreal dpr)
+{
+    const QSize size = DeviceRect(Layout().oPlot, dpr).size();
+    const SColumnGrid grid = Grid(dpr);
+    std::vector<QRgb> colors{QGuiApplication::palette().color(QPalette::Base).rgb()};
+    CColumnCache::SChanged changed;
+    changed.bAll = vSeries.empty();
+    for (auto& series : vSeries)
+    {
+        colors.push_back(series.oColor.rgb());
+        const CColumnCache::SChanged own = series.oCache.TakeChanged();
+        const bool none = changed.nFirst > changed.nLast;
+        changed.bAll = changed.bAll || own.bAll;
+        changed.nFirst = none ? own.nFirst : std::min(changed.nFirst, own.nFirst);
+        changed.nLast = none ? own.nLast : std::max(changed.nLast, own.nLast);
+    }
+    SScreenRaster& screen = oScreen;
+    const std::int64_t shift = grid.nFirst - screen.oGrid.nFirst;
+    const bool sameColumns = screen.oGrid.dOrigin == grid.dOrigin &&
+                             screen.oGrid.dColumnTime == grid.dColumnTime &&
+                             screen.oGrid.nCount == grid.nCount;
+    const bool whole = !screen.bValid || changed.bAll || screen.oRaster.Image().size() != size ||
+                       screen.dRatio != dpr || !sameColumns || shift < 0 || shift >= grid.nCount ||
+                       screen.vColors != colors || screen.oScale.dLow != oShown.dLow ||
+                       screen.oScale.dHigh != oShown.dHigh || screen.oScale.bLog != oShown.bLog;
+    screen = {std::move(screen.oRaster), true, dpr, grid, oShown, colors};
+    if (whole)
+    {
+        screen.oRaster.Begin(size, colors.front());
+        DrawColumns(screen.oRaster, 0);
+        return QRect(QPoint(0, 0), size);
+    }
+    screen.oRaster.ShiftLeft(static_cast<int>(shift), colors.front());
+    // The columns that came in on the right, and those whose data changed.
+    std::int64_t first =
+        changed.nFirst > changed.nLast ? grid.nCount : changed.nFirst - grid.nFirst;
+    std::int64_t last = changed.nFirst > changed.nLast ? -1 : changed.nLast - grid.nFirst;
+    if (shift > 0)
+    {
+        first = std::min<std::int64_t>(first, grid.nCount - shift);
+        last = grid.nCount - 1;
+    }
+    first = std::max<std::int64_t>(first, 0);
+    last = std::min<std::int64_t>(last, grid.nCount - 1);
+    if (first <= last)
+    {
+        screen.oRaster.ClipColumns(static_cast<int>(first), static_cast<int>(last), colors.front());
+        DrawColumns(screen.oRaster, static_cast<int>(first));
+        screen.oRaster.Unclip();
+    }
+    if (shift > 0)
+    {
+        return QRect(QPoint(0, 0), size);
+    }
+    return first <= last ? QRect(QPoint(static_cast<int>(first), 0),
+                                 QPoint(static_cast<int>(last), size.height() - 1))
+                         : QRect();
+}
+
+bool STrendState::RefreshScreen(qreal dpr, QRect& changed)
+{
+    Sync(dpr);
+    SPlotSurround surround = Surround(dpr);
+    const bool newSurround = !(surround == oSurround);
+    if (newSurround)
+    {
+        oSurroundPicture = PaintSurround(surround, rOwner.font());
+        oSurround = std::move(surround);
+    }
+    changed = RefreshScreenRaster(dpr);
+    return newSurround;
+}
+
+namespace
+{
+
+// The marker of every sample from begin to end of a series, in device pixels.
+void DrawSampleMarkers(QPainter& painter, const STrendSeries& series, const QRect& device,
+                       std::uint64_t begin, std::uint64_t end, qreal dpr, const SPlotScale& scale)
 {
     const SColumnGrid& grid = series.oCache.Grid();
     const auto& ring = series.oRing;
-    const std::uint64_t begin = ring.LowerBound(grid.ColumnStart(grid.nFirst));
-    const std::uint64_t end = ring.LowerBound(grid.ColumnStart(grid.nFirst + grid.nCount));
-    // Markers only where samples stand apart: a few per column would be a smear.
-    if (series.eMarker == TrendMarkerNone ||
-        (end - begin) * 4 > static_cast<std::uint64_t>(grid.nCount))
-    {
-        return;
-    }
     const double half = std::round(2.0 * dpr);
     for (std::uint64_t sample = begin; sample < end; ++sample)
     {
-        const double y = ValueRow(oShown, device, ring.Value(sample));
+        const double y = ValueRow(scale, device, ring.Value(sample));
         if (!std::isfinite(ring.Value(sample)) || std::isnan(y))
         {
             continue;
@@ -320,6 +422,32 @@ void STrendState::DrawMarkers(QPainter& painter, const STrendSeries& series, con
         default:
             break;
         }
+    }
+}
+
+} // namespace
+
+void STrendState::DrawMarkers(QPainter& painter, qreal dpr) const
+{
+    const QRect device = DeviceRect(oLayout.oPlot, dpr);
+    CClipGuard clip(painter, oLayout.oPlot);
+    CDevicePixels pixels(painter, dpr);
+    for (const auto& series : vSeries)
+    {
+        const SColumnGrid& grid = series.oCache.Grid();
+        const auto& ring = series.oRing;
+        const std::uint64_t begin = ring.LowerBound(grid.ColumnStart(grid.nFirst));
+        const std::uint64_t end = ring.LowerBound(grid.ColumnStart(grid.nFirst + grid.nCount));
+        // Markers only where samples stand apart: a few per column would be a smear.
+        if (series.eMarker == TrendMarkerNone ||
+            (end - begin) * 4 > static_cast<std::uint64_t>(grid.nCount))
+        {
+            continue;
+        }
+        QPen pen(series.oColor, 0);
+        pen.setCosmetic(true);
+        CStyleStore store(painter, pen);
+        DrawSampleMarkers(painter, series, device, begin, end, dpr, oShown);
     }
 }
 
@@ -706,11 +834,8 @@ void CTrendDisplay::_ScheduleFrame()
 {
     if (!m_pState->bFramePending)
     {
-        // The repaint is asked for together with the frame, so that both happen in the same
-        // turn of the event loop.
         m_pState->bFramePending = true;
         QCoreApplication::postEvent(this, new QEvent(Detail::FrameEventType()));
-        update();
     }
 }
 
@@ -726,7 +851,21 @@ void CTrendDisplay::_Frame()
     // (repainted whole, so the screen never keeps a stale pixel), then the window's news.
     _UpdateScrollBar();
     Detail::NotifyAccessible(this, QAccessible::DescriptionChanged);
-    update();
+    if (isVisible())
+    {
+        // The kept pictures brought up to date; the screen repaints where they changed.
+        const qreal dpr = devicePixelRatioF();
+        QRect changed;
+        if (m_pState->RefreshScreen(dpr, changed))
+        {
+            update();
+        }
+        else if (!changed.isEmpty())
+        {
+            const QRect device = Detail::DeviceRect(m_pState->Layout().oPlot, dpr);
+            update(Detail::LogicalRect(changed.translated(device.topLeft()), dpr, 4));
+        }
+    }
     _EmitWindowChanged();
 }
 
@@ -785,24 +924,29 @@ void CTrendDisplay::paintEvent(QPaintEvent* event)
     const qreal dpr = Detail::PaintRatio(painter);
     Detail::STrendState& state = *m_pState;
     state.Sync(dpr);
-    const Detail::SPlotLayout layout = state.Layout();
-    Detail::FillAroundPlot(painter, rect(), layout.oPlot);
-    const bool axes = state.bAxes;
-    Detail::DrawAxes(painter, layout, axes ? state.ValueTicks() : std::vector<Detail::SAxisTick>(),
-                     axes ? state.TimeTicks(dpr) : std::vector<Detail::SAxisTick>());
-    state.DrawSeries(painter, dpr);
-    if (axes)
+    const QRect plot = state.Layout().oPlot;
+    const QRect device = Detail::DeviceRect(plot, dpr);
+    // The screen gets the pictures kept and brought up to date frame by frame; render() and
+    // grab() get a picture drawn afresh, and the kept ones stay as they are.
+    const QPaintEngine* engine = painter.paintEngine();
+    if (backingStore() && engine && engine->paintDevice() == backingStore()->paintDevice())
     {
-        std::vector<std::pair<QString, QColor>> entries;
-        for (const auto& series : state.vSeries)
-        {
-            if (!series.sName.isEmpty())
-            {
-                entries.emplace_back(series.sName, series.oColor);
-            }
-        }
-        Detail::DrawLegend(painter, layout.oLegend, entries);
+        QRect changed;
+        state.RefreshScreen(dpr, changed);
+        Detail::DrawSurround(painter, state.oSurroundPicture, rect(), plot, dpr);
+        Detail::CDevicePixels pixels(painter, dpr);
+        painter.drawImage(device.topLeft(), state.oScreen.oRaster.Image());
     }
+    else
+    {
+        Detail::PaintSurround(painter, state.Surround(dpr));
+        Detail::CPlotRaster fresh;
+        fresh.Begin(device.size(), QGuiApplication::palette().color(QPalette::Base).rgb());
+        state.DrawColumns(fresh, 0);
+        Detail::CDevicePixels pixels(painter, dpr);
+        painter.drawImage(device.topLeft(), fresh.Image());
+    }
+    state.DrawMarkers(painter, dpr);
 }
 
 } // namespace Varo::FenraQtGui::ZuRaradirIzurodudoz
