@@ -395,14 +395,16 @@ private slots:
         QTest::addColumn<QSize>("size");
         QTest::addColumn<qreal>("dpr");
         QTest::addColumn<int>("gapFrom"); // samples gapFrom to gapFrom + 9 are NaN
+        QTest::addColumn<double>("jump"); // the largest step of the walk
         // Eight samples a device column keep them a few hundredths of a pixel off the column
         // edges, where Qt's lines may fall on either side.
-        QTest::newRow("dense") << 1600 << QSize(200, 100) << 1.0 << -100;
-        QTest::newRow("sparse") << 120 << QSize(300, 80) << 1.0 << -100;
-        QTest::newRow("one per column") << 64 << QSize(64, 64) << 1.0 << -100;
-        QTest::newRow("ratio 2") << 2400 << QSize(150, 60) << 2.0 << -100;
-        QTest::newRow("ratio 1.5") << 1440 << QSize(120, 60) << 1.5 << -100;
-        QTest::newRow("gap") << 100 << QSize(200, 60) << 1.0 << 40;
+        QTest::newRow("dense") << 1600 << QSize(200, 100) << 1.0 << -100 << 0.2;
+        QTest::newRow("sparse") << 120 << QSize(300, 80) << 1.0 << -100 << 0.2;
+        QTest::newRow("sparse and steep") << 30 << QSize(300, 100) << 1.0 << -100 << 1.6;
+        QTest::newRow("one per column") << 64 << QSize(64, 64) << 1.0 << -100 << 0.2;
+        QTest::newRow("ratio 2") << 2400 << QSize(150, 60) << 2.0 << -100 << 0.2;
+        QTest::newRow("ratio 1.5") << 1440 << QSize(120, 60) << 1.5 << -100 << 0.2;
+        QTest::newRow("gap") << 100 << QSize(200, 60) << 1.0 << 40 << 0.2;
     }
 
     void trendMatchesPolyline()
@@ -411,6 +413,7 @@ private slots:
         QFETCH(QSize, size);
         QFETCH(qreal, dpr);
         QFETCH(int, gapFrom);
+        QFETCH(double, jump);
         QRandomGenerator random(samples);
         std::vector<QPointF> points;
         double value = 0.5;
@@ -418,7 +421,7 @@ private slots:
         {
             // Reflected at 0 and 1: a walk held at a bound would draw runs of sub-pixel
             // segments, which Qt's polyline leaves out.
-            value += (random.generateDouble() - 0.5) * 0.2;
+            value += (random.generateDouble() - 0.5) * jump;
             value = value > 1.0 ? 2.0 - value : std::abs(value);
             const bool gap = i >= gapFrom && i < gapFrom + 10 && i != gapFrom + 5;
             // Off the pixel edges, where Qt's own polyline may light either neighbour.
@@ -454,9 +457,9 @@ private slots:
         }
         painter.end();
         const QRgb base = QGuiApplication::palette().color(QPalette::Base).rgb();
-        // Qt draws a line's pixel on the row's centre, so a line starting a hair right of a
-        // column edge may light a pixel in the column before: each column's top and bottom are
-        // held against those of its neighbours in the other picture too.
+        // Where a line ends, rasterizers may differ by a column (Qt's reaches a pixel further
+        // on steep lines): a lit column is held against the lit rows of its neighbours in the
+        // other picture, the top and bottom within a pixel.
         const auto within = [&](const QImage& image, const QImage& other, int x)
         {
             const auto rows = LitRows(image, x, base);
@@ -467,8 +470,7 @@ private slots:
                 top = near.first < 0 ? top : qMin(top, near.first);
                 bottom = qMax(bottom, near.second);
             }
-            return (rows.first < 0) == (LitRows(other, x, base).first < 0) &&
-                   (rows.first < 0 || (rows.first >= top - 1 && rows.second <= bottom + 1));
+            return rows.first < 0 || (rows.first >= top - 1 && rows.second <= bottom + 1);
         };
         for (int x = 0; x < plain.width(); ++x)
         {
@@ -571,7 +573,8 @@ private slots:
         trend.installEventFilter(&paints);
         const auto screenIsFresh = [&]
         {
-            QCoreApplication::processEvents();
+            QCoreApplication::processEvents(); // the frame
+            QCoreApplication::processEvents(); // the repaint it asked for
             const QImage screen =
                 QGuiApplication::primaryScreen()->grabWindow(trend.winId()).toImage();
             return screen.convertToFormat(QImage::Format_RGB32) == Render(trend, 1.0);
@@ -589,6 +592,7 @@ private slots:
         {
             trend.Append(series, 800 + i * 0.01, i % 7);
         }
+        QCoreApplication::processEvents();
         QCoreApplication::processEvents();
         QCOMPARE(paints.m_nCount, 1);
         QCOMPARE(moved.count(), 39);
@@ -609,6 +613,7 @@ private slots:
         QVERIFY(!trend.Append(series, 100.0, 1.0)); // older than the newest: nothing happens
         QVERIFY(!trend.Append(series, kInf, 1.0));
         QVERIFY(!trend.Append(3, 900.0, 1.0));
+        QCoreApplication::processEvents();
         QCoreApplication::processEvents();
         QCOMPARE(paints.m_nCount, 0);
 
@@ -651,6 +656,7 @@ private slots:
         trend.show();
         QVERIFY(QTest::qWaitForWindowExposed(&trend));
         trend.Append(series, 200, 10);
+        QCoreApplication::processEvents();
         QCoreApplication::processEvents();
         const QImage screen = QGuiApplication::primaryScreen()->grabWindow(trend.winId()).toImage();
         const QRgb base = QGuiApplication::palette().color(QPalette::Base).rgb();
