@@ -9,18 +9,6 @@ namespace ZriBench
 namespace
 {
 
-// A few renders per clock reading keep the clock's own cost out of the ratio.
-constexpr int kRendersPerTurn = 16;
-
-// Processor time of this thread: time that other processes take from a shared machine while a
-// widget renders does not count against it.
-double ThreadSeconds()
-{
-    timespec now{};
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
-    return double(now.tv_sec) + double(now.tv_nsec) * 1e-9;
-}
-
 QImage DeviceImage(const QWidget& widget, qreal devicePixelRatio)
 {
     QImage image(widget.size() * devicePixelRatio, QImage::Format_ARGB32_Premultiplied);
@@ -29,6 +17,13 @@ QImage DeviceImage(const QWidget& widget, qreal devicePixelRatio)
 }
 
 } // namespace
+
+double ThreadSeconds()
+{
+    timespec now{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
+    return double(now.tv_sec) + double(now.tv_nsec) * 1e-9;
+}
 
 void RenderLoop(benchmark::State& state, QWidget& widget)
 {
@@ -55,13 +50,14 @@ void InterleavedRatio(benchmark::State& state, QWidget& subject, QWidget& baseli
 }
 
 void InterleavedRatio(benchmark::State& state, const std::function<void()>& subject,
-                      const std::function<void()>& baseline)
+                      const std::function<void()>& baseline, int stepsPerTurn)
 {
     double subjectTime = 0.0, baselineTime = 0.0;
-    const auto timed = [](const std::function<void()>& step, double& total)
+    // A few steps per clock reading keep the clock's own cost out of the ratio.
+    const auto timed = [stepsPerTurn](const std::function<void()>& step, double& total)
     {
         const double start = ThreadSeconds();
-        for (int i = 0; i < kRendersPerTurn; ++i)
+        for (int i = 0; i < stepsPerTurn; ++i)
             step();
         total += ThreadSeconds() - start;
     };
@@ -84,7 +80,7 @@ void InterleavedRatio(benchmark::State& state, const std::function<void()>& subj
     // The subject's processor time per render, for the report.
     if (state.iterations() > 0)
         state.counters["subject_ns"] =
-            subjectTime * 1e9 / double(state.iterations() * kRendersPerTurn);
+            subjectTime * 1e9 / double(state.iterations() * stepsPerTurn);
 }
 
 } // namespace ZriBench

@@ -10,6 +10,10 @@
 namespace ZriBench
 {
 
+/// Processor time of this thread, in seconds: time that other processes take from a shared
+/// machine does not count.
+double ThreadSeconds();
+
 /// Renders the widget into the same image for every iteration of the benchmark.
 void RenderLoop(benchmark::State& state, QWidget& widget);
 
@@ -21,9 +25,9 @@ void RenderLoop(benchmark::State& state, QWidget& widget);
 void InterleavedRatio(benchmark::State& state, QWidget& subject, QWidget& baseline,
                       qreal devicePixelRatio = 1.0);
 
-/// The same for two steps of any kind (a render, an append with its repaint, ...): each turn
-/// runs one of them 16 times.
+/// The same for two steps of any kind (a render, an append with its repaint, a whole live run,
+/// ...): each turn runs one of them stepsPerTurn times.
 void InterleavedRatio(benchmark::State& state, const std::function<void()>& subject,
-                      const std::function<void()>& baseline);
+                      const std::function<void()>& baseline, int stepsPerTurn = 16);
 
 } // namespace ZriBench
