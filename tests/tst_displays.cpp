@@ -628,6 +628,10 @@ private slots:
                         {"2023-11-15", 1700006400},
                         {"00:00:15", 1700006415},
                         {"00:00:30", 1700006430}}));
+        trend.SetTimeAxisFormat(CAxisFormat::Labelled(
+            [](double value, double step)
+            { return QStringLiteral("+%1/%2").arg(value - 1700006380).arg(step); }));
+        QVERIFY(labels({{"+20/20", 1700006400}, {"+40/20", 1700006420}, {"+60/20", 1700006440}}));
 
         trend.hide(); // a hidden tab: the window moves, and says so
         moved.clear();
@@ -812,7 +816,18 @@ private slots:
     // What a screen reader hears, and that it changes with the data.
     void accessibility()
     {
+        // An installed update handler hears a description change once per frame of new
+        // samples, and for new counts.
+        static QStringList s_Heard;
+        const auto previous = QAccessible::installUpdateHandler(
+            [](QAccessibleEvent* event)
+            {
+                if (event->type() == QAccessible::DescriptionChanged)
+                    s_Heard << event->object()->metaObject()->className();
+            });
         CTrendDisplay trend;
+        trend.SetValueRange(10, -40); // either order
+        QCOMPARE(trend.ValueMin(), -40.0);
         trend.SetValueRange(0, 50);
         trend.Append(trend.AddSeries("Temperature", kLine), 1.0, 21.5);
         QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(&trend);
@@ -821,12 +836,19 @@ private slots:
         QCOMPARE(accessible->text(QAccessible::Name), QString("Trend"));
         QCOMPARE(accessible->text(QAccessible::Description),
                  QString("Temperature 21.5; range 0 to 50"));
+        s_Heard.clear();
         trend.Append(0, 2.0, 22);
+        trend.Append(0, 3.0, 22);
+        QCoreApplication::processEvents();
+        QCOMPARE(s_Heard.count("Varo::FenraQtGui::ZuRaradirIzurodudoz::CTrendDisplay"), 1);
         QCOMPARE(accessible->text(QAccessible::Description),
                  QString("Temperature 22; range 0 to 50"));
 
         CHistogramDisplay histogram;
+        s_Heard.clear();
         histogram.AddDataList(Mode(HistogramBars, "Red"), {1, 9, 4});
+        QAccessible::installUpdateHandler(previous);
+        QCOMPARE(s_Heard, QStringList("Varo::FenraQtGui::ZuRaradirIzurodudoz::CHistogramDisplay"));
         accessible = QAccessible::queryAccessibleInterface(&histogram);
         QCOMPARE(accessible->role(), QAccessible::Chart);
         QCOMPARE(accessible->text(QAccessible::Name), QString("Histogram"));
