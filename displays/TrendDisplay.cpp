@@ -847,8 +847,8 @@ void CTrendDisplay::_Reconfigured()
 
 void CTrendDisplay::_Frame()
 {
-    // One frame for everything that arrived: the history bar, screen readers, the whole picture
-    // (repainted whole, so the screen never keeps a stale pixel), then the window's news.
+    // One frame for everything that arrived: the history bar, screen readers, the pictures and
+    // the screen where they changed, then the window's news.
     _UpdateScrollBar();
     Detail::NotifyAccessible(this, QAccessible::DescriptionChanged);
     if (isVisible())

@@ -301,9 +301,9 @@ FAULTS = [
       "Sized(left, layout.oPlot.bottom() + 2, layout.oPlot.right(), area.bottom())",
       "Time and class labels at the plot's ends are cut: \"1000\" at the left end reads \"00\"."),
     F("trend-frame-repaints-plot-only", "displays/TrendDisplay.cpp",
-      "    Detail::NotifyAccessible(this, QAccessible::DescriptionChanged);\n    update();",
-      "    Detail::NotifyAccessible(this, QAccessible::DescriptionChanged);\n"
-      "    update(m_pState->Layout().oPlot);",
+      "        if (m_pState->RefreshScreen(dpr, changed))\n        {\n            update();",
+      "        if (m_pState->RefreshScreen(dpr, changed))\n        {\n"
+      "            update(m_pState->Layout().oPlot);",
       "A live trend repaints only its plot: the time and value labels keep stale numbers "
       "(\"1000\" reads \"10000\") until something else repaints them."),
     F("trend-time-labels-absolute", "displays/TrendDisplay.cpp",
@@ -375,6 +375,28 @@ FAULTS = [
       "if (last == static_cast<int>(columns.size()) && cache.Exit().bHasData)",
       "A scrolled-back trend stops its line at the last sample in the window instead of drawing "
       "it on towards the next one."),
+    F("trend-picture-shift-short", "displays/TrendDisplay.cpp",
+      "screen.oRaster.ShiftLeft(static_cast<int>(shift), colors.front());",
+      "screen.oRaster.ShiftLeft(static_cast<int>(shift) - 1, colors.front());",
+      "A following trend's kept picture moves one column too few: its lines smear on screen."),
+    F("trend-redraw-from-next-column", "displays/TrendDisplay.cpp",
+      "first = std::max<std::int64_t>(first, 0);", "first = std::max<std::int64_t>(first + 1, 0);",
+      "The column where new samples join the line is not redrawn on screen: the join is missing "
+      "until something else repaints."),
+    F("trend-new-columns-unannounced", "displays/TrendData.cpp",
+      "    _Changed(changed.first, changed.second);\n    return changed;", "    return changed;",
+      "New samples in a window that does not move never reach the screen."),
+    F("trend-line-out-unannounced", "displays/TrendData.cpp",
+      "        changed.second = m_oGrid.nCount - 1;\n", "",
+      "A sample arriving past a scrolled-back window does not draw the line out of it on screen."),
+    F("trend-surround-palette-blind", "displays/TrendDisplay.cpp",
+      "QGuiApplication::palette().cacheKey(),", "0,",
+      "After a palette change a shown trend keeps its axes, labels and legend in the old colours."),
+    F("trend-raster-clip-wide", "displays/PlotRaster.cpp",
+      "    m_nClipRight = std::min(last, m_oImage.width() - 1);",
+      "    m_nClipRight = std::min(last + 1, m_oImage.width() - 1);",
+      "Redrawn columns of a shown trend overwrite the column after them: where series cross, the "
+      "wrong one ends on top."),
     F("legend-entries-overlap", "displays/PlotPainting.cpp",
       "right = text.left() - 16 - 10;", "right = text.left() - 10;",
       "Legend entries overlap: each colour swatch is drawn over the end of the name before it."),
