@@ -321,12 +321,14 @@ private slots:
         histogram.SetCounts(0, std::vector<double>(10, 1.0)); // the zoom no longer fits
         QCOMPARE(spy.last(), QVariantList({0, 10}));
         QCOMPARE(spy.count(), 7);
-        // 1000 classes on 160 columns: column 97 shows classes 607 to 612, and their largest.
+        // 1000 classes on 160 columns: column 96 shows classes 600 to 606, and their largest;
+        // column 95 ends at class 599.
         std::vector<double> many(1000, 1.0);
-        many[610] = 3;
+        many[600] = 3;
         histogram.SetCounts(0, many);
         QCOMPARE(histogram.ClassAt(97), 607);
-        QCOMPARE(tip(97), QString("Classes 607 to 612\nRed: 3"));
+        QCOMPARE(tip(96), QString("Classes 600 to 606\nRed: 3"));
+        QCOMPARE(Probe(Render(histogram, 1), "95,50 96,50 97,50"), QString("BSB"));
 
         // Without axes there is no value zoom bar: a value zoom set before is undone.
         histogram.SetAxesVisible(true);
