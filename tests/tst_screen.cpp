@@ -127,8 +127,10 @@ std::vector<SStep> TrendSteps()
         {"value range",
          [](QWidget& w, quint32 a)
          {
+             // Mostly fixed: an automatic range that moves with every sample repaints all.
              auto& trend = As<CTrendDisplay>(w);
-             a % 2 ? trend.SetAutoRange() : trend.SetValueRange(-double(a % 50), (a >> 8) % 70);
+             a % 3 ? trend.SetValueRange(-double(a % 60), 100 + (a >> 8) % 70)
+                   : trend.SetAutoRange();
          }},
         {"series", [](QWidget& w, quint32 a)
          { As<CTrendDisplay>(w).AddSeries(QString::number(a % 100), QColor::fromRgb(a)); }},
@@ -289,6 +291,10 @@ template <typename Widget> std::unique_ptr<QWidget> Make()
     auto widget = std::make_unique<Widget>();
     widget->resize(320, 200);
     widget->setProperty("unit", 1.0);
+    if constexpr (std::is_same_v<Widget, CTrendDisplay>)
+    {
+        widget->SetValueRange(-60, 160);
+    }
     return widget;
 }
 
