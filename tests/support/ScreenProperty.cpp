@@ -140,9 +140,14 @@ QString CheckScreenMatchesRender(const std::function<std::unique_ptr<QWidget>()>
     {
         return {};
     }
+    const int failedAt = mismatch.nStep;
     sequence.resize(static_cast<std::size_t>(mismatch.nStep) + 1);
     sequence = Shrink(make, kinds, sequence, mismatch);
-    QString text = QStringLiteral("seed %1, shrunk to %2 steps:\n").arg(seed).arg(sequence.size());
+    QString text = QStringLiteral("seed %1, step %2 of %3, shrunk to %4 steps:\n")
+                       .arg(seed)
+                       .arg(failedAt)
+                       .arg(steps)
+                       .arg(sequence.size());
     for (const auto& step : sequence)
     {
         text += QStringLiteral("  %1(%2)\n")
