@@ -115,6 +115,29 @@ QPair<int, int> LitRows(const QImage& image, int x, QRgb background)
     return rows;
 }
 
+// A trend like `trend` (size, window, value axis, series) given its kept samples at once: the
+// picture it renders is what the kept reduction of `trend` must show.
+bool SameAsFresh(CTrendDisplay& trend)
+{
+    CTrendDisplay fresh;
+    fresh.resize(trend.size());
+    fresh.SetTimeWindow(trend.TimeWindow());
+    fresh.SetValueRange(trend.ValueMin(), trend.ValueMax());
+    for (int series = 0; series < trend.SeriesCount(); ++series)
+    {
+        fresh.AddSeries(trend.SeriesName(series), trend.SeriesColor(series));
+        for (std::size_t i = 0; i < trend.SampleCount(series); ++i)
+        {
+            fresh.Append(series, trend.Sample(series, i).x(), trend.Sample(series, i).y());
+        }
+    }
+    if (!trend.IsFollowing())
+    {
+        fresh.ScrollTo(trend.WindowEnd());
+    }
+    return Render(trend, 1.0) == Render(fresh, 1.0);
+}
+
 // Counts the paint events of a widget that reach into a rectangle (its plot, say).
 class CPaintSpy : public QObject
 {
@@ -581,27 +604,13 @@ private slots:
                 QGuiApplication::primaryScreen()->grabWindow(trend.winId()).toImage();
             return screen.convertToFormat(QImage::Format_RGB32) == Render(trend, 1.0);
         };
-        // What the kept reduction shows against a trend given the kept samples at once.
-        const auto sameAsFresh = [&]
-        {
-            CTrendDisplay fresh;
-            fresh.resize(trend.size());
-            fresh.SetTimeWindow(60.0);
-            fresh.SetValueRange(trend.ValueMin(), trend.ValueMax());
-            fresh.AddSeries("level", kLine);
-            for (std::size_t i = 0; i < trend.SampleCount(series); ++i)
-            {
-                fresh.Append(0, trend.Sample(series, i).x(), trend.Sample(series, i).y());
-            }
-            return Render(trend, 1.0) == Render(fresh, 1.0);
-        };
         trend.SetValueRange(0, 1000); // the picture moves, nothing else changes
         for (int t = 20; t <= 800; t += 20) // a slow logger: one sample every 20 s
         {
             QVERIFY(trend.Append(series, t, t % 1000));
             QVERIFY2(screenIsFresh(), qPrintable(QString::number(t)));
         }
-        QVERIFY(sameAsFresh()); // the ring overwrote 11 samples, a few a frame
+        QVERIFY(SameAsFresh(trend)); // the ring overwrote 11 samples, a few a frame
         QCOMPARE(moved.count(), 38); // the window is full at 60 s and moves from 80 s on
         QCOMPARE(moved.last(), QVariantList({740.0 + 60.0 / trend.PlotArea().width(),
                                              800.0 + 60.0 / trend.PlotArea().width()}));
@@ -616,7 +625,7 @@ private slots:
         QCOMPARE(moved.count(), 39);
         QVERIFY(screenIsFresh());
         QCOMPARE(trend.Sample(series, 0), QPointF(809.71, 971 % 7));
-        QVERIFY(sameAsFresh()); // the burst overwrote the ring many times over
+        QVERIFY(SameAsFresh(trend)); // the burst overwrote the ring many times over
         paints.m_nCount = 0;
         QVERIFY(!trend.Append(series, 100.0, 1.0)); // older than the newest: nothing happens
         QVERIFY(!trend.Append(series, kInf, 1.0));
@@ -714,10 +723,13 @@ private slots:
         QVERIFY(std::isnan(trend.LastSample(low).y()));
 
         trend.SetCapacity(4);
-        for (int t = 5; t < 12; ++t)
+        trend.SetTimeWindow(100);
+        for (int t = 5; t < 12; ++t) // the ring drops a sample in the window at every paint
         {
             trend.Append(high, t, t);
+            Render(trend, 1.0);
         }
+        QVERIFY(SameAsFresh(trend));
         trend.ClearSamples(high);
         QCOMPARE(trend.SampleCount(high), std::size_t(0));
         trend.Append(high, 20, 7);
