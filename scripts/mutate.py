@@ -392,11 +392,11 @@ FAULTS = [
     F("trend-surround-palette-blind", "displays/TrendDisplay.cpp",
       "QGuiApplication::palette().cacheKey(),", "0,",
       "After a palette change a shown trend keeps its axes, labels and legend in the old colours."),
-    F("trend-raster-clip-wide", "displays/PlotRaster.cpp",
+    F("trend-raster-clip-short", "displays/PlotRaster.cpp",
       "    m_nClipRight = std::min(last, m_oImage.width() - 1);",
-      "    m_nClipRight = std::min(last + 1, m_oImage.width() - 1);",
-      "Redrawn columns of a shown trend overwrite the column after them: where series cross, the "
-      "wrong one ends on top."),
+      "    m_nClipRight = std::min(last - 1, m_oImage.width() - 1);",
+      "The last of the columns a shown trend redraws keeps its old pixels: the newest sample "
+      "is missing on screen."),
     F("trend-value-range-order-kept", "displays/TrendDisplay.cpp",
       "m_pState->oFixed = {std::min(min, max), std::max(min, max), false};",
       "m_pState->oFixed = {min, max, false};",
