@@ -193,6 +193,7 @@ private slots:
         // Doubles 256 apart: steps no finer than they are, digits enough to differ.
         row("nanoseconds since 1970", 1.7e18, 1.7e18 + 1e4, 4, false,
             "1.7e+18@100 1.700000000000005e+18@49 1.70000000000001e+18@0");
+        row("a few doubles wide", 1.7e18, 1.7e18 + 1000, 5, false, "1.7e+18@100");
         row("largest doubles", 0, 1.7e308, 5, false, "0@100 5e+307@71 1e+308@41 1.5e+308@12");
         row("whole double range", -1.7e308, 1.7e308, 4, false, "-1e+308@79 0@50 1e+308@21");
         // Logarithmic: from the decade below the smallest count, the top decade labelled.
