@@ -12,7 +12,7 @@ CTrendFeedHub::~CTrendFeedHub() = default;
 
 int CTrendFeedHub::AddSeries()
 {
-    if (SeriesCount() >= kMaxSeries)
+    if (SeriesCount() >= kMaxSeries || IsClosed())
         return -1;
     auto queue = std::make_unique<CSampleQueue>(m_nCapacity);
     queue->SetOverload(static_cast<EFeedOverload>(m_eOverload.load()), m_dBlockSeconds.load());
@@ -25,6 +25,13 @@ int CTrendFeedHub::AddSeries()
     m_apQueues[static_cast<std::size_t>(series)].store(queue.get(), std::memory_order_release);
     m_vQueues.push_back(std::move(queue));
     return series;
+}
+
+void CTrendFeedHub::_Closing()
+{
+    // The queues stay (Drain still takes what they hold) but no push reaches them.
+    for (auto& queue : m_apQueues)
+        queue.store(nullptr, std::memory_order_release);
 }
 
 std::size_t CTrendFeedHub::Capacity() const
@@ -78,7 +85,7 @@ CHistogramFeedHub::~CHistogramFeedHub() = default;
 int CHistogramFeedHub::AddList()
 {
     const int list = static_cast<int>(m_vMailboxes.size());
-    if (list >= m_nMaxLists)
+    if (list >= m_nMaxLists || IsClosed())
         return -1;
     auto mailbox = std::make_unique<SMailbox>();
     mailbox->apSpare[0].store(&mailbox->aBuffers[0], std::memory_order_relaxed);
@@ -86,6 +93,12 @@ int CHistogramFeedHub::AddList()
     m_apMailboxes[static_cast<std::size_t>(list)].store(mailbox.get(), std::memory_order_release);
     m_vMailboxes.push_back(std::move(mailbox));
     return list;
+}
+
+void CHistogramFeedHub::_Closing()
+{
+    for (int i = 0; i < m_nMaxLists; ++i)
+        m_apMailboxes[static_cast<std::size_t>(i)].store(nullptr, std::memory_order_release);
 }
 
 bool CHistogramFeedHub::Add(int list, const double* counts, std::size_t count)
@@ -100,7 +113,7 @@ bool CHistogramFeedHub::Replace(int list, const double* counts, std::size_t coun
 
 bool CHistogramFeedHub::_Put(int list, const double* counts, std::size_t count, bool replace)
 {
-    if (IsClosed() || list < 0 || list >= m_nMaxLists || count > kMaxClasses ||
+    if (list < 0 || list >= m_nMaxLists || count > kMaxClasses ||
         !std::all_of(counts, counts + count, [](double c) { return std::isfinite(c); }))
         return false;
     SMailbox* mailbox =

@@ -36,7 +36,8 @@ public:
     explicit CTrendFeedHub(std::size_t capacity = kDefaultCapacity);
     ~CTrendFeedHub();
 
-    /// GUI thread. The index of the new series' queue; -1 when kMaxSeries exist.
+    /// GUI thread. The index of the new series' queue; -1 when kMaxSeries exist or the hub is
+    /// closed.
     int AddSeries();
     int SeriesCount() const { return static_cast<int>(m_vQueues.size()); }
     std::size_t Capacity() const;
@@ -60,10 +61,14 @@ public:
     /// again at its next frame even if no wake-up comes (see CFeedLink). Works on a closed hub.
     bool Drain(const FSink& sink);
 
+protected:
+    void _Closing() override;
+
 private:
+    // A closed hub has no queue for any series (see _Closing), so a push needs no other check.
     CSampleQueue* _Queue(int series) const
     {
-        if (IsClosed() || static_cast<unsigned>(series) >= unsigned(kMaxSeries))
+        if (static_cast<unsigned>(series) >= unsigned(kMaxSeries))
             return nullptr;
         return m_apQueues[static_cast<std::size_t>(series)].load(std::memory_order_acquire);
     }
@@ -99,7 +104,8 @@ public:
     explicit CHistogramFeedHub(int maxLists = 256);
     ~CHistogramFeedHub();
 
-    /// GUI thread. The index of the new list's mailbox; -1 when maxLists exist.
+    /// GUI thread. The index of the new list's mailbox; -1 when maxLists exist or the hub is
+    /// closed.
     int AddList();
     /// Producer side. False, and nothing changed, for an unknown list, a closed hub, more than
     /// kMaxClasses counts or a count that is NaN or infinite.
@@ -108,6 +114,9 @@ public:
 
     /// GUI thread, as CTrendFeedHub::Drain.
     bool Drain(const FSink& sink);
+
+protected:
+    void _Closing() override;
 
 private:
     struct SBuffer

@@ -21,6 +21,7 @@ void CFeedLink::Close()
 {
     std::lock_guard<std::mutex> lock(m_oWakeMutex);
     m_bClosed.store(true, std::memory_order_release);
+    _Closing();
     m_fnWake = nullptr;
 }
 

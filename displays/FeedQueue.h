@@ -35,6 +35,7 @@ public:
     CFeedLink() = default;
     CFeedLink(const CFeedLink&) = delete;
     CFeedLink& operator=(const CFeedLink&) = delete;
+    virtual ~CFeedLink() = default;
 
     /// GUI thread. The callback runs on a producer thread and must not wait for the GUI thread
     /// nor take a lock that the thread calling Close may hold (post an event, nothing more).
@@ -54,6 +55,10 @@ public:
     /// Consumer side, at the start of a drain: arms the link again; true when a wake-up came
     /// since the previous call.
     bool Rearm() { return !m_bArmed.exchange(true, std::memory_order_acq_rel); }
+
+protected:
+    /// Called by Close, under its lock: a hub makes its queues unreachable for pushes.
+    virtual void _Closing() {}
 
 private:
     void _Disarm();

@@ -376,8 +376,8 @@ FAULTS = [
       "        return EPushResult::Dropped;",
       "A sample dropped at a full queue (drop newest, or a block that timed out) is not counted: "
       "the loss is silent."),
-    F("feed-push-after-close", "displays/FeedHub.h",
-      "if (IsClosed() || static_cast<unsigned>(series)", "if (static_cast<unsigned>(series)",
+    F("feed-push-after-close", "displays/FeedHub.cpp",
+      "        queue.store(nullptr, std::memory_order_release);", "        (void)queue;",
       "A feeder whose display is gone still reports its samples stored."),
     F("feed-woken-drain-no-second-look", "displays/FeedHub.cpp",
       "m_vValues.data(), count, dropped);\n        }\n    }\n    return woken || delivered;",
