@@ -27,7 +27,8 @@ namespace Varo::FenraQtGui::ZuRaradirIzurodudoz::Detail
  * core for a moment, while its load already ran). So a drain that follows a wake-up asks for one
  * more drain at the next frame (Rearm() returns true); an event-loop turn later those stores
  * have long reached the GUI thread. The chain ends with a drain that had no wake-up and found
- * nothing. The alternative, a full fence in every push, would cost more than the push itself.
+ * nothing. A full fence in every push would make the wake-up exact by itself, but it raised the
+ * push's cost from 2.6 to 2.9 times a vector's push_back of the pair on the benchmark machine.
  */
 class CFeedLink
 {
