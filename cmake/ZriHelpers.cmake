@@ -198,8 +198,12 @@ function(zri_add_qtest)
 endfunction()
 
 # Sanitizer settings for every test process: full stacks (Qt itself has no frame pointers, so
-# suppressions need them) and the suppressions of known leaks inside Qt.
-if(ZRI_SANITIZE)
+# suppressions need them) and the suppressions of known leaks inside Qt; under ThreadSanitizer
+# any report fails the test, and the suppressions cover reports inside Qt's own libraries.
+if(ZRI_SANITIZE STREQUAL "thread")
+    set(ZRI_SANITIZER_ENV
+        "TSAN_OPTIONS=halt_on_error=1:second_deadlock_stack=1:ignore_noninstrumented_modules=1:suppressions=${PROJECT_SOURCE_DIR}/tests/tsan.supp")
+elseif(ZRI_SANITIZE)
     set(ZRI_SANITIZER_ENV
         "ASAN_OPTIONS=detect_leaks=1:fast_unwind_on_malloc=0:abort_on_error=1"
         "UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1"

@@ -12,6 +12,10 @@ build incrementally, run ctest, put the file back byte for byte. A fault is
     STALE   when its snippet no longer occurs exactly once (the code moved on: update the table),
     BROKEN  when the patched tree does not build (fix the replacement).
 
+A fault marked for the "tsan" suite (a missing memory ordering, which only ThreadSanitizer
+sees) is planted in a second build of the scratch copy, with ThreadSanitizer, that builds and
+runs just the tests labelled "threads", as scripts/test.sh --tsan does.
+
 Usage (standard library only; needs what ./scripts/test.sh needs):
     scripts/mutate.py                    every fault, in build-mutate/ (kept for the next run)
     scripts/mutate.py --check            only check that every snippet applies exactly once
@@ -32,9 +36,10 @@ import sys
 import time
 from collections import namedtuple
 
-# F(id, file, snippet, replacement, what stays unguarded when the suite misses the fault). The
-# snippet must occur exactly once in the file; the replacement must build and change behaviour.
-F = namedtuple("Fault", "id file old new unguarded")
+# F(id, file, snippet, replacement, what stays unguarded when the suite misses the fault[, suite]).
+# The snippet must occur exactly once in the file; the replacement must build and change
+# behaviour. The suite is "" (the whole suite) or "tsan" (see SUITES).
+F = namedtuple("Fault", "id file old new unguarded suite", defaults=("",))
 
 # fmt: off
 FAULTS = [
@@ -501,6 +506,39 @@ FAULTS = [
     F("trend-description-first-value", "displays/AccessibleDisplays.cpp",
       "trend.LastSample(series).y()", "trend.Sample(series, 0).y()",
       "A screen reader hears the trend's oldest value instead of its last one."),
+    # displays/: feeding from other threads --------------------------------------------------
+    F("feed-batch-end-unpublished", "displays/FeedQueue.cpp",
+      "    if (tail != published)\n    {\n        m_nTail.store(tail, std::memory_order_release);\n"
+      "        link.Published();\n    }\n    return result;",
+      "    (void)published;\n    return result;",
+      "The last samples of a batch that fitted into the queue stay invisible until the next push: "
+      "a producer that pauses leaves them off the plot."),
+    F("feed-lapped-sample-lost", "displays/FeedQueue.cpp",
+      "head = tail - m_nMask;", "head = tail - m_nMask + 1;",
+      "Under drop-oldest a lapped queue loses one sample more than it counts: a gap nobody is "
+      "told about."),
+    F("feed-lapped-count-one-short", "displays/FeedQueue.cpp",
+      "dropped += tail - m_nMask - head;", "dropped += tail - m_nMask - head - 1;",
+      "Samples written over under drop-oldest are counted one short: the drop counter "
+      "understates the loss."),
+    F("feed-full-drop-uncounted", "displays/FeedQueue.cpp",
+      "        _CountDropped(1);\n        return EPushResult::Dropped;",
+      "        return EPushResult::Dropped;",
+      "A sample dropped at a full queue (drop newest, or a block that timed out) is not counted: "
+      "the loss is silent."),
+    F("feed-push-after-close", "displays/FeedHub.cpp",
+      "        queue.store(nullptr, std::memory_order_release);", "        (void)queue;",
+      "A feeder whose display is gone still reports its samples stored."),
+    F("feed-woken-drain-no-second-look", "displays/FeedHub.cpp",
+      "m_vValues.data(), count, dropped);\n        }\n    }\n    return woken || delivered;",
+      "m_vValues.data(), count, dropped);\n        }\n    }\n    return delivered;",
+      "A producer that saw the GUI thread as woken just as a frame began does not wake it again, "
+      "and no further frame looks: the last samples of a burst stay queued."),
+    F("feed-histogram-publish-relaxed", "displays/FeedHub.cpp",
+      "mailbox->pReady.store(buffer, std::memory_order_release);",
+      "mailbox->pReady.store(buffer, std::memory_order_relaxed);",
+      "The GUI thread may read a histogram buffer before the counts the camera thread wrote "
+      "into it are visible: stale or torn bars.", "tsan"),
     # displays/: bar gauge and range slider ---------------------------------------------------
     F("gauge-rows-rounded", "displays/BarGaugeGeometry.cpp",
       "int Row(double fraction) const { return nBottom - static_cast<int>(Span() * fraction); }",
@@ -838,6 +876,18 @@ ROOT = subprocess.run(["git", "rev-parse", "--show-toplevel"], cwd=os.path.dirna
     os.path.abspath(__file__)), check=True, capture_output=True, text=True).stdout.strip()
 PACKAGING_TEST = "packaging_examples"
 
+# Where a fault is tried: the build folder in the scratch copy, its options beside those of
+# scripts/test.sh without -Werror (what the suite does not need is off), what is built and
+# which tests run.
+Suite = namedtuple("Suite", "folder options targets tests")
+SUITES = {
+    "": Suite("build", ["-DZRI_BUILD_BENCH=OFF", "-DZRI_BUILD_GALLERY=OFF",
+                        "-DZRI_BUILD_FUZZERS=OFF"], [], []),
+    "tsan": Suite("build-tsan", ["-DZRI_SANITIZE=thread", "-DZRI_BUILD_BENCH=OFF",
+                                 "-DZRI_BUILD_GALLERY=OFF", "-DZRI_BUILD_DESIGNER=OFF"],
+                  ["--target", "zri-thread-tests"], ["-L", "threads"]),
+}
+
 
 class Interrupted(Exception):
     pass
@@ -952,11 +1002,10 @@ class Runner:
         if self.scratch == ROOT or ROOT.startswith(self.scratch + os.sep):
             sys.exit("mutate: the scratch folder must not hold the repository")
         self.source = os.path.join(self.scratch, "src")
-        self.build = os.path.join(self.scratch, "build")
         self.logs = os.path.join(self.scratch, "logs")
         self.jobs = args.jobs
         self.with_packaging = args.with_packaging
-        self.ctest_limit = None
+        self.ctest_limits = {}  # per prepared suite
 
     def log(self, name):
         path = os.path.join(self.logs, name + ".log")
@@ -972,36 +1021,42 @@ class Runner:
         os.environ.setdefault("XDG_RUNTIME_DIR", runtime)
         print("mutate: copying the tree into %s" % self.source, flush=True)
         sync_tree(self.source)
-        log = self.log("configure")
-        # The options of scripts/test.sh without -Werror; what the suite does not need is off.
-        status, _ = run_logged([os.path.join(self.source, "scripts", "configure.sh"), self.build,
-                                "-DZRI_WARNINGS_AS_ERRORS=OFF", "-DZRI_BUILD_BENCH=OFF",
-                                "-DZRI_BUILD_GALLERY=OFF", "-DZRI_BUILD_FUZZERS=OFF"],
-                               self.source, log)
+
+    def prepare_suite(self, name):
+        """Configures the suite's build, builds and tests the unchanged tree there, once."""
+        if name in self.ctest_limits:
+            return
+        suite = SUITES[name]
+        label = " (%s)" % name if name else ""
+        log = self.log("configure" + (name and "-" + name))
+        status, _ = run_logged([os.path.join(self.source, "scripts", "configure.sh"),
+                                os.path.join(self.scratch, suite.folder),
+                                "-DZRI_WARNINGS_AS_ERRORS=OFF"] + suite.options, self.source, log)
         if status != 0:
             sys.exit("mutate: configuring failed, see %s" % log)
-        print("mutate: building and testing the unchanged tree", flush=True)
-        log = self.log("baseline")
-        if self.build_tree(log) != 0:
+        print("mutate: building and testing the unchanged tree%s" % label, flush=True)
+        log = self.log("baseline" + (name and "-" + name))
+        if self.build_tree(suite, log) != 0:
             sys.exit("mutate: the unchanged tree does not build, see %s" % log)
-        status, seconds = self.test_tree(log)
+        status, seconds = self.test_tree(suite, log, None)
         if status != 0:
             sys.exit("mutate: the unchanged suite fails, see %s" % log)
         # A planted fault may hang a test: the whole run is cut off well after a normal one.
-        self.ctest_limit = max(180.0, 4 * seconds)
-        print("mutate: the unchanged suite passes (%.0f s)" % seconds, flush=True)
+        self.ctest_limits[name] = max(180.0, 4 * seconds)
+        print("mutate: the unchanged suite%s passes (%.0f s)" % (label, seconds), flush=True)
 
-    def build_tree(self, log):
-        status, _ = run_logged(["cmake", "--build", self.build, "-j", str(self.jobs)],
-                               self.source, log)
+    def build_tree(self, suite, log):
+        status, _ = run_logged(["cmake", "--build", os.path.join(self.scratch, suite.folder),
+                                "-j", str(self.jobs)] + suite.targets, self.source, log)
         return status
 
-    def test_tree(self, log):
+    def test_tree(self, suite, log, limit):
         # Tests that set no time limit of their own get 60 s; the whole run is cut off as well.
         command = ["ctest", "-j2", "--timeout", "60", "--stop-on-failure", "--output-on-failure"]
+        command += suite.tests
         if not self.with_packaging:
             command += ["-E", "^%s$" % PACKAGING_TEST]
-        return run_logged(command, self.build, log, self.ctest_limit)
+        return run_logged(command, os.path.join(self.scratch, suite.folder), log, limit)
 
     def try_fault(self, fault):
         """Plants one fault, builds, tests and restores the file; returns (status, detail)."""
@@ -1010,12 +1065,14 @@ class Runner:
         count = occurrences(fault, original)
         if count != 1:
             return "STALE", "snippet found %d times" % count
+        self.prepare_suite(fault.suite)
+        suite = SUITES[fault.suite]
         log = self.log(fault.id)
         try:
             write(path, original.replace(fault.old.encode(), fault.new.encode()))
-            if self.build_tree(log) != 0:
+            if self.build_tree(suite, log) != 0:
                 return "BROKEN", "does not build, see %s" % log
-            status, seconds = self.test_tree(log)
+            status, seconds = self.test_tree(suite, log, self.ctest_limits[fault.suite])
         finally:
             write(path, original)
         if status is None:
@@ -1053,7 +1110,8 @@ def main():
 
     if args.list:
         for fault in faults:
-            print("%-36s %s\n%36s %s" % (fault.id, fault.file, "", fault.unguarded))
+            suite = " [%s]" % fault.suite if fault.suite else ""
+            print("%-36s %s%s\n%36s %s" % (fault.id, fault.file, suite, "", fault.unguarded))
         return 0
     if args.check:
         problems = check_table(faults, ROOT)
