@@ -24,6 +24,7 @@
 
 namespace Zri = Varo::FenraQtGui::ZuRaradirIzurodudoz;
 namespace Forms = Zri::Forms;
+using namespace Varo::Fenra::Internationalisation;
 using Make = std::function<QWidget*()>;
 Q_DECLARE_METATYPE(Make)
 
@@ -34,14 +35,16 @@ const QByteArray kGerman = ZriTest::TrlText("\"" ZRI_MODULE_NAME "\"", "\"German
                                             "\"Remove selected files\"=\"Markierte Dateien "
                                             "entfernen\"\n\"lamp on\"=\"Lampe leuchtet\"\n");
 
-// Every interface below pAccessible, every text of it asked for, as a screen reader walks.
-int ReadAloud(QAccessibleInterface* pAccessible)
+// Every interface below pAccessible, every text of it asked for, as a screen reader walks;
+// the texts heard are added to *pHeard.
+int ReadAloud(QAccessibleInterface* pAccessible, QStringList* pHeard = nullptr)
 {
     int nRead = 1;
-    pAccessible->text(QAccessible::Name);
-    pAccessible->text(QAccessible::Description);
+    for (const auto eText : {QAccessible::Name, QAccessible::Description, QAccessible::Value})
+        if (pHeard)
+            *pHeard << pAccessible->text(eText);
     for (int i = 0; i < pAccessible->childCount(); ++i)
-        nRead += ReadAloud(pAccessible->child(i));
+        nRead += ReadAloud(pAccessible->child(i), pHeard);
     return nRead;
 }
 
@@ -255,10 +258,10 @@ private slots:
             true);
         row("ruler", New<Forms::CBarScalePercent>(), QAccessible::Graphic, "Prozentskala");
         row("histogram", New<Forms::CHistogramDisplay>({{"logScale", true}}), QAccessible::Chart,
-            "Histogram", "no data");
+            "Histogramm", "keine Daten");
         row("trend, fixed range",
             New<Forms::CTrendDisplay>({{"autoRange", false}, {"valueMin", -5}, {"valueMax", 5}}),
-            QAccessible::Chart, "Trend", "range -5 to 5");
+            QAccessible::Chart, "Verlauf", "Bereich -5 bis 5");
     }
 
     // Role, name, description and state; then the control's own action clicks it once, and a
@@ -302,7 +305,7 @@ private slots:
                                       "pushButton=Dateien hinzuf\u00fcgen",
                                       "pushButton_2=Markierte Dateien entfernen",
                                       "rectangle=Rechteck",
-                                      "m_wWidth=Width",
+                                      "m_wWidth=Breite",
                                       "m_wYCoord=Y",
                                       "loggers=Logger-Definitionen",
                                       "m_wDefinitions=Definitionen",
@@ -320,6 +323,41 @@ private slots:
                         QAccessible::Description) != name);
         }
         QVERIFY(ReadAloud(QAccessible::queryAccessibleInterface(m_pForm.get())) > 30);
+    }
+
+    // A German screen reader walks the form and one of every widget of the widget box, the
+    // displays set up to speak of data and alarms: it hears no text of the library in English.
+    void noEnglishInGerman()
+    {
+        STranslationTable german;
+        std::string error;
+        QVERIFY(
+            ParseTranslationText(ZriTest::ReadAll(ZRI_GERMAN_FILE).toStdString(), german, error));
+        QStringList heard;
+        ReadAloud(QAccessible::queryAccessibleInterface(m_pForm.get()), &heard);
+        QPluginLoader loader(QStringLiteral(ZRI_DESIGNER_PLUGIN));
+        auto* pCollection =
+            qobject_cast<QDesignerCustomWidgetCollectionInterface*>(loader.instance());
+        for (QDesignerCustomWidgetInterface* pEntry : pCollection->customWidgets())
+        {
+            QScopedPointer<QWidget> pwCreated(pEntry->createWidget(nullptr));
+            if (auto* pwGauge = qobject_cast<Zri::CBarGauge*>(pwCreated.data()))
+            {
+                pwGauge->SetLowAlarm(10);
+                pwGauge->SetValue(5);
+            }
+            if (auto* pwHistogram = qobject_cast<Zri::CHistogramDisplay*>(pwCreated.data()))
+                pwHistogram->AddDataList({}, {1, 2});
+            ReadAloud(QAccessible::queryAccessibleInterface(pwCreated.data()), &heard);
+        }
+        QVERIFY(heard.size() > 200);
+        const QString all = heard.join('\n');
+        for (const auto& [english, translation] : german.m_Translations)
+            if (english != translation)
+                QVERIFY2(!all.contains(QRegularExpression(
+                             "\\b" + QRegularExpression::escape(QString::fromStdString(english)) +
+                             "\\b")),
+                         english.c_str());
     }
 
     // The README's row built in code: an arrow, a media button with its lamp and a key with
@@ -402,8 +440,9 @@ private slots:
     {
         QTemporaryDir dir;
         qputenv("ZRI_TEST_TRANSLATIONS", QFile::encodeName(dir.path()));
-        const int nExit = QProcess::execute(QCoreApplication::applicationFilePath(),
-                                            {"widgetBox", "accessible", "editorChildren"});
+        const int nExit =
+            QProcess::execute(QCoreApplication::applicationFilePath(),
+                              {"widgetBox", "accessible", "editorChildren", "noEnglishInGerman"});
         qunsetenv("ZRI_TEST_TRANSLATIONS");
         QCOMPARE(nExit, 0);
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files),
