@@ -22,6 +22,8 @@
 #include <QUiLoader>
 #include <QtUiPlugin/QDesignerCustomWidgetCollectionInterface>
 
+#include <cmath>
+
 namespace Zri = Varo::FenraQtGui::ZuRaradirIzurodudoz;
 namespace Forms = Zri::Forms;
 using namespace Varo::Fenra::Internationalisation;
@@ -259,6 +261,15 @@ private slots:
         row("ruler", New<Forms::CBarScalePercent>(), QAccessible::Graphic, "Prozentskala");
         row("histogram", New<Forms::CHistogramDisplay>({{"logScale", true}}), QAccessible::Chart,
             "Histogramm", "keine Daten");
+        row(
+            "histogram, NaN first",
+            []() -> QWidget*
+            {
+                auto* pwHistogram = new Forms::CHistogramDisplay;
+                pwHistogram->AddDataList({}, {std::nan(""), 5, 2});
+                return pwHistogram;
+            },
+            QAccessible::Chart, "Histogramm", "3 Klassen, gr\u00f6\u00dfte Anzahl 5 bei Klasse 1");
         row("trend, fixed range",
             New<Forms::CTrendDisplay>({{"autoRange", false}, {"valueMin", -5}, {"valueMax", 5}}),
             QAccessible::Chart, "Verlauf", "Bereich -5 bis 5");
