@@ -576,8 +576,8 @@ private slots:
     // font (a line 19 pixels high): each gets what its texts need, none is cut. The ruler's
     // widest label "100" is 31 wide, with 8-pixel ticks 3 pixels off it at both sides; the
     // gauges have 2 pixels beside their widest text: "Temperature" 101 (its footer "100.00 °C",
-    // the limit with two digits more for the alarm, 80), "Pressure" 68 (the footer "60.3 bar"
-    // 67); both over 160 pixels of scale. The switch is a line and 2 pixels high and twice as
+    // the limit with two digits more for the alarm, 80), the footer "60.3 bar" 67 (its title
+    // "P1" less); both over 160 pixels of scale. The switch is a line and 2 pixels high and twice as
     // wide, "Pump running" (112) 2 pixels beside it; the key has two legend rows.
     void layoutFitsTexts()
     {
@@ -590,7 +590,7 @@ private slots:
         pwTemperature->SetHighAlarm(90);
         pwTemperature->SetValue(89.6);
         auto* pwPressure = new Forms::CBarGauge;
-        pwPressure->SetTitle("Pressure");
+        pwPressure->SetTitle("P1");
         pwPressure->SetFooter("60.3 bar");
         auto* pwSwitch = new Forms::CCheckBoxSwitch;
         pwSwitch->setText("Pump running");
@@ -614,7 +614,7 @@ private slots:
         QStringList sizes;
         for (QWidget* pwWidget : rows[0] + rows[1].mid(0, 2))
             sizes << QString("%1x%2").arg(pwWidget->width()).arg(pwWidget->height());
-        QCOMPARE(sizes.join(' '), "53x198 105x198 72x198 157x21 46x48");
+        QCOMPARE(sizes.join(' '), "53x198 105x198 71x198 157x21 46x48");
         // The slider takes what its row leaves, its hint at least; the plots their hints.
         QVERIFY(rows[1][2]->height() == 22 && rows[1][2]->width() >= 160);
         for (QWidget* pwPlot : rows[2])
