@@ -243,20 +243,17 @@ void CRangeSlider::_Drag(int axis)
         break;
     case EDrag::Span:
     {
-        // The span moves by the values its pixels moved by and keeps its width. Pushed against
-        // an end of the travel it reaches that limit, also where one pixel spans many values.
+        // The span moves by the values its pixels moved by and keeps its width. Where one pixel
+        // spans many values, the value at the start's pixel may lie below the start: pushed
+        // against the start of the travel, the span goes to the minimum itself. At the other
+        // end the clamp below takes it to the maximum.
         const int from =
             Detail::RangePosition(m_nGrabStart, m_nMinimum, m_nMaximum, layout.nTravel);
-        const int to = Detail::RangePosition(m_nGrabEnd, m_nMinimum, m_nMaximum, layout.nTravel);
         const int shift = axis - m_nGrab;
         Wide moved = Wide(_ValueAt(from + shift)) - _ValueAt(from);
         if (from + shift <= 0)
         {
             moved = Wide(m_nMinimum) - m_nGrabStart;
-        }
-        else if (to + shift >= layout.nTravel)
-        {
-            moved = Wide(m_nMaximum) - m_nGrabEnd;
         }
         const Wide width = Wide(m_nGrabEnd) - m_nGrabStart;
         const int start = Clamp(m_nGrabStart + moved, m_nMinimum,
