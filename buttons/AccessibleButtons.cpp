@@ -38,17 +38,23 @@ QString TextOr(const QAbstractButton& button, const char* pszFallback)
 
 QString ArrowName(const QWidget& control)
 {
-    static const char* const names[] = {"Up",        "Down",        "Left",        "Right",
-                                        "Double up", "Double down", "Double left", "Double right"};
-    return SymbolName(static_cast<const CArrowButton&>(control).GetMode(), names, "Arrow");
+    static const char* const names[] = {ZRI_TR_NOOP("Up"),          ZRI_TR_NOOP("Down"),
+                                        ZRI_TR_NOOP("Left"),        ZRI_TR_NOOP("Right"),
+                                        ZRI_TR_NOOP("Double up"),   ZRI_TR_NOOP("Double down"),
+                                        ZRI_TR_NOOP("Double left"), ZRI_TR_NOOP("Double right")};
+    return SymbolName(static_cast<const CArrowButton&>(control).GetMode(), names,
+                      ZRI_TR_NOOP("Arrow"));
 }
 
 QString MediaName(const QWidget& control)
 {
-    static const char* const names[] = {"Play",       "Pause",       "Stop",   "To start",
-                                        "Ramp down",  "Ramp up",     "Repeat", "Drop left",
-                                        "Drop right", "Drop crossed"};
-    return SymbolName(static_cast<const CMediaButton&>(control).GetMode(), names, "Media button");
+    static const char* const names[] = {ZRI_TR_NOOP("Play"),       ZRI_TR_NOOP("Pause"),
+                                        ZRI_TR_NOOP("Stop"),       ZRI_TR_NOOP("To start"),
+                                        ZRI_TR_NOOP("Ramp down"),  ZRI_TR_NOOP("Ramp up"),
+                                        ZRI_TR_NOOP("Repeat"),     ZRI_TR_NOOP("Drop left"),
+                                        ZRI_TR_NOOP("Drop right"), ZRI_TR_NOOP("Drop crossed")};
+    return SymbolName(static_cast<const CMediaButton&>(control).GetMode(), names,
+                      ZRI_TR_NOOP("Media button"));
 }
 
 // Every lamp mode but NoLamp shows the lamp; only Blinking makes an on lamp blink.
@@ -69,21 +75,30 @@ struct SKeyFace : CKeyboardButtonBase
 {
     static QString Name(const CKeyboardButtonBase& key, const QAbstractButton& button)
     {
-        static const char* const names[] = {
-            nullptr,          "Up arrow",          "Down arrow",          "Left arrow",
-            "Right arrow",    "Outlined up arrow", "Outlined down arrow", "Block up arrow",
-            "Block up arrow", "Block up arrow",    "Block up arrow",      "Long left arrow",
-            "Corner arrow"};
+        static const char* const names[] = {nullptr,
+                                            ZRI_TR_NOOP("Up arrow"),
+                                            ZRI_TR_NOOP("Down arrow"),
+                                            ZRI_TR_NOOP("Left arrow"),
+                                            ZRI_TR_NOOP("Right arrow"),
+                                            ZRI_TR_NOOP("Outlined up arrow"),
+                                            ZRI_TR_NOOP("Outlined down arrow"),
+                                            ZRI_TR_NOOP("Block up arrow"),
+                                            ZRI_TR_NOOP("Block up arrow"),
+                                            ZRI_TR_NOOP("Block up arrow"),
+                                            ZRI_TR_NOOP("Block up arrow"),
+                                            ZRI_TR_NOOP("Long left arrow"),
+                                            ZRI_TR_NOOP("Corner arrow")};
         const EKeyboardButtonMode eMode = (key.*&SKeyFace::_Mode)();
         if (eMode != Labels)
-            return SymbolName(eMode, names, "Key");
+            return SymbolName(eMode, names, ZRI_TR_NOOP("Key"));
         QStringList qslLabels;
         for (const std::string& label :
              {(key.*&SKeyFace::_TopLeftLabel)(), (key.*&SKeyFace::_BottomLeftLabel)(),
               (key.*&SKeyFace::_BottomRightLabel)()})
             if (!label.empty())
                 qslLabels << QString::fromStdString(label);
-        return qslLabels.isEmpty() ? TextOr(button, "Key") : qslLabels.join(QLatin1Char(' '));
+        return qslLabels.isEmpty() ? TextOr(button, ZRI_TR_NOOP("Key"))
+                                   : qslLabels.join(QLatin1Char(' '));
     }
 };
 
@@ -101,12 +116,12 @@ QString CheckKeyName(const QWidget& control)
 
 QString BitmapName(const QWidget& control)
 {
-    return TextOr(static_cast<const QAbstractButton&>(control), "Bitmap button");
+    return TextOr(static_cast<const QAbstractButton&>(control), ZRI_TR_NOOP("Bitmap button"));
 }
 
 QString SwitchName(const QWidget& control)
 {
-    return TextOr(static_cast<const QAbstractButton&>(control), "Switch");
+    return TextOr(static_cast<const QAbstractButton&>(control), ZRI_TR_NOOP("Switch"));
 }
 
 QString SwitchPosition(const QWidget& control)

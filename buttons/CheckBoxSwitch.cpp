@@ -37,12 +37,14 @@ CCheckBoxSwitch::~CCheckBoxSwitch() = default;
 void CCheckBoxSwitch::SetDrawMode(EDrawMode mode)
 {
     m_eDrawMode = mode;
+    updateGeometry();
     repaint(rect());
 }
 
 void CCheckBoxSwitch::SetTextMode(ETextMode mode)
 {
     m_eTextMode = mode;
+    updateGeometry();
     repaint(rect());
 }
 

@@ -1,6 +1,7 @@
 # Debian packages of this build, made by `cpack -G DEB` in the build folder:
-#   lib<name><major>       the shared library and the outside libraries it needs   (runtime)
-#   lib<name>-dev          headers, CMake package, the Forms library, dev links    (dev)
+#   lib<name><major>       the shared libraries (the Forms one too) and the outside
+#                          libraries they need                                     (runtime)
+#   lib<name>-dev          headers, CMake package, dev links                       (dev)
 #   lib<name>-designer     the Qt Designer plugin                                  (designer)
 # <name> is zuraradirizurodudoz for Qt 5 and zuraradirizurodudozqt6 for Qt 6, the library's file
 # name in lower case, so both sets install side by side. The runtime package carries the major
@@ -81,10 +82,10 @@ set(_zri_deb_about "Painted buttons with an engraved look, lamps, gauges and dis
 composite editors for file paths, file lists, rectangles and logger
 definitions.")
 set(CPACK_COMPONENT_RUNTIME_DESCRIPTION "${_zri_deb_what}
-${_zri_deb_about} This package holds the shared library.")
+${_zri_deb_about} This package holds the shared libraries: the widgets, and
+the Forms classes that applications built from Qt Designer forms use.")
 set(CPACK_COMPONENT_DEV_DESCRIPTION "${_zri_deb_what} - development files
-${_zri_deb_about} This package holds the headers, the CMake package and the
-library of the classes that Qt Designer forms use.")
+${_zri_deb_about} This package holds the headers and the CMake package.")
 set(CPACK_COMPONENT_DESIGNER_DESCRIPTION "${_zri_deb_what} - Designer plugin
 ${_zri_deb_about} This package offers every widget of the library in the
 widget box of Qt Designer.")

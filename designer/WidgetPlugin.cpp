@@ -99,9 +99,12 @@ void CWidgetPlugin::initialize(QDesignerFormEditorInterface*)
 
 // The display name is what the widget box shows; the minimum size keeps a check box, a key or a
 // switch dropped into a layout large enough to see and to click; start texts give a dropped key
-// a legend.
+// a legend. A dropped widget is never smaller than the widget's own minimum.
 QString CWidgetPlugin::domXml() const
 {
+    const std::unique_ptr<QWidget> widget(m_oInfo.fnCreate(nullptr));
+    const QSize size =
+        m_oInfo.oDefaultSize.expandedTo(widget->minimumSizeHint()).expandedTo(m_oInfo.oMinimumSize);
     const QString object = m_oInfo.sClassName.section(QStringLiteral("::"), -1).mid(1);
     QString properties;
     if (m_oInfo.oMinimumSize.isValid())
@@ -129,8 +132,8 @@ QString CWidgetPlugin::domXml() const
                           " </customwidgets>\n"
                           "</ui>\n")
         .arg(m_oInfo.sDisplayName, m_oInfo.sClassName, object.left(1).toLower() + object.mid(1))
-        .arg(m_oInfo.oDefaultSize.width())
-        .arg(m_oInfo.oDefaultSize.height())
+        .arg(size.width())
+        .arg(size.height())
         .arg(properties, m_oInfo.sHeader);
 }
 

@@ -22,7 +22,7 @@ struct SWidgetInfo
     QString sHeader;      ///< installed header, as included by uic-generated code
     QString sToolTip;
     QString sWhatsThis;
-    QSize oDefaultSize; ///< geometry of a freshly dropped widget
+    QSize oDefaultSize; ///< geometry of a freshly dropped widget, at least its minimum size hint
     QSize oMinimumSize; ///< keeps the widget usable in a layout; invalid: none
     std::function<QWidget*(QWidget* parent)> fnCreate;
     QSize oIconSize; ///< size at which the widget is painted for its icon

@@ -227,7 +227,7 @@ std::vector<SWidgetInfo> OfferedWidgets()
                       "Logger Definitions Edit", "Logger definitions edit",
                       "A table of logger definitions (type, level, name, port) with add and "
                       "remove buttons.",
-                      QSize(360, 180), none, QSize(200, 150)),
+                      QSize(640, 180), none, QSize(200, 150)), // every column shows
                   DrawLoggerIcon),
     };
 }

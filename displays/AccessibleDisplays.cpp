@@ -41,11 +41,14 @@ QString HistogramDescription(const QWidget& control)
     for (int list = 0; list < histogram.DataListCount(); ++list)
     {
         const std::vector<double>& counts = histogram.Counts(list);
-        const auto largest = std::max_element(counts.begin(), counts.end());
+        // NaN compares false both ways: the largest is looked for among the other counts.
+        const auto largest = std::max_element(
+            counts.begin(), counts.end(),
+            [](double a, double b) { return std::isnan(a) || (!std::isnan(b) && a < b); });
         QString part = QString::fromStdString(histogram.DataListMode(list).m_sLabel);
         part += (part.isEmpty() ? QString() : QStringLiteral(": ")) +
                 QStringLiteral("%1 %2").arg(counts.size()).arg(TranslatedText("classes"));
-        if (largest != counts.end())
+        if (largest != counts.end() && !std::isnan(*largest))
         {
             part += QStringLiteral(", %1 %2 %3 %4")
                         .arg(TranslatedText("largest count"))

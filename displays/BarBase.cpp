@@ -20,6 +20,7 @@ void CBarBase::SetTitleFont(const std::string& family, unsigned int pixelSize, b
 void CBarBase::SetTitleFontSystem(bool system)
 {
     m_oTitle.m_bSystem = system;
+    updateGeometry(); // the bands' heights, and so the size hint, may change
 }
 
 void CBarBase::SetTitleSize(unsigned int pixelSize)
@@ -36,6 +37,7 @@ void CBarBase::SetFooterFont(const std::string& family, unsigned int pixelSize, 
 void CBarBase::SetFooterFontSystem(bool system)
 {
     m_oFooter.m_bSystem = system;
+    updateGeometry();
 }
 
 void CBarBase::SetFooterSize(unsigned int pixelSize)
@@ -73,6 +75,7 @@ void CBarBase::_SetFont(SFontChoice& choice, const QFont& chosen)
     choice.m_oFont = chosen;
     choice.m_bSet = true;
     update();
+    updateGeometry();
 }
 
 } // namespace Varo::FenraQtGui::ZuRaradirIzurodudoz

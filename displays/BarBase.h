@@ -31,14 +31,16 @@ public:
     /// Family (UTF-8), pixel size, bold and italic of the title font; marks it as set and
     /// schedules a repaint. The system flag stays as it is.
     void SetTitleFont(const std::string& family, unsigned int pixelSize, bool bold, bool italic);
-    /// Whether the title uses the widget's font; stored only, no repaint.
+    /// Whether the title uses the widget's font; stored, no repaint (layouts ask for the size
+    /// hint again).
     void SetTitleFontSystem(bool system);
     /// The current effective title font with another pixel size becomes the title font.
     void SetTitleSize(unsigned int pixelSize);
     /// Family (UTF-8), pixel size, bold and italic of the footer font; marks it as set and
     /// schedules a repaint. The system flag stays as it is.
     void SetFooterFont(const std::string& family, unsigned int pixelSize, bool bold, bool italic);
-    /// Whether the footer uses the widget's font; stored only, no repaint.
+    /// Whether the footer uses the widget's font; stored, no repaint (layouts ask for the size
+    /// hint again).
     void SetFooterFontSystem(bool system);
     /// The current effective footer font with another pixel size becomes the footer font.
     void SetFooterSize(unsigned int pixelSize);

@@ -26,9 +26,20 @@ struct SBarGaugeLayout;
  *
  * Optional low and high alarm levels paint the bar in the alarm colour while the value is at or
  * beyond them; optional markers show the lowest and highest value seen since the last
- * ResetExtremes(). A NaN value shows an empty bar and leaves the markers alone; values outside
- * the range are drawn at its ends but kept as given; a minimum that is not below the maximum
- * shows an empty bar. Setters schedule a repaint.
+ * ResetExtremes(). Setters schedule a repaint, and tell screen readers when the name (the
+ * title), the value text or the alarm they hear changed.
+ *
+ * What SetValue does with any number: a new gauge holds no value (NaN) until the first one
+ * arrives, and NaN means "no value" again: an empty bar, no alarm, an empty footer, markers left
+ * alone. Values outside the range, huge ones too, are drawn at its ends and kept as given; +inf
+ * (an overflowing tank) fills the bar, -inf empties it, and both raise the alarm their side has.
+ * A range whose minimum is not below its maximum, or with a limit that is not finite, shows an
+ * empty bar.
+ *
+ * The footer never contradicts the bar: a value near an alarm level is shown with the digits
+ * needed to tell it from the level (89.6 with a high alarm at 90 reads "89.6", not "90", while
+ * the bar is not in alarm). The size hint fits the title, the footer of the range's limits and
+ * alarm levels (with two digits more when an alarm is on) in their fonts.
  */
 class ZRI_EXPORT CBarGauge : public CBarBase
 {
@@ -47,16 +58,20 @@ public:
     /// Text of the title band, drawn in the title font.
     void SetTitle(const QString& title);
     QString Title() const { return m_sTitle; }
-    /// Text of the footer band; a null string (the default) shows the value with its unit.
+    /// Text of the footer band; a null string (the default) shows the value with its unit, an
+    /// empty one shows nothing.
     void SetFooter(const QString& footer);
     QString Footer() const { return m_sFooter; }
     /// The unit after the value in the footer and for screen readers ("%", "bar").
     void SetUnit(const QString& unit);
     QString Unit() const { return m_sUnit; }
-    /// Digits after the decimal point of the shown value (0 to 15, default 0).
+    /// Digits after the decimal point of the shown value (0 to 15, default 0; a negative count
+    /// is taken as 0, a larger one as 15).
     void SetDecimals(int decimals);
     int Decimals() const { return m_nDecimals; }
     /// The value as the footer shows it when no footer text is set: "42.5 bar"; empty for NaN.
+    /// It has more digits than Decimals() where fewer would read as an alarm level that the
+    /// value has not reached, or has passed.
     QString ValueText() const;
 
     /// Alarm when the value is at or below this level; NaN (the default) switches it off.
@@ -84,7 +99,7 @@ public:
     QSize minimumSizeHint() const override;
 
 public slots:
-    /// The shown value; NaN empties the bar.
+    /// The shown value (see the class comment for NaN, infinities and huge values).
     void SetValue(double value);
     /// Forgets the extremes; they start again from the current value.
     void ResetExtremes();
@@ -93,10 +108,11 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    int _TextWidth() const;
     void _DrawBar(QPainter& painter, const Detail::SBarGaugeLayout& layout) const;
 
     static constexpr double kNone = std::numeric_limits<double>::quiet_NaN();
-    double m_dValue = 0.0;
+    double m_dValue = kNone; // no value yet
     double m_dMinimum = 0.0;
     double m_dMaximum = 100.0;
     double m_dLowAlarm = kNone;

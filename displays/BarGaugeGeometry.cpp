@@ -33,17 +33,18 @@ std::optional<int> MarkerRow(const SScale& scale, double seen, double minimum, d
 
 std::optional<double> GaugeFraction(double value, double minimum, double maximum)
 {
-    if (!std::isfinite(value) || !std::isfinite(minimum) || !std::isfinite(maximum) ||
+    if (std::isnan(value) || !std::isfinite(minimum) || !std::isfinite(maximum) ||
         !(minimum < maximum))
     {
         return std::nullopt;
     }
-    const double fraction = (value - minimum) / (maximum - minimum);
-    if (!std::isfinite(fraction))
+    // In halves: the difference of two doubles may overflow, that of their halves never does.
+    const double span = maximum / 2 - minimum / 2;
+    if (!(span > 0.0))
     {
-        return std::nullopt; // a range wider than double can hold
+        return std::nullopt; // limits closer than the smallest double
     }
-    return std::clamp(fraction, 0.0, 1.0);
+    return std::clamp((value / 2 - minimum / 2) / span, 0.0, 1.0);
 }
 
 SBarGaugeLayout BarGaugeLayout(const QRect& rect, int titleHeight, int footerHeight, double minimum,

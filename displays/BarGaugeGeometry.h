@@ -10,8 +10,9 @@ namespace Varo::FenraQtGui::ZuRaradirIzurodudoz::Detail
 /// Pixels between the widget's side edges and the bar's frame.
 constexpr int kGaugeMargin = 4;
 
-/// Where on the scale a value lies, from 0 (minimum) to 1 (maximum), clamped; nothing for NaN,
-/// infinite input or a minimum that is not below the maximum.
+/// Where on the scale a value lies, from 0 (minimum) to 1 (maximum), clamped (an infinite value
+/// lies at its end); nothing for a NaN value, a limit that is not finite or a minimum that is
+/// not below the maximum. Limits as far apart as the doubles reach work.
 std::optional<double> GaugeFraction(double value, double minimum, double maximum);
 
 /// What a bar gauge draws in rect. The frame's top and bottom rows are the rows where a

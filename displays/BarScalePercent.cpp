@@ -9,6 +9,8 @@
 #include <QPainter>
 #include <QPalette>
 
+#include <algorithm>
+
 namespace Varo::FenraQtGui::ZuRaradirIzurodudoz
 {
 
@@ -20,6 +22,7 @@ void CBarScalePercent::SetSteps(unsigned int steps)
 {
     m_nSteps = steps;
     update();
+    updateGeometry();
 }
 
 void CBarScalePercent::SetScaleMode(bool ticksLeft, bool ticksRight)
@@ -27,6 +30,7 @@ void CBarScalePercent::SetScaleMode(bool ticksLeft, bool ticksRight)
     m_bTicksLeft = ticksLeft;
     m_bTicksRight = ticksRight;
     update();
+    updateGeometry();
 }
 
 void CBarScalePercent::SetRulerFont(const std::string& family, unsigned int pixelSize, bool bold,
@@ -35,6 +39,7 @@ void CBarScalePercent::SetRulerFont(const std::string& family, unsigned int pixe
     m_oRulerFont = Detail::WithBarFont(m_oRulerFont, family, pixelSize, bold, italic);
     m_bRulerFontSet = true;
     update();
+    updateGeometry();
 }
 
 bool CBarScalePercent::NeedValue() const
@@ -45,6 +50,17 @@ bool CBarScalePercent::NeedValue() const
 bool CBarScalePercent::NeedMinMax() const
 {
     return false;
+}
+
+QSize CBarScalePercent::FittingSize() const
+{
+    const int labels =
+        Detail::RulerLabelSize(Detail::RulerLabels(m_nSteps), QFontMetrics(_GetRulerFont()))
+            .width();
+    // Ticks of eight pixels, three pixels from the widest label (see RulerLayout).
+    constexpr int kTick = 8 + 3;
+    const int ticks = (m_bTicksLeft ? kTick : 0) + (m_bTicksRight ? kTick : 0);
+    return QSize(labels + std::max(ticks, 2), _GetTitleHeight() + _GetFooterHeight() + 160);
 }
 
 const QFont& CBarScalePercent::_GetRulerFont() const

@@ -31,6 +31,11 @@ public:
     /// False: the ruler always spans 0 to 100 %.
     bool NeedMinMax() const override;
 
+    /// A size that shows every label and the ticks beside them: the widest label in the ruler
+    /// font and the ticks, the title and footer bands and 160 pixels of scale. This class keeps
+    /// QWidget's size hint; the Forms class and layouts built in code use this one.
+    QSize FittingSize() const;
+
     /// The settings as last set, for forms that read them back.
     unsigned int GetSteps() const { return m_nSteps; }
     bool GetTicksLeft() const { return m_bTicksLeft; }

@@ -1,5 +1,6 @@
 #include "RangeSlider.h"
 
+#include "AccessibleControl.h"
 #include "RangeSliderGeometry.h"
 
 #include <QAccessible>
@@ -32,7 +33,7 @@ void Announce(QWidget* slider, int handle, int value)
 {
     QAccessibleValueChangeEvent event(slider, value);
     event.setChild(handle);
-    QAccessible::updateAccessibility(&event);
+    Detail::SendAccessible(event);
 }
 
 // The engraved frame of the family (upper and left edges in one colour, lower and right in the
@@ -161,7 +162,7 @@ void CRangeSlider::SetFocusedHandle(EHandle handle)
     {
         QAccessibleEvent event(this, QAccessible::Focus);
         event.setChild(chosen);
-        QAccessible::updateAccessibility(&event);
+        Detail::SendAccessible(event);
     }
 }
 
@@ -242,10 +243,18 @@ void CRangeSlider::_Drag(int axis)
         break;
     case EDrag::Span:
     {
-        // The span moves by the values its pixels moved by and keeps its width.
+        // The span moves by the values its pixels moved by and keeps its width. Where one pixel
+        // spans many values, the value at the start's pixel may lie below the start: pushed
+        // against the start of the travel, the span goes to the minimum itself. At the other
+        // end the clamp below takes it to the maximum.
         const int from =
             Detail::RangePosition(m_nGrabStart, m_nMinimum, m_nMaximum, layout.nTravel);
-        const Wide moved = Wide(_ValueAt(from + axis - m_nGrab)) - _ValueAt(from);
+        const int shift = axis - m_nGrab;
+        Wide moved = Wide(_ValueAt(from + shift)) - _ValueAt(from);
+        if (from + shift <= 0)
+        {
+            moved = Wide(m_nMinimum) - m_nGrabStart;
+        }
         const Wide width = Wide(m_nGrabEnd) - m_nGrabStart;
         const int start = Clamp(m_nGrabStart + moved, m_nMinimum,
                                 Clamp(m_nMaximum - width, m_nMinimum, m_nMaximum));
@@ -361,14 +370,27 @@ void CRangeSlider::mouseReleaseEvent(QMouseEvent* event)
 
 void CRangeSlider::wheelEvent(QWheelEvent* event)
 {
+    // Like QAbstractSlider: fine deltas of touchpads and high-resolution wheels add up, a step
+    // for each whole notch of 120; turning the other way starts again.
     const QPoint delta = event->angleDelta();
-    const int steps = (delta.y() != 0 ? delta.y() : delta.x()) / 120;
-    if (steps == 0)
+    const int turned = delta.y() != 0 ? delta.y() : delta.x();
+    if (turned == 0)
     {
         event->ignore();
         return;
     }
-    _MoveFocused(Wide(m_eFocused == StartHandle ? m_nStart : m_nEnd) + Wide(steps) * m_nSingleStep);
+    if ((turned > 0) != (m_nWheelDelta > 0))
+    {
+        m_nWheelDelta = 0;
+    }
+    m_nWheelDelta += turned;
+    const int steps = m_nWheelDelta / 120;
+    m_nWheelDelta -= steps * 120;
+    if (steps != 0)
+    {
+        _MoveFocused(Wide(m_eFocused == StartHandle ? m_nStart : m_nEnd) +
+                     Wide(steps) * m_nSingleStep);
+    }
     event->accept();
 }
 

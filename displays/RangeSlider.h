@@ -17,7 +17,9 @@ namespace Varo::FenraQtGui::ZuRaradirIzurodudoz
  * Keyboard (one handle has the keyboard focus and shows a mark while the slider has focus):
  * Right and Up one single step up, Left and Down one down, Page Up and Page Down one page step,
  * Home and End as far as the handle can go, Space moves the focus to the other handle (Tab
- * keeps leaving the widget). The focused handle stops at the other one, too.
+ * keeps leaving the widget). The focused handle stops at the other one, too. The mouse wheel
+ * moves it a single step per notch; the smaller turns of touchpads and high-resolution wheels
+ * add up to notches.
  *
  * Signals: StartValueChanged() and EndValueChanged() once for each change of their value, then
  * RangeChanged(start, end) once; nothing for a call that changes nothing. Setters clamp to the
@@ -120,6 +122,7 @@ private:
     int m_nGrab = 0;      ///< where in the handle (or the travel, for the span) the drag began
     int m_nGrabStart = 0; ///< the values when a span drag began
     int m_nGrabEnd = 0;
+    int m_nWheelDelta = 0; ///< wheel turns not yet a whole notch (120)
 };
 
 } // namespace Varo::FenraQtGui::ZuRaradirIzurodudoz

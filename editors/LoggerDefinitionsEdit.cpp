@@ -153,6 +153,11 @@ CLoggerDefinitionsEdit::CLoggerDefinitionsEdit(const std::vector<CLoggerDefiniti
     SetAccessibleTexts(m_pForm->m_wRemove, "Remove selected logger definitions",
                        "Remove selected logger definitions", "Removes the selected rows");
     QTableWidget* table = m_pForm->m_wDefinitions;
+    static const char* const headers[] = {ZRI_TR_NOOP("Type"), ZRI_TR_NOOP("Level"),
+                                          ZRI_TR_NOOP("Name"), ZRI_TR_NOOP("Port")};
+    const char* const pszContext = "CLoggerDefinitionsEditData"; // the form's, as uic made it
+    for (int column = 0; column < table->columnCount() && column < 4; ++column)
+        table->horizontalHeaderItem(column)->setText(FormText(pszContext, headers[column]));
     // restoreState refuses an empty or foreign state and leaves the header as the form made it.
     if (!table->horizontalHeader()->restoreState(QSettings().value(kGeometryKey).toByteArray()))
         table->horizontalHeader()->resizeSection(

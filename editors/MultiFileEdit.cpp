@@ -4,6 +4,7 @@
 #include "DialogFilter.h"
 #include "MultiFileEditData.h"
 #include "QtCompat.h"
+#include "TranslatedText.h"
 #include "Translator.h"
 
 #include <QDir>
@@ -122,7 +123,8 @@ void CMultiFileEdit::OnShowContextMenu(const QPoint& rqPos)
     if (!m_bBandSpecifier)
         return;
     QMenu menu;
-    menu.addAction(QStringLiteral("Set Band Specifier"), this, SLOT(OnSetBandSpecifier()));
+    menu.addAction(Detail::DialogText(staticMetaObject.className(), "Set Band Specifier"), this,
+                   SLOT(OnSetBandSpecifier()));
     menu.exec(m_pForm->m_wSelectedPaths->mapToGlobal(rqPos));
 }
 
@@ -131,17 +133,21 @@ void CMultiFileEdit::OnSetBandSpecifier()
     const QList<QListWidgetItem*> selected = m_pForm->m_wSelectedPaths->selectedItems();
     if (selected.isEmpty())
     {
-        QMessageBox::warning(this, tr("Cannot set band specifier"),
-                             tr("No items have been selected"), QMessageBox::Ok);
+        // Qt's translation of the class when the application has one, else the library's.
+        const char* const pszContext = staticMetaObject.className();
+        QMessageBox::warning(this, Detail::DialogText(pszContext, "Cannot set band specifier"),
+                             Detail::DialogText(pszContext, "No items have been selected"),
+                             QMessageBox::Ok);
         _EmitSelection();
         return;
     }
     const QString qsProposed = QString::fromStdString(
         Varo::Fenra::Strings::GetBandSpec(selected.first()->text().toStdString()));
     bool bAccepted = false;
-    const QString qsSpecifier =
-        QInputDialog::getText(this, tr("Band Specifier Definition"), tr("Specifier"),
-                              QLineEdit::Normal, qsProposed, &bAccepted);
+    const QString qsSpecifier = QInputDialog::getText(
+        this, Detail::DialogText(staticMetaObject.className(), "Band Specifier Definition"),
+        Detail::DialogText(staticMetaObject.className(), "Specifier"), QLineEdit::Normal,
+        qsProposed, &bAccepted);
     if (bAccepted)
     {
         // The list may have been refreshed while the dialog was open: ask it again for the items.

@@ -87,10 +87,10 @@ void CRectangleDefinitionEditData::retranslateUi(QWidget* pwForm)
 {
     const char* const pszContext = "CRectangleDefinitionEditData";
     pwForm->setWindowTitle(QCoreApplication::translate(pszContext, "Form"));
-    label_2->setText(QCoreApplication::translate(pszContext, "&X"));
-    label_4->setText(QCoreApplication::translate(pszContext, "W&idth"));
-    label_3->setText(QCoreApplication::translate(pszContext, "&Y"));
-    label_5->setText(QCoreApplication::translate(pszContext, "Hei&ght"));
+    label_2->setText(FormText(pszContext, "&X"));
+    label_4->setText(FormText(pszContext, "W&idth"));
+    label_3->setText(FormText(pszContext, "&Y"));
+    label_5->setText(FormText(pszContext, "Hei&ght"));
     // The fields take their names from their buddy labels; the editor needs one of its own.
     SetAccessibleTexts(pwForm, "Rectangle");
 }

@@ -1,43 +1,75 @@
 #include "BarGauge.h"
 
+#include <cmath>
 #include <limits>
 
 namespace Varo::FenraQtGui::ZuRaradirIzurodudoz::Forms
 {
 
+namespace
+{
+
+const double kOff = std::numeric_limits<double>::quiet_NaN();
+
+} // namespace
+
 CBarGauge::CBarGauge(QWidget* parent) : Base(parent) {}
 
 CBarGauge::~CBarGauge() = default;
 
+bool CBarGauge::lowAlarmEnabled() const
+{
+    return !std::isnan(LowAlarm());
+}
+
 void CBarGauge::setLowAlarmEnabled(bool on)
 {
-    m_bLowOn = on;
-    _ApplyAlarms();
+    if (on == lowAlarmEnabled())
+        return;
+    if (!on)
+        m_dLow = LowAlarm();
+    SetLowAlarm(on ? m_dLow : kOff);
+}
+
+double CBarGauge::lowAlarm() const
+{
+    return lowAlarmEnabled() ? LowAlarm() : m_dLow;
 }
 
 void CBarGauge::setLowAlarm(double level)
 {
-    m_dLow = level;
-    _ApplyAlarms();
+    // Designer has no NaN to enter; a NaN from code switches the alarm off like the library.
+    if (lowAlarmEnabled() || std::isnan(level))
+        SetLowAlarm(level);
+    else
+        m_dLow = level;
+}
+
+bool CBarGauge::highAlarmEnabled() const
+{
+    return !std::isnan(HighAlarm());
 }
 
 void CBarGauge::setHighAlarmEnabled(bool on)
 {
-    m_bHighOn = on;
-    _ApplyAlarms();
+    if (on == highAlarmEnabled())
+        return;
+    if (!on)
+        m_dHigh = HighAlarm();
+    SetHighAlarm(on ? m_dHigh : kOff);
+}
+
+double CBarGauge::highAlarm() const
+{
+    return highAlarmEnabled() ? HighAlarm() : m_dHigh;
 }
 
 void CBarGauge::setHighAlarm(double level)
 {
-    m_dHigh = level;
-    _ApplyAlarms();
-}
-
-void CBarGauge::_ApplyAlarms()
-{
-    const double off = std::numeric_limits<double>::quiet_NaN();
-    SetLowAlarm(m_bLowOn ? m_dLow : off);
-    SetHighAlarm(m_bHighOn ? m_dHigh : off);
+    if (highAlarmEnabled() || std::isnan(level))
+        SetHighAlarm(level);
+    else
+        m_dHigh = level;
 }
 
 } // namespace Varo::FenraQtGui::ZuRaradirIzurodudoz::Forms

@@ -10,6 +10,11 @@ namespace Varo::FenraQtGui::ZuRaradirIzurodudoz::Forms
  * The bar gauge as Qt Designer sets it up: value, range, texts, unit, decimals, alarm levels and
  * the extremes markers as properties. An alarm level is a number and a switch, since Designer
  * cannot enter the NaN that switches a level off in the library's setter.
+ *
+ * Every property reads the gauge itself, so it shows what application code set through the
+ * library's setters too (SetLowAlarm(5) reads lowAlarmEnabled true, lowAlarm 5), and writing
+ * one property changes only that property. A level switched off keeps its number here, so
+ * that switching it on again brings it back.
  */
 class ZRI_FORMS_EXPORT CBarGauge : public ZuRaradirIzurodudoz::CBarGauge
 {
@@ -44,21 +49,21 @@ public:
     void setDecimals(int decimals) { SetDecimals(decimals); }
     void setAlarmColor(const QColor& color) { SetAlarmColor(color); }
     void setShowExtremes(bool show) { SetShowExtremes(show); }
-    bool lowAlarmEnabled() const { return m_bLowOn; }
+    /// Whether the gauge's low alarm is on (its level is not NaN).
+    bool lowAlarmEnabled() const;
     void setLowAlarmEnabled(bool on);
-    double lowAlarm() const { return m_dLow; }
+    /// The gauge's low alarm level; while it is off, the level it had last (10 at first).
+    double lowAlarm() const;
+    /// Sets the level; while the alarm is off, the level it takes when switched on.
     void setLowAlarm(double level);
-    bool highAlarmEnabled() const { return m_bHighOn; }
+    bool highAlarmEnabled() const;
     void setHighAlarmEnabled(bool on);
-    double highAlarm() const { return m_dHigh; }
+    /// The gauge's high alarm level; while it is off, the level it had last (90 at first).
+    double highAlarm() const;
     void setHighAlarm(double level);
 
 private:
-    void _ApplyAlarms();
-
-    bool m_bLowOn = false;
-    double m_dLow = 10.0;
-    bool m_bHighOn = false;
+    double m_dLow = 10.0; // the levels while they are off
     double m_dHigh = 90.0;
 };
 

@@ -26,6 +26,16 @@ bool SameRulerFont(const QFont& set, const QFont& drawn)
 
 } // namespace
 
+QSize CBarScalePercent::sizeHint() const
+{
+    return FittingSize();
+}
+
+QSize CBarScalePercent::minimumSizeHint() const
+{
+    return QSize(FittingSize().width(), _GetTitleHeight() + _GetFooterHeight() + 20);
+}
+
 QFont CBarScalePercent::rulerFont() const
 {
     const QFont& drawn = _GetRulerFont();

@@ -15,6 +15,9 @@ namespace Varo::FenraQtGui::ZuRaradirIzurodudoz::Forms
  *
  * The properties read the ruler itself, so they show what application code set through the
  * library's setters as well.
+ *
+ * Unlike the library's class, which keeps QWidget's size hint, its size hint fits the labels and
+ * ticks (FittingSize()): in a layout built in code the ruler keeps its width.
  */
 class ZRI_FORMS_EXPORT CBarScalePercent : public ZuRaradirIzurodudoz::CBarScalePercent
 {
@@ -49,6 +52,11 @@ public:
     QFont rulerFont() const;
     /// Family, pixel size (taken from the point size when the font has none), bold, italic.
     void setRulerFont(const QFont& font);
+
+    /// FittingSize(): the widest label with its ticks, over the title and footer bands.
+    QSize sizeHint() const override;
+    /// As wide as the size hint, the bands and 20 pixels of scale high.
+    QSize minimumSizeHint() const override;
 
 private:
     std::optional<QFont> m_oSetFont;

@@ -12,6 +12,9 @@ namespace Varo::FenraQtGui::ZuRaradirIzurodudoz::Forms
  * The switch check box as Qt Designer sets it up: draw mode and text mode as properties.
  * Everything else is the library's CCheckBoxSwitch, which application code keeps using (this
  * class is one).
+ *
+ * Unlike the library's class, which keeps a plain check box's size hint, its size hint fits the
+ * switch and its text: in a layout built in code the text is never cut.
  */
 class ZRI_FORMS_EXPORT CCheckBoxSwitch : public ZuRaradirIzurodudoz::CCheckBoxSwitch
 {
@@ -52,6 +55,12 @@ public:
     ETextMode textMode() const { return static_cast<ETextMode>(GetTextMode()); }
     /// Sets the property textMode through the library's setter.
     void setTextMode(ETextMode mode) { SetTextMode(static_cast<Base::ETextMode>(mode)); }
+
+    /// A lying switch as high as a line of text (16 pixels at least) and twice as wide, or a
+    /// standing one two lines high (32 pixels at least) and half as wide, with the text beside
+    /// it unless the text mode hides it.
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
 };
 
 } // namespace Varo::FenraQtGui::ZuRaradirIzurodudoz::Forms

@@ -1,6 +1,7 @@
 #include "TrendDisplay.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace Varo::FenraQtGui::ZuRaradirIzurodudoz::Forms
 {
@@ -16,6 +17,11 @@ void CTrendDisplay::setCapacity(int capacity)
 
 void CTrendDisplay::setAutoRange(bool autoRange)
 {
+    if (autoRange == IsAutoRange())
+    {
+        return;
+    }
+    _AdoptShownBounds();
     if (autoRange)
     {
         SetAutoRange();
@@ -26,16 +32,46 @@ void CTrendDisplay::setAutoRange(bool autoRange)
     }
 }
 
+double CTrendDisplay::valueMin() const
+{
+    return _BoundsShown() ? m_dMin : ValueMin();
+}
+
 void CTrendDisplay::setValueMin(double value)
 {
+    _AdoptShownBounds();
     m_dMin = value;
     _ApplyRange();
 }
 
+double CTrendDisplay::valueMax() const
+{
+    return _BoundsShown() ? m_dMax : ValueMax();
+}
+
 void CTrendDisplay::setValueMax(double value)
 {
+    _AdoptShownBounds();
     m_dMax = value;
     _ApplyRange();
+}
+
+bool CTrendDisplay::_BoundsShown() const
+{
+    // A pair the trend refuses (equal bounds, written one at a time) waits for its partner.
+    const bool usable = std::isfinite(m_dMin) && std::isfinite(m_dMax) && m_dMin != m_dMax;
+    return IsAutoRange() || !usable ||
+           (std::min(m_dMin, m_dMax) == ValueMin() && std::max(m_dMin, m_dMax) == ValueMax());
+}
+
+void CTrendDisplay::_AdoptShownBounds()
+{
+    // Code fixed another axis since the bounds were written here: that axis is the one to keep.
+    if (!_BoundsShown())
+    {
+        m_dMin = ValueMin();
+        m_dMax = ValueMax();
+    }
 }
 
 void CTrendDisplay::_ApplyRange()

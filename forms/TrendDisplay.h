@@ -10,6 +10,12 @@ namespace Varo::FenraQtGui::ZuRaradirIzurodudoz::Forms
  * The trend as Qt Designer sets it up: time window, capacity, axes and the value axis (automatic,
  * or fixed from valueMin to valueMax) as properties. Series and samples come from application
  * code, through the library's CTrendDisplay, which this class is.
+ *
+ * Every property reads the trend itself: after SetValueRange(-5, 5) in code, valueMin and
+ * valueMax read -5 and 5, and writing valueMax 10 gives the axis -5..10. While the axis is
+ * automatic, valueMin and valueMax are the fixed axis that autoRange false will show. The two
+ * bounds are kept as written, in either order, so that a form can write them one after the
+ * other.
  */
 class ZRI_FORMS_EXPORT CTrendDisplay : public ZuRaradirIzurodudoz::CTrendDisplay
 {
@@ -32,12 +38,14 @@ public:
     void setCapacity(int capacity);
     /// Off: the value axis is fixed from valueMin to valueMax.
     void setAutoRange(bool autoRange);
-    double valueMin() const { return m_dMin; }
+    double valueMin() const;
     void setValueMin(double value);
-    double valueMax() const { return m_dMax; }
+    double valueMax() const;
     void setValueMax(double value);
 
 private:
+    bool _BoundsShown() const;
+    void _AdoptShownBounds();
     void _ApplyRange();
 
     double m_dMin = 0.0;

@@ -175,6 +175,12 @@ private slots:
                  "HBT"},
                 {"extremes hidden unless asked", "v30 v70 v50", "20,132 20,67", "HB"},
                 {"extremes clamped inside the frame", "x v-40 v400", "20,179e 20,19e", "TT"},
+                {"+inf with a high alarm: full and red", "h90 vinf", "20,19 20,178", "RR"},
+                {"-inf: empty", "v-inf", "20,178 20,99", "BB"},
+                {"huge value: full", "v1e308", "20,19 20,178", "HH"},
+                {"widest range, value 0: half", "r-1.7e308:1.7e308 v0", "20,98 20,99", "BH"},
+                {"infinite limit: empty", "r0:inf v50", "20,178", "B"},
+                {"a new gauge holds no value", "l1", "20,178 20,99", "BB"},
             });
     }
     void gaugeRowMeetsRuler()
@@ -198,7 +204,7 @@ private slots:
         }
         for (const QString& word : setup.split(' '))
         {
-            const double number = word == "vnan" || word == "hnan" ? kNaN : word.mid(1).toDouble();
+            const double number = word.mid(1).toDouble(); // "nan" and "inf" read as such
             if (word.startsWith('v'))
                 gauge->SetValue(number);
             else if (word.startsWith('r'))
@@ -218,6 +224,82 @@ private slots:
         for (const qreal ratio : {1.0, 1.5, 2.0})
             QCOMPARE(QString::number(ratio) + ": " + Probe(RenderAt(row, ratio), points),
                      QString::number(ratio) + ": " + expected);
+    }
+
+    // What the gauge shows and says after setters: the footer (drawn with ink or left blank),
+    // and the name, value and description a screen reader hears. The footer never reads as an
+    // alarm level the value has not reached; a gauge without a value yet raises no alarm.
+    void gaugeTexts_data()
+    {
+        ZriTest::AddRows(
+            {"setup", "heard"},
+            {
+                {"new gauge with a low alarm", "l1", "blank:|Bar gauge|no value|"},
+                {"value, unit, title", "v42 u% tTank", "ink:42 %|Tank|42 %|"},
+                {"negative decimals: none", "d-3 v42.6", "ink:43|Bar gauge|43|"},
+                {"fifteen decimals at most", "d20 v0.5",
+                 "ink:0.500000000000000|Bar gauge|0.500000000000000|"},
+                {"below the high alarm: the digits needed", "h90 v89.6",
+                 "ink:89.6|Bar gauge|89.6|"},
+                {"just below it: more digits", "h90 v89.96", "ink:89.96|Bar gauge|89.96|"},
+                {"exactly at the high alarm", "h90 v90", "ink:90|Bar gauge|90|high alarm"},
+                {"beyond it, rounded to it", "h90 v90.4", "ink:90|Bar gauge|90|high alarm"},
+                {"above the low alarm", "l10 v10.4", "ink:10.4|Bar gauge|10.4|"},
+                {"below the low alarm", "l10 v9.6", "ink:10|Bar gauge|10|low alarm"},
+                {"overflowing", "u% h90 vinf", "ink:inf %|Bar gauge|inf %|high alarm"},
+                {"no negative zero", "v-0.2", "ink:0|Bar gauge|0|"},
+                {"huge", "v1e20", "ink:1e+20|Bar gauge|1e+20|"},
+                {"empty footer", "f v5", "blank:|Bar gauge|5|"},
+                {"own footer", "fFull v5", "ink:Full|Bar gauge|5|"},
+            });
+    }
+    void gaugeTexts()
+    {
+        CBarGauge gauge;
+        gauge.resize(60, 200);
+        QFETCH(QString, setup);
+        for (const QString& word : setup.split(' '))
+        {
+            const QString rest = word.mid(1);
+            switch (word.at(0).toLatin1())
+            {
+            case 'v':
+                gauge.SetValue(rest.toDouble());
+                break;
+            case 'l':
+                gauge.SetLowAlarm(rest.toDouble());
+                break;
+            case 'h':
+                gauge.SetHighAlarm(rest.toDouble());
+                break;
+            case 'd':
+                gauge.SetDecimals(rest.toInt());
+                break;
+            case 'u':
+                gauge.SetUnit(rest);
+                break;
+            case 't':
+                gauge.SetTitle(rest);
+                break;
+            case 'f':
+                gauge.SetFooter(rest);
+                break;
+            }
+        }
+        // The footer band: the rows below the frame's bottom (row 200 - 1 - footer height).
+        const QImage image = ZriTest::RenderWidget(gauge);
+        const int top = 200 - QFontMetrics(gauge.font()).height();
+        bool ink = false;
+        for (int y = top; y < 200; ++y)
+            for (int x = 0; x < 60; ++x)
+                ink = ink || image.pixel(x, y) != image.pixel(0, 199);
+        QAccessibleInterface* meter = QAccessible::queryAccessibleInterface(&gauge);
+        QTEST(QString(ink ? "ink:" : "blank:") +
+                  (gauge.Footer().isNull() ? gauge.ValueText() : gauge.Footer()) + '|' +
+                  meter->text(QAccessible::Name) + '|' + meter->text(QAccessible::Value) + '|' +
+                  meter->text(QAccessible::Description),
+              "heard");
+        QCOMPARE(gauge.IsAlarm(), !meter->text(QAccessible::Description).isEmpty());
     }
 
     // Keys and setters on a 0 to 99 slider at 20 to 60 (steps 1 and 10), the start handle
@@ -254,6 +336,16 @@ private slots:
                 {"SetEndValue(): the maximum", "end()", "0 1 1 (20, 99) 0:99"},
                 {"by name through the base", "invoke", "1 0 1 (0, 60) 0:99"},
                 {"echoing model", "echo End end=70", "1 1 2 (60, 70) 0:99"},
+                {"wheel: a notch, a step", "wheel=120", "1 0 1 (21, 60) 0:99"},
+                {"wheel: two notches at once", "wheel=-240", "1 0 1 (18, 60) 0:99"},
+                {"fine turns add up to a notch",
+                 "wheel=15 wheel=15 wheel=15 wheel=15 wheel=15 wheel=15 wheel=15 wheel=15",
+                 "1 0 1 (21, 60) 0:99"},
+                {"seven fine turns: no notch yet",
+                 "wheel=15 wheel=15 wheel=15 wheel=15 wheel=15 wheel=15 wheel=15", "0 0 0 0:99"},
+                {"turning back starts again", "wheel=90 wheel=-60 wheel=90 wheel=-90",
+                 "0 0 0 0:99"},
+                {"the other handle", "Space wheel=80 wheel=40", "0 1 1 (20, 61) 0:99"},
             });
     }
     void sliderInput()
@@ -285,6 +377,12 @@ private slots:
                 slider.SetEndValue();
             else if (name == "invoke")
                 QMetaObject::invokeMethod(&slider, "SetStartValue");
+            else if (name == "wheel")
+            {
+                QWheelEvent wheel(QPointF(5, 5), QPointF(5, 5), QPoint(), QPoint(0, first),
+                                  Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+                QApplication::sendEvent(&slider, &wheel);
+            }
             else if (name == "echo")
             {
                 connect(&slider, &CRangeSlider::RangeChanged, &slider,
@@ -319,14 +417,29 @@ private slots:
                 {"span stops at the maximum", "h 90 400", "1 1 1 (60, 100)", "start"},
                 {"vertical: start handle up", "v 176 156", "1 0 1 (30, 60)", "start"},
                 {"vertical: track above the end", "v 21", "0 1 1 (20, 92)", "end"},
+                // 5 values a pixel: the start's handle at pixel 0, the end's at 51.
+                {"span against the minimum, wide range", "h r=0:1000 v=2:202 30 -100",
+                 "1 1 1 (0, 200)", "start"},
+                {"span against the maximum, wide range", "h r=0:1000 v=798:998 190 400",
+                 "1 1 1 (800, 1000)", "start"},
+                {"span against INT_MIN", "h r=-2147483648:2147483647 v=-2143483648:0 50 -50",
+                 "1 1 1 (-2147483648, -4000000)", "start"},
             });
     }
     void sliderMouse()
     {
         QFETCH(QString, drag);
-        const QStringList words = drag.split(' ');
+        QStringList words = drag.split(' ');
         const bool vertical = words.at(0) == "v";
         const auto slider = TestSlider(vertical ? Qt::Vertical : Qt::Horizontal);
+        for (; words.at(1).contains('='); words.removeAt(1))
+        {
+            const QStringList numbers = words.at(1).mid(2).split(':');
+            if (words.at(1).startsWith('r'))
+                slider->SetRange(numbers.at(0).toInt(), numbers.at(1).toInt());
+            else
+                slider->SetValues(numbers.at(0).toInt(), numbers.at(1).toInt());
+        }
         const auto at = [&](int i)
         {
             const int along = words.at(i).toInt();
@@ -357,6 +470,9 @@ private slots:
                  "BHLDTUD"},
                 {"space: the mark moves to the end", "h focus space", "45,10 136,10", "UT"},
                 {"no focus, no mark", "h", "45,10 136,10", "UU"},
+                // 0 halfway along the travel: the start's handle on pixels 100 to 110.
+                {"whole int range, start 0", "h int",
+                 "99,10 100,10 105,10 110,10 111,10 210,10 211,10 216,10", "BLUDHHLU"},
                 {"vertical", "v focus",
                  "10,171 10,181 0,176 19,176 10,176 10,130 7,200 12,200 10,200 10,85",
                  "LDLDTHDLBU"},
@@ -379,6 +495,11 @@ private slots:
         }
         if (setup.contains("space"))
             QTest::keyClick(slider.get(), Qt::Key_Space);
+        if (setup.contains("int"))
+        {
+            slider->SetRange(INT_MIN, INT_MAX);
+            slider->SetValues(0, INT_MAX);
+        }
         QFETCH(QString, points);
         QFETCH(QString, expected);
         for (const qreal ratio : {1.0, 1.5, 2.0})
@@ -387,29 +508,56 @@ private slots:
     }
 
     // What a screen reader hears: the gauge as a read-only progress bar with value, unit and
-    // alarm; the slider as a group of two sliders, its handles, whose values it can set. (Qt
-    // hands value-changed events on only to an attached screen reader, which the offscreen
-    // platform never has.)
+    // alarm; the slider as a group of two sliders, its handles, whose values it can set. An
+    // installed update handler (a UI-test tool's) hears each change once, and for the slider
+    // the handle that moved.
     void accessibility()
     {
         CBarGauge gauge;
-        gauge.SetTitle("Tank");
-        gauge.SetUnit("%");
-        gauge.SetDecimals(1);
-        gauge.SetHighAlarm(40);
+        const auto slider = TestSlider(Qt::Horizontal);
+        const std::function<void()> steps[] = {
+            [&] { gauge.SetValue(42.34); },     [&] { gauge.SetValue(42.34); },
+            [&] { gauge.SetTitle("Tank"); },    [&] { gauge.SetUnit("%"); },
+            [&] { gauge.SetDecimals(-1); },     [&] { gauge.SetDecimals(1); },
+            [&] { gauge.SetHighAlarm(40); },    [&] { gauge.SetFooter("Full"); },
+            [&] { gauge.SetValue(kNaN); },      [&] { slider->SetEndValue(70); },
+            [&] { slider->SetStartValue(10); }, [&] { slider->SetValues(80, 90); },
+            [&] { slider->SetStartValue(95); },
+        };
+        static QStringList s_Heard;
+        const auto previous = QAccessible::installUpdateHandler(
+            [](QAccessibleEvent* pEvent)
+            {
+                const QString what = pEvent->child() == 0   ? "start "
+                                     : pEvent->child() == 1 ? "end "
+                                                            : "";
+                if (pEvent->type() == QAccessible::ValueChanged)
+                    s_Heard << what + static_cast<QAccessibleValueChangeEvent*>(pEvent)
+                                          ->value()
+                                          .toString();
+                else if (pEvent->type() == QAccessible::NameChanged)
+                    s_Heard << "name";
+                else if (pEvent->type() == QAccessible::DescriptionChanged)
+                    s_Heard << "description";
+            });
+        QStringList heard;
+        for (const auto& step : steps)
+        {
+            s_Heard.clear();
+            step();
+            heard << s_Heard.join(", ");
+        }
+        QAccessible::installUpdateHandler(previous);
+        QCOMPARE(heard, QStringList({"42.34", "", "name", "42.34", "", "42.34", "description", "",
+                                     "nan, description", "end 70", "start 10", "start 80, end 90",
+                                     "start 95, end 95"}));
         gauge.SetValue(42.34);
         QAccessibleInterface* meter = QAccessible::queryAccessibleInterface(&gauge);
         QCOMPARE(meter->role(), QAccessible::ProgressBar);
-        QCOMPARE(meter->text(QAccessible::Name) + "|" + meter->text(QAccessible::Value) + "|" +
-                     meter->text(QAccessible::Description),
-                 "Tank|42.3 %|high alarm");
         QCOMPARE(meter->valueInterface()->currentValue().toDouble(), 42.34);
         QCOMPARE(meter->valueInterface()->maximumValue().toDouble(), 100.0);
-        gauge.SetValue(kNaN);
-        QCOMPARE(meter->text(QAccessible::Value) + "|" + meter->text(QAccessible::Description),
-                 "no value|");
 
-        const auto slider = TestSlider(Qt::Horizontal);
+        slider->SetValues(20, 60);
         QAccessibleInterface* group = QAccessible::queryAccessibleInterface(slider.get());
         QCOMPARE(group->role(), QAccessible::Grouping);
         QCOMPARE(group->childCount(), 2);

@@ -70,10 +70,11 @@ const QByteArray kEdited =
 const QByteArray kRewritten = kHead + "\"Open\"=\"Open…\"\n\"Print\"=\"Print\"\n\"Quit\"=\"Exit\"\n"
                                       "\"Save\"=\"Save all\"\n)\n";
 
-// One run of a module of a translator's day: its translator reads the file beside the module
-// when it registers (what that prints on stderr goes to *pTold), translates the texts, and
-// writes the file when it goes.
-QString Run(const QTemporaryDir& dir, const std::vector<std::string>& texts, QByteArray* pTold)
+// One run of a module of a translator's day: its translator (in the module folder `module`,
+// by default the temporary one) reads its files when it registers (what that prints on stderr
+// goes to *pTold), translates the texts, and writes its file when it goes.
+QString Run(const QTemporaryDir& dir, const std::vector<std::string>& texts, QByteArray* pTold,
+            const QString& module = QString())
 {
     CTranslatorRegistry::SetOutputDirectory("");
     const QString told = dir.filePath(QStringLiteral("stderr.txt"));
@@ -83,7 +84,8 @@ QString Run(const QTemporaryDir& dir, const std::vector<std::string>& texts, QBy
     close(nFile);
     QStringList translated;
     {
-        CTranslatorBase translator(dir.path().toStdString(), "Tool", true);
+        CTranslatorBase translator((module.isNull() ? dir.path() : module).toStdString(), "Tool",
+                                   true);
         dup2(nStderr, 2);
         close(nStderr);
         for (const std::string& text : texts)
@@ -163,7 +165,7 @@ private slots:
         LocateModule(directory, module);
         CTranslatorRegistry::SetLanguage("German");
         ZriTest::WriteAll(ZriTest::TranslationDirectory() + '/' + module.c_str() + "German.trl",
-                          ZriTest::TrlText("\"\"", "\"German\"", "",
+                          ZriTest::TrlText('"' + QByteArray(module.c_str()) + '"', "\"German\"", "",
                                            "\"Error parsing %1% from \\\"%2%\\\" at position "
                                            "\\\"%3%\\\"\"=\"%1% nicht in \\\"%2%\\\" ab "
                                            "\\\"%3%\\\"\"\n"));
@@ -433,7 +435,9 @@ private slots:
         QVERIFY(ReadTranslationFile(redirected.filePath("ModGerman.trl").toStdString(), rewritten,
                                     error));
         QCOMPARE(rewritten.m_BaseModuleNames, (std::vector<std::string>{"Base", "Gone"}));
-        QCOMPARE(rewritten.m_Translations.size(), std::size_t(4));
+        // Without the shipped "Cancel": the next installed version may translate it otherwise.
+        QCOMPARE(rewritten.m_Translations.size(), std::size_t(3));
+        QCOMPARE(rewritten.m_Translations.count("Cancel"), std::size_t(0));
         QCOMPARE(ZriTest::ReadAll(shipped + "/ModGerman.trl"),
                  ZriTest::TrlText("\"Mod\"", "\"German\"", "  ",
                                   "\"Cancel\"=\"Abbrechen\"\n\"No\"=\"Nicht\"\n"));
@@ -530,6 +534,13 @@ private slots:
             << bothBases + kRewritten.mid(kHead.size())
             << "line 7: a second BaseModules line (the first is line 6); its names follow the "
                "first's";
+        QTest::newRow("own module name and language")
+            << QByteArray(kEdited)
+                   .replace("(\"Tool\")", "(\"Zura widgets\")")
+                   .replace("(\"English\")", "(\"Englisch\")")
+            << kRewritten
+            << "line 4: ModuleName \"Zura widgets\" is written as \"Tool\"|line 5: Language "
+               "\"Englisch\" is written as \"English\"";
     }
 
     // A readable file that says one thing twice: the translation a person would expect is used,
@@ -544,14 +555,75 @@ private slots:
         QByteArray stderrText;
         QCOMPARE(Run(dir, {"Open", "Quit", "Save", "Print"}, &stderrText),
                  QStringLiteral("Open…|Exit|Save all|Print"));
-        QCOMPARE(QString::fromLocal8Bit(stderrText),
-                 file + ' ' + told + "; the file as it was is kept as " + file + ".kept\n");
+        QString lines;
+        for (const QString& note : told.split('|'))
+            lines += file + ' ' + note + "; the file as it was is kept as " + file + ".kept\n";
+        QCOMPARE(QString::fromLocal8Bit(stderrText), lines);
         QTEST(ZriTest::ReadAll(file), "rewritten");
         QCOMPARE(ZriTest::ReadAll(file + ".kept"), edited);
         ZriTest::WriteAll(file, edited);
         Run(dir, {"Open"}, &stderrText);
         QVERIFY(stderrText.endsWith(".kept\n"));
         QVERIFY(!QFile::exists(file + ".kept.2"));
+        // Edited again otherwise: a second copy, the first one stays as it was.
+        ZriTest::WriteAll(file, edited + "\n");
+        Run(dir, {"Open"}, &stderrText);
+        QVERIFY(stderrText.endsWith(file.toLocal8Bit() + ".kept.2\n"));
+        QCOMPARE(ZriTest::ReadAll(file + ".kept.2"), edited + "\n");
+        QCOMPARE(ZriTest::ReadAll(file + ".kept"), edited);
+    }
+
+    // An upgrade reaches the user. Version 1 ships "Open" only: the run records "Save" alone,
+    // without copying the shipped entry. A person translates "Quit" in that file; version 2
+    // ships all three. Its "Save" beats the entry that only says "not translated yet", the
+    // person's "Quit" beats the shipped one, and the file written next holds only what is the
+    // person's or still untranslated.
+    void upgradeReachesUser()
+    {
+        QTemporaryDir dir;
+        QVERIFY(QDir(dir.path()).mkdir("translations"));
+        const QString own = dir.filePath("ToolGerman.trl");
+        const auto ship = [&](const QByteArray& entries)
+        {
+            ZriTest::WriteAll(dir.filePath("translations/ToolGerman.trl"),
+                              ZriTest::TrlText("\"Tool\"", "\"German\"", "  ", entries));
+        };
+        CTranslatorRegistry::SetLanguage("German");
+        QByteArray told;
+        ship("\"Open\"=\"Öffnen\"\n");
+        QCOMPARE(Run(dir, {"Open", "Save"}, &told), QString::fromUtf8("Öffnen|Save"));
+        const QByteArray head = QByteArray(kHead).replace("English", "German");
+        QCOMPARE(ZriTest::ReadAll(own), head + "\"Save\"=\"Save\"\n)\n");
+        ZriTest::WriteAll(own, head + "\"Quit\"=\"Beenden\"\n\"Save\"=\"Save\"\n)\n");
+        ship("\"Open\"=\"Öffnen\"\n\"Quit\"=\"Verlassen\"\n\"Save\"=\"Speichern\"\n");
+        QCOMPARE(Run(dir, {"Open", "Save", "Quit", "Print"}, &told),
+                 QString::fromUtf8("Öffnen|Speichern|Beenden|Print"));
+        CTranslatorRegistry::SetLanguage("English");
+        QCOMPARE(told, QByteArray());
+        QCOMPARE(ZriTest::ReadAll(own), head + "\"Print\"=\"Print\"\n\"Quit\"=\"Beenden\"\n)\n");
+    }
+
+    // A module in a system folder reads and writes its file in the user's data folder, and the
+    // registry tells so once per process.
+    void systemFolderRedirected()
+    {
+        QTemporaryDir dir, data;
+        const QByteArray kept = qgetenv("XDG_DATA_HOME");
+        qputenv("XDG_DATA_HOME", QFile::encodeName(data.path()));
+        QByteArray told;
+        const QString module = "/usr/lib/zri-test-module";
+        QCOMPARE(Run(dir, {"Open"}, &told, module), "Open");
+        QCOMPARE(QString::fromLocal8Bit(told),
+                 module +
+                     " is a system folder or cannot be written; translation files are read "
+                     "and written in " +
+                     data.path() + "/Fenra/translations\n");
+        const QString file = data.filePath("Fenra/translations/ToolEnglish.trl");
+        QCOMPARE(ZriTest::ReadAll(file), kHead + "\"Open\"=\"Open\"\n)\n");
+        QCOMPARE(Run(dir, {"Save"}, &told, module), "Save");
+        QCOMPARE(told, QByteArray());
+        QCOMPARE(ZriTest::ReadAll(file), kHead + "\"Open\"=\"Open\"\n\"Save\"=\"Save\"\n)\n");
+        qputenv("XDG_DATA_HOME", kept);
     }
 
     void unreadableFileIsKept_data()

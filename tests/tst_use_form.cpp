@@ -13,6 +13,7 @@
 #include <QDoubleSpinBox>
 #include <QFile>
 #include <QHBoxLayout>
+#include <QHeaderView>
 #include <QListWidget>
 #include <QPluginLoader>
 #include <QProcess>
@@ -22,8 +23,11 @@
 #include <QUiLoader>
 #include <QtUiPlugin/QDesignerCustomWidgetCollectionInterface>
 
+#include <cmath>
+
 namespace Zri = Varo::FenraQtGui::ZuRaradirIzurodudoz;
 namespace Forms = Zri::Forms;
+using namespace Varo::Fenra::Internationalisation;
 using Make = std::function<QWidget*()>;
 Q_DECLARE_METATYPE(Make)
 
@@ -34,14 +38,16 @@ const QByteArray kGerman = ZriTest::TrlText("\"" ZRI_MODULE_NAME "\"", "\"German
                                             "\"Remove selected files\"=\"Markierte Dateien "
                                             "entfernen\"\n\"lamp on\"=\"Lampe leuchtet\"\n");
 
-// Every interface below pAccessible, every text of it asked for, as a screen reader walks.
-int ReadAloud(QAccessibleInterface* pAccessible)
+// Every interface below pAccessible, every text of it asked for, as a screen reader walks;
+// the texts heard are added to *pHeard.
+int ReadAloud(QAccessibleInterface* pAccessible, QStringList* pHeard = nullptr)
 {
     int nRead = 1;
-    pAccessible->text(QAccessible::Name);
-    pAccessible->text(QAccessible::Description);
+    for (const auto eText : {QAccessible::Name, QAccessible::Description, QAccessible::Value})
+        if (pHeard)
+            *pHeard << pAccessible->text(eText);
     for (int i = 0; i < pAccessible->childCount(); ++i)
-        nRead += ReadAloud(pAccessible->child(i));
+        nRead += ReadAloud(pAccessible->child(i), pHeard);
     return nRead;
 }
 
@@ -179,6 +185,20 @@ private slots:
             // A key dropped from the widget box shows a legend.
             QVERIFY(!pEntry->name().contains("Keyboard") ||
                     pEntry->domXml().contains("\"topLeftLabel\">\n   <string>A</string>"));
+            // Dropped at least at its minimum size, a table with every column in view.
+            const auto geometry =
+                QRegularExpression("<width>(\\d+)</width><height>(\\d+)</height></rect>")
+                    .match(pEntry->domXml());
+            pwCreated->resize(geometry.captured(1).toInt(), geometry.captured(2).toInt());
+            QVERIFY2(pwCreated->size() ==
+                         pwCreated->size().expandedTo(pwCreated->minimumSizeHint()),
+                     qPrintable(entries.last()));
+            if (auto* pwTable = pwCreated->findChild<QTableWidget*>())
+            {
+                pwCreated->show();
+                QCoreApplication::processEvents();
+                QVERIFY(pwTable->horizontalHeader()->length() <= pwTable->viewport()->width());
+            }
             icons.insert(QByteArray(reinterpret_cast<const char*>(icon.constBits()),
                                     int(icon.sizeInBytes())));
         }
@@ -255,10 +275,19 @@ private slots:
             true);
         row("ruler", New<Forms::CBarScalePercent>(), QAccessible::Graphic, "Prozentskala");
         row("histogram", New<Forms::CHistogramDisplay>({{"logScale", true}}), QAccessible::Chart,
-            "Histogram", "no data");
+            "Histogramm", "keine Daten");
+        row(
+            "histogram, NaN first",
+            []() -> QWidget*
+            {
+                auto* pwHistogram = new Forms::CHistogramDisplay;
+                pwHistogram->AddDataList({}, {std::nan(""), 5, 2});
+                return pwHistogram;
+            },
+            QAccessible::Chart, "Histogramm", "3 Klassen, gr\u00f6\u00dfte Anzahl 5 bei Klasse 1");
         row("trend, fixed range",
             New<Forms::CTrendDisplay>({{"autoRange", false}, {"valueMin", -5}, {"valueMax", 5}}),
-            QAccessible::Chart, "Trend", "range -5 to 5");
+            QAccessible::Chart, "Verlauf", "Bereich -5 bis 5");
     }
 
     // Role, name, description and state; then the control's own action clicks it once, and a
@@ -302,7 +331,7 @@ private slots:
                                       "pushButton=Dateien hinzuf\u00fcgen",
                                       "pushButton_2=Markierte Dateien entfernen",
                                       "rectangle=Rechteck",
-                                      "m_wWidth=Width",
+                                      "m_wWidth=Breite",
                                       "m_wYCoord=Y",
                                       "loggers=Logger-Definitionen",
                                       "m_wDefinitions=Definitionen",
@@ -320,6 +349,154 @@ private slots:
                         QAccessible::Description) != name);
         }
         QVERIFY(ReadAloud(QAccessible::queryAccessibleInterface(m_pForm.get())) > 30);
+    }
+
+    // Designer's properties of the four displays read the widgets, whatever set them: each row
+    // makes a widget as code sets it up, then writes ("name=value") and reads ("name?") its
+    // properties in turn; "axis?" and "alarms?" read the library's own getters.
+    void propertiesReadTheWidget_data()
+    {
+        QTest::addColumn<Make>("make");
+        QTest::addColumn<QString>("script");
+        QTest::addColumn<QString>("reads");
+        const auto gauge = [](double low) -> Make
+        {
+            return [low]
+            {
+                auto* pwGauge = new Forms::CBarGauge;
+                pwGauge->SetLowAlarm(low);
+                return pwGauge;
+            };
+        };
+        const Make trend = []
+        {
+            auto* pwTrend = new Forms::CTrendDisplay;
+            pwTrend->SetValueRange(5, -5);
+            return pwTrend;
+        };
+        QTest::newRow("gauge: code's alarm, a restored high level")
+            << gauge(5) << "lowAlarmEnabled? lowAlarm? highAlarm=80 highAlarmEnabled? alarms?"
+            << "true 5 false 5:nan";
+        QTest::newRow("gauge: low alarm switched off and on")
+            << gauge(5)
+            << "lowAlarmEnabled=false lowAlarmEnabled? lowAlarm? alarms? lowAlarm=7 "
+               "lowAlarmEnabled=true alarms?"
+            << "false 5 nan:nan 7:nan";
+        QTest::newRow("gauge: a form's levels, level first")
+            << gauge(std::nan(""))
+            << "highAlarm=70 highAlarmEnabled=true lowAlarmEnabled=true alarms?"
+            << "10:70";
+        QTest::newRow("gauge: no value yet, limits")
+            << gauge(std::nan("")) << "value? minimum=-10 maximum=10 value=3 minimum? value?"
+            << "nan -10 3";
+        QTest::newRow("trend: code's axis, then a form's bound")
+            << trend << "autoRange? valueMin? valueMax? valueMax=10 valueMin? axis?"
+            << "false -5 5 -5 -5..10";
+        QTest::newRow("trend: bounds written one after the other")
+            << Make([] { return new Forms::CTrendDisplay; })
+            << "autoRange=false valueMin=200 valueMax=300 axis? valueMin=100 valueMax=100 "
+               "valueMax=150 axis? valueMin? valueMax?"
+            << "200..300 100..150 100 150";
+        QTest::newRow("trend: automatic keeps code's axis for later")
+            << trend << "autoRange=true autoRange? valueMin? valueMax? autoRange=false axis?"
+            << "true -5 5 -5..5";
+        QTest::newRow("trend: window, capacity, axes")
+            << Make(
+                   []
+                   {
+                       auto* pwTrend = new Forms::CTrendDisplay;
+                       pwTrend->SetTimeWindow(30);
+                       pwTrend->SetCapacity(500);
+                       pwTrend->SetAxesVisible(false);
+                       return pwTrend;
+                   })
+            << "timeWindow? capacity? axesVisible? capacity=-3 capacity?"
+            << "30 500 false 1";
+        QTest::newRow("histogram")
+            << Make(
+                   []
+                   {
+                       auto* pwHistogram = new Forms::CHistogramDisplay;
+                       pwHistogram->SetLogScale(true);
+                       pwHistogram->SetLegendVisible(false);
+                       return pwHistogram;
+                   })
+            << "logScale? legendVisible? axesVisible? axesVisible=false logScale?"
+            << "true false true true";
+        QTest::newRow("range slider")
+            << Make(
+                   []
+                   {
+                       auto* pwSlider = new Forms::CRangeSlider;
+                       pwSlider->SetRange(-5, 5);
+                       pwSlider->SetValues(-2, 3);
+                       pwSlider->SetPageStep(4);
+                       return pwSlider;
+                   })
+            << "minimum? maximum? startValue? endValue? pageStep? minimum=10 maximum? startValue?"
+            << "-5 5 -2 3 4 10 10";
+    }
+    void propertiesReadTheWidget()
+    {
+        QFETCH(Make, make);
+        QFETCH(QString, script);
+        QScopedPointer<QWidget> pwWidget(make());
+        QStringList reads;
+        for (const QString& word : script.split(' '))
+        {
+            const QByteArray name = word.section('=', 0, 0).remove('?').toLatin1();
+            if (word.contains('='))
+                QVERIFY(pwWidget->setProperty(name, word.section('=', 1)));
+            else if (auto* pwGauge = qobject_cast<Zri::CBarGauge*>(pwWidget.data());
+                     name == "alarms")
+                reads << QString("%1:%2").arg(pwGauge->LowAlarm()).arg(pwGauge->HighAlarm());
+            else if (auto* pwTrend = qobject_cast<Zri::CTrendDisplay*>(pwWidget.data());
+                     name == "axis")
+                reads << QString("%1..%2").arg(pwTrend->ValueMin()).arg(pwTrend->ValueMax());
+            else
+            {
+                const QVariant value = pwWidget->property(name);
+                QVERIFY2(value.isValid(), name);
+                reads << (value.userType() == QMetaType::Double ? QString::number(value.toDouble())
+                                                                : value.toString());
+            }
+        }
+        QTEST(reads.join(' '), "reads");
+    }
+
+    // A German screen reader walks the form and one of every widget of the widget box, the
+    // displays set up to speak of data and alarms: it hears no text of the library in English.
+    void noEnglishInGerman()
+    {
+        STranslationTable german;
+        std::string error;
+        QVERIFY(
+            ParseTranslationText(ZriTest::ReadAll(ZRI_GERMAN_FILE).toStdString(), german, error));
+        QStringList heard;
+        ReadAloud(QAccessible::queryAccessibleInterface(m_pForm.get()), &heard);
+        QPluginLoader loader(QStringLiteral(ZRI_DESIGNER_PLUGIN));
+        auto* pCollection =
+            qobject_cast<QDesignerCustomWidgetCollectionInterface*>(loader.instance());
+        for (QDesignerCustomWidgetInterface* pEntry : pCollection->customWidgets())
+        {
+            QScopedPointer<QWidget> pwCreated(pEntry->createWidget(nullptr));
+            if (auto* pwGauge = qobject_cast<Zri::CBarGauge*>(pwCreated.data()))
+            {
+                pwGauge->SetLowAlarm(10);
+                pwGauge->SetValue(5);
+            }
+            if (auto* pwHistogram = qobject_cast<Zri::CHistogramDisplay*>(pwCreated.data()))
+                pwHistogram->AddDataList({}, {1, 2});
+            ReadAloud(QAccessible::queryAccessibleInterface(pwCreated.data()), &heard);
+        }
+        QVERIFY(heard.size() > 200);
+        const QString all = heard.join('\n');
+        for (const auto& [english, translation] : german.m_Translations)
+            if (english != translation)
+                QVERIFY2(!all.contains(QRegularExpression(
+                             "\\b" + QRegularExpression::escape(QString::fromStdString(english)) +
+                             "\\b")),
+                         english.c_str());
     }
 
     // The README's row built in code: an arrow, a media button with its lamp and a key with
@@ -395,6 +572,57 @@ private slots:
         QCOMPARE(pwHelp->size(), QSize(91, 52));
     }
 
+    // Every display and Forms control with long texts, in rows built in code in the 16-pixel
+    // font (a line 19 pixels high): each gets what its texts need, none is cut. The ruler's
+    // widest label "100" is 31 wide, with 8-pixel ticks 3 pixels off it at both sides; the
+    // gauges have 2 pixels beside their widest text: "Temperature" 101 (its footer "100.00 °C",
+    // the limit with two digits more for the alarm, 80), the footer "60.3 bar" 67 (its title
+    // "P1" less); both over 160 pixels of scale. The switch is a line and 2 pixels high and twice as
+    // wide, "Pump running" (112) 2 pixels beside it; the key has two legend rows.
+    void layoutFitsTexts()
+    {
+        QWidget window;
+        window.setFont(ZriTest::PixelFont(16));
+        auto* pwRows = new QVBoxLayout(&window);
+        auto* pwTemperature = new Forms::CBarGauge;
+        pwTemperature->SetTitle("Temperature");
+        pwTemperature->SetUnit("\u00b0C");
+        pwTemperature->SetHighAlarm(90);
+        pwTemperature->SetValue(89.6);
+        auto* pwPressure = new Forms::CBarGauge;
+        pwPressure->SetTitle("P1");
+        pwPressure->SetFooter("60.3 bar");
+        auto* pwSwitch = new Forms::CCheckBoxSwitch;
+        pwSwitch->setText("Pump running");
+        auto* pwKey = new Forms::CKeyboardButton;
+        pwKey->Set("F1", "Help");
+        const QList<QList<QWidget*>> rows = {
+            {new Forms::CBarScalePercent, pwTemperature, pwPressure},
+            {pwSwitch, pwKey, new Forms::CRangeSlider},
+            {new Forms::CHistogramDisplay, new Forms::CTrendDisplay}};
+        for (const QList<QWidget*>& row : rows)
+        {
+            auto* pwRow = new QHBoxLayout;
+            for (QWidget* pwWidget : row)
+                pwRow->addWidget(pwWidget, 0, Qt::AlignTop);
+            pwRow->addStretch();
+            pwRows->addLayout(pwRow);
+        }
+        window.resize(window.sizeHint());
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QStringList sizes;
+        for (QWidget* pwWidget : rows[0] + rows[1].mid(0, 2))
+            sizes << QString("%1x%2").arg(pwWidget->width()).arg(pwWidget->height());
+        QCOMPARE(sizes.join(' '), "53x198 105x198 71x198 157x21 46x48");
+        // The slider takes what its row leaves, its hint at least; the plots their hints.
+        QVERIFY(rows[1][2]->height() == 22 && rows[1][2]->width() >= 160);
+        for (QWidget* pwPlot : rows[2])
+            QCOMPARE(pwPlot->size(), pwPlot->sizeHint());
+        // The gauge in alarm shows why: "89.6 °C", not "90 °C".
+        QCOMPARE(pwTemperature->ValueText(), "89.6 \u00b0C");
+    }
+
     // Texts only a screen reader or a hover asks for are no reason to write the translation
     // file. A run of this program that makes every widget of the widget box, shows the form of
     // all of them and reads them aloud leaves the German file as it was, and nothing else.
@@ -402,8 +630,9 @@ private slots:
     {
         QTemporaryDir dir;
         qputenv("ZRI_TEST_TRANSLATIONS", QFile::encodeName(dir.path()));
-        const int nExit = QProcess::execute(QCoreApplication::applicationFilePath(),
-                                            {"widgetBox", "accessible", "editorChildren"});
+        const int nExit =
+            QProcess::execute(QCoreApplication::applicationFilePath(),
+                              {"widgetBox", "accessible", "editorChildren", "noEnglishInGerman"});
         qunsetenv("ZRI_TEST_TRANSLATIONS");
         QCOMPARE(nExit, 0);
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files),

@@ -73,7 +73,7 @@ void CTranslatorBase::WriteFile()
     const std::string& directory = m_OutputDirectory.empty() ? m_Directory : m_OutputDirectory;
     CTranslatorFile file(
         MakeTranslationFilePath(directory, m_Data.GetModuleName(), m_Data.GetLanguage()));
-    file.Write(m_Data);
+    file.Write(m_Data.WithoutTexts(m_InstalledTexts));
 }
 
 void CTranslatorBase::SetDelegate(CTranslatorBase* pDelegate)
@@ -109,7 +109,11 @@ void CTranslatorBase::SetLanguage(const std::string& language)
 void CTranslatorBase::LoadTable(const STranslationTable& table)
 {
     CLock lock(m_Mutex);
-    AppendTable(m_Data, table);
+    if (!table.m_bInstalled)
+        return AppendTable(m_Data, table);
+    for (const auto& [text, translation] : table.m_Translations)
+        if (m_Data.AddInstalled(text, translation))
+            m_InstalledTexts.insert(text);
 }
 
 void CTranslatorBase::SetOutputDirectory(const std::string& directory)

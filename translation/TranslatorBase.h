@@ -7,6 +7,7 @@
 #include <boost/thread/recursive_mutex.hpp>
 
 #include <list>
+#include <set>
 #include <string>
 
 namespace Varo::Fenra::Internationalisation
@@ -30,7 +31,8 @@ public:
     /// The translation of text when one is known, else null; nothing is recorded.
     const std::string* FindKnown(const std::string& text);
     bool HasModuleName();
-    /// Writes the own table to `<directory>/<module name><language>.trl`; failures are ignored.
+    /// Writes the own table to `<directory>/<module name><language>.trl`, without the entries
+    /// that the installed translation gave; failures are ignored.
     void WriteFile();
 
     /// Forwards every lookup to pDelegate (not owned; null: look up here).
@@ -54,6 +56,9 @@ private:
     std::string m_OutputDirectory;
     boost::recursive_mutex m_Mutex;
     CTranslatorBase* m_pDelegate;
+    // Texts whose translation came from the file installed with the module: looked up, but
+    // never written into the module's own file, so that a later installation still reaches it.
+    std::set<std::string> m_InstalledTexts;
 };
 
 } // namespace Varo::Fenra::Internationalisation

@@ -47,6 +47,23 @@ void CTranslatorData::AddKnown(const std::string& text, const std::string& trans
     m_Translations.try_emplace(text, translation);
 }
 
+bool CTranslatorData::AddInstalled(const std::string& text, const std::string& translation)
+{
+    const auto [it, bNew] = m_Translations.try_emplace(text, translation);
+    if (!bNew && it->second != it->first)
+        return false;
+    it->second = translation;
+    return true;
+}
+
+CTranslatorData CTranslatorData::WithoutTexts(const std::set<std::string>& texts) const
+{
+    CTranslatorData copy(*this);
+    for (const std::string& text : texts)
+        copy.m_Translations.erase(text);
+    return copy;
+}
+
 void CTranslatorData::AddBaseModule(const CTranslatorData& baseModule)
 {
     m_BaseModules.push_back(baseModule);

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <list>
 #include <map>
+#include <set>
 #include <string>
 
 namespace Varo::Fenra::Internationalisation
@@ -41,6 +42,12 @@ public:
     /// Stores a known pair without marking the table modified (entries read from a file are
     /// not new texts); an existing entry keeps its translation.
     void AddKnown(const std::string& text, const std::string& translation);
+    /// Stores a translation installed with the module, not marked modified: a missing entry is
+    /// added, an entry that maps its text to itself (not translated yet) takes it, a person's
+    /// own translation stays. Returns whether the entry was taken from the installed one.
+    bool AddInstalled(const std::string& text, const std::string& translation);
+    /// A copy without the entries of the given texts (for writing what is the module's own).
+    CTranslatorData WithoutTexts(const std::set<std::string>& texts) const;
     void SetLanguage(const std::string& language) { m_Language = language; }
     void AddBaseModule(const CTranslatorData& baseModule);
 

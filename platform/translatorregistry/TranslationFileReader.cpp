@@ -213,6 +213,7 @@ bool ParseSetting(CLineParser& parser, STranslationTable& table, SSettingLines& 
     if (parser.Word("Language"))
     {
         NoteRepeated(parser, lines.nLanguage, "Language", "the later one counts");
+        table.m_nLanguageLine = parser.Line();
         return ParseQuotedSetting(parser, table.m_Language);
     }
     if (!parser.Word("BaseModules"))

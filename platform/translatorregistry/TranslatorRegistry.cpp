@@ -8,8 +8,13 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 #include <iterator>
 #include <set>
+
+#ifndef _WIN32
+#include <unistd.h>
+#endif
 
 namespace Varo::Fenra::Internationalisation
 {
@@ -24,6 +29,7 @@ struct SRegistryState
     std::string m_Language = "English";
     std::string m_OutputDirectory;
     std::string m_LastError;
+    bool m_bToldUserFolder = false;
 };
 
 // Never destroyed: translators unregister from the static destructors of their own libraries,
@@ -171,6 +177,22 @@ bool KeepNoted(const std::string& path, const std::vector<std::string>& notes)
     return !kept.empty();
 }
 
+// The own file is always written under the module's name and in the language it is read for:
+// a ModuleName or Language line that a person changed would be lost to that, so it is noted.
+void NoteChangedSettings(STranslationTable& table, const std::string& moduleName,
+                         const std::string& language)
+{
+    const auto note = [&table](std::size_t nLine, const char* what, const std::string& value,
+                               const std::string& written)
+    {
+        if (nLine != 0 && value != written)
+            table.m_Notes.push_back("line " + std::to_string(nLine) + ": " + what + " \"" + value +
+                                    "\" is written as \"" + written + "\"");
+    };
+    note(table.m_nModuleNameLine, "ModuleName", table.m_ModuleName, moduleName);
+    note(table.m_nLanguageLine, "Language", table.m_Language, language);
+}
+
 // Reads the module's own file, the one its translator writes. A file that cannot be read is
 // left out; the translator then starts without it.
 void ReadOwnFile(CTranslatorRegistryClient& translator, const std::string& path,
@@ -191,6 +213,7 @@ void ReadOwnFile(CTranslatorRegistryClient& translator, const std::string& path,
                              : "kept as " + kept));
         return;
     }
+    NoteChangedSettings(table, translator.GetModuleName(), language);
     if (!table.m_Notes.empty() && !KeepNoted(path, table.m_Notes))
         translator.SetOutputDirectory(path);
     std::vector<std::string> chain{translator.GetModuleName()};
@@ -209,7 +232,62 @@ void ReadShippedFile(CTranslatorRegistryClient& translator, const std::string& p
         Report(path + " cannot be read (" + reason + "); not used");
         return;
     }
+    table.m_bInstalled = true;
     translator.LoadTable(table);
+}
+
+// Folders that the system's packages own: a translation file written there by a program run as
+// root would belong to no package, and an ordinary user cannot write there at all.
+bool IsSystemFolder(const std::string& directory)
+{
+    for (const char* pszRoot : {"/usr", "/opt", "/lib", "/lib32", "/lib64", "/libx32", "/bin",
+                                "/sbin", "/etc", "/var", "/snap", "/nix"})
+    {
+        const std::string root = pszRoot;
+        if (directory == root || directory.compare(0, root.size() + 1, root + "/") == 0)
+            return true;
+    }
+#ifdef _WIN32
+    return false;
+#else
+    return access(directory.c_str(), W_OK) != 0;
+#endif
+}
+
+// "Fenra/translations" in the XDG data folder; empty when the user has no home.
+std::string UserTranslationFolder()
+{
+    const char* pszData = std::getenv("XDG_DATA_HOME");
+    boost::filesystem::path data;
+    if (pszData != nullptr && pszData[0] == '/')
+        data = pszData;
+    else if (const char* pszHome = std::getenv("HOME"); pszHome != nullptr && pszHome[0] != 0)
+        data = boost::filesystem::path(pszHome) / ".local" / "share";
+    else
+        return std::string();
+    return (data / "Fenra" / "translations").string();
+}
+
+// The per-user folder for a translator whose module lies in a system folder: made when needed
+// and told once per process. Empty when there is none; the translator then writes nothing.
+std::string UserOutputDirectory(const std::string& moduleDirectory)
+{
+    const std::string folder = UserTranslationFolder();
+    boost::system::error_code error;
+    if (!folder.empty())
+        boost::filesystem::create_directories(folder, error);
+    const bool bUsable = !folder.empty() && !error;
+    bool bTell = false;
+    {
+        boost::lock_guard<boost::mutex> lock(State().m_Mutex);
+        bTell = !State().m_bToldUserFolder;
+        State().m_bToldUserFolder = true;
+    }
+    if (bTell)
+        Report(moduleDirectory + " is a system folder or cannot be written; " +
+               (bUsable ? "translation files are read and written in " + folder
+                        : "no folder of the user's can be made, no translation file is written"));
+    return bUsable ? folder : std::string();
 }
 
 } // namespace
@@ -228,16 +306,24 @@ void CTranslatorRegistry::Register(CTranslatorRegistryClient* pTranslator)
         outputDirectory = state.m_OutputDirectory;
     }
     // Files are read outside the registry's lock; the translator takes its own lock per call.
-    if (!outputDirectory.empty())
-        pTranslator->SetOutputDirectory(outputDirectory);
-    // A redirected translator reads its own file where it will write it, so that what it finds
-    // beside the module (for example a file left by another program) does not leak in.
     const std::string moduleDirectory = pTranslator->GetModuleDirectory();
-    const std::string directory = outputDirectory.empty() ? moduleDirectory : outputDirectory;
     const std::string moduleName = pTranslator->GetModuleName();
     pTranslator->SetLanguage(language);
     if (moduleName.empty())
         return;
+    if (outputDirectory.empty() && IsSystemFolder(moduleDirectory))
+    {
+        outputDirectory = UserOutputDirectory(moduleDirectory);
+        // Without a folder of the user's: a folder that does not exist, where the translator's
+        // writer (which never makes folders) writes nothing.
+        if (outputDirectory.empty())
+            outputDirectory = (boost::filesystem::path(moduleDirectory) / "\x01").string();
+    }
+    if (!outputDirectory.empty())
+        pTranslator->SetOutputDirectory(outputDirectory);
+    // A redirected translator reads its own file where it will write it, so that what it finds
+    // beside the module (for example a file left by another program) does not leak in.
+    const std::string directory = outputDirectory.empty() ? moduleDirectory : outputDirectory;
     const std::string path = FilePath(directory, moduleName, language);
     if (FileExists(path))
         ReadOwnFile(*pTranslator, path, directory, language);

@@ -27,6 +27,11 @@ struct STranslationTable
     std::list<STranslationTable> m_BaseModules;
     /// Line of the ModuleName setting; 0 when the file has none.
     std::size_t m_nModuleNameLine = 0;
+    /// Line of the Language setting; 0 when the file has none.
+    std::size_t m_nLanguageLine = 0;
+    /// Set by the registry for the file installed with the module: its translations fill in
+    /// what the module's own file leaves untranslated and are never written back.
+    bool m_bInstalled = false;
     /// What the reader took otherwise than the file says it, one "line N: ..." each: a text a
     /// rewrite of the file would lose (an entry or setting given twice) or change in form.
     std::vector<std::string> m_Notes;
@@ -60,12 +65,26 @@ protected:
  * both named after the module and the language ("libZuRaradirIzurodudozGerman.trl"):
  *
  * - the module's own file, in the output directory when one is set, else beside the module.
- *   This is the file the translator writes at unload when it met texts it could not translate:
- *   the whole table, so the translations it read stay in it, and the new texts mapped to
- *   themselves for a person to translate;
- * - the file shipped with the module, in the folder "translations" beside it. It is only read,
- *   never written: it belongs to the installation. Its translations count where the own file
- *   has none for a text.
+ *   This is the file the translator writes at unload when it met texts that no file
+ *   translates: the translations a person wrote into it, and the untranslated texts mapped to
+ *   themselves for a person to translate. Nothing taken from the installed file is written
+ *   into it, so that the next installed version still reaches the user;
+ * - the file installed with the module, in the folder "translations" beside it. It is only
+ *   read, never written: it belongs to the installation.
+ *
+ * Which translation of a text counts, highest first:
+ *   1. a base module's translation (base modules are read from files beside the own file);
+ *   2. a translation a person wrote into the module's own file (an entry whose translation
+ *      differs from its text);
+ *   3. the translation installed with the module;
+ *   4. none: the text itself. An entry of the own file that maps a text to itself means
+ *      "not translated yet" and never hides a translation of the installed file.
+ *
+ * When the module's folder is a system folder (below /usr, /opt, /lib, ...) or cannot be
+ * written, and no output directory is set, the translator reads and writes its own file in a
+ * folder of the user's instead: "Fenra/translations" in the XDG data folder ($XDG_DATA_HOME, by
+ * default ~/.local/share), created when needed. One line on stderr, once per process, tells
+ * where. No file is ever written into a folder that an installed package owns.
  *
  * To show a library in German, an application calls SetLanguage("German") before the first
  * widget of that library is created; a translator that exists keeps its language.
@@ -77,10 +96,12 @@ protected:
  * one line on stderr names the file, the reason and what became of it. A shipped file that
  * cannot be read is left alone and told about the same way.
  *
- * A readable own file that the reader took with notes (see ParseTranslationText) is copied beside
- * itself before the translator may write it again ("<file>.kept", or ".kept.2" and so on; a copy
- * with the same bytes is not made twice), and each note goes to stderr as one line naming the
- * file, the line and the copy. When no copy can be made, the translator writes no file.
+ * A readable own file that the reader took with notes (see ParseTranslationText), or whose
+ * ModuleName or Language line a person changed (the file is written again under the module's
+ * own name and language), is copied beside itself before the translator may write it again
+ * ("<file>.kept", or ".kept.2" and so on; a copy with the same bytes is not made twice), and
+ * each note goes to stderr as one line naming the file, the line and the copy. When no copy can
+ * be made, the translator writes no file.
  *
  * A base module is always known by the name its user lists: when its own file gives another
  * ModuleName, or none, the listed name is kept (the link must survive the next rewrite) and

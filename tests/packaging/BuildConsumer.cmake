@@ -2,7 +2,8 @@
 #       -DCMAKE_DIR=... -DCLASH_DIR=... [-DCXX_FLAGS=...] -P BuildConsumer.cmake
 # Makes the Debian packages of the build, checks them with dpkg-deb (and lintian, when it is
 # installed), unpacks them into a scratch root and builds every example project against that
-# root, each with the application headers of CLASH_DIR (named like ours) on its include path.
+# root, each with the application headers of CLASH_DIR (named like ours) on its include path;
+# then runs the Designer form example with the runtime packages alone unpacked.
 # Without cpack's DEB tools the build is installed into the scratch root instead. Everything
 # happens in a new folder of the system's temporary directory (the examples' widgets write a
 # translation file beside the installed library when they exit), which is removed after a
@@ -34,7 +35,8 @@ if(DPKG_DEB AND DPKG_SHLIBDEPS)
     # What each package must hold, by the end of its name; the runtime package holds no headers.
     set(expect_dev "/ZuRaradirIzurodudoz\\.h\n" "Config\\.cmake\n")
     set(expect_designer "/designer/lib[^\n]*Designer[^\n]*\\.so\n")
-    set(expect_runtime "/libZuRaradirIzurodudoz[^/\n]*\\.so\\.[0-9]+\\.[0-9]+\\.[0-9]+\n")
+    set(expect_runtime "/libZuRaradirIzurodudoz[^/\n]*\\.so\\.[0-9]+\\.[0-9]+\\.[0-9]+\n"
+        "/libZuRaradirIzurodudozForms[^/\n]*\\.so\\.[0-9]+\\.[0-9]+\\.[0-9]+\n")
     foreach(deb IN LISTS debs)
         run("${DPKG_DEB}" --info "${deb}")
         execute_process(COMMAND "${DPKG_DEB}" --field "${deb}" Package OUTPUT_VARIABLE name
@@ -50,6 +52,9 @@ if(DPKG_DEB AND DPKG_SHLIBDEPS)
             endif()
         endforeach()
         run("${DPKG_DEB}" -x "${deb}" "${WORK_DIR}/root")
+        if(kind STREQUAL "runtime")
+            list(APPEND runtime_debs "${deb}")
+        endif()
     endforeach()
     if(LINTIAN)
         run("${LINTIAN}" --fail-on error ${debs})
@@ -72,4 +77,15 @@ foreach(example consumer designer-form)
     run(${CMAKE_COMMAND} --build "${build}" -j2)
     run("${build}/${example}")
 endforeach()
+
+# What a user installs to run such an application: the runtime packages alone, unpacked at the
+# same place, so that the examples find their libraries where they were linked. The Designer
+# form example links the Forms library.
+if(runtime_debs)
+    file(REMOVE_RECURSE "${WORK_DIR}/root")
+    foreach(deb IN LISTS runtime_debs)
+        run("${DPKG_DEB}" -x "${deb}" "${WORK_DIR}/root")
+    endforeach()
+    run("${WORK_DIR}/designer-form/designer-form")
+endif()
 file(REMOVE_RECURSE "${WORK_DIR}")

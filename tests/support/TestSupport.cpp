@@ -21,6 +21,8 @@ void PrepareEnvironment()
     // places) goes to a directory of this run, never into the configuration of whoever runs it.
     static QTemporaryDir s_Settings;
     qputenv("XDG_CONFIG_HOME", QFile::encodeName(s_Settings.path()));
+    // A translation file of a module in a system folder goes to the user's data folder.
+    qputenv("XDG_DATA_HOME", QFile::encodeName(s_Settings.path()));
 }
 
 QString TranslationDirectory()
