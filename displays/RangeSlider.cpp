@@ -2,6 +2,7 @@
 
 #include "AccessibleControl.h"
 #include "RangeSliderGeometry.h"
+#include "WheelNotches.h"
 
 #include <QAccessible>
 #include <QGuiApplication>
@@ -371,21 +372,13 @@ void CRangeSlider::mouseReleaseEvent(QMouseEvent* event)
 void CRangeSlider::wheelEvent(QWheelEvent* event)
 {
     // Like QAbstractSlider: fine deltas of touchpads and high-resolution wheels add up, a step
-    // for each whole notch of 120; turning the other way starts again.
-    const QPoint delta = event->angleDelta();
-    const int turned = delta.y() != 0 ? delta.y() : delta.x();
-    if (turned == 0)
+    // for each whole notch; turning the other way starts again.
+    if (event->angleDelta().isNull())
     {
         event->ignore();
         return;
     }
-    if ((turned > 0) != (m_nWheelDelta > 0))
-    {
-        m_nWheelDelta = 0;
-    }
-    m_nWheelDelta += turned;
-    const int steps = m_nWheelDelta / 120;
-    m_nWheelDelta -= steps * 120;
+    const int steps = Detail::WheelNotches(*this, *event);
     if (steps != 0)
     {
         _MoveFocused(Wide(m_eFocused == StartHandle ? m_nStart : m_nEnd) +

@@ -122,7 +122,6 @@ private:
     int m_nGrab = 0;      ///< where in the handle (or the travel, for the span) the drag began
     int m_nGrabStart = 0; ///< the values when a span drag began
     int m_nGrabEnd = 0;
-    int m_nWheelDelta = 0; ///< wheel turns not yet a whole notch (120)
 };
 
 } // namespace Varo::FenraQtGui::ZuRaradirIzurodudoz
