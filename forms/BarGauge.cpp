@@ -28,6 +28,7 @@ void CBarGauge::setLowAlarmEnabled(bool on)
         return;
     if (!on)
         m_dLow = LowAlarm();
+    m_bLowOnKept = on;
     SetLowAlarm(on ? m_dLow : kOff);
 }
 
@@ -56,6 +57,7 @@ void CBarGauge::setHighAlarmEnabled(bool on)
         return;
     if (!on)
         m_dHigh = HighAlarm();
+    m_bHighOnKept = on;
     SetHighAlarm(on ? m_dHigh : kOff);
 }
 

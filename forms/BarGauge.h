@@ -63,7 +63,11 @@ public:
     void setHighAlarm(double level);
 
 private:
+    // The layout of the released class: its switches were kept here, and applications built
+    // against it still read them inline; the gauge's own levels now tell.
+    bool m_bLowOnKept = false;
     double m_dLow = 10.0; // the levels while they are off
+    bool m_bHighOnKept = false;
     double m_dHigh = 90.0;
 };
 
