@@ -1,6 +1,8 @@
 #include "HistogramDisplay.h"
 
 #include "AccessibleControl.h"
+#include "FeedHub.h"
+#include "FeedPump.h"
 #include "HistogramGeometry.h"
 #include "PlotPainting.h"
 #include "StyleStore.h"
@@ -35,6 +37,66 @@ QColor ListColor(const SDataListMode& mode)
     return QColor(mode.m_oColor.GetRed(), mode.m_oColor.GetGreen(), mode.m_oColor.GetBlue());
 }
 
+const QString kFeedName = QStringLiteral("zriHistogramFeed");
+
+// What feeders push into a histogram, taken once a frame. A hidden child that the first
+// Feeder() makes, so that the display's class keeps its layout; it closes its hub when it
+// goes, before its pump does.
+class CHistogramFeed : public QObject
+{
+public:
+    explicit CHistogramFeed(CHistogramDisplay& display) : QObject(&display), m_rDisplay(display)
+    {
+        setObjectName(kFeedName);
+        Reopen();
+    }
+    ~CHistogramFeed() override { m_pHub->Close(); }
+
+    /// A new hub for the lists there are now; the feeders of the old one are refused.
+    void Reopen()
+    {
+        if (m_pHub)
+        {
+            m_pHub->Close();
+        }
+        delete m_pPump;
+        m_pHub = std::make_shared<Detail::CHistogramFeedHub>();
+        for (int list = 0; list < m_rDisplay.DataListCount(); ++list)
+        {
+            m_pHub->AddList();
+        }
+        m_pPump = new Detail::CFeedPump(this, [this] { return _Drain(); });
+        m_pHub->SetWakeCallback([pump = m_pPump] { pump->Wake(); });
+    }
+    const std::shared_ptr<Detail::CHistogramFeedHub>& Hub() const { return m_pHub; }
+
+private:
+    bool _Drain()
+    {
+        return m_pHub->Drain(
+            [this](int list, bool replace, const double* counts, std::size_t count)
+            {
+                std::vector<double> merged =
+                    replace ? std::vector<double>() : m_rDisplay.Counts(list);
+                merged.resize(std::max(merged.size(), count), 0.0);
+                for (std::size_t i = 0; i < count; ++i)
+                {
+                    merged[i] = replace ? counts[i] : merged[i] + counts[i];
+                }
+                m_rDisplay.SetCounts(list, std::move(merged));
+            });
+    }
+
+    CHistogramDisplay& m_rDisplay;
+    std::shared_ptr<Detail::CHistogramFeedHub> m_pHub;
+    Detail::CFeedPump* m_pPump = nullptr;
+};
+
+CHistogramFeed* FeedOf(const CHistogramDisplay& display)
+{
+    return display.findChild<CHistogramFeed*>(kFeedName, Qt::FindDirectChildrenOnly);
+}
+
 } // namespace
 
 CHistogramDisplay::CHistogramDisplay(QWidget* parent) : CHistogramDisplayBase(parent)
@@ -55,6 +117,10 @@ int CHistogramDisplay::AddDataList(const SDataListMode& mode, std::vector<double
 {
     const int classes = ClassCount();
     m_vLists.push_back({mode, std::move(counts), nullptr});
+    if (CHistogramFeed* feed = FeedOf(*this))
+    {
+        feed->Hub()->AddList();
+    }
     _DataChanged(classes);
     return static_cast<int>(m_vLists.size()) - 1;
 }
@@ -82,6 +148,10 @@ void CHistogramDisplay::ClearDataLists()
 {
     const int classes = ClassCount();
     m_vLists.clear();
+    if (CHistogramFeed* feed = FeedOf(*this))
+    {
+        feed->Reopen();
+    }
     _DataChanged(classes);
 }
 
@@ -203,6 +273,12 @@ int CHistogramDisplay::ClassAt(int x) const
     const auto classes =
         Detail::ClassesAtColumn(x - plot.left(), VisibleClassCount(), plot.width());
     return classes.first < 0 ? -1 : m_nFirstVisible + classes.first;
+}
+
+CHistogramFeeder CHistogramDisplay::Feeder()
+{
+    CHistogramFeed* feed = FeedOf(*this);
+    return CHistogramFeeder((feed ? feed : new CHistogramFeed(*this))->Hub());
 }
 
 QSize CHistogramDisplay::sizeHint() const

@@ -2,6 +2,7 @@
 
 #include "DataListMode.h"
 #include "HistogramDisplayBase.h"
+#include "HistogramFeeder.h"
 
 #include <memory>
 #include <vector>
@@ -87,6 +88,11 @@ public:
     QRect PlotArea() const;
     /// The class under a widget x coordinate, or -1 outside the plot.
     int ClassAt(int x) const;
+
+    /// A handle through which other threads add counts to the data lists or replace them (see
+    /// CHistogramFeeder); what they push is merged once a frame. Clearing the data lists
+    /// disconnects the feeders handed out before.
+    CHistogramFeeder Feeder();
 
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;

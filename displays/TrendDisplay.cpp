@@ -1,6 +1,8 @@
 #include "TrendDisplay.h"
 
 #include "AccessibleControl.h"
+#include "FeedHub.h"
+#include "FeedPump.h"
 #include "PlotPainting.h"
 #include "PlotRaster.h"
 #include "StyleStore.h"
@@ -8,15 +10,18 @@
 
 #include <QBackingStore>
 #include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QEvent>
 #include <QGuiApplication>
 #include <QPaintEngine>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QScrollBar>
+#include <QTimer>
 
 #include <algorithm>
 #include <cmath>
+#include <deque>
 #include <limits>
 
 namespace Varo::FenraQtGui::ZuRaradirIzurodudoz
@@ -36,6 +41,9 @@ QEvent::Type FrameEventType()
     static const auto kType = static_cast<QEvent::Type>(QEvent::registerEventType());
     return kType;
 }
+
+// Losses remembered per series for their marks.
+constexpr std::size_t kLossMarks = 256;
 
 // Room for a time label before the labels are measured, and the least space between two.
 constexpr const char* kTimeLabelGuess = "-88888.8";
@@ -62,6 +70,10 @@ struct STrendSeries
     ETrendDisplayMarker eMarker = TrendMarkerNone;
     CSampleRing oRing;
     CColumnCache oCache;
+    EFeedOverload eOverload = FeedBlock; // what its feeders do with a full queue
+    std::uint64_t nDropped = 0;          // samples feeders dropped
+    std::uint64_t nReported = 0;         // the total samplesDropped last told
+    std::deque<double> dqLosses;         // where they were lost, oldest first (a bounded number)
 };
 
 /// What a trend keeps and derives; the derived part (layout, grids, the shown scale) is brought
@@ -86,6 +98,7 @@ struct STrendState
     QRect RefreshScreenRaster(qreal dpr);
     bool RefreshScreen(qreal dpr, QRect& changed);
     void DrawMarkers(QPainter& painter, qreal dpr) const;
+    void DrawLosses(QPainter& painter) const;
     const CAxisFormat& TimeFormat() const;
 
     const CTrendDisplay& rOwner;
@@ -105,6 +118,12 @@ struct STrendState
     double dShownStart = kNaN; // the window last announced by windowChanged
     double dShownEnd = kNaN;
     bool bFramePending = false;
+    std::shared_ptr<CTrendFeedHub> pFeedHub; // while feeders were handed out
+    CFeedPump* pFeedPump = nullptr;
+    bool bLossesChanged = false;
+    EFeedOverload eOverload = FeedBlock; // for series added later
+    QElapsedTimer oDropReport;           // since samplesDropped was last sent
+    bool bDropReportDue = false;         // a report waits for its second to be over
     // Derived.
     SColumnDrawing oDrawing; // buffers kept from paint to paint
     SPlotSurround oSurround; // what oSurroundPicture shows
@@ -451,6 +470,31 @@ void STrendState::DrawMarkers(QPainter& painter, qreal dpr) const
     }
 }
 
+void STrendState::DrawLosses(QPainter& painter) const
+{
+    // A small notch at the plot's top edge, in the series' colour, where feeders dropped
+    // samples: the line there is not the whole story.
+    const QRect plot = oLayout.oPlot;
+    CClipGuard clip(painter, plot);
+    for (const auto& series : vSeries)
+    {
+        const SColumnGrid& grid = series.oCache.Grid();
+        CStyleStore store(painter, QBrush(series.oColor));
+        store.SetPen(QPen(Qt::NoPen));
+        for (const double time : series.dqLosses)
+        {
+            const double column = GridColumn(grid, time);
+            if (column >= 0 && column < grid.nCount)
+            {
+                const int x = plot.left() + static_cast<int>(column * plot.width() / grid.nCount);
+                const QPoint notch[] = {
+                    {x - 3, plot.top()}, {x + 3, plot.top()}, {x, plot.top() + 4}};
+                painter.drawPolygon(notch, 3);
+            }
+        }
+    }
+}
+
 } // namespace Detail
 
 namespace
@@ -476,6 +520,11 @@ CTrendDisplay::CTrendDisplay(QWidget* parent)
 
 CTrendDisplay::~CTrendDisplay()
 {
+    // Before the pump goes with the children: no feeder's wake-up reaches it from now on.
+    if (m_pState->pFeedHub)
+    {
+        m_pState->pFeedHub->Close();
+    }
     m_pwHScrollBar->disconnect(this);
 }
 
@@ -485,7 +534,12 @@ int CTrendDisplay::AddSeries(const QString& name, const QColor& color)
     series.sName = name;
     series.oColor = color;
     series.oRing.SetCapacity(m_pState->nCapacity);
+    series.eOverload = m_pState->eOverload;
     m_pState->vSeries.push_back(std::move(series));
+    if (m_pState->pFeedHub)
+    {
+        m_pState->pFeedHub->AddSeries();
+    }
     _Reconfigured();
     return static_cast<int>(m_pState->vSeries.size()) - 1;
 }
@@ -554,6 +608,14 @@ ETrendDisplayMarker CTrendDisplay::SeriesMarker(int series) const
 
 void CTrendDisplay::RemoveAllSeries()
 {
+    if (m_pState->pFeedHub)
+    {
+        // The feeders handed out feed series that are gone: they are refused from now on.
+        m_pState->pFeedHub->Close();
+        m_pState->pFeedHub.reset();
+        delete m_pState->pFeedPump;
+        m_pState->pFeedPump = nullptr;
+    }
     m_pState->vSeries.clear();
     _Reconfigured();
 }
@@ -591,18 +653,153 @@ void CTrendDisplay::ClearSamples(int series)
 {
     if (auto* pSeries = FindSeries(*m_pState, series))
     {
+        _DrainFeeds(series); // what feeders queued is gone too
         pSeries->oRing.Clear();
+        pSeries->dqLosses.clear();
         _Reconfigured();
     }
 }
 
 void CTrendDisplay::ClearSamples()
 {
+    _DrainFeeds(-1);
     for (auto& series : m_pState->vSeries)
     {
         series.oRing.Clear();
+        series.dqLosses.clear();
     }
     _Reconfigured();
+}
+
+CTrendFeeder CTrendDisplay::Feeder()
+{
+    Detail::STrendState& state = *m_pState;
+    if (!state.pFeedHub)
+    {
+        state.pFeedHub = std::make_shared<Detail::CTrendFeedHub>();
+        for (std::size_t i = 0; i < state.vSeries.size(); ++i)
+        {
+            state.pFeedHub->AddSeries();
+        }
+        state.pFeedPump = new Detail::CFeedPump(this, [this] { return _DrainFeeds(-2); });
+        state.pFeedHub->SetWakeCallback([pump = state.pFeedPump] { pump->Wake(); });
+    }
+    return CTrendFeeder(state.pFeedHub);
+}
+
+void CTrendDisplay::SetFeedOverload(EFeedOverload overload, double blockSeconds, int series)
+{
+    if (!m_pState->pFeedHub)
+    {
+        Feeder();
+    }
+    m_pState->pFeedHub->SetOverload(series, overload, blockSeconds);
+    for (int i = 0; i < SeriesCount(); ++i)
+    {
+        if (series < 0 || series == i)
+        {
+            m_pState->vSeries[static_cast<std::size_t>(i)].eOverload = overload;
+        }
+    }
+    if (series < 0)
+    {
+        m_pState->eOverload = overload;
+    }
+}
+
+qulonglong CTrendDisplay::DroppedSamples(int series) const
+{
+    const auto* pSeries = FindSeries(*m_pState, series);
+    return pSeries ? pSeries->nDropped : 0;
+}
+
+bool CTrendDisplay::_DrainFeeds(int discard)
+{
+    // discard: the series whose queued samples are thrown away, -1 all of them, -2 none.
+    Detail::STrendState& state = *m_pState;
+    if (!state.pFeedHub)
+    {
+        return false;
+    }
+    bool arrived = false;
+    const bool again = state.pFeedHub->Drain(
+        [&](int series, const double* times, const double* values, std::size_t count,
+            std::uint64_t dropped)
+        {
+            auto* pSeries = FindSeries(state, series);
+            if (!pSeries || discard == -1 || discard == series)
+            {
+                return;
+            }
+            if (dropped > 0)
+            {
+                // Dropping the oldest loses what came before the samples that made it;
+                // otherwise the newest were lost, after them.
+                pSeries->nDropped += dropped;
+                const bool before = pSeries->eOverload == FeedDropOldest && count > 0;
+                const auto& ring = pSeries->oRing;
+                const double at = before            ? times[0]
+                                  : count > 0       ? times[count - 1]
+                                  : ring.Size() > 0 ? ring.Time(ring.End() - 1)
+                                                    : Detail::kNaN;
+                if (!std::isnan(at))
+                {
+                    pSeries->dqLosses.push_back(at);
+                    if (pSeries->dqLosses.size() > Detail::kLossMarks)
+                    {
+                        pSeries->dqLosses.pop_front();
+                    }
+                    state.bLossesChanged = true;
+                }
+            }
+            arrived = pSeries->oRing.Push(times, values, count, 1) > 0 || arrived;
+        });
+    if (discard == -2)
+    {
+        if (arrived || state.bLossesChanged)
+        {
+            _Frame();
+        }
+        _ReportDrops();
+    }
+    return again;
+}
+
+void CTrendDisplay::_ReportDrops()
+{
+    Detail::STrendState& state = *m_pState;
+    const bool pending =
+        std::any_of(state.vSeries.begin(), state.vSeries.end(),
+                    [](const auto& series) { return series.nDropped != series.nReported; });
+    if (!pending)
+    {
+        return;
+    }
+    if (state.oDropReport.isValid() && state.oDropReport.elapsed() < 1000)
+    {
+        // At most once a second; the last losses are told when the second is over.
+        if (!state.bDropReportDue)
+        {
+            state.bDropReportDue = true;
+            QTimer::singleShot(1000 - static_cast<int>(state.oDropReport.elapsed()), this,
+                               [this]
+                               {
+                                   m_pState->bDropReportDue = false;
+                                   _ReportDrops();
+                               });
+        }
+        return;
+    }
+    state.oDropReport.start();
+    for (std::size_t i = 0; i < state.vSeries.size(); ++i)
+    {
+        auto& series = state.vSeries[i];
+        if (series.nDropped != series.nReported)
+        {
+            series.nReported = series.nDropped;
+            emit samplesDropped(static_cast<int>(i), series.nDropped);
+        }
+    }
 }
 
 void CTrendDisplay::SetCapacity(std::size_t capacity)
@@ -856,7 +1053,7 @@ void CTrendDisplay::_Frame()
         // The kept pictures brought up to date; the screen repaints where they changed.
         const qreal dpr = devicePixelRatioF();
         QRect changed;
-        if (m_pState->RefreshScreen(dpr, changed))
+        if (m_pState->RefreshScreen(dpr, changed) || m_pState->bLossesChanged)
         {
             update();
         }
@@ -866,6 +1063,7 @@ void CTrendDisplay::_Frame()
             update(Detail::LogicalRect(changed.translated(device.topLeft()), dpr, 4));
         }
     }
+    m_pState->bLossesChanged = false;
     _EmitWindowChanged();
 }
 
@@ -947,6 +1145,7 @@ void CTrendDisplay::paintEvent(QPaintEvent* event)
         painter.drawImage(device.topLeft(), fresh.Image());
     }
     state.DrawMarkers(painter, dpr);
+    state.DrawLosses(painter);
 }
 
 } // namespace Varo::FenraQtGui::ZuRaradirIzurodudoz

@@ -3,6 +3,7 @@
 #include "AxisFormat.h"
 #include "TrendDisplayBase.h"
 #include "TrendDisplayMarker.h"
+#include "TrendFeeder.h"
 
 #include <QColor>
 #include <QPointF>
@@ -119,6 +120,18 @@ public:
     /// Where the lines are drawn, in widget coordinates.
     QRect PlotArea() const;
 
+    /// A handle through which other threads feed the series (see CTrendFeeder). What they push
+    /// is taken once a frame and stored as Append stores it; a sample older than its series'
+    /// newest is refused then. Removing all series disconnects the feeders handed out before.
+    CTrendFeeder Feeder();
+    /// What feeders do when a series' queue is full because the display has not taken its
+    /// samples for a while: FeedBlock for at most 0.1 s by default. For one series, or with
+    /// -1 for all of them and those added later.
+    void SetFeedOverload(EFeedOverload overload, double blockSeconds = 0.1, int series = -1);
+    /// How many samples of a series feeders dropped (queue full); each loss is marked at the
+    /// top of the plot where it happened.
+    qulonglong DroppedSamples(int series) const;
+
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
 
@@ -131,6 +144,9 @@ public slots:
 signals:
     /// The shown time window moved or changed its width.
     void windowChanged(double start, double end);
+    /// Feeders dropped samples of a series: the total since the series was added. At most once
+    /// a second, and always after the last loss.
+    void samplesDropped(int series, qulonglong total);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -144,6 +160,8 @@ protected slots:
     void _VScrollSlot(int nSliderPos) override;
 
 private:
+    bool _DrainFeeds(int discard);
+    void _ReportDrops();
     void _ScheduleFrame();
     void _Reconfigured();
     void _Frame();
