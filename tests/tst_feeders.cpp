@@ -3,10 +3,11 @@
 // merged counts, and a stress run of eight producers against a GUI thread that closes and
 // re-creates its hubs at random (ZRI_FEED_STRESS_SAMPLES sets the samples per producer).
 #include "FeedHub.h"
-#include "HistogramFeeder.h"
+#include "HistogramDisplay.h"
 #include "TestSupport.h"
-#include "TrendFeeder.h"
+#include "TrendDisplay.h"
 
+#include <QSignalSpy>
 #include <QTest>
 
 #include <cmath>
@@ -84,6 +85,7 @@ private slots:
     void wakeUp();
     void lifetime();
     void histogram();
+    void displays();
     void stress();
 };
 
@@ -301,6 +303,84 @@ void TestFeeders::histogram()
     drain();
     QCOMPARE(lists[0].size(), std::size_t(65536));
     QCOMPARE(lists[0][0], 106.0);
+}
+
+// The displays fed from workers, as an acquisition program feeds them: all samples arrive in
+// order, a full queue drops the newest with exact counts, a signal and a mark, a camera
+// thread's counts are merged, and a feeder outlives or races its display safely.
+void TestFeeders::displays()
+{
+    CTrendDisplay trend;
+    trend.resize(300, 150);
+    trend.SetTimeWindow(100.0);
+    trend.SetValueRange(0, 1);
+    trend.AddSeries("a", Qt::darkGreen);
+    trend.AddSeries("b", Qt::blue);
+    trend.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&trend));
+    QSignalSpy moved(&trend, &CTrendDisplay::windowChanged);
+    QSignalSpy dropped(&trend, &CTrendDisplay::samplesDropped);
+    std::thread(
+        [feeder = trend.Feeder()]() mutable
+        {
+            for (int i = 0; i < 20000; ++i)
+                feeder.Push(i % 2, 50 + i / 2 * 0.01, 0.5);
+        })
+        .join();
+    QTRY_COMPARE(trend.SampleCount(0) + trend.SampleCount(1), std::size_t(20000));
+    QCOMPARE(trend.Sample(1, 9999), QPointF(149.99, 0.5));
+    QCOMPARE(moved.count(), 1); // to 50 .. 150, once everything arrived
+
+    // No frame while 70,000 samples come: a queue of 65,535 keeps the oldest of them.
+    trend.SetFeedOverload(FeedDropNewest);
+    std::thread(
+        [feeder = trend.Feeder()]() mutable
+        {
+            for (int i = 0; i < 70000; ++i)
+                feeder.Push(0, 150.0 + i * 1e-4, 0.5);
+        })
+        .join();
+    QTRY_COMPARE(trend.DroppedSamples(0), qulonglong(4465));
+    QTRY_COMPARE(dropped.count(), 1);
+    QCOMPARE(dropped.last(), QVariantList({0, qulonglong(4465)}));
+    QCOMPARE(trend.SampleCount(0), std::size_t(75535));
+    QCoreApplication::processEvents();
+    // The loss, after the newest sample that arrived, is marked at the plot's top edge.
+    const QRect plot = trend.PlotArea();
+    const QImage shown = trend.grab().toImage();
+    QCOMPARE(shown.pixelColor(plot.right() - 1, plot.top() + 1), QColor(Qt::darkGreen));
+
+    CHistogramDisplay histogram;
+    histogram.AddDataList(SDataListMode(), {1, 1});
+    std::thread(
+        [feeder = histogram.Feeder()]() mutable
+        {
+            const double image[] = {5, 6, 7}, more[] = {1, 1};
+            feeder.Replace(0, image, 3);
+            feeder.Add(0, more, 2);
+        })
+        .join();
+    QTRY_COMPARE(histogram.Counts(0), (std::vector<double>{6, 7, 7}));
+
+    // A feeder that outlives its series or display goes nowhere; a display destroyed while a
+    // worker pushes neither crashes nor leaks.
+    CTrendFeeder old = trend.Feeder();
+    trend.RemoveAllSeries();
+    QVERIFY(!old.Push(0, 200, 1) && !old.IsConnected());
+    auto racing = std::make_unique<CTrendDisplay>();
+    racing->AddSeries("a", Qt::red);
+    std::atomic<bool> stop{false};
+    std::thread worker(
+        [&stop, feeder = racing->Feeder()]() mutable
+        {
+            for (int i = 0; !stop; ++i)
+                feeder.Push(0, i, i);
+        });
+    QTest::qWait(20);
+    racing.reset();
+    stop = true;
+    worker.join();
+    QVERIFY(!histogram.Feeder().Add(1, nullptr, 0));
 }
 
 namespace
