@@ -605,7 +605,7 @@ private slots:
                 QGuiApplication::primaryScreen()->grabWindow(trend.winId()).toImage();
             return screen.convertToFormat(QImage::Format_RGB32) == Render(trend, 1.0);
         };
-        trend.SetValueRange(0, 1000); // the picture moves, nothing else changes
+        trend.SetValueRange(0, 1000);       // the picture moves, nothing else changes
         for (int t = 20; t <= 800; t += 20) // a slow logger: one sample every 20 s
         {
             QVERIFY(trend.Append(series, t, t % 1000));
@@ -686,6 +686,21 @@ private slots:
         const auto rows = LitRows(screen.convertToFormat(QImage::Format_RGB32), 150, base);
         QVERIFY2(rows.first >= 73 && rows.second <= 75,
                  qPrintable(QStringLiteral("%1-%2").arg(rows.first).arg(rows.second)));
+        // A steep line into the newest column starts in the column before: both reach the
+        // screen, though only the newest has new samples.
+        trend.ClearSamples();
+        trend.FollowNewest();
+        for (const QPointF sample : {QPointF(10, 0), QPointF(11, 10)})
+        {
+            trend.Append(series, sample.x(), sample.y());
+            QCoreApplication::processEvents();
+            QCoreApplication::processEvents();
+        }
+        QCOMPARE(QGuiApplication::primaryScreen()
+                     ->grabWindow(trend.winId())
+                     .toImage()
+                     .convertToFormat(QImage::Format_RGB32),
+                 Render(trend, 1.0));
     }
 
     // The automatic value axis holds every series, the lower one too; the ring keeps equal

@@ -30,33 +30,28 @@ double Value(quint32 a)
     return a % 8 < 7 && a % 5 == 0 ? kOdd[a % 7] : static_cast<int>((a >> 8) % 2000) / 10.0 - 50;
 }
 
-template <typename Widget> Widget& As(QWidget& widget)
+// A step of one widget class: the body sees the widget as w and the step's random number as a.
+#define STEP(Widget, name, ...)                                                                    \
+    SStep                                                                                          \
+    {                                                                                              \
+        name, [](QWidget& widget, quint32 a)                                                       \
+        {                                                                                          \
+            auto& w = static_cast<Widget&>(widget);                                                \
+            (void)w, (void)a;                                                                      \
+            __VA_ARGS__;                                                                           \
+        }                                                                                          \
+    }
+
+QPoint Across(const QWidget& w, quint32 a)
 {
-    return static_cast<Widget&>(widget);
+    return {int(a % std::max(w.width(), 1)), w.height() / 2};
 }
 
-// Steps every display shares.
-void AddCommonSteps(std::vector<SStep>& steps)
+void Wheel(QWidget& w, QPoint at, int delta)
 {
-    steps.push_back({"resize", [](QWidget& w, quint32 a)
-                     { w.resize(int(30 + a % 500), int(20 + (a >> 12) % 320)); }});
-    steps.push_back({"hide and show", [](QWidget& w, quint32)
-                     {
-                         w.hide();
-                         QCoreApplication::processEvents();
-                         w.show();
-                     }});
-    steps.push_back({"palette", [](QWidget&, quint32 a)
-                     {
-                         QPalette palette = ZriTest::TestPalette();
-                         if (a % 2)
-                         {
-                             palette.setColor(QPalette::Base, QColor(20, 20, 20));
-                             palette.setColor(QPalette::Text, QColor(230, 230, 230));
-                             palette.setColor(QPalette::Window, QColor(40, 40, 48));
-                         }
-                         QApplication::setPalette(palette);
-                     }});
+    QWheelEvent wheel(at, w.mapToGlobal(at), QPoint(), QPoint(0, delta), Qt::NoButton,
+                      Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(&w, &wheel);
 }
 
 // The trend's clock: where the next appends go, in the unit of the current time base.
@@ -67,229 +62,151 @@ double Advance(QWidget& w, double by)
     return now;
 }
 
+// Steps every display shares, and `weight` copies of the most frequent one.
+std::vector<SStep> Steps(std::vector<SStep> steps, int weight)
+{
+    for (int i = 1; i < weight; ++i)
+        steps.push_back(steps.front());
+    steps.push_back(
+        STEP(QWidget, "resize", w.resize(int(30 + a % 500), int(20 + (a >> 12) % 320))));
+    steps.push_back(
+        STEP(QWidget, "hide and show", w.hide(); QCoreApplication::processEvents(); w.show()));
+    steps.push_back(STEP(
+        QWidget, "palette", QPalette palette = ZriTest::TestPalette(); if (a % 2) {
+            palette.setColor(QPalette::Base, QColor(20, 20, 20));
+            palette.setColor(QPalette::Text, QColor(230, 230, 230));
+            palette.setColor(QPalette::Window, QColor(40, 40, 48));
+        } QApplication::setPalette(palette)));
+    return steps;
+}
+
 std::vector<SStep> TrendSteps()
 {
-    const auto append = [](QWidget& w, quint32 a)
-    {
-        auto& trend = As<CTrendDisplay>(w);
-        if (trend.SeriesCount() == 0)
-        {
-            trend.AddSeries(QStringLiteral("level"), Qt::darkGreen);
-        }
-        trend.Append(int(a % 7) % trend.SeriesCount(), Advance(w, (a >> 4) % 64 / 16.0), Value(a));
-    };
     // Appends outweigh the rest: runs of them move a full window frame by frame.
-    std::vector<SStep> steps = {
-        {"append", append},
-        {"append", append},
-        {"append", append},
-        {"append", append},
-        {"append", append},
-        {"append", append},
-        {"append", append},
-        {"append", append},
-        {"burst",
-         [](QWidget& w, quint32 a)
-         {
-             std::vector<QPointF> samples;
-             for (quint32 i = 0; i < a % 400; ++i)
-             {
-                 samples.emplace_back(Advance(w, 0.01 * (i % 3)), std::sin(i * 0.1) * (a % 50));
-             }
-             As<CTrendDisplay>(w).Append(0, samples);
-         }},
-        {"jump", [](QWidget& w, quint32 a)
-         { As<CTrendDisplay>(w).Append(0, Advance(w, 20.0 * (1 + a % 5)), a % 30); }},
-        {"time base",
-         [](QWidget& w, quint32 a)
-         {
-             // From 0, negative seconds, Unix seconds, nanoseconds since 1970.
-             static const double kBase[] = {0.0, -3600.0, 1.7e9, 1.7e18};
-             static const double kUnit[] = {1.0, 1.0, 1.0, 1e9};
-             w.setProperty("clock", kBase[a % 4]);
-             w.setProperty("unit", kUnit[a % 4]);
-             As<CTrendDisplay>(w).SetTimeWindow(60.0 * kUnit[a % 4]);
-         }},
-        {"scroll back",
-         [](QWidget& w, quint32 a)
-         {
-             auto& trend = As<CTrendDisplay>(w);
-             trend.ScrollTo(w.property("clock").toDouble() - a % 100 / 25.0 * trend.TimeWindow());
-         }},
-        {"history bar",
-         [](QWidget& w, quint32 a)
-         {
-             auto* bar = w.findChild<QScrollBar*>();
-             bar->setValue(int(a % std::max(bar->maximum() + 1, 1)));
-         }},
-        {"follow", [](QWidget& w, quint32) { As<CTrendDisplay>(w).FollowNewest(); }},
-        {"capacity", [](QWidget& w, quint32 a) { As<CTrendDisplay>(w).SetCapacity(a % 3000); }},
-        {"window",
-         [](QWidget& w, quint32 a)
-         {
-             static const double kWindow[] = {0.5, 10.0, 60.0, 3600.0};
-             As<CTrendDisplay>(w).SetTimeWindow(kWindow[a % 4] * w.property("unit").toDouble());
-         }},
-        {"value range",
-         [](QWidget& w, quint32 a)
-         {
-             // Mostly fixed: an automatic range that moves with every sample repaints all.
-             auto& trend = As<CTrendDisplay>(w);
-             a % 3 ? trend.SetValueRange(-double(a % 60), 100 + (a >> 8) % 70)
-                   : trend.SetAutoRange();
-         }},
-        {"series", [](QWidget& w, quint32 a)
-         { As<CTrendDisplay>(w).AddSeries(QString::number(a % 100), QColor::fromRgb(a)); }},
-        {"clear", [](QWidget& w, quint32 a) { As<CTrendDisplay>(w).ClearSamples(int(a % 3)); }},
-        {"axes", [](QWidget& w, quint32 a) { As<CTrendDisplay>(w).SetAxesVisible(a % 4 != 0); }},
-        {"clock axis",
-         [](QWidget& w, quint32 a)
-         {
-             As<CTrendDisplay>(w).SetTimeAxisFormat(
-                 a % 2 ? std::make_shared<CWallClockFormat>(Qt::UTC) : nullptr);
-         }},
-        {"marker", [](QWidget& w, quint32 a)
-         { As<CTrendDisplay>(w).SetSeriesMarker(0, ETrendDisplayMarker(a % 5)); }},
-    };
-    AddCommonSteps(steps);
-    return steps;
+    return Steps(
+        {
+            STEP(
+                CTrendDisplay, "append",
+                if (w.SeriesCount() == 0) w.AddSeries(QStringLiteral("level"), Qt::darkGreen);
+                w.Append(int(a % 7) % w.SeriesCount(), Advance(w, (a >> 4) % 64 / 16.0), Value(a))),
+                STEP(CTrendDisplay, "burst", std::vector<QPointF> samples;
+                     for (quint32 i = 0; i < a % 400; ++i) samples.emplace_back(
+                         Advance(w, 0.01 * (i % 3)), std::sin(i * 0.1) * (a % 50));
+                     w.Append(0, samples)),
+                STEP(CTrendDisplay, "jump", w.Append(0, Advance(w, 20.0 * (1 + a % 5)), a % 30)),
+                // From 0, negative seconds, Unix seconds, nanoseconds since 1970.
+                STEP(CTrendDisplay, "time base",
+                     static const double kBase[] = {0.0, -3600.0, 1.7e9, 1.7e18};
+                     w.setProperty("clock", kBase[a % 4]);
+                     w.setProperty("unit", a % 4 == 3 ? 1e9 : 1.0);
+                     w.SetTimeWindow(60.0 * w.property("unit").toDouble())),
+                STEP(CTrendDisplay, "scroll back",
+                     w.ScrollTo(w.property("clock").toDouble() - a % 100 / 25.0 * w.TimeWindow())),
+                STEP(CTrendDisplay, "history bar", auto* bar = w.findChild<QScrollBar*>();
+                     bar->setValue(int(a % std::max(bar->maximum() + 1, 1)))),
+                STEP(CTrendDisplay, "follow", w.FollowNewest()),
+                STEP(CTrendDisplay, "capacity", w.SetCapacity(a % 3000)),
+                STEP(CTrendDisplay, "window",
+                     static const double kWindow[] = {0.5, 10.0, 60.0, 3600.0};
+                     w.SetTimeWindow(kWindow[a % 4] * w.property("unit").toDouble())),
+                // Mostly fixed: an automatic range that moves with every sample repaints all.
+                STEP(CTrendDisplay, "value range",
+                     a % 3 ? w.SetValueRange(-double(a % 60), 100 + (a >> 8) % 70)
+                           : w.SetAutoRange()),
+                STEP(CTrendDisplay, "series",
+                     w.AddSeries(QString::number(a % 100), QColor::fromRgb(a))),
+                STEP(CTrendDisplay, "clear", w.ClearSamples(int(a % 3))),
+                STEP(CTrendDisplay, "axes", w.SetAxesVisible(a % 4 != 0)),
+                STEP(CTrendDisplay, "clock axis",
+                     w.SetTimeAxisFormat(a % 2 ? std::make_shared<CWallClockFormat>(Qt::UTC)
+                                               : nullptr)),
+                STEP(CTrendDisplay, "marker", w.SetSeriesMarker(0, ETrendDisplayMarker(a % 5)))
+        },
+        8);
 }
 
 std::vector<SStep> HistogramSteps()
 {
-    const auto counts = [](QWidget& w, quint32 a)
-    {
-        auto& histogram = As<CHistogramDisplay>(w);
-        if (histogram.DataListCount() == 0)
+    return Steps(
         {
-            histogram.AddDataList(SDataListMode());
-        }
-        std::vector<double> values(a % 300);
-        for (std::size_t i = 0; i < values.size(); ++i)
-        {
-            values[i] = Value(a + quint32(i) * 2654435761u);
-        }
-        histogram.SetCounts(int(a % 2) % histogram.DataListCount(), values);
-    };
-    std::vector<SStep> steps = {
-        {"counts", counts},
-        {"counts", counts},
-        {"list",
-         [](QWidget& w, quint32 a)
-         {
-             SDataListMode mode;
-             mode.m_oColor = Varo::Fenra::Color::CRGBColor<unsigned char>(a, a >> 8, a >> 16);
-             mode.m_eDisplayMode = EHistogramDrawMode(a % 4);
-             mode.m_sLabel = a % 3 ? "Red" : "";
-             As<CHistogramDisplay>(w).AddDataList(mode, {double(a % 9), 3, 1});
-         }},
-        {"zoom", [](QWidget& w, quint32 a)
-         { As<CHistogramDisplay>(w).SetVisibleClasses(int(a % 300), int((a >> 9) % 120)); }},
-        {"zoom out", [](QWidget& w, quint32) { As<CHistogramDisplay>(w).ZoomOut(); }},
-        {"shade", [](QWidget& w, quint32 a)
-         { As<CHistogramDisplay>(w).SetShadedSpan(int(a % 300) - 50, int((a >> 9) % 300) - 50); }},
-        {"log", [](QWidget& w, quint32 a) { As<CHistogramDisplay>(w).SetLogScale(a % 2); }},
-        {"value zoom", [](QWidget& w, quint32 a)
-         { w.findChild<QScrollBar*>(QStringLiteral("histogramValueZoom"))->setValue(a % 10); }},
-        {"pan", [](QWidget& w, quint32 a)
-         { w.findChild<QScrollBar*>(QStringLiteral("histogramPan"))->setValue(a % 300); }},
-        {"wheel",
-         [](QWidget& w, quint32 a)
-         {
-             const QPointF at(a % std::max(w.width(), 1), w.height() / 2);
-             const int delta = int(a % 240) - 120;
-             QWheelEvent wheel(at, w.mapToGlobal(at.toPoint()), QPoint(), QPoint(0, delta),
-                               Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
-             QApplication::sendEvent(&w, &wheel);
-         }},
-        {"axes", [](QWidget& w, quint32 a) { As<CHistogramDisplay>(w).SetAxesVisible(a % 3); }},
-        {"legend", [](QWidget& w, quint32 a) { As<CHistogramDisplay>(w).SetLegendVisible(a % 2); }},
-        {"class labels", [](QWidget& w, quint32 a)
-         { As<CHistogramDisplay>(w).SetClassLabels(a % 1000 * 1e6, 0.25 * (1 + a % 4)); }},
-        {"clear", [](QWidget& w, quint32) { As<CHistogramDisplay>(w).ClearDataLists(); }},
-    };
-    AddCommonSteps(steps);
-    return steps;
+            STEP(CHistogramDisplay, "counts",
+                 if (w.DataListCount() == 0) w.AddDataList(SDataListMode());
+                 std::vector<double> values(a % 300);
+                 for (std::size_t i = 0; i < values.size(); ++i) values[i] =
+                     Value(a + quint32(i) * 2654435761u);
+                 w.SetCounts(int(a % 2) % w.DataListCount(), values)),
+                STEP(CHistogramDisplay, "list", SDataListMode mode;
+                     mode.m_oColor =
+                         Varo::Fenra::Color::CRGBColor<unsigned char>(a, a >> 8, a >> 16);
+                     mode.m_eDisplayMode = EHistogramDrawMode(a % 4);
+                     mode.m_sLabel = a % 3 ? "Red" : "";
+                     w.AddDataList(mode, {double(a % 9), 3, 1})),
+                STEP(CHistogramDisplay, "zoom",
+                     w.SetVisibleClasses(int(a % 300), int((a >> 9) % 120))),
+                STEP(CHistogramDisplay, "zoom out", w.ZoomOut()),
+                STEP(CHistogramDisplay, "shade",
+                     w.SetShadedSpan(int(a % 300) - 50, int((a >> 9) % 300) - 50)),
+                STEP(CHistogramDisplay, "log", w.SetLogScale(a % 2)),
+                STEP(CHistogramDisplay, "value zoom",
+                     w.findChild<QScrollBar*>(QStringLiteral("histogramValueZoom"))
+                         ->setValue(a % 10)),
+                STEP(CHistogramDisplay, "pan",
+                     w.findChild<QScrollBar*>(QStringLiteral("histogramPan"))->setValue(a % 300)),
+                STEP(CHistogramDisplay, "wheel", Wheel(w, Across(w, a), int(a % 240) - 120)),
+                STEP(CHistogramDisplay, "axes", w.SetAxesVisible(a % 3)),
+                STEP(CHistogramDisplay, "legend", w.SetLegendVisible(a % 2)),
+                STEP(CHistogramDisplay, "class labels",
+                     w.SetClassLabels(a % 1000 * 1e6, 0.25 * (1 + a % 4))),
+                STEP(CHistogramDisplay, "clear", w.ClearDataLists())
+        },
+        2);
 }
 
 std::vector<SStep> GaugeSteps()
 {
-    const auto value = [](QWidget& w, quint32 a) { As<CBarGauge>(w).SetValue(Value(a)); };
-    std::vector<SStep> steps = {
-        {"value", value},
-        {"value", value},
-        {"range", [](QWidget& w, quint32 a)
-         { As<CBarGauge>(w).SetRange(int(a % 200) - 100, int((a >> 8) % 300) - 100); }},
-        {"low alarm",
-         [](QWidget& w, quint32 a) { As<CBarGauge>(w).SetLowAlarm(a % 3 ? Value(a) : kNaN); }},
-        {"high alarm",
-         [](QWidget& w, quint32 a) { As<CBarGauge>(w).SetHighAlarm(a % 3 ? Value(a) : kNaN); }},
-        {"title",
-         [](QWidget& w, quint32 a)
-         {
-             static const char* const kTitle[] = {"", "Pressure", "Temperature", "Ü"};
-             As<CBarGauge>(w).SetTitle(QString::fromUtf8(kTitle[a % 4]));
-         }},
-        {"footer", [](QWidget& w, quint32 a)
-         { As<CBarGauge>(w).SetFooter(a % 3 == 0 ? QString() : QString(int(a % 3), 'x')); }},
-        {"unit", [](QWidget& w, quint32 a)
-         { As<CBarGauge>(w).SetUnit(a % 2 ? QStringLiteral("bar") : QString()); }},
-        {"decimals", [](QWidget& w, quint32 a) { As<CBarGauge>(w).SetDecimals(int(a % 20) - 3); }},
-        {"extremes", [](QWidget& w, quint32 a) { As<CBarGauge>(w).SetShowExtremes(a % 2); }},
-        {"reset extremes", [](QWidget& w, quint32) { As<CBarGauge>(w).ResetExtremes(); }},
-        {"title font",
-         [](QWidget& w, quint32 a)
-         {
-             As<CBarGauge>(w).SetTitleFontSystem(a % 2);
-             As<CBarGauge>(w).SetTitleSize(8 + a % 20);
-         }},
-    };
-    AddCommonSteps(steps);
-    return steps;
+    return Steps(
+        {
+            STEP(CBarGauge, "value", w.SetValue(Value(a))),
+                STEP(CBarGauge, "range", w.SetRange(int(a % 200) - 100, int((a >> 8) % 300) - 100)),
+                STEP(CBarGauge, "low alarm", w.SetLowAlarm(a % 3 ? Value(a) : kNaN)),
+                STEP(CBarGauge, "high alarm", w.SetHighAlarm(a % 3 ? Value(a) : kNaN)),
+                STEP(CBarGauge, "title",
+                     static const char* const kTitle[] = {"", "Pressure", "Temperature", "Ü"};
+                     w.SetTitle(QString::fromUtf8(kTitle[a % 4]))),
+                STEP(CBarGauge, "footer",
+                     w.SetFooter(a % 3 == 0 ? QString() : QString(int(a % 3), 'x'))),
+                STEP(CBarGauge, "unit", w.SetUnit(a % 2 ? QStringLiteral("bar") : QString())),
+                STEP(CBarGauge, "decimals", w.SetDecimals(int(a % 20) - 3)),
+                STEP(CBarGauge, "extremes", w.SetShowExtremes(a % 2)),
+                STEP(CBarGauge, "reset extremes", w.ResetExtremes()),
+                STEP(CBarGauge, "title font", w.SetTitleFontSystem(a % 2);
+                     w.SetTitleSize(8 + a % 20))
+        },
+        2);
 }
 
 std::vector<SStep> SliderSteps()
 {
-    std::vector<SStep> steps = {
-        {"range",
-         [](QWidget& w, quint32 a)
-         {
-             const int low = a % 4 == 0 ? std::numeric_limits<int>::min() : int(a % 100) - 50;
-             As<CRangeSlider>(w).SetRange(low, a % 4 == 1 ? std::numeric_limits<int>::max()
-                                                          : int((a >> 8) % 400));
-         }},
-        {"values", [](QWidget& w, quint32 a)
-         { As<CRangeSlider>(w).SetValues(int(a % 300) - 50, int((a >> 9) % 300) - 50); }},
-        {"key",
-         [](QWidget& w, quint32 a)
-         {
-             static const Qt::Key kKeys[] = {Qt::Key_Left, Qt::Key_Right, Qt::Key_PageUp,
-                                             Qt::Key_Home, Qt::Key_End,   Qt::Key_Space};
-             QTest::keyClick(&w, kKeys[a % 6]);
-         }},
-        {"drag",
-         [](QWidget& w, quint32 a)
-         {
-             const QPoint from(int(a % std::max(w.width(), 1)), w.height() / 2);
-             const QPoint to(int((a >> 10) % std::max(w.width(), 1)), w.height() / 2);
-             QTest::mousePress(&w, Qt::LeftButton, Qt::NoModifier, from);
-             QTest::mouseMove(&w, to);
-             QTest::mouseRelease(&w, Qt::LeftButton, Qt::NoModifier, to);
-         }},
-        {"orientation", [](QWidget& w, quint32 a)
-         { As<CRangeSlider>(w).SetOrientation(a % 2 ? Qt::Vertical : Qt::Horizontal); }},
-        {"wheel",
-         [](QWidget& w, quint32 a)
-         {
-             const QPointF at(w.width() / 2, w.height() / 2);
-             QWheelEvent wheel(at, w.mapToGlobal(at.toPoint()), QPoint(),
-                               QPoint(0, int(a % 240) - 120), Qt::NoButton, Qt::NoModifier,
-                               Qt::NoScrollPhase, false);
-             QApplication::sendEvent(&w, &wheel);
-         }},
-    };
-    AddCommonSteps(steps);
-    return steps;
+    constexpr int kMin = std::numeric_limits<int>::min(), kMax = std::numeric_limits<int>::max();
+    return Steps(
+        {
+            STEP(CRangeSlider, "range",
+                 w.SetRange(a % 4 == 0 ? kMin : int(a % 100) - 50,
+                            a % 4 == 1 ? kMax : int((a >> 8) % 400))),
+                STEP(CRangeSlider, "values",
+                     w.SetValues(int(a % 300) - 50, int((a >> 9) % 300) - 50)),
+                STEP(CRangeSlider, "key",
+                     static const Qt::Key kKeys[] = {Qt::Key_Left, Qt::Key_Right, Qt::Key_PageUp,
+                                                     Qt::Key_Home, Qt::Key_End, Qt::Key_Space};
+                     QTest::keyClick(&w, kKeys[a % 6])),
+                STEP(CRangeSlider, "drag", QTest::mousePress(&w, Qt::LeftButton, {}, Across(w, a));
+                     QTest::mouseMove(&w, Across(w, a >> 10));
+                     QTest::mouseRelease(&w, Qt::LeftButton, {}, Across(w, a >> 10))),
+                STEP(CRangeSlider, "orientation",
+                     w.SetOrientation(a % 2 ? Qt::Vertical : Qt::Horizontal)),
+                STEP(CRangeSlider, "wheel", Wheel(w, w.rect().center(), int(a % 240) - 120))
+        },
+        1);
 }
 
 template <typename Widget> std::unique_ptr<QWidget> Make()
