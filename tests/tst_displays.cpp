@@ -738,9 +738,14 @@ private slots:
         QCOMPARE(trend.Sample(low, 4), QPointF(3, 4)); // equal times kept in order
         QVERIFY(std::isnan(trend.LastSample(low).y()));
 
-        trend.SetCapacity(4);
         trend.SetTimeWindow(100);
-        for (int t = 5; t < 12; ++t) // the ring drops a sample in the window at every paint
+        for (int t = 5; t < 12; ++t)
+        {
+            trend.Append(high, t, t);
+        }
+        trend.SetCapacity(4); // a shrink keeps the newest
+        QCOMPARE(trend.Sample(high, 0), QPointF(8, 8));
+        for (int t = 12; t < 19; ++t) // the ring drops a sample in the window at every paint
         {
             trend.Append(high, t, t);
             Render(trend, 1.0);
@@ -750,9 +755,25 @@ private slots:
         QCOMPARE(trend.SampleCount(high), std::size_t(0));
         trend.Append(high, 20, 7);
         trend.Append(high, 21, 8);
-        QCOMPARE(trend.SampleCount(high), std::size_t(2));
         QCOMPARE(trend.Sample(high, 0), QPointF(20, 7));
         QCOMPARE(trend.LastSample(high), QPointF(21, 8));
+        trend.SetCapacity(0); // taken as 1: the newest stays
+        QCOMPARE(trend.SampleCount(high), std::size_t(1));
+        QCOMPARE(trend.LastSample(high), QPointF(21, 8));
+
+        // A million samples, and sizes a layout may give.
+        trend.SetCapacity(1000000);
+        std::vector<QPointF> million(1000000);
+        for (int i = 0; i < 1000000; ++i)
+        {
+            million[std::size_t(i)] = {200 + i * 1e-3, i % 2 ? kNaN : std::sin(i)};
+        }
+        QCOMPARE(trend.Append(low, million), std::size_t(1000000));
+        for (const QSize size : {QSize(600, 300), QSize(0, 0), QSize(1, 1)})
+        {
+            trend.resize(size);
+            Render(trend, 2.0);
+        }
     }
 
     // The reduction kept and extended as samples arrive, the ring overwrites and the window
@@ -809,44 +830,6 @@ private slots:
                 };
                 QCOMPARE(text(kept), text(fresh));
             }
-        }
-    }
-
-    // Capacity: a shrink and capacity 0 keep the newest samples; the ring then drops the
-    // oldest. A million samples and odd sizes paint.
-    void trendCapacity()
-    {
-        CTrendDisplay trend;
-        const int series = trend.AddSeries("a", kLine);
-        for (int t = 0; t < 100; ++t)
-        {
-            trend.Append(series, t, t);
-        }
-        trend.SetCapacity(10);
-        QCOMPARE(trend.SampleCount(series), std::size_t(10));
-        QCOMPARE(trend.Sample(series, 0), QPointF(90, 90));
-        trend.Append(series, 100, 5);
-        QCOMPARE(trend.Sample(series, 0), QPointF(91, 91));
-        QCOMPARE(trend.Sample(series, 9), QPointF(100, 5));
-        trend.SetCapacity(0);
-        QCOMPARE(trend.Capacity(), std::size_t(1));
-        QCOMPARE(trend.SampleCount(series), std::size_t(1));
-        QCOMPARE(trend.LastSample(series), QPointF(100, 5));
-
-        trend.SetCapacity(1000000);
-        std::vector<QPointF> million;
-        million.reserve(1000000);
-        for (int i = 0; i < 1000000; ++i)
-        {
-            million.emplace_back(200 + i * 1e-3, i % 2 ? kNaN : std::sin(i));
-        }
-        QCOMPARE(trend.Append(series, million), std::size_t(1000000));
-        QCOMPARE(trend.SampleCount(series), std::size_t(1000000));
-        trend.SetTimeWindow(2000.0);
-        for (const QSize size : {QSize(600, 300), QSize(0, 0), QSize(1, 1)})
-        {
-            trend.resize(size);
-            Render(trend, 2.0);
         }
     }
 

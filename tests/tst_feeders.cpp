@@ -220,27 +220,9 @@ void TestFeeders::wakeUp()
 
 void TestFeeders::lifetime()
 {
-    // A feeder outlives its display: the hub stays until the feeder goes, calls go nowhere.
-    CTrendFeeder feeder;
-    CHistogramFeeder counts;
-    {
-        auto hub = std::make_shared<CTrendFeedHub>(15);
-        auto histogram = std::make_shared<CHistogramFeedHub>();
-        hub->AddSeries();
-        histogram->AddList();
-        feeder = CTrendFeeder(hub);
-        counts = CHistogramFeeder(histogram);
-        QVERIFY(feeder.IsConnected() && counts.IsConnected());
-        hub->Close();
-        histogram->Close();
-    }
+    // A default feeder feeds nothing.
     const double one[] = {1.0};
-    QVERIFY(!feeder.IsConnected() && !counts.IsConnected());
-    QVERIFY(!feeder.Push(0, 1, 1));
-    QCOMPARE(feeder.Push(0, one, one, 1), std::size_t(0));
-    QVERIFY(!counts.Add(0, one, 1) && !counts.Replace(0, one, 1));
-    QVERIFY(!CHistogramFeeder().Add(0, one, 1));
-
+    QVERIFY(!CTrendFeeder().Push(0, 1, 1) && !CHistogramFeeder().Add(0, one, 1));
     // Closing releases a producer that waits for room, without counting its sample dropped.
     auto hub = std::make_shared<CTrendFeedHub>(15);
     hub->AddSeries();
