@@ -70,12 +70,12 @@ QString Probe(const QImage& image, const QString& points)
     return letters;
 }
 
-// The band of bottom labels as it must look with these labels centred under their ticks (as
-// far as the widget's width allows): compared with the rendered band, it proves each text and
-// that no label is left over, cut or doubled.
-QImage ExpectedBottomLabels(QWidget& widget, const QImage& shown, int top,
-                            const QList<QPair<QString, int>>& labels)
+// Whether the band under the plot's bottom ticks shows exactly these labels, each centred on
+// its x as far as the widget's width allows: every text, none left over, cut or doubled.
+bool BottomLabelsShow(QWidget& widget, const QRect& plot, const QList<QPair<QString, int>>& labels)
 {
+    const QImage shown = Render(widget, 1.0);
+    const int top = plot.bottom() + 2 + 4;
     QImage band = shown.copy(0, top, shown.width(), shown.height() - top);
     band.fill(QGuiApplication::palette().color(QPalette::Window));
     QPainter painter(&band);
@@ -89,14 +89,18 @@ QImage ExpectedBottomLabels(QWidget& widget, const QImage& shown, int top,
         rect.moveLeft(qMax(rect.left(), 0));
         painter.drawText(rect, Qt::AlignLeft | Qt::AlignTop, label.first);
     }
-    return band;
+    return band == shown.copy(0, top, shown.width(), shown.height() - top);
 }
 
-// The band under the plot's ticks of a rendered trend or histogram, ticks left out.
-QImage BottomLabels(const QImage& shown, const QRect& plot)
+// What a shown widget has on screen once it handled its frame and the repaint it asked for.
+QImage Screen(QWidget& widget)
 {
-    const int top = plot.bottom() + 2 + 4;
-    return shown.copy(0, top, shown.width(), shown.height() - top);
+    QCoreApplication::processEvents();
+    QCoreApplication::processEvents();
+    return QGuiApplication::primaryScreen()
+        ->grabWindow(widget.winId())
+        .toImage()
+        .convertToFormat(QImage::Format_RGB32);
 }
 
 // The topmost and bottommost rows that differ from the background in one column; (-1, -1) when
@@ -579,7 +583,6 @@ private slots:
         const auto labels = [&](QList<QPair<QString, double>> expected)
         {
             QCoreApplication::processEvents();
-            const QImage shown = Render(trend, 1.0);
             const QRect plot = trend.PlotArea();
             QList<QPair<QString, int>> placed;
             for (const auto& label : expected)
@@ -587,8 +590,7 @@ private slots:
                 const double fraction = (label.second - trend.WindowStart()) / 60.0;
                 placed << qMakePair(label.first, plot.left() + int(fraction * plot.width() + 1e-9));
             }
-            const QImage band = BottomLabels(shown, plot);
-            return band == ExpectedBottomLabels(trend, shown, plot.bottom() + 6, placed);
+            return BottomLabelsShow(trend, plot, placed);
         };
         QVERIFY(labels({{"0", 0}, {"20", 20}, {"40", 40}, {"60", 60}}));
         QVERIFY(trend.Append(series, 0.0, 1.0)); // the window stays where it starts
@@ -599,11 +601,8 @@ private slots:
         trend.installEventFilter(&paints);
         const auto screenIsFresh = [&]
         {
-            QCoreApplication::processEvents(); // the frame
-            QCoreApplication::processEvents(); // the repaint it asked for
-            const QImage screen =
-                QGuiApplication::primaryScreen()->grabWindow(trend.winId()).toImage();
-            return screen.convertToFormat(QImage::Format_RGB32) == Render(trend, 1.0);
+            const QImage screen = Screen(trend); // first: it handles the frame
+            return screen == Render(trend, 1.0);
         };
         trend.SetValueRange(0, 1000);       // the picture moves, nothing else changes
         for (int t = 20; t <= 800; t += 20) // a slow logger: one sample every 20 s
@@ -679,28 +678,19 @@ private slots:
         trend.show();
         QVERIFY(QTest::qWaitForWindowExposed(&trend));
         trend.Append(series, 200, 10);
-        QCoreApplication::processEvents();
-        QCoreApplication::processEvents();
-        const QImage screen = QGuiApplication::primaryScreen()->grabWindow(trend.winId()).toImage();
         const QRgb base = QGuiApplication::palette().color(QPalette::Base).rgb();
-        const auto rows = LitRows(screen.convertToFormat(QImage::Format_RGB32), 150, base);
+        const auto rows = LitRows(Screen(trend), 150, base);
         QVERIFY2(rows.first >= 73 && rows.second <= 75,
                  qPrintable(QStringLiteral("%1-%2").arg(rows.first).arg(rows.second)));
         // A steep line into the newest column starts in the column before: both reach the
         // screen, though only the newest has new samples.
         trend.ClearSamples();
         trend.FollowNewest();
-        for (const QPointF sample : {QPointF(10, 0), QPointF(11, 10)})
-        {
-            trend.Append(series, sample.x(), sample.y());
-            QCoreApplication::processEvents();
-            QCoreApplication::processEvents();
-        }
-        QCOMPARE(QGuiApplication::primaryScreen()
-                     ->grabWindow(trend.winId())
-                     .toImage()
-                     .convertToFormat(QImage::Format_RGB32),
-                 Render(trend, 1.0));
+        trend.Append(series, 10, 0);
+        Screen(trend);
+        trend.Append(series, 11, 10);
+        const QImage steep = Screen(trend);
+        QCOMPARE(steep, Render(trend, 1.0));
     }
 
     // The automatic value axis holds every series, the lower one too; the ring keeps equal
