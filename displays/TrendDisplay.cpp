@@ -20,6 +20,7 @@
 #include <QTimer>
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <deque>
 #include <limits>
@@ -63,6 +64,31 @@ struct SScreenRaster
     std::vector<QRgb> vColors; // the background, then every series' colour
 };
 
+/// What the surround of a trend is worked out from; compared exactly, to the bit.
+struct SSurroundInputs
+{
+    QSize oSize;
+    qreal dRatio = 0.0;
+    QRect oPlot;
+    std::array<double, 4> aEnds{}; // value axis and window, low and high
+    bool bLog = false;
+    qint64 nPalette = 0;
+    QString sFont;
+    bool bAxes = false;
+    const CAxisFormat* pTimeFormat = nullptr;
+    const CAxisFormat* pValueFormat = nullptr;
+    std::vector<std::pair<QString, QColor>> vLegend;
+
+    bool operator==(const SSurroundInputs& other) const
+    {
+        return oSize == other.oSize && dRatio == other.dRatio && oPlot == other.oPlot &&
+               aEnds == other.aEnds && bLog == other.bLog && nPalette == other.nPalette &&
+               sFont == other.sFont && bAxes == other.bAxes &&
+               pTimeFormat == other.pTimeFormat && pValueFormat == other.pValueFormat &&
+               vLegend == other.vLegend;
+    }
+};
+
 struct STrendSeries
 {
     QString sName;
@@ -89,6 +115,7 @@ struct STrendState
     std::pair<double, double> TimeSpan() const;
     SColumnGrid Grid(qreal dpr);
     void Sync(qreal dpr);
+    void _Sync(qreal dpr);
     SPlotScale AutoScale();
     std::vector<SAxisTick> ValueTicks();
     std::vector<SAxisTick> TimeTicks(qreal dpr);
@@ -125,8 +152,11 @@ struct STrendState
     QElapsedTimer oDropReport;           // since samplesDropped was last sent
     bool bDropReportDue = false;         // a report waits for its second to be over
     // Derived.
+    SColumnGrid oSyncedGrid;                  // what the last Sync saw: the grid,
+    std::vector<std::uint64_t> vSyncedSamples; // and each ring's first and end sample
     SColumnDrawing oDrawing; // buffers kept from paint to paint
     SPlotSurround oSurround; // what oSurroundPicture shows
+    SSurroundInputs oSurroundInputs; // what oSurround was worked out from
     QImage oSurroundPicture;
     SScreenRaster oScreen;
     SPlotLayout oLayout;
@@ -193,6 +223,28 @@ SColumnGrid STrendState::Grid(qreal dpr)
 }
 
 void STrendState::Sync(qreal dpr)
+{
+    // Asked for several times a frame: nothing to do while no sample came or went and the
+    // grid stands.
+    std::vector<std::uint64_t> samples;
+    samples.reserve(2 * vSeries.size());
+    for (const auto& series : vSeries)
+    {
+        samples.push_back(series.oRing.Begin());
+        samples.push_back(series.oRing.End());
+    }
+    if (bLayoutValid && Grid(dpr) == oSyncedGrid && samples == vSyncedSamples &&
+        std::all_of(vSeries.begin(), vSeries.end(),
+                    [](const auto& series) { return series.oCache.IsValid(); }))
+    {
+        return;
+    }
+    _Sync(dpr);
+    oSyncedGrid = Grid(dpr);
+    vSyncedSamples = std::move(samples);
+}
+
+void STrendState::_Sync(qreal dpr)
 {
     // Twice at most: the value labels of the new scale may need another width, which changes
     // the plot's columns once.
@@ -395,12 +447,35 @@ QRect STrendState::RefreshScreenRaster(qreal dpr)
 bool STrendState::RefreshScreen(qreal dpr, QRect& changed)
 {
     Sync(dpr);
-    SPlotSurround surround = Surround(dpr);
-    const bool newSurround = !(surround == oSurround);
-    if (newSurround)
+    // What the surround is made of: while it stands, no tick or label is worked out again.
+    const SColumnGrid grid = Grid(dpr);
+    SSurroundInputs inputs{rOwner.size(),
+                           dpr,
+                           Layout().oPlot,
+                           {oShown.dLow, oShown.dHigh, grid.ColumnStart(grid.nFirst),
+                            grid.ColumnStart(grid.nFirst + grid.nCount)},
+                           oShown.bLog,
+                           QGuiApplication::palette().cacheKey(),
+                           rOwner.font().key(),
+                           bAxes,
+                           pTimeFormat.get(),
+                           pValueFormat.get(),
+                           {}};
+    for (const auto& series : vSeries)
     {
-        oSurroundPicture = PaintSurround(surround, rOwner.font());
-        oSurround = std::move(surround);
+        inputs.vLegend.emplace_back(series.sName, series.oColor);
+    }
+    bool newSurround = false;
+    if (!(inputs == oSurroundInputs))
+    {
+        SPlotSurround surround = Surround(dpr);
+        newSurround = !(surround == oSurround);
+        if (newSurround)
+        {
+            oSurroundPicture = PaintSurround(surround, rOwner.font());
+            oSurround = std::move(surround);
+        }
+        oSurroundInputs = std::move(inputs);
     }
     changed = RefreshScreenRaster(dpr);
     return newSurround;
