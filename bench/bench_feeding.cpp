@@ -306,7 +306,3 @@ void BM_Feeding_TenfoldLoad_LongestTick(benchmark::State& state)
 BENCHMARK(BM_Feeding_TenfoldLoad_LongestTick)->Iterations(1)->UseRealTime();
 
 } // namespace
-namespace {
-void BM_TmpTrendOnly(benchmark::State& state) { for (auto _ : state) benchmark::DoNotOptimize(RunTrend()); }
-BENCHMARK(BM_TmpTrendOnly)->Iterations(3)->UseRealTime();
-}

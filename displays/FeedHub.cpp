@@ -55,9 +55,9 @@ void CTrendFeedHub::SetOverload(int series, EFeedOverload overload, double block
     }
 }
 
-bool CTrendFeedHub::Drain(const FSink& sink)
+bool CTrendFeedHub::Drain(const FSink& sink, bool rearm)
 {
-    const bool woken = Rearm();
+    const bool woken = rearm && Rearm();
     bool delivered = false;
     for (std::size_t i = 0; i < m_vQueues.size(); ++i)
     {
@@ -152,9 +152,9 @@ bool CHistogramFeedHub::_Put(int list, const double* counts, std::size_t count, 
     return true;
 }
 
-bool CHistogramFeedHub::Drain(const FSink& sink)
+bool CHistogramFeedHub::Drain(const FSink& sink, bool rearm)
 {
-    const bool woken = Rearm();
+    const bool woken = rearm && Rearm();
     bool delivered = false;
     for (std::size_t i = 0; i < m_vMailboxes.size(); ++i)
     {

@@ -59,7 +59,10 @@ public:
     /// GUI thread: hands every series' new samples to the sink, in series order, skipping
     /// series with neither new nor dropped samples. Returns true when the caller must drain
     /// again at its next frame even if no wake-up comes (see CFeedLink). Works on a closed hub.
-    bool Drain(const FSink& sink);
+    /// Without rearm the link stays as it is and the result only tells whether anything came:
+    /// a caller that polls every frame while data flow spares the producers' wake-ups, and
+    /// calls Rearm() before its last look when nothing came.
+    bool Drain(const FSink& sink, bool rearm = true);
 
 protected:
     void _Closing() override;
@@ -113,7 +116,7 @@ public:
     bool Replace(int list, const double* counts, std::size_t count);
 
     /// GUI thread, as CTrendFeedHub::Drain.
-    bool Drain(const FSink& sink);
+    bool Drain(const FSink& sink, bool rearm = true);
 
 protected:
     void _Closing() override;

@@ -30,8 +30,9 @@ int FrameInterval()
 
 } // namespace
 
-CFeedPump::CFeedPump(QObject* parent, std::function<bool()> drain)
-    : QObject(parent), m_fnDrain(std::move(drain)), m_nInterval(FrameInterval())
+CFeedPump::CFeedPump(QObject* parent, std::function<bool()> drain, std::function<void()> rearm)
+    : QObject(parent), m_fnDrain(std::move(drain)), m_fnRearm(std::move(rearm)),
+      m_nInterval(FrameInterval())
 {
     setObjectName(QStringLiteral("zriFeedPump"));
 }
@@ -70,7 +71,13 @@ void CFeedPump::timerEvent(QTimerEvent* event)
 void CFeedPump::_Drain()
 {
     m_oLast.start();
-    if (m_fnDrain())
+    bool arrived = m_fnDrain();
+    if (!arrived)
+    {
+        m_fnRearm(); // producers wake the display again from here on
+        arrived = m_fnDrain();
+    }
+    if (arrived)
     {
         m_oFrame.start(m_nInterval, this);
     }

@@ -11,15 +11,18 @@ namespace Varo::FenraQtGui::ZuRaradirIzurodudoz::Detail
 
 /**
  * Takes what feeders pushed from other threads into a display, on the display's thread, at
- * most once a frame (the screen's refresh rate, 60 a second offscreen): a producer's wake-up
- * asks for a drain, and a drain that reports more to come asks for the next frame. A child of
- * its display; the display closes its feed hub before the pump goes, so no wake-up outlives it.
+ * most once a frame (the screen's refresh rate, 60 a second offscreen). While data flow it
+ * polls every frame and the producers send no wake-ups; a frame that finds nothing arms the
+ * wake-up again and looks once more, so that a sample pushed meanwhile is never left waiting.
+ * A child of its display; the display closes its feed hub before the pump goes, so no wake-up
+ * outlives it.
  */
 class CFeedPump : public QObject
 {
 public:
-    /// drain runs on the display's thread; true: run it again at the next frame.
-    CFeedPump(QObject* parent, std::function<bool()> drain);
+    /// On the display's thread: drain (without arming the wake-up) returns whether anything
+    /// came, rearm arms it.
+    CFeedPump(QObject* parent, std::function<bool()> drain, std::function<void()> rearm);
 
     /// Any thread: asks for a drain.
     void Wake();
@@ -32,6 +35,7 @@ private:
     void _Drain();
 
     std::function<bool()> m_fnDrain;
+    std::function<void()> m_fnRearm;
     QBasicTimer m_oFrame;  // runs while a drain waits for the next frame
     QElapsedTimer m_oLast; // since the last drain
     int m_nInterval;       // milliseconds between frames

@@ -65,7 +65,8 @@ public:
         {
             m_pHub->AddList();
         }
-        m_pPump = new Detail::CFeedPump(this, [this] { return _Drain(); });
+        m_pPump = new Detail::CFeedPump(
+            this, [this] { return _Drain(); }, [hub = m_pHub.get()] { hub->Rearm(); });
         m_pHub->SetWakeCallback([pump = m_pPump] { pump->Wake(); });
     }
     const std::shared_ptr<Detail::CHistogramFeedHub>& Hub() const { return m_pHub; }
@@ -84,7 +85,8 @@ private:
                     merged[i] = replace ? counts[i] : merged[i] + counts[i];
                 }
                 m_rDisplay.SetCounts(list, std::move(merged));
-            });
+            },
+            false);
     }
 
     CHistogramDisplay& m_rDisplay;

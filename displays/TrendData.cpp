@@ -36,7 +36,15 @@ bool CSampleRing::Push(double time, double value)
     }
     if (m_nSize < m_nCapacity)
     {
-        // Until the ring is full its slots are in time order from slot 0.
+        // Until the ring is full its slots are in time order from slot 0. Room for a million
+        // samples is taken at once (untouched memory costs nothing), so a fast feed does not
+        // copy the ring again and again as it grows.
+        if (m_nSize == m_vTime.capacity() && m_nSize < (std::size_t(1) << 20))
+        {
+            const std::size_t room = std::min(m_nCapacity, std::size_t(1) << 20);
+            m_vTime.reserve(room);
+            m_vValue.reserve(room);
+        }
         m_vTime.push_back(time);
         m_vValue.push_back(value);
         ++m_nSize;

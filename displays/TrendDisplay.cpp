@@ -83,9 +83,8 @@ struct SSurroundInputs
     {
         return oSize == other.oSize && dRatio == other.dRatio && oPlot == other.oPlot &&
                aEnds == other.aEnds && bLog == other.bLog && nPalette == other.nPalette &&
-               sFont == other.sFont && bAxes == other.bAxes &&
-               pTimeFormat == other.pTimeFormat && pValueFormat == other.pValueFormat &&
-               vLegend == other.vLegend;
+               sFont == other.sFont && bAxes == other.bAxes && pTimeFormat == other.pTimeFormat &&
+               pValueFormat == other.pValueFormat && vLegend == other.vLegend;
     }
 };
 
@@ -152,11 +151,11 @@ struct STrendState
     QElapsedTimer oDropReport;           // since samplesDropped was last sent
     bool bDropReportDue = false;         // a report waits for its second to be over
     // Derived.
-    SColumnGrid oSyncedGrid;                  // what the last Sync saw: the grid,
+    SColumnGrid oSyncedGrid;                   // what the last Sync saw: the grid,
     std::vector<std::uint64_t> vSyncedSamples; // and each ring's first and end sample
-    SColumnDrawing oDrawing; // buffers kept from paint to paint
-    SPlotSurround oSurround; // what oSurroundPicture shows
-    SSurroundInputs oSurroundInputs; // what oSurround was worked out from
+    SColumnDrawing oDrawing;                   // buffers kept from paint to paint
+    SPlotSurround oSurround;                   // what oSurroundPicture shows
+    SSurroundInputs oSurroundInputs;           // what oSurround was worked out from
     QImage oSurroundPicture;
     SScreenRaster oScreen;
     SPlotLayout oLayout;
@@ -756,7 +755,9 @@ CTrendFeeder CTrendDisplay::Feeder()
         {
             state.pFeedHub->AddSeries();
         }
-        state.pFeedPump = new Detail::CFeedPump(this, [this] { return _DrainFeeds(-2); });
+        state.pFeedPump = new Detail::CFeedPump(
+            this, [this] { return _DrainFeeds(-2); },
+            [hub = state.pFeedHub.get()] { hub->Rearm(); });
         state.pFeedHub->SetWakeCallback([pump = state.pFeedPump] { pump->Wake(); });
     }
     return CTrendFeeder(state.pFeedHub);
@@ -796,8 +797,8 @@ bool CTrendDisplay::_DrainFeeds(int discard)
     {
         return false;
     }
-    bool arrived = false;
-    const bool again = state.pFeedHub->Drain(
+    bool stored = false;
+    const bool arrived = state.pFeedHub->Drain(
         [&](int series, const double* times, const double* values, std::size_t count,
             std::uint64_t dropped)
         {
@@ -827,17 +828,18 @@ bool CTrendDisplay::_DrainFeeds(int discard)
                     state.bLossesChanged = true;
                 }
             }
-            arrived = pSeries->oRing.Push(times, values, count, 1) > 0 || arrived;
-        });
+            stored = pSeries->oRing.Push(times, values, count, 1) > 0 || stored;
+        },
+        false);
     if (discard == -2)
     {
-        if (arrived || state.bLossesChanged)
+        if (stored || state.bLossesChanged)
         {
             _Frame();
         }
         _ReportDrops();
     }
-    return again;
+    return arrived;
 }
 
 void CTrendDisplay::_ReportDrops()
