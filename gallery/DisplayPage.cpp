@@ -1,7 +1,9 @@
 // The displays working together: a tank level trend fed by a timer, the histogram of an image
-// with the band that a range slider picks shaded on it, and gauges beside a percentage ruler
-// that show what the band holds and the level's latest value. The data are computed, not
-// random, so the page's screenshot is the same on every run.
+// with the band that a range slider picks shaded on it, gauges beside a percentage ruler that
+// show what the band holds and the level's latest value, and an oscilloscope trend fed by a
+// worker thread sampling at 50 kHz, with its count of dropped samples. The data are computed,
+// not random; in a screenshot run the worker feeds a fixed 0.2 s and stops, so the page's
+// screenshot is the same on every run.
 #include "Gallery.h"
 
 #include "BarGauge.h"
@@ -14,11 +16,16 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QImage>
+#include <QLabel>
 #include <QTimer>
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <atomic>
+#include <chrono>
 #include <cmath>
+#include <thread>
+#include <vector>
 
 namespace ZRI = Varo::FenraQtGui::ZuRaradirIzurodudoz;
 
@@ -156,6 +163,74 @@ QWidget* MakeTrend(ZRI::CBarGauge& level)
     return trend;
 }
 
+// A worker thread that samples a synthetic signal (50 Hz with a 1.23 kHz ripple) at 50 kHz and
+// feeds it to a trend in 10 ms batches, as an acquisition driver would. A child of the trend:
+// the trend closes its feed first, then this stops and joins the worker.
+class COscilloscopeWorker : public QObject
+{
+public:
+    explicit COscilloscopeWorker(ZRI::CTrendDisplay& trend, bool fixed)
+        : QObject(&trend), m_oFeeder(trend.Feeder())
+    {
+        m_oThread = std::thread([this, fixed] { _Run(fixed ? 20 : -1); });
+        if (fixed)
+            m_oThread.join();
+    }
+    ~COscilloscopeWorker() override
+    {
+        m_bStop = true;
+        if (m_oThread.joinable())
+            m_oThread.join();
+    }
+
+private:
+    void _Run(long batches)
+    {
+        constexpr int kBatch = 500; // 10 ms at 50 kHz
+        std::vector<double> times(kBatch), values(kBatch);
+        const auto start = std::chrono::steady_clock::now();
+        for (long b = 0; !m_bStop && b != batches; ++b)
+        {
+            if (batches < 0)
+                std::this_thread::sleep_until(start + std::chrono::milliseconds(10 * b));
+            for (int i = 0; i < kBatch; ++i)
+            {
+                const double t = double(b * kBatch + i) / 50000.0;
+                times[std::size_t(i)] = t;
+                values[std::size_t(i)] =
+                    std::sin(2 * M_PI * 50 * t) + 0.25 * std::sin(2 * M_PI * 1230 * t);
+            }
+            m_oFeeder.Push(0, times.data(), values.data(), kBatch);
+        }
+    }
+
+    ZRI::CTrendFeeder m_oFeeder;
+    std::atomic<bool> m_bStop{false};
+    std::thread m_oThread;
+};
+
+QWidget* MakeOscilloscope()
+{
+    auto* box = new QWidget;
+    auto* column = new QVBoxLayout(box);
+    column->setContentsMargins(0, 0, 0, 0);
+    auto* trend = new ZRI::CTrendDisplay;
+    trend->setMinimumSize(520, 180);
+    trend->AddSeries(QStringLiteral("Channel 1"), QColor(30, 150, 60));
+    trend->SetTimeWindow(0.1);
+    trend->SetValueRange(-1.5, 1.5);
+    trend->SetCapacity(50000);
+    trend->SetFeedOverload(ZRI::FeedDropOldest);
+    auto* dropped = new QLabel(QStringLiteral("Dropped samples: 0"));
+    QObject::connect(trend, &ZRI::CTrendDisplay::samplesDropped, dropped,
+                     [dropped](int, qulonglong total)
+                     { dropped->setText(QStringLiteral("Dropped samples: %1").arg(total)); });
+    new COscilloscopeWorker(*trend, ZriGallery::IsScreenshotRun());
+    column->addWidget(trend);
+    column->addWidget(dropped);
+    return box;
+}
+
 QWidget* MakeDisplayPage()
 {
     auto* page = new QWidget;
@@ -211,6 +286,10 @@ QWidget* MakeDisplayPage()
         row->addWidget(bar);
     grid->addWidget(ZriGallery::Framed(QStringLiteral("CBarGauge beside CBarScalePercent"), gauges),
                     1, 1);
+    grid->addWidget(ZriGallery::Framed(QStringLiteral("CTrendDisplay as an oscilloscope, fed by a "
+                                                      "worker thread at 50 kHz"),
+                                       MakeOscilloscope()),
+                    2, 0, 1, 2);
     return page;
 }
 
