@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <tuple>
 
 namespace Varo::FenraQtGui::ZuRaradirIzurodudoz::Detail
 {
@@ -25,6 +26,37 @@ void CSampleRing::SetCapacity(std::size_t capacity)
     m_nCapacity = capacity;
     m_nHead = 0;
     m_nSize = kept;
+    m_bSummarized = false;
+    m_oSummary = CValueSummary();
+    _Summarize();
+}
+
+namespace
+{
+
+constexpr std::size_t kSummaryFrom = 4096; // samples; fewer are read one by one
+
+} // namespace
+
+void CSampleRing::_Summarize()
+{
+    // From a few thousand samples on: the summary's levels take a quarter of the memory of the
+    // capacity's samples, not worth it for short series.
+    if (m_bSummarized || m_nSize < kSummaryFrom)
+    {
+        return;
+    }
+    m_oSummary.Reset(m_nCapacity);
+    for (std::uint64_t sample = Begin(); sample < m_nEnd; ++sample)
+    {
+        m_oSummary.Push(sample, Value(sample));
+    }
+    m_bSummarized = true;
+}
+
+std::pair<double, double> CSampleRing::ValueRange(std::uint64_t first, std::uint64_t end) const
+{
+    return m_oSummary.Range(first, end, [this](std::uint64_t sample) { return Value(sample); });
 }
 
 bool CSampleRing::Push(double time, double value)
@@ -59,7 +91,15 @@ bool CSampleRing::Push(double time, double value)
         }
     }
     m_dNewest = time;
+    if (m_bSummarized)
+    {
+        m_oSummary.Push(m_nEnd, value);
+    }
     ++m_nEnd;
+    if (m_nSize == kSummaryFrom)
+    {
+        _Summarize();
+    }
     return true;
 }
 
@@ -80,6 +120,8 @@ void CSampleRing::Clear()
     m_vValue.clear();
     m_nHead = 0;
     m_nSize = 0;
+    m_bSummarized = false;
+    m_oSummary = CValueSummary();
 }
 
 std::uint64_t CSampleRing::LowerBound(double time) const
@@ -90,6 +132,25 @@ std::uint64_t CSampleRing::LowerBound(double time) const
     {
         const std::uint64_t middle = low + (high - low) / 2;
         if (Time(middle) < time)
+        {
+            low = middle + 1;
+        }
+        else
+        {
+            high = middle;
+        }
+    }
+    return low;
+}
+
+std::uint64_t CSampleRing::LowerBound(const std::function<bool(double)>& before) const
+{
+    std::uint64_t low = Begin();
+    std::uint64_t high = m_nEnd;
+    while (low < high)
+    {
+        const std::uint64_t middle = low + (high - low) / 2;
+        if (before(Time(middle)))
         {
             low = middle + 1;
         }
@@ -133,27 +194,56 @@ void CColumnCache::Rebuild(const CSampleRing& ring, const SColumnGrid& grid)
     m_dqColumns.assign(static_cast<std::size_t>(std::max(grid.nCount, 0)), SColumn());
     m_oExit = SColumn();
     m_bValid = true;
-    m_bPrevFinite = false;
     m_nBegin = ring.Begin();
-    // The first sample in the grid by the column arithmetic that Extend uses, so that a
-    // rebuilt cache and an extended one agree on samples that lie on the grid's left edge.
-    m_nNext = ring.LowerBound(grid.ColumnStart(grid.nFirst));
-    while (m_nNext > ring.Begin() && ColumnOf(grid, ring.Time(m_nNext - 1)) >= grid.nFirst)
+    m_nNext = ring.End();
+    // Column by column, from where each begins by the arithmetic Extend uses, its range read
+    // from the ring's summary: the cost goes with the columns, not with the samples.
+    const auto begins = [&](std::int64_t column)
+    { return ring.LowerBound([&](double time) { return ColumnOf(grid, time) < column; }); };
+    // The line into a sample comes from the sample before it, when both are finite.
+    const auto joinFrom = [&](SColumn& column, std::uint64_t sample)
     {
-        --m_nNext;
-    }
-    while (m_nNext < ring.End() && ColumnOf(grid, ring.Time(m_nNext)) < grid.nFirst)
+        column.bJoined = sample > ring.Begin() && std::isfinite(ring.Value(sample - 1)) &&
+                         std::isfinite(ring.Value(sample));
+        if (column.bJoined)
+        {
+            column.dPrevTime = ring.Time(sample - 1);
+            column.dPrevValue = ring.Value(sample - 1);
+        }
+    };
+    std::uint64_t start = begins(grid.nFirst);
+    for (std::size_t i = 0; i < m_dqColumns.size(); ++i)
     {
-        ++m_nNext;
+        const std::uint64_t end = begins(grid.nFirst + static_cast<std::int64_t>(i) + 1);
+        std::uint64_t first = start;
+        while (first < end && !std::isfinite(ring.Value(first)))
+        {
+            ++first;
+        }
+        if (first < end)
+        {
+            SColumn& column = m_dqColumns[i];
+            column.bHasData = true;
+            std::tie(column.dMin, column.dMax) = ring.ValueRange(first, end);
+            column.dFirstTime = ring.Time(first);
+            column.dFirstValue = ring.Value(first);
+            joinFrom(column, first);
+        }
+        start = end;
     }
-    if (m_nNext > ring.Begin())
+    if (start < ring.End())
     {
-        // The line enters the grid from the sample before it.
-        m_dPrevTime = ring.Time(m_nNext - 1);
-        m_dPrevValue = ring.Value(m_nNext - 1);
-        m_bPrevFinite = std::isfinite(m_dPrevValue);
+        m_oExit.bHasData = true;
+        m_oExit.dFirstTime = ring.Time(start);
+        m_oExit.dFirstValue = ring.Value(start);
+        joinFrom(m_oExit, start);
     }
-    Extend(ring);
+    m_bPrevFinite = ring.Size() > 0 && std::isfinite(ring.Value(ring.End() - 1));
+    if (ring.Size() > 0)
+    {
+        m_dPrevTime = ring.Time(ring.End() - 1);
+        m_dPrevValue = ring.Value(ring.End() - 1);
+    }
 }
 
 std::pair<int, int> CColumnCache::Extend(const CSampleRing& ring)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "TrendSummary.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <deque>
@@ -35,9 +37,16 @@ public:
     double Value(std::uint64_t sample) const { return m_vValue[_Slot(sample)]; }
     /// The first kept sample whose time is not before `time` (End() when there is none).
     std::uint64_t LowerBound(double time) const;
+    /// The first kept sample whose time `before` is not true of (End() when there is none);
+    /// `before` must hold of a run of the oldest samples and of no other.
+    std::uint64_t LowerBound(const std::function<bool(double)>& before) const;
+    /// {smallest, largest} finite value of samples first to end - 1; {+inf, -inf} when none is
+    /// finite. About 2 log2(n) steps once the ring holds many samples.
+    std::pair<double, double> ValueRange(std::uint64_t first, std::uint64_t end) const;
 
 private:
     std::size_t _Slot(std::uint64_t sample) const;
+    void _Summarize();
 
     std::vector<double> m_vTime;
     std::vector<double> m_vValue;
@@ -45,7 +54,9 @@ private:
     std::size_t m_nHead = 0; // slot of the oldest sample once the ring is full
     std::size_t m_nSize = 0;
     std::uint64_t m_nEnd = 0;
-    double m_dNewest = 0.0; // time of the newest sample while there is one
+    double m_dNewest = 0.0;     // time of the newest sample while there is one
+    bool m_bSummarized = false; // from 4096 samples on, ranges come from the summary
+    CValueSummary m_oSummary;
 };
 
 /// What one device pixel column shows of a series: the range of its finite values, and the line

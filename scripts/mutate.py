@@ -435,6 +435,16 @@ FAULTS = [
     F("histogram-tooltip-one-class-range", "displays/HistogramDisplay.cpp",
       "    QString text = last > first", "    QString text = last >= first",
       "The tooltip over a single class reads \"Classes 9 to 9\"."),
+    F("summary-first-half-merged", "displays/TrendSummary.cpp",
+      "            parent = done;\n            return;",
+      "            parent = {std::min(parent.dMin, done.dMin), std::max(parent.dMax, done.dMax)};\n"
+      "            return;",
+      "A long series scrolled back or resized shows the ranges of samples it dropped long ago."),
+    F("summary-second-half-ignored", "displays/TrendSummary.cpp",
+      "        parent = {std::min(parent.dMin, done.dMin), std::max(parent.dMax, done.dMax)};\n"
+      "        done = parent;",
+      "        parent = done;\n        done = parent;",
+      "A long series drawn afresh loses the peaks of half its blocks: spikes vanish on a resize."),
     F("legend-entries-overlap", "displays/PlotPainting.cpp",
       "right = text.left() - 16 - 10;", "right = text.left() - 10;",
       "Legend entries overlap: each colour swatch is drawn over the end of the name before it."),
