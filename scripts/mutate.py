@@ -308,9 +308,10 @@ FAULTS = [
       "Sized(left, layout.oPlot.bottom() + 2, layout.oPlot.right(), area.bottom())",
       "Time and class labels at the plot's ends are cut: \"1000\" at the left end reads \"00\"."),
     F("trend-frame-repaints-plot-only", "displays/TrendDisplay.cpp",
-      "        if (m_pState->RefreshScreen(dpr, changed))\n        {\n            update();",
-      "        if (m_pState->RefreshScreen(dpr, changed))\n        {\n"
-      "            update(m_pState->Layout().oPlot);",
+      "        if (m_pState->RefreshScreen(dpr, changed) || m_pState->bLossesChanged)\n"
+      "        {\n            update();",
+      "        if (m_pState->RefreshScreen(dpr, changed) || m_pState->bLossesChanged)\n"
+      "        {\n            update(m_pState->Layout().oPlot);",
       "A live trend repaints only its plot: the time and value labels keep stale numbers "
       "(\"1000\" reads \"10000\") until something else repaints them."),
     F("trend-time-labels-absolute", "displays/TrendDisplay.cpp",
@@ -397,7 +398,8 @@ FAULTS = [
       "        changed.second = m_oGrid.nCount - 1;\n", "",
       "A sample arriving past a scrolled-back window does not draw the line out of it on screen."),
     F("trend-surround-palette-blind", "displays/TrendDisplay.cpp",
-      "QGuiApplication::palette().cacheKey(),", "0,",
+      "                           QGuiApplication::palette().cacheKey(),",
+      "                           0,",
       "After a palette change a shown trend keeps its axes, labels and legend in the old colours."),
     F("trend-raster-clip-short", "displays/PlotRaster.cpp",
       "    m_nClipRight = std::min(last, m_oImage.width() - 1);",
