@@ -662,6 +662,59 @@ private slots:
         QVERIFY(screenIsFresh());
     }
 
+    // The history bar looks back and forth; at its end the window follows again.
+    void trendHistory()
+    {
+        CTrendDisplay trend;
+        trend.resize(300, 150);
+        trend.SetTimeWindow(10.0);
+        const int series = trend.AddSeries("a", kLine);
+        for (int t = 0; t <= 100; ++t)
+        {
+            trend.Append(series, t, std::sin(t));
+        }
+        QCoreApplication::processEvents();
+        auto* history = trend.findChild<QScrollBar*>();
+        QCOMPARE(history->maximum(), 900); // 90 time units in steps of a tenth of the window
+        QCOMPARE(history->value(), 900);
+        history->setValue(0);
+        QVERIFY(!trend.IsFollowing());
+        QCOMPARE(trend.WindowStart(), 0.0);
+        trend.Append(series, 101, 0);
+        QCoreApplication::processEvents();
+        QCOMPARE(trend.WindowStart(), 0.0);
+        history->setValue(history->maximum());
+        QVERIFY(trend.IsFollowing());
+        QVERIFY(trend.WindowEnd() > 101.0 && trend.WindowEnd() < 101.1); // its last column
+    }
+
+    // A lone sample's marker, a 5 x 5 box around it: filled, crossed or outlined.
+    void trendMarkers_data()
+    {
+        QTest::addColumn<int>("marker");
+        QTest::addColumn<QString>("probes"); // 49,49 inside the box, 50,48 on its top edge
+        QTest::newRow("dot") << int(TrendMarkerDot) << "SS";
+        QTest::newRow("cross") << int(TrendMarkerCross) << "SB";
+        QTest::newRow("square") << int(TrendMarkerSquare) << "BS";
+        QTest::newRow("none") << int(TrendMarkerNone) << "BB";
+        QTest::newRow("unknown") << 7 << "BB";
+    }
+
+    void trendMarkers()
+    {
+        QFETCH(int, marker);
+        CTrendDisplay trend;
+        trend.SetAxesVisible(false);
+        trend.resize(200, 101);
+        trend.SetTimeWindow(200);
+        trend.SetValueRange(0, 10);
+        trend.ScrollTo(200);
+        const int series = trend.AddSeries("a", kBars);
+        trend.SetSeriesMarker(series, ETrendDisplayMarker(marker));
+        trend.Append(series, 50.5, 5); // column 50, row 50
+        QTEST(Probe(Render(trend, 1.0), "49,49 50,48"), "probes");
+    }
+
     // A scrolled-back trend draws the line that leaves its window towards the first sample
     // after it, also when that sample arrives while the trend is shown: in the window -100 to
     // 100, the line from (0, 0) to (200, 10) crosses column 150 at the value 2.5, row 74.
