@@ -361,6 +361,11 @@ private slots:
         // Without axes there is no value zoom bar: a value zoom set before is undone.
         histogram.SetAxesVisible(true);
         histogram.findChild<QScrollBar*>(QStringLiteral("histogramValueZoom"))->setValue(5);
+        const QRect plot = histogram.PlotArea(); // zoomed to half the axis: 1 of 3 reaches 2/3
+        QCOMPARE(Probe(Render(histogram, 1), QStringLiteral("%1,%2")
+                                                 .arg(plot.left() + plot.width() * 50 / 160)
+                                                 .arg(plot.bottom() - plot.height() * 6 / 10)),
+                 QString("S"));
         histogram.SetAxesVisible(false);
         QCOMPARE(Probe(Render(histogram, 1), "50,66 50,67"), QString("BS")); // 1 of 3
 
