@@ -74,9 +74,11 @@ QString Probe(const QImage& image, const QString& points)
 // its x as far as the widget's width allows: every text, none left over, cut or doubled.
 bool BottomLabelsShow(QWidget& widget, const QRect& plot, const QList<QPair<QString, int>>& labels)
 {
-    const QImage shown = Render(widget, 1.0);
+    QImage shown(widget.size(), QImage::Format_RGB32); // the widget alone, no scroll bars
+    widget.render(&shown, QPoint(), QRegion(), QWidget::DrawWindowBackground);
     const int top = plot.bottom() + 2 + 4;
-    QImage band = shown.copy(0, top, shown.width(), shown.height() - top);
+    const int height = widget.fontMetrics().height();
+    QImage band = shown.copy(0, top, shown.width(), height);
     band.fill(QGuiApplication::palette().color(QPalette::Window));
     QPainter painter(&band);
     painter.setFont(widget.font());
@@ -89,7 +91,7 @@ bool BottomLabelsShow(QWidget& widget, const QRect& plot, const QList<QPair<QStr
         rect.moveLeft(qMax(rect.left(), 0));
         painter.drawText(rect, Qt::AlignLeft | Qt::AlignTop, label.first);
     }
-    return band == shown.copy(0, top, shown.width(), shown.height() - top);
+    return band == shown.copy(0, top, shown.width(), height);
 }
 
 // What a shown widget has on screen once it handled its frame and the repaint it asked for.
@@ -416,6 +418,25 @@ private slots:
             QApplication::sendEvent(&histogram, &wheel);
         }
         QTEST(QPoint(histogram.FirstVisibleClass(), histogram.VisibleClassCount()), "view");
+    }
+
+    // Class labels: offset + class * step, at the middle of each class, with the decimals the
+    // step needs; four classes zoomed from class 8 on.
+    void histogramLabels()
+    {
+        CHistogramDisplay histogram;
+        histogram.resize(700, 200);
+        histogram.AddDataList(Mode(HistogramBars), std::vector<double>(16, 1.0));
+        histogram.SetClassLabels(1000, 0.5);
+        histogram.SetVisibleClasses(8, 4);
+        const QRect plot = histogram.PlotArea();
+        QList<QPair<QString, int>> labels;
+        for (int i = 0; i < 4; ++i)
+        {
+            labels << qMakePair(QString::number(1004 + i * 0.5, 'f', 1),
+                                plot.left() + int((i + 0.5) * plot.width() / 4));
+        }
+        QVERIFY(BottomLabelsShow(histogram, plot, labels));
     }
 
     // The trend reduced per device column against a plain drawing of every sample, each joined
