@@ -314,7 +314,7 @@ FAULTS = [
       "        {\n            update(m_pState->Layout().oPlot);",
       "A live trend repaints only its plot: the time and value labels keep stale numbers "
       "(\"1000\" reads \"10000\") until something else repaints them."),
-    F("trend-time-labels-absolute", "displays/TrendDisplay.cpp",
+    F("trend-time-labels-absolute", "displays/TrendState.cpp",
       "std::clamp((label.dValue - start) / (end - start), 0.0, 1.0)",
       "std::clamp(label.dValue / (end - start) - start / (end - start), 0.0, 1.0)",
       "Time labels of Unix seconds sit a few pixels off their ticks (the fraction is taken of "
@@ -335,9 +335,9 @@ FAULTS = [
       "        join(column);\n    }", "    }",
       "The trend draws each pixel column's range but not the line from one sample to the next: "
       "sparse data shows as dots."),
-    F("trend-wide-pen", "displays/TrendDisplay.cpp",
+    F("trend-marker-wide-pen", "displays/TrendState.cpp",
       "QPen pen(series.oColor, 0);", "QPen pen(series.oColor, 2);",
-      "Trend lines are two pixels wide (blurred at ratio 2, and slow: the stroker runs)."),
+      "Sample markers are stroked two pixels wide: crosses and squares smear into blots."),
     F("trend-older-time-accepted", "displays/TrendData.cpp",
       "if (!std::isfinite(time) || (m_nSize > 0 && time < m_dNewest))",
       "if (!std::isfinite(time))",
@@ -351,7 +351,7 @@ FAULTS = [
       "    m_vValue.clear();\n    m_nHead = 0;", "    m_vValue.clear();",
       "After clearing a series whose ring had wrapped, new samples are read from the wrong "
       "slots: the trend shows them in the wrong order."),
-    F("trend-trim-skipped", "displays/TrendDisplay.cpp",
+    F("trend-trim-skipped", "displays/TrendState.cpp",
       "            cache.Trim(series.oRing);\n", "",
       "A trend whose ring overwrites its oldest samples still draws them: the plot shows data "
       "the trend no longer has."),
@@ -368,12 +368,12 @@ FAULTS = [
       "        m_pState->bFramePending = false;\n        _Frame();",
       "        m_pState->bFramePending = false;\n        if (isVisible())\n            _Frame();",
       "A trend in a hidden tab moves its window without windowChanged."),
-    F("trend-window-ends-at-first-sample", "displays/TrendDisplay.cpp",
+    F("trend-window-ends-at-first-sample", "displays/TrendState.cpp",
       "grid.nFirst = last - first < grid.nCount ? first : last + 1 - grid.nCount;",
       "grid.nFirst = last + 1 - grid.nCount;",
       "A live trend's first sample jumps the time axis to negative times; the data sit in the "
       "right fifth of the plot until the window is full."),
-    F("trend-autorange-first-series", "displays/TrendDisplay.cpp",
+    F("trend-autorange-first-series", "displays/TrendState.cpp",
       "        range.second = std::fmax(range.second, columns.second);\n    }",
       "        range.second = std::fmax(range.second, columns.second);\n        break;\n    }",
       "The automatic value axis fits only the first series: a second, lower one runs off the "
@@ -383,11 +383,11 @@ FAULTS = [
       "if (last == static_cast<int>(columns.size()) && cache.Exit().bHasData)",
       "A scrolled-back trend stops its line at the last sample in the window instead of drawing "
       "it on towards the next one."),
-    F("trend-picture-shift-short", "displays/TrendDisplay.cpp",
+    F("trend-picture-shift-short", "displays/TrendState.cpp",
       "screen.oRaster.ShiftLeft(static_cast<int>(shift), colors.front());",
       "screen.oRaster.ShiftLeft(static_cast<int>(shift) - 1, colors.front());",
       "A following trend's kept picture moves one column too few: its lines smear on screen."),
-    F("trend-redraw-from-next-column", "displays/TrendDisplay.cpp",
+    F("trend-redraw-from-next-column", "displays/TrendState.cpp",
       "first = std::max<std::int64_t>(first, 0);", "first = std::max<std::int64_t>(first + 1, 0);",
       "The column where new samples join the line is not redrawn on screen: the join is missing "
       "until something else repaints."),
@@ -397,7 +397,7 @@ FAULTS = [
     F("trend-line-out-unannounced", "displays/TrendData.cpp",
       "        changed.second = m_oGrid.nCount - 1;\n", "",
       "A sample arriving past a scrolled-back window does not draw the line out of it on screen."),
-    F("trend-surround-palette-blind", "displays/TrendDisplay.cpp",
+    F("trend-surround-palette-blind", "displays/TrendState.cpp",
       "                           QGuiApplication::palette().cacheKey(),",
       "                           0,",
       "After a palette change a shown trend keeps its axes, labels and legend in the old colours."),

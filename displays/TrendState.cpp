@@ -1,0 +1,430 @@
+#include "TrendState.h"
+
+#include "StyleStore.h"
+
+#include <QGuiApplication>
+#include <QPainter>
+#include <QScrollBar>
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
+namespace Varo::FenraQtGui::ZuRaradirIzurodudoz::Detail
+{
+
+namespace
+{
+
+// Room for a time label before the labels are measured, and the least space between two.
+constexpr const char* kTimeLabelGuess = "-88888.8";
+constexpr int kTimeLabelGap = 16;
+
+} // namespace
+
+SPlotLayout STrendState::Layout()
+{
+    // Asked several times a frame: measured once per size, font, scroll bar and label width.
+    if (!bLayoutValid)
+    {
+        QRect area = rOwner.rect();
+        if (rScroll.isVisibleTo(&rOwner))
+        {
+            area.setBottom(rScroll.geometry().top() - 1);
+        }
+        oLayout = PlotLayout(area, rOwner.fontMetrics(), bAxes, nValueLabels);
+        bLayoutValid = true;
+    }
+    return oLayout;
+}
+
+std::pair<double, double> STrendState::TimeSpan() const
+{
+    std::pair<double, double> span(kTrendNone, kTrendNone);
+    for (const auto& series : vSeries)
+    {
+        const auto& ring = series.oRing;
+        if (ring.Size() == 0)
+        {
+            continue;
+        }
+        span.first = std::fmin(span.first, ring.Time(ring.Begin()));
+        span.second = std::fmax(span.second, ring.Time(ring.End() - 1));
+    }
+    return span;
+}
+
+SColumnGrid STrendState::Grid(qreal dpr)
+{
+    SColumnGrid grid;
+    grid.nCount = std::max(DeviceRect(Layout().oPlot, dpr).width(), 1);
+    grid.dColumnTime = dWindow / grid.nCount;
+    if (!bFollow)
+    {
+        grid.dOrigin = GridOrigin(dEnd, grid.dColumnTime);
+        const double end = std::clamp((dEnd - grid.dOrigin) / grid.dColumnTime, -4.0e18, 4.0e18);
+        grid.nFirst = static_cast<std::int64_t>(std::llround(end)) - grid.nCount;
+        return grid;
+    }
+    const auto span = TimeSpan();
+    if (std::isnan(span.first))
+    {
+        return grid; // 0 to the window's width
+    }
+    // From the oldest sample until the window is full, then up to the newest one.
+    grid.dOrigin = GridOrigin(span.second, grid.dColumnTime);
+    const std::int64_t first = ColumnOf(grid, span.first);
+    const std::int64_t last = ColumnOf(grid, span.second);
+    grid.nFirst = last - first < grid.nCount ? first : last + 1 - grid.nCount;
+    return grid;
+}
+
+void STrendState::Sync(qreal dpr)
+{
+    // Asked for several times a frame: nothing to do while no sample came or went and the
+    // grid stands.
+    std::vector<std::uint64_t> samples;
+    samples.reserve(2 * vSeries.size());
+    for (const auto& series : vSeries)
+    {
+        samples.push_back(series.oRing.Begin());
+        samples.push_back(series.oRing.End());
+    }
+    if (bLayoutValid && Grid(dpr) == oSyncedGrid && samples == vSyncedSamples &&
+        std::all_of(vSeries.begin(), vSeries.end(),
+                    [](const auto& series) { return series.oCache.IsValid(); }))
+    {
+        return;
+    }
+    _Sync(dpr);
+    oSyncedGrid = Grid(dpr);
+    vSyncedSamples = std::move(samples);
+}
+
+void STrendState::_Sync(qreal dpr)
+{
+    // Twice at most: the value labels of the new scale may need another width, which changes
+    // the plot's columns once.
+    for (int pass = 0; pass < 2; ++pass)
+    {
+        const SColumnGrid grid = Grid(dpr);
+        for (auto& series : vSeries)
+        {
+            CColumnCache& cache = series.oCache;
+            const SColumnGrid& old = cache.Grid();
+            const bool sameColumns = cache.IsValid() && old.dOrigin == grid.dOrigin &&
+                                     old.dColumnTime == grid.dColumnTime &&
+                                     old.nCount == grid.nCount;
+            if (sameColumns && grid.nFirst > old.nFirst)
+            {
+                cache.Shift(series.oRing, grid.nFirst);
+            }
+            else if (!sameColumns || grid.nFirst != old.nFirst)
+            {
+                cache.Rebuild(series.oRing, grid);
+            }
+            cache.Trim(series.oRing);
+            cache.Extend(series.oRing);
+        }
+        oShown = bAuto ? AutoScale() : oFixed;
+        const int labels = bAxes ? WidestLabel(ValueTicks(), rOwner.fontMetrics()) : 0;
+        if (labels == nValueLabels)
+        {
+            return;
+        }
+        nValueLabels = labels;
+        bLayoutValid = false;
+    }
+}
+
+SPlotScale STrendState::AutoScale()
+{
+    std::pair<double, double> range(kTrendNone, kTrendNone);
+    for (const auto& series : vSeries)
+    {
+        const auto columns = ColumnRange(series.oCache.Columns());
+        range.first = std::fmin(range.first, columns.first);
+        range.second = std::fmax(range.second, columns.second);
+    }
+    return NiceLinearScale(range.first, range.second,
+                           MaxValueTicks(Layout().oPlot, rOwner.fontMetrics()));
+}
+
+std::vector<SAxisTick> STrendState::ValueTicks()
+{
+    const QRect plot = Layout().oPlot;
+    return Detail::ValueTicks(oShown, plot, MaxValueTicks(plot, rOwner.fontMetrics()),
+                              pValueFormat.get());
+}
+
+const CAxisFormat& STrendState::TimeFormat() const
+{
+    static const CAxisFormat kDefault;
+    return pTimeFormat ? *pTimeFormat : kDefault;
+}
+
+std::vector<SAxisTick> STrendState::TimeTicks(qreal dpr)
+{
+    const QRect plot = Layout().oPlot;
+    const SColumnGrid grid = Grid(dpr);
+    const double start = grid.ColumnStart(grid.nFirst);
+    const double end = grid.ColumnStart(grid.nFirst + grid.nCount);
+    const QFontMetrics metrics = rOwner.fontMetrics();
+    // As many labels as fit: guessed from a typical label, then from the widest one found.
+    int room = metrics.horizontalAdvance(QString::fromLatin1(kTimeLabelGuess));
+    std::vector<SAxisLabel> labels;
+    for (int pass = 0; pass < 3; ++pass)
+    {
+        labels = TimeFormat().Ticks(start, end, std::max(plot.width() / (room + kTimeLabelGap), 1));
+        int widest = 0;
+        for (const SAxisLabel& label : labels)
+        {
+            widest = std::max(widest, metrics.horizontalAdvance(label.sText));
+        }
+        if (widest <= room)
+        {
+            break;
+        }
+        room = widest;
+    }
+    std::vector<SAxisTick> ticks;
+    ticks.reserve(labels.size());
+    for (const SAxisLabel& label : labels)
+    {
+        // Relative to the window's start, so that large times place as exactly as small ones.
+        const double fraction = std::clamp((label.dValue - start) / (end - start), 0.0, 1.0);
+        ticks.push_back({plot.left() + static_cast<int>(std::floor(fraction * plot.width() + 1e-9)),
+                         label.sText});
+    }
+    return ticks;
+}
+
+void STrendState::Invalidate()
+{
+    bLayoutValid = false;
+    for (auto& series : vSeries)
+    {
+        series.oCache.Invalidate();
+    }
+}
+
+SPlotSurround STrendState::Surround(qreal dpr)
+{
+    SPlotSurround surround{
+        rOwner.size(),      dpr, Layout(), {}, {}, {}, QGuiApplication::palette().cacheKey(),
+        rOwner.font().key()};
+    if (bAxes)
+    {
+        surround.vLeft = ValueTicks();
+        surround.vBottom = TimeTicks(dpr);
+        for (const auto& series : vSeries)
+        {
+            if (!series.sName.isEmpty())
+            {
+                surround.vLegend.emplace_back(series.sName, series.oColor);
+            }
+        }
+    }
+    return surround;
+}
+
+void STrendState::DrawColumns(CPlotRaster& raster, int first)
+{
+    // Each column's range and the line into it, from `first` to the end: a line into a later
+    // column may reach back into the ones redrawn.
+    const QRect picture(QPoint(0, 0), raster.Image().size());
+    for (const auto& series : vSeries)
+    {
+        ColumnLines(series.oCache, picture, oShown, first,
+                    static_cast<int>(series.oCache.Columns().size()) - 1, oDrawing);
+        raster.DrawLines(oDrawing.vLines, series.oColor.rgb());
+        raster.FillRects(oDrawing.vRanges, series.oColor.rgb());
+    }
+}
+
+QRect STrendState::RefreshScreenRaster(qreal dpr)
+{
+    const QSize size = DeviceRect(Layout().oPlot, dpr).size();
+    const SColumnGrid grid = Grid(dpr);
+    std::vector<QRgb> colors{QGuiApplication::palette().color(QPalette::Base).rgb()};
+    CColumnCache::SChanged changed;
+    changed.bAll = vSeries.empty();
+    for (auto& series : vSeries)
+    {
+        colors.push_back(series.oColor.rgb());
+        const CColumnCache::SChanged own = series.oCache.TakeChanged();
+        const bool none = changed.nFirst > changed.nLast;
+        changed.bAll = changed.bAll || own.bAll;
+        changed.nFirst = none ? own.nFirst : std::min(changed.nFirst, own.nFirst);
+        changed.nLast = none ? own.nLast : std::max(changed.nLast, own.nLast);
+    }
+    SScreenRaster& screen = oScreen;
+    const std::int64_t shift = grid.nFirst - screen.oGrid.nFirst;
+    const bool sameColumns = screen.oGrid.dOrigin == grid.dOrigin &&
+                             screen.oGrid.dColumnTime == grid.dColumnTime &&
+                             screen.oGrid.nCount == grid.nCount;
+    const bool whole = !screen.bValid || changed.bAll || screen.oRaster.Image().size() != size ||
+                       screen.dRatio != dpr || !sameColumns || shift < 0 || shift >= grid.nCount ||
+                       screen.vColors != colors || screen.oScale.dLow != oShown.dLow ||
+                       screen.oScale.dHigh != oShown.dHigh || screen.oScale.bLog != oShown.bLog;
+    screen = {std::move(screen.oRaster), true, dpr, grid, oShown, colors};
+    if (whole)
+    {
+        screen.oRaster.Begin(size, colors.front());
+        DrawColumns(screen.oRaster, 0);
+        return QRect(QPoint(0, 0), size);
+    }
+    screen.oRaster.ShiftLeft(static_cast<int>(shift), colors.front());
+    // The columns that came in on the right, and those whose data changed.
+    std::int64_t first =
+        changed.nFirst > changed.nLast ? grid.nCount : changed.nFirst - grid.nFirst;
+    std::int64_t last = changed.nFirst > changed.nLast ? -1 : changed.nLast - grid.nFirst;
+    if (shift > 0)
+    {
+        first = std::min<std::int64_t>(first, grid.nCount - shift);
+        last = grid.nCount - 1;
+    }
+    first = std::max<std::int64_t>(first, 0);
+    last = std::min<std::int64_t>(last, grid.nCount - 1);
+    if (first <= last)
+    {
+        screen.oRaster.ClipColumns(static_cast<int>(first), static_cast<int>(last), colors.front());
+        DrawColumns(screen.oRaster, static_cast<int>(first));
+        screen.oRaster.Unclip();
+    }
+    if (shift > 0)
+    {
+        return QRect(QPoint(0, 0), size);
+    }
+    return first <= last ? QRect(QPoint(static_cast<int>(first), 0),
+                                 QPoint(static_cast<int>(last), size.height() - 1))
+                         : QRect();
+}
+
+bool STrendState::RefreshScreen(qreal dpr, QRect& changed)
+{
+    Sync(dpr);
+    // What the surround is made of: while it stands, no tick or label is worked out again.
+    const SColumnGrid grid = Grid(dpr);
+    SSurroundInputs inputs{rOwner.size(),
+                           dpr,
+                           Layout().oPlot,
+                           {oShown.dLow, oShown.dHigh, grid.ColumnStart(grid.nFirst),
+                            grid.ColumnStart(grid.nFirst + grid.nCount)},
+                           oShown.bLog,
+                           QGuiApplication::palette().cacheKey(),
+                           rOwner.font().key(),
+                           bAxes,
+                           pTimeFormat.get(),
+                           pValueFormat.get(),
+                           {}};
+    for (const auto& series : vSeries)
+    {
+        inputs.vLegend.emplace_back(series.sName, series.oColor);
+    }
+    bool newSurround = false;
+    if (!(inputs == oSurroundInputs))
+    {
+        SPlotSurround surround = Surround(dpr);
+        newSurround = !(surround == oSurround);
+        if (newSurround)
+        {
+            oSurroundPicture = PaintSurround(surround, rOwner.font());
+            oSurround = std::move(surround);
+        }
+        oSurroundInputs = std::move(inputs);
+    }
+    changed = RefreshScreenRaster(dpr);
+    return newSurround;
+}
+
+namespace
+{
+
+// The marker of every sample from begin to end of a series, in device pixels.
+void DrawSampleMarkers(QPainter& painter, const STrendSeries& series, const QRect& device,
+                       std::uint64_t begin, std::uint64_t end, qreal dpr, const SPlotScale& scale)
+{
+    const SColumnGrid& grid = series.oCache.Grid();
+    const auto& ring = series.oRing;
+    const double half = std::round(2.0 * dpr);
+    for (std::uint64_t sample = begin; sample < end; ++sample)
+    {
+        const double y = ValueRow(scale, device, ring.Value(sample));
+        if (!std::isfinite(ring.Value(sample)) || std::isnan(y))
+        {
+            continue;
+        }
+        const double x = device.left() + (ring.Time(sample) - grid.dOrigin) / grid.dColumnTime -
+                         static_cast<double>(grid.nFirst);
+        const QRectF box(std::floor(x) - half, std::floor(y) - half, 2 * half, 2 * half);
+        switch (series.eMarker)
+        {
+        case TrendMarkerDot:
+            painter.fillRect(box.adjusted(0, 0, 1, 1), series.oColor);
+            break;
+        case TrendMarkerCross:
+            painter.drawLine(box.topLeft(), box.bottomRight());
+            painter.drawLine(box.bottomLeft(), box.topRight());
+            break;
+        case TrendMarkerSquare:
+            painter.drawRect(box);
+            break;
+        default:
+            break;
+        }
+    }
+}
+
+} // namespace
+
+void STrendState::DrawMarkers(QPainter& painter, qreal dpr) const
+{
+    const QRect device = DeviceRect(oLayout.oPlot, dpr);
+    CClipGuard clip(painter, oLayout.oPlot);
+    CDevicePixels pixels(painter, dpr);
+    for (const auto& series : vSeries)
+    {
+        const SColumnGrid& grid = series.oCache.Grid();
+        const auto& ring = series.oRing;
+        const std::uint64_t begin = ring.LowerBound(grid.ColumnStart(grid.nFirst));
+        const std::uint64_t end = ring.LowerBound(grid.ColumnStart(grid.nFirst + grid.nCount));
+        // Markers only where samples stand apart: a few per column would be a smear.
+        if (series.eMarker == TrendMarkerNone ||
+            (end - begin) * 4 > static_cast<std::uint64_t>(grid.nCount))
+        {
+            continue;
+        }
+        QPen pen(series.oColor, 0);
+        pen.setCosmetic(true);
+        CStyleStore store(painter, pen);
+        DrawSampleMarkers(painter, series, device, begin, end, dpr, oShown);
+    }
+}
+
+void STrendState::DrawLosses(QPainter& painter) const
+{
+    // A small notch at the plot's top edge, in the series' colour, where feeders dropped
+    // samples: the line there is not the whole story.
+    const QRect plot = oLayout.oPlot;
+    CClipGuard clip(painter, plot);
+    for (const auto& series : vSeries)
+    {
+        const SColumnGrid& grid = series.oCache.Grid();
+        CStyleStore store(painter, QBrush(series.oColor));
+        store.SetPen(QPen(Qt::NoPen));
+        for (const double time : series.dqLosses)
+        {
+            const double column = GridColumn(grid, time);
+            if (column >= 0 && column < grid.nCount)
+            {
+                const int x = plot.left() + static_cast<int>(column * plot.width() / grid.nCount);
+                const QPoint notch[] = {
+                    {x - 3, plot.top()}, {x + 3, plot.top()}, {x, plot.top() + 4}};
+                painter.drawPolygon(notch, 3);
+            }
+        }
+    }
+}
+
+} // namespace Varo::FenraQtGui::ZuRaradirIzurodudoz::Detail

@@ -1,0 +1,140 @@
+#pragma once
+
+#include "AxisFormat.h"
+#include "FeedHub.h"
+#include "PlotPainting.h"
+#include "PlotRaster.h"
+#include "TrendData.h"
+#include "TrendDisplay.h"
+
+#include <QElapsedTimer>
+#include <QImage>
+
+#include <array>
+#include <deque>
+#include <limits>
+#include <memory>
+#include <vector>
+
+class QScrollBar;
+
+namespace Varo::FenraQtGui::ZuRaradirIzurodudoz::Detail
+{
+
+class CFeedPump;
+
+inline constexpr double kTrendNone = std::numeric_limits<double>::quiet_NaN();
+
+/// The data area as the screen has it, and what it was drawn for: brought up to date by moving
+/// it and redrawing the columns that changed, which leaves it exactly as a fresh drawing.
+struct SScreenRaster
+{
+    CPlotRaster oRaster;
+    bool bValid = false;
+    qreal dRatio = 0.0;
+    SColumnGrid oGrid;
+    SPlotScale oScale;
+    std::vector<QRgb> vColors; // the background, then every series' colour
+};
+
+/// What the surround of a trend is worked out from; compared exactly, to the bit.
+struct SSurroundInputs
+{
+    QSize oSize;
+    qreal dRatio = 0.0;
+    QRect oPlot;
+    std::array<double, 4> aEnds{}; // value axis and window, low and high
+    bool bLog = false;
+    qint64 nPalette = 0;
+    QString sFont;
+    bool bAxes = false;
+    const CAxisFormat* pTimeFormat = nullptr;
+    const CAxisFormat* pValueFormat = nullptr;
+    std::vector<std::pair<QString, QColor>> vLegend;
+
+    bool operator==(const SSurroundInputs& other) const
+    {
+        return oSize == other.oSize && dRatio == other.dRatio && oPlot == other.oPlot &&
+               aEnds == other.aEnds && bLog == other.bLog && nPalette == other.nPalette &&
+               sFont == other.sFont && bAxes == other.bAxes && pTimeFormat == other.pTimeFormat &&
+               pValueFormat == other.pValueFormat && vLegend == other.vLegend;
+    }
+};
+
+struct STrendSeries
+{
+    QString sName;
+    QColor oColor;
+    ETrendDisplayMarker eMarker = TrendMarkerNone;
+    CSampleRing oRing;
+    CColumnCache oCache;
+    EFeedOverload eOverload = FeedBlock; // what its feeders do with a full queue
+    std::uint64_t nDropped = 0;          // samples feeders dropped
+    std::uint64_t nReported = 0;         // the total samplesDropped last told
+    std::deque<double> dqLosses;         // where they were lost, oldest first (a bounded number)
+};
+
+/// What a trend keeps and derives; the derived part (layout, grids, the shown scale) is brought
+/// up to date by Sync, from the samples and settings alone.
+struct STrendState
+{
+    explicit STrendState(const CTrendDisplay& owner, const QScrollBar& scroll)
+        : rOwner(owner), rScroll(scroll)
+    {
+    }
+
+    SPlotLayout Layout();
+    std::pair<double, double> TimeSpan() const;
+    SColumnGrid Grid(qreal dpr);
+    void Sync(qreal dpr);
+    void _Sync(qreal dpr);
+    SPlotScale AutoScale();
+    std::vector<SAxisTick> ValueTicks();
+    std::vector<SAxisTick> TimeTicks(qreal dpr);
+    void Invalidate();
+    SPlotSurround Surround(qreal dpr);
+    void DrawColumns(CPlotRaster& raster, int first);
+    QRect RefreshScreenRaster(qreal dpr);
+    bool RefreshScreen(qreal dpr, QRect& changed);
+    void DrawMarkers(QPainter& painter, qreal dpr) const;
+    void DrawLosses(QPainter& painter) const;
+    const CAxisFormat& TimeFormat() const;
+
+    const CTrendDisplay& rOwner;
+    const QScrollBar& rScroll;
+    std::vector<STrendSeries> vSeries;
+    std::size_t nCapacity = 100000;
+    double dWindow = 60.0;
+    bool bFollow = true;
+    double dEnd = 60.0; // the window's end while not following
+    bool bAuto = true;
+    SPlotScale oFixed;
+    bool bAxes = true;
+    std::shared_ptr<const CAxisFormat> pTimeFormat;
+    std::shared_ptr<const CAxisFormat> pValueFormat;
+    double dScrollUnit = 1.0; // time per step of the scroll bar
+    double dScrollOrigin = 0.0;
+    double dShownStart = kTrendNone; // the window last announced by windowChanged
+    double dShownEnd = kTrendNone;
+    bool bFramePending = false;
+    std::shared_ptr<CTrendFeedHub> pFeedHub; // while feeders were handed out
+    CFeedPump* pFeedPump = nullptr;
+    bool bLossesChanged = false;
+    EFeedOverload eOverload = FeedBlock; // for series added later
+    QElapsedTimer oDropReport;           // since samplesDropped was last sent
+    bool bDropReportDue = false;         // a report waits for its second to be over
+    // Derived.
+    SColumnGrid oSyncedGrid;                   // what the last Sync saw: the grid,
+    std::vector<std::uint64_t> vSyncedSamples; // and each ring's first and end sample
+    SColumnDrawing oDrawing;                   // buffers kept from paint to paint
+    SPlotSurround oSurround;                   // what oSurroundPicture shows
+    SSurroundInputs oSurroundInputs;           // what oSurround was worked out from
+    QImage oSurroundPicture;
+    SScreenRaster oScreen;
+    SPlotLayout oLayout;
+    bool bLayoutValid = false;
+    int nValueLabels = 0; // width of the value labels the layout was made for
+    SPlotScale oShown;
+};
+
+} // namespace Varo::FenraQtGui::ZuRaradirIzurodudoz::Detail
