@@ -1,9 +1,6 @@
-// Forms as application developers build them in Designer: the plugin's widget box, a form with
-// settings on every widget (they must all arrive through the widgets' properties), and a form of
-// every offered widget in plain layouts, configured through its setters, painted, and read as a
-// screen reader or a UI-test tool reads it. Accessible texts pass through the library's
-// translator, in German: from the run's own translation file where it has a text, else from
-// the translation shipped with the library; they are never recorded into the run's file.
+// Forms built in Designer: the plugin's widget box, forms loaded through it, widgets in layouts,
+// what a German screen reader hears (from the run's own file, else the shipped translation;
+// never recorded into the run's file).
 #include "FormCheck.h"
 #include "TestSupport.h"
 #include "TranslatorRegistry.h"
@@ -51,9 +48,6 @@ int ReadAloud(QAccessibleInterface* pAccessible, QStringList* pHeard = nullptr)
     return nRead;
 }
 
-// What screen readers were told changed, as "<object> name" or "<object> description".
-QStringList s_Heard;
-
 // A new widget of the class Designer offers, set up through its properties.
 template <typename TWidget> Make New(const QVariantMap& properties = {})
 {
@@ -64,6 +58,27 @@ template <typename TWidget> Make New(const QVariantMap& properties = {})
             widget->setProperty(it.key().toLatin1(), it.value());
         return widget;
     };
+}
+
+// A new widget set up by code, through the library's setters.
+template <typename TWidget> Make Coded(const std::function<void(TWidget&)>& setUp)
+{
+    return [setUp]() -> QWidget*
+    {
+        auto* widget = new TWidget;
+        setUp(*widget);
+        return widget;
+    };
+}
+
+// The entries of the Designer plugin of the build tree, in widget box order.
+QList<QDesignerCustomWidgetInterface*> WidgetBox()
+{
+    QPluginLoader loader(QStringLiteral(ZRI_DESIGNER_PLUGIN));
+    auto* pCollection = qobject_cast<QDesignerCustomWidgetCollectionInterface*>(loader.instance());
+    if (!pCollection)
+        qFatal("%s", qPrintable(loader.errorString()));
+    return pCollection->customWidgets();
 }
 
 // A form loaded through the Designer plugin of the build tree.
@@ -142,30 +157,9 @@ private slots:
     // than one colour, no two alike) and properties Designer can set. No abstract bases.
     void widgetBox()
     {
-        const QStringList expected = {"Forms::CArrowButton Arrow Button",
-                                      "Forms::CMediaButton Media Button",
-                                      "Forms::CKeyboardButton Keyboard Button",
-                                      "Forms::CKeyboardCheckBox Keyboard Check Box",
-                                      "Forms::CBitmapButton Bitmap Button",
-                                      "Forms::CBitmapCheckBox Bitmap Check Box",
-                                      "Forms::CCheckBoxSwitch Switch Check Box",
-                                      "Forms::CBarScalePercent Percentage Scale",
-                                      "Forms::CHistogramDisplay Histogram",
-                                      "Forms::CTrendDisplay Trend",
-                                      "Forms::CBarGauge Bar Gauge",
-                                      "Forms::CRangeSlider Range Slider",
-                                      "CLineEdit Focus Line Edit",
-                                      "Forms::CFileEditLine File Path Edit",
-                                      "Forms::CMultiFileEdit Multi-File Edit",
-                                      "Forms::CRectangleDefinitionEdit Rectangle Edit",
-                                      "CLoggerDefinitionsEdit Logger Definitions Edit"};
-        QPluginLoader loader(QStringLiteral(ZRI_DESIGNER_PLUGIN));
-        auto* pCollection =
-            qobject_cast<QDesignerCustomWidgetCollectionInterface*>(loader.instance());
-        QVERIFY2(pCollection, qPrintable(loader.errorString()));
         QStringList entries;
         QSet<QByteArray> icons;
-        for (QDesignerCustomWidgetInterface* pEntry : pCollection->customWidgets())
+        for (QDesignerCustomWidgetInterface* pEntry : WidgetBox())
         {
             QScopedPointer<QWidget> pwCreated(pEntry->createWidget(nullptr));
             const QMetaObject* pMeta = pwCreated->metaObject();
@@ -202,8 +196,18 @@ private slots:
             icons.insert(QByteArray(reinterpret_cast<const char*>(icon.constBits()),
                                     int(icon.sizeInBytes())));
         }
-        QCOMPARE(entries, expected);
-        QCOMPARE(icons.size(), expected.size());
+        QCOMPARE(
+            entries.join(", "),
+            "Forms::CArrowButton Arrow Button, Forms::CMediaButton Media Button, "
+            "Forms::CKeyboardButton Keyboard Button, Forms::CKeyboardCheckBox Keyboard Check "
+            "Box, Forms::CBitmapButton Bitmap Button, Forms::CBitmapCheckBox Bitmap Check Box, "
+            "Forms::CCheckBoxSwitch Switch Check Box, Forms::CBarScalePercent Percentage "
+            "Scale, Forms::CHistogramDisplay Histogram, Forms::CTrendDisplay Trend, "
+            "Forms::CBarGauge Bar Gauge, Forms::CRangeSlider Range Slider, CLineEdit Focus "
+            "Line Edit, Forms::CFileEditLine File Path Edit, Forms::CMultiFileEdit Multi-File "
+            "Edit, Forms::CRectangleDefinitionEdit Rectangle Edit, CLoggerDefinitionsEdit "
+            "Logger Definitions Edit");
+        QCOMPARE(icons.size(), entries.size());
     }
 
     // The example's form sets properties on every widget; all of them arrive.
@@ -218,19 +222,16 @@ private slots:
     // pixels (see the painting test for the coordinates), values in the editors' fields.
     void shown()
     {
-        const QStringList probes = {"arrow 20,14 20,21 20,8=TLD",
-                                    "media 46,11 10,8 20,20 33,31=GDTL",
-                                    "key 30,8 25,39=TT",
-                                    "bitmap 4,4 53,23 54,24=MM.",
-                                    "bitmapBox 4,14 19,14 20,14=CC.",
-                                    "switch 45,15 15,15=R.",
-                                    "ruler 0,17 0,18 59,18=.D."};
-        for (const QString& probe : probes)
-            QCOMPARE(probe.section(' ', 0, 0) + ' ' + probe.section(' ', 1).section('=', 0, 0) +
-                         '=' +
-                         ZriTest::Colours(*m_pForm->findChild<QWidget*>(probe.section(' ', 0, 0)),
-                                          probe.section(' ', 1).section('=', 0, 0)),
-                     probe);
+        QString colours;
+        for (const QString& probe :
+             QString(
+                 "arrow:20,14 20,21 20,8|media:46,11 10,8 20,20 33,31|key:30,8 25,39|bitmap:4,4 "
+                 "53,23 54,24|bitmapBox:4,14 19,14 20,14|switch:45,15 15,15|ruler:0,17 0,18 59,18")
+                 .split('|'))
+            colours += ZriTest::Colours(*m_pForm->findChild<QWidget*>(probe.section(':', 0, 0)),
+                                        probe.section(':', 1)) +
+                       ' ';
+        QCOMPARE(colours, "TLD GDTL TT MM. CC. R. .D. ");
         QWidget* pwForm = m_pForm.get();
         QCOMPARE(pwForm->findChild<QLineEdit*>("m_wCurrentPath")->text(), "/data/in.txt");
         QCOMPARE(pwForm->findChild<QListWidget*>("m_wSelectedPaths")->item(1)->text(), "b.tif[1]");
@@ -276,14 +277,11 @@ private slots:
         row("ruler", New<Forms::CBarScalePercent>(), QAccessible::Graphic, "Prozentskala");
         row("histogram", New<Forms::CHistogramDisplay>({{"logScale", true}}), QAccessible::Chart,
             "Histogramm", "keine Daten");
-        row(
-            "histogram, NaN first",
-            []() -> QWidget*
-            {
-                auto* pwHistogram = new Forms::CHistogramDisplay;
-                pwHistogram->AddDataList({}, {std::nan(""), 5, 2});
-                return pwHistogram;
-            },
+        row("histogram, NaN first",
+            Coded<Forms::CHistogramDisplay>(
+                [](auto& h) {
+                    h.AddDataList({}, {std::nan(""), 5, 2});
+                }),
             QAccessible::Chart, "Histogramm", "3 Klassen, gr\u00f6\u00dfte Anzahl 5 bei Klasse 1");
         row("trend, fixed range",
             New<Forms::CTrendDisplay>({{"autoRange", false}, {"valueMin", -5}, {"valueMax", 5}}),
@@ -323,20 +321,14 @@ private slots:
     // description that does not repeat the name. Then the whole form is read aloud.
     void editorChildren()
     {
-        const QStringList children = {"path=Dateipfad",
-                                      "m_wCurrentPath=Pfad",
-                                      "m_wFileDialogButton=Durchsuchen",
-                                      "files=Dateiliste",
-                                      "m_wSelectedPaths=Dateien",
-                                      "pushButton=Dateien hinzuf\u00fcgen",
-                                      "pushButton_2=Markierte Dateien entfernen",
-                                      "rectangle=Rechteck",
-                                      "m_wWidth=Breite",
-                                      "m_wYCoord=Y",
-                                      "loggers=Logger-Definitionen",
-                                      "m_wDefinitions=Definitionen",
-                                      "m_wAdd=Logger-Definition hinzuf\u00fcgen",
-                                      "m_wRemove=Ausgew\u00e4hlte Logger-Definitionen entfernen"};
+        const QStringList children =
+            QString("path=Dateipfad|m_wCurrentPath=Pfad|m_wFileDialogButton=Durchsuchen|"
+                    "files=Dateiliste|m_wSelectedPaths=Dateien|pushButton=Dateien hinzuf\u00fcgen|"
+                    "pushButton_2=Markierte Dateien entfernen|rectangle=Rechteck|m_wWidth=Breite|"
+                    "m_wYCoord=Y|loggers=Logger-Definitionen|m_wDefinitions=Definitionen|"
+                    "m_wAdd=Logger-Definition hinzuf\u00fcgen|"
+                    "m_wRemove=Ausgew\u00e4hlte Logger-Definitionen entfernen")
+                .split('|');
         for (const QString& child : children)
         {
             auto* pwChild = m_pForm->findChild<QWidget*>(child.section('=', 0, 0));
@@ -359,82 +351,49 @@ private slots:
         QTest::addColumn<Make>("make");
         QTest::addColumn<QString>("script");
         QTest::addColumn<QString>("reads");
-        const auto gauge = [](double low) -> Make
-        {
-            return [low]
-            {
-                auto* pwGauge = new Forms::CBarGauge;
-                pwGauge->SetLowAlarm(low);
-                return pwGauge;
-            };
-        };
-        const Make trend = []
-        {
-            auto* pwTrend = new Forms::CTrendDisplay;
-            pwTrend->SetValueRange(5, -5);
-            return pwTrend;
-        };
-        QTest::newRow("gauge: code's alarm, a restored high level")
-            << gauge(5) << "lowAlarmEnabled? lowAlarm? highAlarm=80 highAlarmEnabled? alarms?"
-            << "true 5 false 5:nan";
-        QTest::newRow("gauge: low alarm switched off and on")
-            << gauge(5)
-            << "lowAlarmEnabled=false lowAlarmEnabled? lowAlarm? alarms? lowAlarm=7 "
-               "lowAlarmEnabled=true alarms?"
-            << "false 5 nan:nan 7:nan";
-        QTest::newRow("gauge: a form's levels, level first")
-            << gauge(std::nan(""))
-            << "highAlarm=70 highAlarmEnabled=true lowAlarmEnabled=true alarms?"
-            << "10:70";
-        QTest::newRow("gauge: no value yet, limits")
-            << gauge(std::nan("")) << "value? minimum=-10 maximum=10 value=3 minimum? value?"
-            << "nan -10 3";
-        QTest::newRow("trend: code's axis, then a form's bound")
-            << trend << "autoRange? valueMin? valueMax? valueMax=10 valueMin? axis?"
-            << "false -5 5 -5 -5..10";
-        QTest::newRow("trend: bounds written one after the other")
-            << Make([] { return new Forms::CTrendDisplay; })
-            << "autoRange=false valueMin=200 valueMax=300 axis? valueMin=100 valueMax=100 "
-               "valueMax=150 axis? valueMin? valueMax?"
-            << "200..300 100..150 100 150";
-        QTest::newRow("trend: automatic keeps code's axis for later")
-            << trend << "autoRange=true autoRange? valueMin? valueMax? autoRange=false axis?"
-            << "true -5 5 -5..5";
-        QTest::newRow("trend: window, capacity, axes")
-            << Make(
-                   []
-                   {
-                       auto* pwTrend = new Forms::CTrendDisplay;
-                       pwTrend->SetTimeWindow(30);
-                       pwTrend->SetCapacity(500);
-                       pwTrend->SetAxesVisible(false);
-                       return pwTrend;
-                   })
-            << "timeWindow? capacity? axesVisible? capacity=-3 capacity?"
-            << "30 500 false 1";
-        QTest::newRow("histogram")
-            << Make(
-                   []
-                   {
-                       auto* pwHistogram = new Forms::CHistogramDisplay;
-                       pwHistogram->SetLogScale(true);
-                       pwHistogram->SetLegendVisible(false);
-                       return pwHistogram;
-                   })
-            << "logScale? legendVisible? axesVisible? axesVisible=false logScale?"
-            << "true false true true";
-        QTest::newRow("range slider")
-            << Make(
-                   []
-                   {
-                       auto* pwSlider = new Forms::CRangeSlider;
-                       pwSlider->SetRange(-5, 5);
-                       pwSlider->SetValues(-2, 3);
-                       pwSlider->SetPageStep(4);
-                       return pwSlider;
-                   })
-            << "minimum? maximum? startValue? endValue? pageStep? minimum=10 maximum? startValue?"
-            << "-5 5 -2 3 4 10 10";
+        const auto row =
+            [](const char* tag, const Make& make, const char* script, const char* reads)
+        { QTest::newRow(tag) << make << QString(script) << QString(reads); };
+        using Gauge = Forms::CBarGauge;
+        using Trend = Forms::CTrendDisplay;
+        const auto gauge = [](double low)
+        { return Coded<Gauge>([low](Gauge& g) { g.SetLowAlarm(low); }); };
+        const Make trend = Coded<Trend>([](Trend& t) { t.SetValueRange(5, -5); });
+        row("gauge: code's alarm, a restored high level", gauge(5),
+            "lowAlarmEnabled? lowAlarm? highAlarm=80 highAlarmEnabled? alarms?",
+            "true 5 false 5:nan");
+        row("gauge: low alarm switched off and on", gauge(5),
+            "lowAlarmEnabled=false lowAlarmEnabled? lowAlarm? alarms? lowAlarm=7 "
+            "lowAlarmEnabled=true alarms?",
+            "false 5 nan:nan 7:nan");
+        row("gauge: a form's levels, level first", gauge(std::nan("")),
+            "highAlarm=70 highAlarmEnabled=true lowAlarmEnabled=true alarms?", "10:70");
+        row("gauge: no value yet, limits", gauge(std::nan("")),
+            "value? minimum=-10 maximum=10 value=3 minimum? value?", "nan -10 3");
+        row("trend: code's axis, then a form's bound", trend,
+            "autoRange? valueMin? valueMax? valueMax=10 valueMin? axis?", "false -5 5 -5 -5..10");
+        row("trend: bounds written one after the other", New<Trend>(),
+            "autoRange=false valueMin=200 valueMax=300 axis? valueMin=100 valueMax=100 "
+            "valueMax=150 axis? valueMin? valueMax?",
+            "200..300 100..150 100 150");
+        row("trend: automatic keeps code's axis for later", trend,
+            "autoRange=true autoRange? valueMin? valueMax? autoRange=false axis?",
+            "true -5 5 -5..5");
+        row("trend: window, capacity, axes",
+            Coded<Trend>([](Trend& t)
+                         { t.SetTimeWindow(30), t.SetCapacity(500), t.SetAxesVisible(false); }),
+            "timeWindow? capacity? axesVisible? capacity=-3 capacity?", "30 500 false 1");
+        row("histogram",
+            Coded<Forms::CHistogramDisplay>([](Forms::CHistogramDisplay& h)
+                                            { h.SetLogScale(true), h.SetLegendVisible(false); }),
+            "logScale? legendVisible? axesVisible? axesVisible=false logScale?",
+            "true false true true");
+        row("range slider",
+            Coded<Forms::CRangeSlider>(
+                [](Forms::CRangeSlider& r)
+                { r.SetRange(-5, 5), r.SetValues(-2, 3), r.SetPageStep(4); }),
+            "minimum? maximum? startValue? endValue? pageStep? minimum=10 maximum? startValue?",
+            "-5 5 -2 3 4 10 10");
     }
     void propertiesReadTheWidget()
     {
@@ -474,10 +433,7 @@ private slots:
             ParseTranslationText(ZriTest::ReadAll(ZRI_GERMAN_FILE).toStdString(), german, error));
         QStringList heard;
         ReadAloud(QAccessible::queryAccessibleInterface(m_pForm.get()), &heard);
-        QPluginLoader loader(QStringLiteral(ZRI_DESIGNER_PLUGIN));
-        auto* pCollection =
-            qobject_cast<QDesignerCustomWidgetCollectionInterface*>(loader.instance());
-        for (QDesignerCustomWidgetInterface* pEntry : pCollection->customWidgets())
+        for (QDesignerCustomWidgetInterface* pEntry : WidgetBox())
         {
             QScopedPointer<QWidget> pwCreated(pEntry->createWidget(nullptr));
             if (auto* pwGauge = qobject_cast<Zri::CBarGauge*>(pwCreated.data()))
@@ -499,13 +455,10 @@ private slots:
                          english.c_str());
     }
 
-    // The README's row built in code: an arrow, a media button with its lamp and a key with
-    // two legends, each as large as it needs. In the 16-pixel font a legend row is 19 pixels
-    // high and "Help" 36 wide (12 + 10 + 4 + 10); the key's border of 4 and one pixel for the
-    // pressed shift go round both rows. A setter that changes what a screen reader reads (a
-    // name, the lamp's description) tells it once; one that changes nothing it reads, nothing.
-    // Designer's properties read what the widgets hold, and a font set in points reads back as
-    // set while the ruler draws with it.
+    // The README's row built in code, each widget as large as it needs: in the 16-pixel font a
+    // legend row is 19 high and "Help" 36 wide, with the key's border of 4 and one pixel for the
+    // pressed shift around. Screen readers hear each change of what they read once, nothing
+    // else; Designer's properties read what the widgets hold (a font set in points too).
     void rowBuiltInCode()
     {
         QWidget window;
@@ -526,32 +479,20 @@ private slots:
         QCOMPARE(pwBack->size(), QSize(32, 32));
         QCOMPARE(pwPlay->size(), QSize(48, 32));
         QCOMPARE(pwHelp->size(), QSize(46, 48));
-        const std::function<void()> steps[] = {
-            [&] { pwBack->SetMode(Zri::CArrowButton::DoubleUp); },
-            [&] { pwBack->SetMode(Zri::CArrowButton::DoubleUp); },
-            [&] { pwBack->SetFitMode(Zri::CArrowButton::Stretch); },
-            [&] { pwPlay->SetMode(Zri::CMediaButton::Stop); },
-            [&] { pwPlay->SetOn(true); },
-            [&] { pwPlay->SetLampSize(20); },
-            [&] { pwHelp->Set("F1", "Help", "Hilfe"); },
-            [&] { pwHelp->Set("F1", "Help", "Hilfe"); },
-            [&] { pwHelp->SetTextBorder(6); }};
-        const auto previous = QAccessible::installUpdateHandler(
+        const QStringList heard = ZriTest::Heard(
             [](QAccessibleEvent* pEvent)
             {
-                if (pEvent->type() == QAccessible::NameChanged ||
-                    pEvent->type() == QAccessible::DescriptionChanged)
-                    s_Heard << pEvent->object()->objectName().section("::", -1) +
-                                   (pEvent->type() == QAccessible::NameChanged ? " name" : " lamp");
-            });
-        QStringList heard;
-        for (const auto& act : steps)
-        {
-            s_Heard.clear();
-            act();
-            heard << s_Heard.join(", ");
-        }
-        QAccessible::installUpdateHandler(previous);
+                const QString who = pEvent->object()->objectName().section("::", -1);
+                return pEvent->type() == QAccessible::NameChanged          ? who + " name"
+                       : pEvent->type() == QAccessible::DescriptionChanged ? who + " lamp"
+                                                                           : QString();
+            },
+            {[&] { pwBack->SetMode(Zri::CArrowButton::DoubleUp); },
+             [&] { pwBack->SetMode(Zri::CArrowButton::DoubleUp); },
+             [&] { pwBack->SetFitMode(Zri::CArrowButton::Stretch); },
+             [&] { pwPlay->SetMode(Zri::CMediaButton::Stop); }, [&] { pwPlay->SetOn(true); },
+             [&] { pwPlay->SetLampSize(20); }, [&] { pwHelp->Set("F1", "Help", "Hilfe"); },
+             [&] { pwHelp->Set("F1", "Help", "Hilfe"); }, [&] { pwHelp->SetTextBorder(6); }});
         QCOMPARE(heard, QStringList({"CArrowButton name", "", "", "CMediaButton name",
                                      "CMediaButton lamp", "", "CKeyboardButton name", "", ""}));
         Forms::CBarScalePercent ruler;
@@ -572,13 +513,10 @@ private slots:
         QCOMPARE(pwHelp->size(), QSize(91, 52));
     }
 
-    // Every display and Forms control with long texts, in rows built in code in the 16-pixel
-    // font (a line 19 pixels high): each gets what its texts need, none is cut. The ruler's
-    // widest label "100" is 31 wide, with 8-pixel ticks 3 pixels off it at both sides; the
-    // gauges have 2 pixels beside their widest text: "Temperature" 101 (its footer "100.00 °C",
-    // the limit with two digits more for the alarm, 80), the footer "60.3 bar" 67 (its title
-    // "P1" less); both over 160 pixels of scale. The switch is a line and 2 pixels high and twice as
-    // wide, "Pump running" (112) 2 pixels beside it; the key has two legend rows.
+    // Displays and controls with long texts in layouts, 16-pixel font (lines 19 high): none is
+    // cut. The ruler: label "100" 31 wide, 8-pixel ticks 3 off it at both sides; the gauges 2
+    // beside their widest text ("Temperature" 101, "60.3 bar" 67) over 160 of scale; the switch
+    // a line and 2 high, twice as wide, "Pump running" (112) 2 beside it; two legend rows.
     void layoutFitsTexts()
     {
         QWidget window;
