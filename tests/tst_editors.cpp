@@ -1,12 +1,6 @@
-// The editors. First a parameter dialog as an application builds it: a model holding a path, a
-// file list, a rectangle and logger definitions, bound both ways to the four editors (each
-// change signal stores the value, and the model hands it straight back through the editor's
-// silent slot). Every step drives the dialog with real input, then widgets and model must agree
-// and each editor must have reported exactly as often as expected. Then what each editor does
-// beyond the dialog: the line edit's focus signals, the file dialogs with their captions, modes,
-// filters and start places, drops of every kind, reordering of the file list, and the logger
-// table's texts, odd values, what a screen reader hears of its cells and the header state kept
-// for the next table.
+// The editors: a parameter dialog whose model is bound both ways to the four of them, driven by
+// real input (widgets and model agree, each editor reports exactly as often as expected); then
+// file dialogs, drops, the logger table's texts, cells as a screen reader hears them, its header.
 #include "FileEditLine.h"
 #include "LineEdit.h"
 #include "LoggerDefinitionsEdit.h"
@@ -43,8 +37,6 @@ using Types = std::list<Varo::Fenra::ParameterPool::SFileType>;
 
 namespace
 {
-
-QStringList s_Announced; // cells a screen reader was told about, as "row,column"
 
 // Answers the next modal dialog once it is shown, then rejects it if the answer left it open (a
 // failed check inside the answer must not leave the test hanging).
@@ -208,10 +200,8 @@ public:
         m_Files.OnSetBandSpecifier();
     }
 
-    // Double-clicks a logger cell (a press on it first, as a user's double click does) and
-    // types into its editor, or takes an entry of its combo box with the arrow keys and Return.
-    // A typed text is left with Tab, or by a click on the cell of nLeaveColumn, which closes the
-    // editor.
+    // Double-clicks a logger cell (pressed first, as by a user) and types into its editor, left
+    // with Tab or a click on the cell of nLeaveColumn, or takes a combo box entry by the keys.
     void EditLogger(int nRow, int nColumn, const QString& rqsText, int nLeaveColumn = -1)
     {
         const QPoint centre = Table()->visualItemRect(Table()->item(nRow, nColumn)).center();
@@ -628,30 +618,24 @@ private slots:
         auto* pwTable = pEdit->findChild<QTableWidget*>();
         QAccessibleInterface* pTable = QAccessible::queryAccessibleInterface(pwTable);
         QAccessibleTableInterface* pCells = pTable->tableInterface();
-        const auto heard = [pCells]
+        const auto heard = [pCells] // rows split by '|'
         {
-            QStringList rows;
-            for (int nRow = 0; nRow < pCells->rowCount(); ++nRow)
+            QString text;
+            for (int i = 0; i < pCells->rowCount() * pCells->columnCount(); ++i)
             {
-                QStringList cells;
-                for (int nColumn = 0; nColumn < pCells->columnCount(); ++nColumn)
-                {
-                    QAccessibleInterface* pCell = pCells->cellAt(nRow, nColumn);
-                    const QAccessible::State state = pCell->state();
-                    const QString letters = QString(state.disabled ? "x" : "") +
-                                            (state.selected ? "s" : "") +
-                                            (state.focused ? "f" : "");
-                    cells << pCell->text(QAccessible::Name) +
-                                 (letters.isEmpty() ? "" : ':' + letters);
-                }
-                rows << cells.join(' ');
+                QAccessibleInterface* pCell = pCells->cellAt(i / 4, i % 4);
+                const QAccessible::State state = pCell->state();
+                const QString letters = QString(state.disabled ? "x" : "") +
+                                        (state.selected ? "s" : "") + (state.focused ? "f" : "");
+                text += QString(i % 4 ? " " : "|") + pCell->text(QAccessible::Name) +
+                        (letters.isEmpty() ? "" : ':' + letters);
             }
-            return rows;
+            return text.mid(1);
         };
+        QCOMPARE(pCells->columnCount(), 4);
         pwTable->setCurrentCell(5, 1);
-        QCOMPARE(heard(), QStringList({"none fatal:x n:x 1:x", "gui info g:x 2:x",
-                                       "stdout log s:x 3:x", "console trace c:x 4:x",
-                                       "file warning f 5:x", "network:s debug:sf h:s 6:s"}));
+        QCOMPARE(heard(), "none fatal:x n:x 1:x|gui info g:x 2:x|stdout log s:x 3:x|console trace "
+                          "c:x 4:x|file warning f 5:x|network:s debug:sf h:s 6:s");
         // The corner and the header row come first, then five places per row.
         QAccessibleInterface* pPort = pCells->cellAt(1, 3);
         QCOMPARE(pPort->role(), QAccessible::Cell);
@@ -659,21 +643,19 @@ private slots:
         QCOMPARE(pTable->indexOfChild(pPort), 14);
         QCOMPARE(pTable->child(14), pPort);
         // A new type: the cells whose state changes are announced, each once.
-        const auto previous =
-            QAccessible::installUpdateHandler(
-                [](QAccessibleEvent* pEvent)
-                {
-                    const QAccessibleTableCellInterface* pPlace =
-                        pEvent->accessibleInterface()->tableCellInterface();
-                    if (pEvent->type() == QAccessible::StateChanged && pPlace &&
-                        static_cast<QAccessibleStateChangeEvent*>(pEvent)->changedStates().disabled)
-                        s_Announced
-                            << QString("%1,%2").arg(pPlace->rowIndex()).arg(pPlace->columnIndex());
-                });
-        pwTable->item(1, 0)->setText("network");
-        pwTable->item(5, 0)->setText("stdout");
-        QAccessible::installUpdateHandler(previous);
-        QCOMPARE(s_Announced, QStringList({"1,2", "1,3", "5,2", "5,3"}));
+        const QStringList announced = ZriTest::Heard(
+            [](QAccessibleEvent* pEvent)
+            {
+                const auto* pPlace = pEvent->accessibleInterface()->tableCellInterface();
+                auto* pChange = static_cast<QAccessibleStateChangeEvent*>(pEvent);
+                if (pEvent->type() != QAccessible::StateChanged || !pPlace ||
+                    !pChange->changedStates().disabled)
+                    return QString();
+                return QString("%1,%2").arg(pPlace->rowIndex()).arg(pPlace->columnIndex());
+            },
+            {[&]
+             { pwTable->item(1, 0)->setText("network"), pwTable->item(5, 0)->setText("stdout"); }});
+        QCOMPARE(announced, QStringList("1,2, 1,3, 5,2, 5,3"));
         pwTable->setCurrentCell(0, 0);
         QTest::mouseClick(pEdit->findChild<QPushButton*>("m_wRemove"), Qt::LeftButton);
         // What the view tells the table's interface while a screen reader listens.
@@ -683,8 +665,8 @@ private slots:
         removed.setLastRow(0);
         pCells->modelChange(&removed);
         QCOMPARE(heard(),
-                 QStringList({"network:f info g 2", "stdout log s:x 3:x", "console trace c:x 4:x",
-                              "file warning f 5:x", "stdout debug h:x 6:x"}));
+                 "network:f info g 2|stdout log s:x 3:x|console trace c:x 4:x|file warning "
+                 "f 5:x|stdout debug h:x 6:x");
         QCOMPARE(pTable->indexOfChild(pPort), 9);
         for (int i = 0; i < pTable->childCount(); ++i)
             QVERIFY(pTable->child(i)->isValid());
