@@ -22,11 +22,9 @@ namespace
 
 const double kNaN = std::numeric_limits<double>::quiet_NaN();
 
-// One letter per logical point "x,y" by the application palette's colours: H highlight, B base,
-// U button, T button text, L light, D dark, R the gauge's default alarm red, '.' anything else.
-// A filled area is read at the device pixel under the point's centre; a point marked "x,ye" lies
-// on a one-pixel line, which Qt strokes centred on the coordinate, and is read at the device
-// pixel of the coordinate itself (at ratio 2 a line on row y covers device rows 2y - 1 and 2y).
+// One letter per point "x,y" by palette colour: H highlight, B base, U button, T button text, L
+// light, D dark, R the default alarm red. Read under the point's centre; "x,ye" is on a one-pixel
+// line, which Qt strokes centred on the coordinate (at ratio 2 on device rows 2y - 1 and 2y).
 QString Probe(const QImage& image, const QString& points)
 {
     QList<QRgb> colours;
@@ -209,9 +207,8 @@ private slots:
         QCOMPARE(AtRatios(row, points), QString("1: %1 1.5: %1 2: %1 ").arg(expected));
     }
 
-    // What the gauge shows and says after setters: the footer (drawn with ink or left blank),
-    // and the name, value and description a screen reader hears. The footer never reads as an
-    // alarm level the value has not reached; a gauge without a value yet raises no alarm.
+    // The footer (ink or blank) and what a screen reader hears; the footer never reads as an
+    // alarm level the value has not reached, and a gauge without a value raises no alarm.
     void gaugeTexts_data()
     {
         ZriTest::AddRows(
@@ -255,10 +252,8 @@ private slots:
         QCOMPARE(gauge.IsAlarm(), !meter->text(QAccessible::Description).isEmpty());
     }
 
-    // Keys and setters on a 0 to 99 slider at 20 to 60 (steps 1 and 10), the start handle
-    // focused: clamping, pushing along, refused limits, the base's argument-less slots, and a
-    // model bound both ways that echoes every value back. Counts: StartValueChanged,
-    // EndValueChanged, RangeChanged and its last arguments; then the limits.
+    // Keys and setters on a 0 to 99 slider at 20 to 60 (steps 1 and 10, start focused), a model
+    // echoing every value back. Counts of StartValueChanged, EndValueChanged, RangeChanged.
     void sliderInput_data()
     {
         ZriTest::AddRows(
@@ -342,9 +337,8 @@ private slots:
               "counts");
     }
 
-    // Drags on the 222-pixel test slider (2 pixels per value); a handle is grabbed where it is
-    // pressed, a press on the track centres the handle under the pointer (the start handle at
-    // pixel x - 5 along the track, the end handle at x - 16).
+    // Drags on the test slider; a press on the track centres a handle under the pointer
+    // (the start handle at pixel x - 5 along the track, the end handle at x - 16).
     void sliderMouse_data()
     {
         ZriTest::AddRows(
@@ -399,9 +393,8 @@ private slots:
               "focused");
     }
 
-    // The test slider painted focused: a sunken groove across the middle (6 pixels: rows 7 to
-    // 12 when horizontal), the span inside it between the handles, raised handles, and a
-    // button-text mark on the focused handle, at ratios 1, 1.5 and 2.
+    // A sunken groove (rows 7 to 12 when horizontal), the span in it between raised handles, and
+    // a button-text mark on the focused handle.
     void sliderPaint_data()
     {
         ZriTest::AddRows(
@@ -445,10 +438,8 @@ private slots:
         QCOMPARE(AtRatios(*slider, points), QString("1: %1 1.5: %1 2: %1 ").arg(expected));
     }
 
-    // What a screen reader hears: the gauge as a read-only progress bar with value, unit and
-    // alarm; the slider as a group of two sliders, its handles, whose values it can set. An
-    // installed update handler (a UI-test tool's) hears each change once, and for the slider
-    // the handle that moved.
+    // The gauge as a progress bar, the slider as a group of two settable sliders; a UI-test
+    // tool's update handler hears each change once, and which handle moved.
     void accessibility()
     {
         CBarGauge gauge;

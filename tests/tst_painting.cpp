@@ -46,9 +46,8 @@ QImage FramedBitmap(int size)
     return image;
 }
 
-// The shaded drawing helpers on a 22 x 22 widget: mode 0 a horizontal line at y 10, 1 a
-// vertical line at x 10 (both from 0 to 20), 2 a frame (0,0)-(9,9); a magenta point at (21,21)
-// afterwards shows the pen the helper left behind.
+// The shaded helpers on 22 x 22: 0 a line at y 10, 1 one at x 10 (both 0 to 20), 2 a frame
+// (0,0)-(9,9); the magenta point at (21,21) drawn afterwards shows the pen left behind.
 class CShaded : public QWidget
 {
 public:
@@ -195,9 +194,7 @@ std::unique_ptr<QWidget> Make(const QString& kind, int mode, const QString& stat
     return widget;
 }
 
-// Colour letters as in ZriTest::Colours: T symbol, t disabled symbol, L light, D dark, G and g
-// the lamp on and off, R and O the switch's off and on halves, M and C the framed bitmap,
-// '.' the face or background.
+// Colour letters as in ZriTest::Colours; '.' the face or the background.
 struct SRow
 {
     const char* pszName;
@@ -286,9 +283,8 @@ const SRow kRows[] = {
     {"disabled: nothing without a disabled bitmap", "bitmap", 0, "disabled", "13,10 29,14", ".."},
     {"disabled bitmap placed by the larger one", "bitmap", 0, "small-disabled disabled",
      "13,4 28,13 29,13 13,14", "MC.."},
-    // The switch: a sunken track, a raised knob with a sunken groove, the state colour.
-    // Text two columns off the switch: P's stem (bearing 1) at 63; r's stem at 154, its arm
-    // reaching the text's last column, 157.
+    // The switch: sunken track, raised knob with a sunken groove. Text two columns off it: P's
+    // stem (bearing 1) at 63; r's stem at 154, its arm reaching the text's last column, 157.
     {"lying, off: red right half, knob left, text", "switch", 1, "",
      "45,15 30,0 1,15 14,15 15,15 16,15 62,17 63,17 64,17", "RDLD.L.T."},
     {"lying, on: knob right", "switch", 1, "checked", "15,15 30,15 44,15 45,15", "OL.L"},
@@ -443,9 +439,8 @@ const std::pair<const char*, std::function<void(SPanel&)>> kSetters[] = {
     {"ruler footer font", [](SPanel& p) { p.m_Ruler.SetFooterFont("DejaVu Sans", 7, true, true); }},
 };
 
-// The lamp scenario: what the application does (mode 0 no lamp, 1 steady, 2 blinking; on, off,
-// a tick of the blink clock, a lamp size) and what follows: paint events, the lamp's centre
-// (G green, g grey, . none), whether the clock runs, and how many lamp pictures were drawn.
+// What the application does (mode 0 no lamp, 1 steady, 2 blinking), then: paint events, the
+// lamp's centre (G green, g grey), whether the clock runs, how many lamp pictures were drawn.
 const char* const kLampSteps[][3] = {
     {"lamp shown while off", "mode 1", "1 g 0 1"},
     {"the same mode again", "mode 1", "0 g 0 0"},
@@ -538,11 +533,9 @@ private slots:
         QApplication::setPalette(ZriTest::TestPalette());
     }
 
-    // Ten variants of each cached control at odd offsets, at ratios 1, 1.5 and 2: drawn again
-    // from the kept pictures (which must not grow), a pixel further on, and under swapped Light
-    // and Dark, another text colour, another Light or another Dark, each the same as drawn
-    // without pictures; then on 16- and 24-bit images, where blended text and see-through
-    // bitmaps round otherwise.
+    // Ten variants of each cached control drawn from kept pictures (which must not grow), also a
+    // pixel further on, under other Light, Dark and text colours and on 16- and 24-bit images
+    // (where blended text and see-through bitmaps round otherwise), as drawn without pictures.
     void picturesMatchDirectDrawing_data()
     {
         QTest::addColumn<QString>("control");
@@ -739,9 +732,8 @@ private slots:
         QCOMPARE(m_pPanel->m_Spy.m_nPaints - nBefore, 1);
     }
 
-    // The widget font is underlined and spaced. A size taken from it, then family, size, weight
-    // and style set on top, keep the underline and the spacing, in the title and the footer;
-    // a later size changes each font's own size only.
+    // Family, size, weight and style set on a size taken from the underlined, spaced widget font
+    // keep underline and spacing; a later size changes each font's own size only.
     void applicationBarKeepsItsFonts()
     {
         CTankBar bar;
@@ -788,9 +780,8 @@ private slots:
         QCOMPARE(state(), "#000000#00000016");
     }
 
-    // The lamp and the state button hear each tick of their running clock (1000 ms), none after
-    // it stopped, and nothing is left behind by a clock running when its widget goes. The
-    // histogram hands each bar's positions to its own slot.
+    // Each tick of a running clock (1000 ms) is heard, none after it stopped or its widget went;
+    // the histogram hands each bar's positions to its own slot.
     void applicationWidgetsOnTheBases()
     {
         auto* pLamp = new CTicking<CStateLampBase>;

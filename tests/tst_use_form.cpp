@@ -316,9 +316,8 @@ private slots:
         QCOMPARE(bool(accessible->state().checked), role == QAccessible::CheckBox && !checked);
     }
 
-    // The editors of the form and their children by accessible name (fields named after their
-    // buddy labels without the mnemonic marks); icon-only buttons also as tooltips, with a
-    // description that does not repeat the name. Then the whole form is read aloud.
+    // The editors' children by accessible name (fields by their buddy labels); icon-only buttons
+    // also as tooltips, with a description that does not repeat the name.
     void editorChildren()
     {
         const QStringList children =
@@ -343,9 +342,8 @@ private slots:
         QVERIFY(ReadAloud(QAccessible::queryAccessibleInterface(m_pForm.get())) > 30);
     }
 
-    // Designer's properties of the four displays read the widgets, whatever set them: each row
-    // makes a widget as code sets it up, then writes ("name=value") and reads ("name?") its
-    // properties in turn; "axis?" and "alarms?" read the library's own getters.
+    // Designer's properties read the widgets whatever set them: writes "name=value", reads
+    // "name?"; "axis?" and "alarms?" read the library's own getters.
     void propertiesReadTheWidget_data()
     {
         QTest::addColumn<Make>("make");
@@ -562,8 +560,7 @@ private slots:
     }
 
     // Texts only a screen reader or a hover asks for are no reason to write the translation
-    // file. A run of this program that makes every widget of the widget box, shows the form of
-    // all of them and reads them aloud leaves the German file as it was, and nothing else.
+    // file: a run that reads every widget aloud leaves the German file as it was.
     void noTranslationFileUnasked()
     {
         QTemporaryDir dir;
