@@ -15,7 +15,6 @@
 #include "MultiFileEdit.h"
 #include "PictureCache.h"
 #include "RectangleDefinitionEdit.h"
-#include "ShadedDrawing.h"
 #include "StateButtonBase.h"
 #include "StateLampBase.h"
 #include "StyleStore.h"
@@ -46,28 +45,6 @@ QImage FramedBitmap(int size)
     return image;
 }
 
-// The shaded helpers on 22 x 22: 0 a line at y 10, 1 one at x 10 (both 0 to 20), 2 a frame
-// (0,0)-(9,9); the magenta point at (21,21) drawn afterwards shows the pen left behind.
-class CShaded : public QWidget
-{
-public:
-    int m_nShape = 0, m_nWidth = 0;
-    bool m_bSunken = false, m_bBrush = false;
-
-protected:
-    void paintEvent(QPaintEvent*) override
-    {
-        QPainter painter(this);
-        painter.setPen(QColor(255, 0, 255));
-        painter.setBrush(m_bBrush ? QBrush(QColor(0, 255, 255)) : QBrush());
-        if (m_nShape == 2)
-            DrawShadedFrame(painter, QRect(0, 0, 10, 10), m_bSunken, m_nWidth);
-        else
-            (m_nShape ? DrawShadedVLine : DrawShadedHLine)(painter, 10, 0, 20, m_bSunken, m_nWidth);
-        painter.drawPoint(21, 21);
-    }
-};
-
 // A 12-pixel font drawn without antialiasing: text pixels come in the pen colour only.
 QFont AliasedFont()
 {
@@ -80,7 +57,7 @@ QFont AliasedFont()
 // The control of a kind in a mode, set up by the words of state, at the kind's size: arrow
 // 40 x 30, media 60 x 40 (w<n>: the lamp size), key 60 x 50, bitmap 58 x 28 (a 32 x 32 framed
 // bitmap, 15 x 15 when small, on a 50 x 20 face), switch 100 x 30 (standing 60 x 30, text left
-// 200 x 20; its text in the T colour), ruler 60 x 200, shaded 22 x 22 (w<n>: the width).
+// 200 x 20; its text in the T colour), ruler 60 x 200.
 template <class T> T* Own(std::unique_ptr<QWidget>& widget)
 {
     widget.reset(new T);
@@ -160,7 +137,7 @@ std::unique_ptr<QWidget> Make(const QString& kind, int mode, const QString& stat
         box->setPalette(palette);
         size = has("text-left") ? QSize(200, 20) : mode == 0 ? QSize(60, 30) : QSize(100, 30);
     }
-    else if (kind == "ruler")
+    else
     {
         auto* ruler = Own<CBarScalePercent>(widget);
         ruler->setFont(ZriTest::PixelFont(16));
@@ -173,15 +150,6 @@ std::unique_ptr<QWidget> Make(const QString& kind, int mode, const QString& stat
         ruler->SetFooterFont("DejaVu Sans", 29, false, false);
         ruler->SetFooterFontSystem(!has("footer-font"));
         size = {60, 200};
-    }
-    else
-    {
-        auto* shaded = Own<CShaded>(widget);
-        shaded->m_nShape = mode;
-        shaded->m_bSunken = has("sunken");
-        shaded->m_bBrush = has("brush");
-        shaded->m_nWidth = number;
-        size = {22, 22};
     }
     if (auto* button = qobject_cast<QAbstractButton*>(widget.get()))
     {
@@ -305,16 +273,6 @@ const SRow kRows[] = {
     {"title font: the 100 % mark moves down", "ruler", 10, "title-font", "0,18 0,33 0,180", ".DD"},
     {"footer font: mark 0 moves up", "ruler", 10, "footer-font", "0,18 0,165 0,180", "DD."},
     {"no steps: nothing", "ruler", 0, "", "0,20 0,178", ".."},
-    // Shaded lines and frames: pairs of rows or columns beside the line, light above and left
-    // when raised; frames are filled with the brush, then ringed from the inside out.
-    {"h raised 1", "shaded", 0, "w1", "5,8 5,9 5,10 5,11 5,12 21,9 21,21", ".L.D..M"},
-    {"h sunken 2", "shaded", 0, "sunken w2", "0,7 0,8 20,9 7,10 7,11 7,12 7,13 21,21", ".DD.LL.M"},
-    {"v sunken 1", "shaded", 1, "sunken w1", "9,0 10,7 11,20 8,7 12,20 21,21", "D.L..M"},
-    {"v negative width: nothing", "shaded", 1, "w-2", "9,5 11,5 21,21", "..M"},
-    {"frame raised 2, filled", "shaded", 2, "brush w2",
-     "0,0 1,4 4,1 9,4 4,8 9,0 0,9 2,2 7,7 10,10 21,21", "LLLDDDDCC.M"},
-    {"frame sunken 1, no brush", "shaded", 2, "sunken w1", "0,5 9,5 4,4 21,21", "DL.M"},
-    {"frame width 0 only fills", "shaded", 2, "brush w0", "0,0 9,9 21,21", "CCM"},
 };
 
 // A control panel: a shown lamp switched around, every painted widget changed through its setters
