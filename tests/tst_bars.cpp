@@ -170,8 +170,7 @@ private slots:
              {"low alarm at 20, value at it", "l20 v20", "20,170", "R"},
              {"low alarm at 20, value above", "l20 v21", "20,170", "H"},
              {"alarm level off again", "h90 hnan v95", "20,100", "H"},
-             {"extremes 30 and 70, NaN ignored", "x v30 v70 vnan v50",
-              "20,132e 20,67e 20,99 20,178", "TTHH"},
+             {"extremes; NaN ignored", "x v30 v70 vnan v50", "20,132e 20,67e 20,99 20,178", "TTHH"},
              {"extremes reset to the value", "x v30 v70 v50 c", "20,132 20,67 20,99e", "HBT"},
              {"extremes hidden unless asked", "v30 v70 v50", "20,132 20,67", "HB"},
              {"extremes clamped inside the frame", "x v-40 v400", "20,179e 20,19e", "TT"},
@@ -216,8 +215,7 @@ private slots:
             {{"new gauge with a low alarm", "l1", "blank:|Bar gauge|no value|"},
              {"value, unit, title", "v42 u% tTank", "ink:42 %|Tank|42 %|"},
              {"negative decimals: none", "d-3 v42.6", "ink:43|Bar gauge|43|"},
-             {"fifteen decimals at most", "d20 v0.5",
-              "ink:0.500000000000000|Bar gauge|0.500000000000000|"},
+             {"15 decimals max", "d20 v0.5", "ink:0.500000000000000|Bar gauge|0.500000000000000|"},
              {"below the high alarm: the digits needed", "h90 v89.6", "ink:89.6|Bar gauge|89.6|"},
              {"just below it: more digits", "h90 v89.96", "ink:89.96|Bar gauge|89.96|"},
              {"exactly at the high alarm", "h90 v90", "ink:90|Bar gauge|90|high alarm"},
@@ -356,10 +354,8 @@ private slots:
              {"vertical: start handle up", "v 176 156", "1 0 1 (30, 60)", "start"},
              {"vertical: track above the end", "v 21", "0 1 1 (20, 92)", "end"},
              // 5 values a pixel: the start's handle at pixel 0, the end's at 51.
-             {"span against the minimum, wide range", "h r=0:1000 v=2:202 30 -100",
-              "1 1 1 (0, 200)", "start"},
-             {"span against the maximum, wide range", "h r=0:1000 v=798:998 190 400",
-              "1 1 1 (800, 1000)", "start"},
+             {"span hits the minimum", "h r=0:1000 v=2:202 30 -100", "1 1 1 (0, 200)", "start"},
+             {"span hits maximum", "h r=0:1000 v=798:998 190 400", "1 1 1 (800, 1000)", "start"},
              {"span against INT_MIN", "h r=-2147483648:2147483647 v=-2143483648:0 50 -50",
               "1 1 1 (-2147483648, -4000000)", "start"}});
     }
@@ -401,8 +397,7 @@ private slots:
             {"setup", "points", "expected"},
             {{"horizontal", "h focus",
               "20,10 30,10 90,10 40,10 50,10 45,0 45,19 45,10 136,10 20,7 20,12", "BBHLDLDTUDL"},
-             {"dark palette", "h focus dark", "20,10 90,10 40,10 50,10 45,10 136,10 20,7",
-              "BHLDTUD"},
+             {"dark", "h focus dark", "20,10 90,10 40,10 50,10 45,10 136,10 20,7", "BHLDTUD"},
              {"space: the mark moves to the end", "h focus space", "45,10 136,10", "UT"},
              {"no focus, no mark", "h", "45,10 136,10", "UU"},
              // 0 halfway along the travel: the start's handle on pixels 100 to 110.

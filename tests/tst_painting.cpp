@@ -241,8 +241,7 @@ const SRow kRows[] = {
     {"bitmap top: its first rows", "bitmap", 3, "", "20,4 20,5 20,23", "MCC"},
     {"bitmap bottom: its last rows", "bitmap", 4, "", "20,4 20,22 20,23", "CCM"},
     // A 15 x 15 bitmap leaves 35 columns and 5 rows free: 17 and 2 of them before it, centred.
-    {"small bitmap left: columns 4-18, rows 6-20", "bitmap", 1, "small",
-     "4,5 4,6 5,7 18,20 19,20 18,21", ".MCM.."},
+    {"small bitmap left", "bitmap", 1, "small", "4,5 4,6 5,7 18,20 19,20 18,21", ".MCM.."},
     {"small bitmap centred", "bitmap", 0, "small", "20,10 21,10 22,10 35,20 36,20", ".MCM."},
     {"bitmap alignment 9: top left", "bitmap", 9, "", "4,4 35,4 36,4 5,23", "MM.C"},
     {"bitmap stretched over the face", "bitmap", 0, "stretched", "4,4 53,23 29,14 3,14", "MMC."},

@@ -431,30 +431,60 @@ private slots:
         QTEST(reads.join(' '), "reads");
     }
 
-    // The README's row built in code, each widget as large as it needs: in the 16-pixel font a
-    // legend row is 19 high and "Help" 36 wide, with the key's border of 4 and one pixel for the
-    // pressed shift around. Screen readers hear each change of what they read once, nothing
-    // else; Designer's properties read what the widgets hold (a font set in points too).
-    void rowBuiltInCode()
+    // Rows built in code in the 16-pixel font (lines 19 high): each widget as large as its texts
+    // need, none cut. A legend row is 19 high, "Help" 36 wide, with the key's border of 4 and a
+    // pixel for the pressed shift; the ruler's label "100" 31 wide, 8-pixel ticks 3 off it at both
+    // sides; the gauges 2 beside their widest text ("Temperature" 101, "60.3 bar" 67) over 160 of
+    // scale; the switch a line and 2 high, twice as wide, "Pump running" (112) 2 beside it. Screen
+    // readers hear each change of what they read once, nothing else; Designer's properties read
+    // what the widgets hold (a font set in points too).
+    void rowsBuiltInCode()
     {
         QWidget window;
         window.setFont(ZriTest::PixelFont(16));
-        auto* pwRow = new QHBoxLayout(&window);
-        auto* pwBack = new Forms::CArrowButton(&window);
-        auto* pwPlay = new Forms::CMediaButton(&window);
-        auto* pwHelp = new Forms::CKeyboardButton(&window);
+        auto* pwRows = new QVBoxLayout(&window);
+        auto* pwTemperature = new Forms::CBarGauge;
+        pwTemperature->SetTitle("Temperature");
+        pwTemperature->SetUnit("\u00b0C");
+        pwTemperature->SetHighAlarm(90);
+        pwTemperature->SetValue(89.6);
+        auto* pwPressure = new Forms::CBarGauge;
+        pwPressure->SetTitle("P1");
+        pwPressure->SetFooter("60.3 bar");
+        auto* pwBack = new Forms::CArrowButton;
+        auto* pwPlay = new Forms::CMediaButton;
         pwPlay->SetOnOffMode(Zri::CMediaButton::Blinking);
+        auto* pwSwitch = new Forms::CCheckBoxSwitch;
+        pwSwitch->setText("Pump running");
+        auto* pwHelp = new Forms::CKeyboardButton;
         pwHelp->Set("F1", "Help");
-        for (QWidget* pwWidget : std::initializer_list<QWidget*>{pwBack, pwPlay, pwHelp})
+        const QList<QList<QWidget*>> rows = {
+            {new Forms::CBarScalePercent, pwTemperature, pwPressure},
+            {pwBack, pwPlay, pwSwitch, pwHelp, new Forms::CRangeSlider},
+            {new Forms::CHistogramDisplay, new Forms::CTrendDisplay}};
+        for (const QList<QWidget*>& row : rows)
         {
-            pwRow->addWidget(pwWidget);
-            pwWidget->setObjectName(pwWidget->metaObject()->className());
+            auto* pwRow = new QHBoxLayout;
+            for (QWidget* pwWidget : row)
+                pwRow->addWidget(pwWidget, 0, Qt::AlignTop);
+            pwRow->addStretch();
+            pwRows->addLayout(pwRow);
         }
+        window.resize(window.sizeHint());
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
-        QCOMPARE(pwBack->size(), QSize(32, 32));
-        QCOMPARE(pwPlay->size(), QSize(48, 32));
-        QCOMPARE(pwHelp->size(), QSize(46, 48));
+        QStringList sizes;
+        for (QWidget* pwWidget : rows[0] + rows[1].mid(0, 4))
+            sizes << QString("%1x%2").arg(pwWidget->width()).arg(pwWidget->height());
+        QCOMPARE(sizes.join(' '), "53x198 105x198 71x198 32x32 48x32 157x21 46x48");
+        // The slider takes what its row leaves, its hint at least; the plots their hints.
+        QVERIFY(rows[1][4]->height() == 22 && rows[1][4]->width() >= 160);
+        for (QWidget* pwPlot : rows[2])
+            QCOMPARE(pwPlot->size(), pwPlot->sizeHint());
+        // The gauge in alarm shows why: "89.6 °C", not "90 °C".
+        QCOMPARE(pwTemperature->ValueText(), "89.6 \u00b0C");
+        for (QWidget* pwWidget : rows[1])
+            pwWidget->setObjectName(pwWidget->metaObject()->className());
         const QStringList heard = ZriTest::Heard(
             [](QAccessibleEvent* pEvent)
             {
@@ -487,54 +517,6 @@ private slots:
         // "Help Hilfe" (36 + 5 + 36) and a border of 6 make the key larger: the layout heard of it.
         QCoreApplication::processEvents();
         QCOMPARE(pwHelp->size(), QSize(91, 52));
-    }
-
-    // Displays and controls with long texts in layouts, 16-pixel font (lines 19 high): none is
-    // cut. The ruler: label "100" 31 wide, 8-pixel ticks 3 off it at both sides; the gauges 2
-    // beside their widest text ("Temperature" 101, "60.3 bar" 67) over 160 of scale; the switch
-    // a line and 2 high, twice as wide, "Pump running" (112) 2 beside it; two legend rows.
-    void layoutFitsTexts()
-    {
-        QWidget window;
-        window.setFont(ZriTest::PixelFont(16));
-        auto* pwRows = new QVBoxLayout(&window);
-        auto* pwTemperature = new Forms::CBarGauge;
-        pwTemperature->SetTitle("Temperature");
-        pwTemperature->SetUnit("\u00b0C");
-        pwTemperature->SetHighAlarm(90);
-        pwTemperature->SetValue(89.6);
-        auto* pwPressure = new Forms::CBarGauge;
-        pwPressure->SetTitle("P1");
-        pwPressure->SetFooter("60.3 bar");
-        auto* pwSwitch = new Forms::CCheckBoxSwitch;
-        pwSwitch->setText("Pump running");
-        auto* pwKey = new Forms::CKeyboardButton;
-        pwKey->Set("F1", "Help");
-        const QList<QList<QWidget*>> rows = {
-            {new Forms::CBarScalePercent, pwTemperature, pwPressure},
-            {pwSwitch, pwKey, new Forms::CRangeSlider},
-            {new Forms::CHistogramDisplay, new Forms::CTrendDisplay}};
-        for (const QList<QWidget*>& row : rows)
-        {
-            auto* pwRow = new QHBoxLayout;
-            for (QWidget* pwWidget : row)
-                pwRow->addWidget(pwWidget, 0, Qt::AlignTop);
-            pwRow->addStretch();
-            pwRows->addLayout(pwRow);
-        }
-        window.resize(window.sizeHint());
-        window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
-        QStringList sizes;
-        for (QWidget* pwWidget : rows[0] + rows[1].mid(0, 2))
-            sizes << QString("%1x%2").arg(pwWidget->width()).arg(pwWidget->height());
-        QCOMPARE(sizes.join(' '), "53x198 105x198 71x198 157x21 46x48");
-        // The slider takes what its row leaves, its hint at least; the plots their hints.
-        QVERIFY(rows[1][2]->height() == 22 && rows[1][2]->width() >= 160);
-        for (QWidget* pwPlot : rows[2])
-            QCOMPARE(pwPlot->size(), pwPlot->sizeHint());
-        // The gauge in alarm shows why: "89.6 °C", not "90 °C".
-        QCOMPARE(pwTemperature->ValueText(), "89.6 \u00b0C");
     }
 
     // Texts only a screen reader or a hover asks for are no reason to write the translation
