@@ -48,8 +48,7 @@ QImage FramedBitmap(int size)
 // A 12-pixel font drawn without antialiasing: text pixels come in the pen colour only.
 QFont AliasedFont()
 {
-    QFont font("DejaVu Sans");
-    font.setPixelSize(12);
+    QFont font = ZriTest::PixelFont(12);
     font.setStyleStrategy(QFont::NoAntialias);
     return font;
 }
