@@ -490,35 +490,6 @@ private slots:
                  "80 81");
     }
 
-    // Shown widgets repaint after setters that change what they show (the screen test drives
-    // the other setters at random and compares the screen with a fresh paint).
-    void settersRepaint()
-    {
-        QWidget window;
-        auto* gauge = new CBarGauge(&window);
-        auto* slider = new CRangeSlider(&window);
-        gauge->setGeometry(0, 0, 40, 200);
-        slider->setGeometry(50, 0, 150, 20);
-        window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
-        const std::pair<QWidget*, std::function<void()>> rows[] = {
-            {gauge, [=] { gauge->SetValue(30); }},
-            {gauge, [=] { gauge->SetLowAlarm(40); }},
-            {gauge, [=] { gauge->SetAlarmColor(Qt::green); }},
-            {slider, [=] { slider->SetStartValue(5); }},
-            {slider, [=] { slider->SetEndValue(50); }},
-            {slider, [=] { slider->SetFocusedHandle(CRangeSlider::EndHandle); }}};
-        for (const auto& row : rows)
-        {
-            QCoreApplication::processEvents();
-            ZriTest::CPaintCounter counter;
-            row.first->installEventFilter(&counter);
-            row.second();
-            QCoreApplication::processEvents();
-            QVERIFY2(counter.m_nPaints > 0, qPrintable(QString::number(&row - rows)));
-        }
-    }
-
     // Bad input and degenerate sizes: nothing crashes, no value leaves its limits, and the
     // handles reach both ends of the widest range exactly.
     void robustness()

@@ -1,6 +1,7 @@
 // The painted controls probed at pixels whose colours are known, kept pictures against direct
 // drawing, clicks, odd values; then a control panel as an application runs it.
 #include "ArrowButton.h"
+#include "BarGauge.h"
 #include "BarScalePercent.h"
 #include "BitmapButton.h"
 #include "BitmapCheckBox.h"
@@ -14,6 +15,7 @@
 #include "MediaButton.h"
 #include "MultiFileEdit.h"
 #include "PictureCache.h"
+#include "RangeSlider.h"
 #include "RectangleDefinitionEdit.h"
 #include "StateButtonBase.h"
 #include "StateLampBase.h"
@@ -341,14 +343,16 @@ struct SPanel : QWidget
     SPanel()
     {
         auto* pwLayout = new QHBoxLayout(this);
-        for (QWidget* pwWidget :
-             std::initializer_list<QWidget*>{&m_Arrow, &m_Media, &m_Key, &m_KeyBox, &m_Bitmap,
-                                             &m_BitmapBox, &m_Switch, &m_Ruler})
+        for (QWidget* pwWidget : std::initializer_list<QWidget*>{
+                 &m_Arrow, &m_Media, &m_Key, &m_KeyBox, &m_Bitmap, &m_BitmapBox, &m_Switch,
+                 &m_Ruler, &m_Gauge, &m_Slider})
         {
-            pwLayout->addWidget(pwWidget);
+            pwLayout->addWidget(pwWidget, 1); // the ruler has no width of its own to ask for
             pwWidget->installEventFilter(&m_Spy);
         }
-        resize(900, 200);
+        m_Gauge.SetLowAlarm(40); // in alarm from the start: the alarm colour shows
+        m_Gauge.SetValue(30);
+        resize(1100, 200);
         show();
     }
     ZriTest::CPaintCounter m_Spy; // counts the paint events of all the widgets
@@ -360,12 +364,15 @@ struct SPanel : QWidget
     CBitmapCheckBox m_BitmapBox;
     CCheckBoxSwitch m_Switch;
     CBarScalePercent m_Ruler;
+    CBarGauge m_Gauge;
+    CRangeSlider m_Slider;
 };
 
 using EKey = CKeyboardButtonBase;
 using EBitmap = CBitmapHelper;
 
-// The name, and what the application sets while the panel is shown.
+// The name ("later: " where the widget schedules its repaint), and what the application sets
+// while the panel is shown.
 const std::pair<const char*, std::function<void(SPanel&)>> kSetters[] = {
     {"arrow mode", [](SPanel& p) { p.m_Arrow.SetMode(CArrowButton::DoubleLeft); }},
     {"arrow fit", [](SPanel& p) { p.m_Arrow.SetFitMode(CArrowButton::Stretch); }},
@@ -388,11 +395,16 @@ const std::pair<const char*, std::function<void(SPanel&)>> kSetters[] = {
     {"bitmap box mode", [](SPanel& p) { p.m_BitmapBox.SetMode(EBitmap::IconSize); }},
     {"switch draw mode", [](SPanel& p) { p.m_Switch.SetDrawMode(CCheckBoxSwitch::Vertical); }},
     {"switch text mode", [](SPanel& p) { p.m_Switch.SetTextMode(CCheckBoxSwitch::NoText); }},
-    {"ruler steps", [](SPanel& p) { p.m_Ruler.SetSteps(4); }},
-    {"ruler scale mode", [](SPanel& p) { p.m_Ruler.SetScaleMode(false, true); }},
-    {"ruler font", [](SPanel& p) { p.m_Ruler.SetRulerFont("DejaVu Sans", 9, true, false); }},
-    {"ruler title size", [](SPanel& p) { p.m_Ruler.SetTitleSize(20); }},
-    {"ruler footer font", [](SPanel& p) { p.m_Ruler.SetFooterFont("DejaVu Sans", 7, true, true); }},
+    {"later: ruler steps", [](SPanel& p) { p.m_Ruler.SetSteps(4); }},
+    {"later: ruler scale mode", [](SPanel& p) { p.m_Ruler.SetScaleMode(false, true); }},
+    {"later: ruler font", [](SPanel& p) { p.m_Ruler.SetRulerFont("DejaVu Sans", 9, true, false); }},
+    {"later: ruler title size", [](SPanel& p) { p.m_Ruler.SetTitleSize(20); }},
+    {"later: footer", [](SPanel& p) { p.m_Ruler.SetFooterFont("DejaVu Sans", 7, true, true); }},
+    {"later: gauge value", [](SPanel& p) { p.m_Gauge.SetValue(35); }},
+    {"later: gauge alarm colour", [](SPanel& p) { p.m_Gauge.SetAlarmColor(Qt::green); }},
+    {"later: slider start", [](SPanel& p) { p.m_Slider.SetStartValue(5); }},
+    {"later: slider end", [](SPanel& p) { p.m_Slider.SetEndValue(50); }},
+    {"later: handle", [](SPanel& p) { p.m_Slider.SetFocusedHandle(CRangeSlider::EndHandle); }},
 };
 
 // What the application does (mode 0 no lamp, 1 steady, 2 blinking), then: paint events, the
@@ -681,9 +693,8 @@ private slots:
         const auto& row = kSetters[setter];
         const int nBefore = m_pPanel->m_Spy.m_nPaints;
         row.second(*m_pPanel);
-        // Painted buttons repaint before the setter returns; the bar gauges schedule it.
         QCOMPARE(m_pPanel->m_Spy.m_nPaints - nBefore,
-                 QString(row.first).startsWith("ruler") ? 0 : 1);
+                 QString(row.first).startsWith("later") ? 0 : 1);
         QCoreApplication::processEvents();
         QCOMPARE(m_pPanel->m_Spy.m_nPaints - nBefore, 1);
     }
