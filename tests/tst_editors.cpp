@@ -82,8 +82,7 @@ struct SModel
     int m_nReports[4] = {0, 0, 0, 0}; // path, files, rect, loggers
 };
 
-// The four values as "path=...", "files=...", "rect=..." and "loggers=..."; a logger reads
-// type, level, 'name' and port.
+// The values as "path=", "files=", "rect=" and "loggers=" (type, level, 'name', port).
 QStringList Describe(const QString& path, const QStringList& files, const QRectF& rect,
                      const Definitions& loggers)
 {
@@ -131,8 +130,7 @@ public:
         QApplication::setActiveWindow(this);
     }
 
-    // As an application binds an editor: the signal stores the value, and the model hands the
-    // stored value back through the silent slot.
+    // As an application binds an editor: the signal stores, the silent slot gets it back.
     template <class TEditor, class TValue>
     void Bind(TEditor& editor, void (TEditor::*signal)(const TValue&),
               void (TEditor::*slot)(const TValue&), TValue& stored, int nIndex)
@@ -172,8 +170,7 @@ public:
         Drop(m_Files, data, Qt::NoModifier);
     }
 
-    // Control-clicks rows (digits) of the file list or the logger table, then a button of it,
-    // or presses the Delete key there.
+    // Control-clicks rows (digits) of the list or the table, then a button or the Delete key.
     void Click(QWidget& editor, QAbstractItemView* pwView, const char* pszRows,
                const QString& button)
     {
@@ -240,8 +237,7 @@ public:
 
 using D = CDialog&;
 
-// What the user does, how often each editor reports (path, files, rect, loggers), and the value
-// that changes.
+// What the user does, how often each editor reports (path, files, rect, loggers), what changes.
 const struct
 {
     const char* pszName;
@@ -299,8 +295,7 @@ const struct
      "0 0 0 7", "loggers=0 4 '' 5432"},
 };
 
-// A temporary directory with a.txt, b.txt and sub; "%T" stands for its path, "|" separates
-// entries, "" is no entry.
+// A temporary directory with a.txt, b.txt and sub; "%T" stands for it, "|" separates entries.
 struct SPlace
 {
     SPlace()
@@ -498,10 +493,7 @@ private slots:
             QList<QUrl> urls;
             for (const QString& url : place(dropped))
                 urls << (url.contains("://") ? QUrl(url) : QUrl::fromLocalFile(url));
-            if (modes.contains('T'))
-                data.setText(place(dropped).join('|'));
-            else
-                data.setUrls(urls);
+            modes.contains('T') ? data.setText(place(dropped).join('|')) : data.setUrls(urls);
             Drop(*pwEdit, data,
                  modes.contains('S')   ? Qt::ShiftModifier
                  : modes.contains('A') ? Qt::AltModifier

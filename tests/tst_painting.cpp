@@ -371,8 +371,7 @@ struct SPanel : QWidget
 using EKey = CKeyboardButtonBase;
 using EBitmap = CBitmapHelper;
 
-// The name ("later: " where the widget schedules its repaint), and what the application sets
-// while the panel is shown.
+// Names ("later: " where the widget schedules its repaint) and what the application sets.
 const std::pair<const char*, std::function<void(SPanel&)>> kSetters[] = {
     {"arrow mode", [](SPanel& p) { p.m_Arrow.SetMode(CArrowButton::DoubleLeft); }},
     {"arrow fit", [](SPanel& p) { p.m_Arrow.SetFitMode(CArrowButton::Stretch); }},
@@ -558,8 +557,7 @@ private slots:
         }
     }
 
-    // A lamp at ratio 2 comes from a 30-pixel picture, not a doubled 15-pixel one; many sizes,
-    // each kept, never take the pictures past their budget.
+    // A 15-pixel lamp at ratio 2 is a 30-pixel picture; kept pictures stay within their budget.
     void lampAtRatioTwoAndBudget()
     {
         CMediaButton button;
@@ -613,8 +611,7 @@ private slots:
         }
     }
 
-    // Values outside the enumerations and degenerate sizes, of every painted control and
-    // editor: nothing may crash or trip the sanitizers.
+    // Odd enumeration values and degenerate sizes of every control and editor: nothing crashes.
     void oddValuesAndSizes()
     {
         const QPair<const char*, int> kinds[] = {{"arrow", 8},   {"media", 10}, {"key", 13},
