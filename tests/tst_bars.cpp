@@ -61,8 +61,7 @@ QString AtRatios(QWidget& widget, const QString& points)
 // u unit, t title, f footer ("f" alone: an empty one), x extremes shown, c extremes reset.
 void SetUp(CBarGauge& gauge, const QString& setup)
 {
-    using FSet = std::function<void(const QString&)>;
-    const std::map<char, FSet> setters = {
+    const std::map<char, std::function<void(const QString&)>> setters = {
         {'v', [&](const QString& s) { gauge.SetValue(s.toDouble()); }}, // "nan", "inf" too
         {'r', [&](const QString& s)
          { gauge.SetRange(s.section(':', 0, 0).toDouble(), s.section(':', 1).toDouble()); }},
@@ -99,10 +98,10 @@ struct SDarkPalette
 // Mouse events as the platform sends them, straight to the widget.
 void Mouse(QWidget& widget, QEvent::Type type, const QPoint& point)
 {
-    const Qt::MouseButton button = type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
-    const Qt::MouseButtons held =
-        type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton;
-    QMouseEvent event(type, point, widget.mapToGlobal(point), button, held, Qt::NoModifier);
+    QMouseEvent event(type, point, widget.mapToGlobal(point),
+                      type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton,
+                      type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton,
+                      Qt::NoModifier);
     QApplication::sendEvent(&widget, &event);
 }
 

@@ -1,6 +1,5 @@
-// The editors: a parameter dialog whose model is bound both ways to the four of them, driven by
-// real input (widgets and model agree, each editor reports exactly as often as expected); then
-// file dialogs, drops, the logger table's texts, cells as a screen reader hears them, its header.
+// The editors in a dialog bound both ways to a model and driven by real input; then file dialogs,
+// drops, the logger table's texts, cells as a screen reader hears them, its header.
 #include "FileEditLine.h"
 #include "LineEdit.h"
 #include "LoggerDefinitionsEdit.h"
@@ -38,8 +37,7 @@ using Types = std::list<Varo::Fenra::ParameterPool::SFileType>;
 namespace
 {
 
-// Answers the next modal dialog once it is shown, then rejects it if the answer left it open (a
-// failed check inside the answer must not leave the test hanging).
+// Answers the next modal dialog, then rejects it if left open (a failed check must not hang).
 template <class TDialog> void AnswerModal(std::function<void(TDialog*)> answer)
 {
     QTimer::singleShot(0,
@@ -54,8 +52,7 @@ template <class TDialog> void AnswerModal(std::function<void(TDialog*)> answer)
                        });
 }
 
-// A drag that enters the widget, moves and drops, with every action possible; the proposed
-// action follows from the modifiers, as for a drop from another application.
+// A drop from another application: enter, move, drop; the modifiers propose the action.
 void Drop(QWidget& target, const QMimeData& data, Qt::KeyboardModifiers modifiers)
 {
     const auto actions = Qt::CopyAction | Qt::MoveAction | Qt::LinkAction;
@@ -183,8 +180,7 @@ public:
             QTest::mouseClick(editor.findChild<QPushButton*>(button), Qt::LeftButton);
     }
 
-    // Types a band specifier for rows 1 and 3 into the dialog; before answering, the
-    // application refreshes the list with the blank-separated refreshed entries, if any.
+    // Sets band specifier [2-3] on rows 1 and 3; the application may refresh the list meanwhile.
     void SetBandSpecifier(const QString& rqsRefreshed)
     {
         Click(m_Files, List(), "13", "");
@@ -312,8 +308,7 @@ struct SPlace
     QTemporaryDir m_Dir;
 };
 
-// Modes as letters: D directories, E accept empty, X existing files, B band specifiers; the
-// file types are Text (.txt) and Log (.LOG, with the upper-case variant when U is given).
+// Modes: D directories, E accept empty, X existing, B bands; types .txt and .LOG (U: upper case).
 std::unique_ptr<CMultiFileEdit> MakeList(const QString& modes, const QStringList& entries)
 {
     return std::make_unique<CMultiFileEdit>(
@@ -336,8 +331,7 @@ void ChooseInFileDialog(QFileDialog* pDialog, const QStringList& qslPaths)
     static_cast<QDialog*>(pDialog)->done(QDialog::Accepted);
 }
 
-// The editor that the table's delegate gives a cell, as it opens: P and the path of a file path
-// edit, L and the text of a line edit, C and the entry of a combo box.
+// The editor a cell's delegate opens: P a path edit's path, L a line edit's text, C a combo.
 QString Editor(QTableWidget* pwTable, int nRow, int nColumn)
 {
     const QModelIndex index = pwTable->model()->index(nRow, nColumn);
@@ -646,10 +640,6 @@ private slots:
                     pwHeader->fontMetrics().horizontalAdvance("/var/log/application/server.log"));
             QCOMPARE(pwHeader->sectionViewportPosition(3) + pwHeader->sectionSize(3),
                      pwHeader->viewport()->width());
-        }
-        {
-            CLoggerDefinitionsEdit first(Definitions(2));
-            QHeaderView* pwHeader = first.findChild<QTableWidget*>()->horizontalHeader();
             pwHeader->resizeSection(0, 137);
             pwHeader->moveSection(3, 0);
         }

@@ -34,6 +34,7 @@ using namespace Varo::FenraQtGui::ZuRaradirIzurodudoz;
 using Varo::FenraQtGui::QtExtensions::GetLampImageCount;
 using ZriTest::Colours;
 using ZriTest::RenderAt;
+using EKey = CKeyboardButtonBase;
 
 namespace
 {
@@ -55,10 +56,9 @@ QFont AliasedFont()
     return font;
 }
 
-// The control of a kind in a mode, set up by the words of state, at the kind's size: arrow
-// 40 x 30, media 60 x 40 (w<n>: the lamp size), key 60 x 50, bitmap 58 x 28 (a 32 x 32 framed
-// bitmap, 15 x 15 when small, on a 50 x 20 face), switch 100 x 30 (standing 60 x 30, text left
-// 200 x 20; its text in the T colour), ruler 60 x 200.
+// A control of a kind and mode set up by the words of state: arrow 40 x 30, media 60 x 40 (w<n>
+// the lamp size), key 60 x 50, bitmap 58 x 28 (32 x 32 framed, 15 x 15 small, on a 50 x 20 face),
+// switch 100 x 30 (standing 60 x 30, text left 200 x 20; text in T), ruler 60 x 200.
 template <class T> T* Own(std::unique_ptr<QWidget>& widget)
 {
     widget.reset(new T);
@@ -101,8 +101,7 @@ std::unique_ptr<QWidget> Make(const QString& kind, int mode, const QString& stat
             has("box") ? static_cast<CKeyboardButtonBase*>(Own<CKeyboardCheckBox>(widget))
                        : Own<CKeyboardButton>(widget);
         widget->setFont(AliasedFont());
-        key->SetTextSizeMode(has("scaled") ? CKeyboardButtonBase::ScaledSize
-                                           : CKeyboardButtonBase::FixedSize);
+        key->SetTextSizeMode(has("scaled") ? EKey::ScaledSize : EKey::FixedSize);
         key->Set("Q", has("alt") ? "A" : "", "q");
         if (has("symbol") || has("back"))
             key->Set(CKeyboardButtonBase::ArrowUp);
@@ -294,8 +293,7 @@ public:
     using CBarBase::_GetTitleFont;
 };
 
-// The application's own widgets on the library's bases: a lamp and a state button that count
-// the ticks of their clocks, a histogram that records its scroll positions.
+// The application's own lamp, state button and histogram on the library's bases.
 template <class TBase> class CTicking : public TBase
 {
 public:
@@ -368,7 +366,6 @@ struct SPanel : QWidget
     CRangeSlider m_Slider;
 };
 
-using EKey = CKeyboardButtonBase;
 using EBitmap = CBitmapHelper;
 
 // Names ("later: " where the widget schedules its repaint) and what the application sets.

@@ -1,6 +1,5 @@
-// Texts of the strings library and the enumerations both ways; the module translator, its file
-// byte for byte, the registry filling tables from files, and a translator's day with a file
-// edited by hand, which must never be lost.
+// Texts of the strings library; the translator, its file byte for byte, the registry filling
+// tables from files, and a translator's day with a file edited by hand, which must never be lost.
 #include "BandSpec.h"
 #include "DataListMode.h"
 #include "LoggerDefinition.h"
@@ -136,11 +135,9 @@ private slots:
         std::string directory, module; // linked statically: the module is this executable
         LocateModule(directory, module);
         CTranslatorRegistry::SetLanguage("German");
-        ZriTest::WriteAll(ZriTest::TranslationDirectory() + '/' + module.c_str() + "German.trl",
-                          ZriTest::TrlText('"' + QByteArray(module.c_str()) + '"', "\"German\"", "",
-                                           "\"Error parsing %1% from \\\"%2%\\\" at position "
-                                           "\\\"%3%\\\"\"=\"%1% nicht in \\\"%2%\\\" ab "
-                                           "\\\"%3%\\\"\"\n"));
+        WriteGerman(ZriTest::TranslationDirectory(), module.c_str(), "",
+                    "\"Error parsing %1% from \\\"%2%\\\" at position \\\"%3%\\\"\"=\"%1% nicht in "
+                    "\\\"%2%\\\" ab \\\"%3%\\\"\"\n");
         Translate("");
         CTranslatorRegistry::SetLanguage("English");
     }

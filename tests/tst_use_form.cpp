@@ -1,6 +1,5 @@
 // Forms built in Designer: the plugin's widget box, forms loaded through it, widgets in layouts,
-// what a German screen reader hears (from the run's own file, else the shipped translation;
-// never recorded into the run's file).
+// what a German screen reader hears (never recorded into the run's translation file).
 #include "FormCheck.h"
 #include "TestSupport.h"
 #include "TranslatorRegistry.h"
@@ -252,7 +251,6 @@ private slots:
         using Arrow = Forms::CArrowButton;
         using Media = Forms::CMediaButton;
         using Key = Forms::CKeyboardButton;
-        using Switch = Forms::CCheckBoxSwitch;
         using Histogram = Forms::CHistogramDisplay;
         QTest::addColumn<Make>("make");
         QTest::addColumn<int>("role");
@@ -280,8 +278,8 @@ private slots:
             "Caps", "", true);
         row("bitmap box", New<Forms::CBitmapCheckBox>({{"text", "&Grid"}}), box, "Grid");
         row("bitmap, no text", New<Forms::CBitmapButton>(), button, "Bildtaste");
-        row("switch on", New<Switch>({{"text", "Power"}, {"checked", true}}), box, "Power", "an",
-            true);
+        row("switch on", New<Forms::CCheckBoxSwitch>({{"text", "Power"}, {"checked", true}}), box,
+            "Power", "an", true);
         row("ruler", New<Forms::CBarScalePercent>(), QAccessible::Graphic, "Prozentskala");
         row("histogram", New<Histogram>({{"logScale", true}}), QAccessible::Chart, "Histogramm",
             "keine Daten");
