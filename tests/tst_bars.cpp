@@ -293,10 +293,9 @@ private slots:
     }
     void sliderInput()
     {
-        CRangeSlider slider;
-        slider.SetValues(20, 60);
-        SSpies spies(slider);
-        CRangeSlider& s = slider;
+        CRangeSlider s;
+        s.SetValues(20, 60);
+        SSpies spies(s);
         const std::map<QString, std::function<void(int, int)>> inputs = {
             {"start", [&](int a, int) { s.SetStartValue(a); }},
             {"end", [&](int a, int) { s.SetEndValue(a); }},
@@ -326,13 +325,12 @@ private slots:
         {
             const auto it = inputs.find(word.section('=', 0, 0));
             if (it == inputs.end())
-                QTest::keyClick(&slider, KeyNamed(word));
+                QTest::keyClick(&s, KeyNamed(word));
             else
                 it->second(word.section('=', 1).section(':', 0, 0).toInt(),
                            word.section(':', 1).toInt());
         }
-        QTEST(spies.Counts() + QString(" %1:%2").arg(slider.Minimum()).arg(slider.Maximum()),
-              "counts");
+        QTEST(spies.Counts() + QString(" %1:%2").arg(s.Minimum()).arg(s.Maximum()), "counts");
     }
 
     // Drags on the test slider; a press on the track centres a handle under the pointer
