@@ -1,8 +1,7 @@
-// The painted controls. Every one as the screen shows it: each symbol with its engraved edges,
-// lamps, knobs, bitmaps, ruler ticks and the shaded drawing underneath, probed at pixels whose
-// colours are known, legends and their sizes too; clicks anywhere on check boxes; odd values and
-// sizes. Then a control panel as an application runs it.
+// The painted controls probed at pixels whose colours are known, kept pictures against direct
+// drawing, clicks, odd values; then a control panel as an application runs it.
 #include "ArrowButton.h"
+#include "BarGauge.h"
 #include "BarScalePercent.h"
 #include "BitmapButton.h"
 #include "BitmapCheckBox.h"
@@ -16,8 +15,8 @@
 #include "MediaButton.h"
 #include "MultiFileEdit.h"
 #include "PictureCache.h"
+#include "RangeSlider.h"
 #include "RectangleDefinitionEdit.h"
-#include "ShadedDrawing.h"
 #include "StateButtonBase.h"
 #include "StateLampBase.h"
 #include "StyleStore.h"
@@ -34,6 +33,8 @@
 using namespace Varo::FenraQtGui::ZuRaradirIzurodudoz;
 using Varo::FenraQtGui::QtExtensions::GetLampImageCount;
 using ZriTest::Colours;
+using ZriTest::RenderAt;
+using EKey = CKeyboardButtonBase;
 
 namespace
 {
@@ -47,42 +48,17 @@ QImage FramedBitmap(int size)
     return image;
 }
 
-// The shaded drawing helpers on a 22 x 22 widget: mode 0 a horizontal line at y 10, 1 a
-// vertical line at x 10 (both from 0 to 20), 2 a frame (0,0)-(9,9); a magenta point at (21,21)
-// afterwards shows the pen the helper left behind.
-class CShaded : public QWidget
-{
-public:
-    int m_nShape = 0, m_nWidth = 0;
-    bool m_bSunken = false, m_bBrush = false;
-
-protected:
-    void paintEvent(QPaintEvent*) override
-    {
-        QPainter painter(this);
-        painter.setPen(QColor(255, 0, 255));
-        painter.setBrush(m_bBrush ? QBrush(QColor(0, 255, 255)) : QBrush());
-        if (m_nShape == 2)
-            DrawShadedFrame(painter, QRect(0, 0, 10, 10), m_bSunken, m_nWidth);
-        else
-            (m_nShape ? DrawShadedVLine : DrawShadedHLine)(painter, 10, 0, 20, m_bSunken, m_nWidth);
-        painter.drawPoint(21, 21);
-    }
-};
-
 // A 12-pixel font drawn without antialiasing: text pixels come in the pen colour only.
 QFont AliasedFont()
 {
-    QFont font("DejaVu Sans");
-    font.setPixelSize(12);
+    QFont font = ZriTest::PixelFont(12);
     font.setStyleStrategy(QFont::NoAntialias);
     return font;
 }
 
-// The control of a kind in a mode, set up by the words of state, at the kind's size: arrow
-// 40 x 30, media 60 x 40 (w<n>: the lamp size), key 60 x 50, bitmap 58 x 28 (a 32 x 32 framed
-// bitmap, 15 x 15 when small, on a 50 x 20 face), switch 100 x 30 (standing 60 x 30, text left
-// 200 x 20; its text in the T colour), ruler 60 x 200, shaded 22 x 22 (w<n>: the width).
+// A control of a kind and mode set up by the words of state: arrow 40 x 30, media 60 x 40 (w<n>
+// the lamp size), key 60 x 50, bitmap 58 x 28 (32 x 32 framed, 15 x 15 small, on a 50 x 20 face),
+// switch 100 x 30 (standing 60 x 30, text left 200 x 20; text in T), ruler 60 x 200.
 template <class T> T* Own(std::unique_ptr<QWidget>& widget)
 {
     widget.reset(new T);
@@ -107,7 +83,9 @@ std::unique_ptr<QWidget> Make(const QString& kind, int mode, const QString& stat
     {
         auto* media = Own<CMediaButton>(widget);
         media->SetMode(CMediaButton::EMode(mode));
-        media->SetOnOffMode(has("lamp") ? CMediaButton::Steady : CMediaButton::NoLamp);
+        media->SetOnOffMode(has("blink")  ? CMediaButton::Blinking
+                            : has("lamp") ? CMediaButton::Steady
+                                          : CMediaButton::NoLamp);
         media->SetOn(has("on"));
         if (number)
             media->SetLampSize(number);
@@ -123,8 +101,7 @@ std::unique_ptr<QWidget> Make(const QString& kind, int mode, const QString& stat
             has("box") ? static_cast<CKeyboardButtonBase*>(Own<CKeyboardCheckBox>(widget))
                        : Own<CKeyboardButton>(widget);
         widget->setFont(AliasedFont());
-        key->SetTextSizeMode(has("scaled") ? CKeyboardButtonBase::ScaledSize
-                                           : CKeyboardButtonBase::FixedSize);
+        key->SetTextSizeMode(has("scaled") ? EKey::ScaledSize : EKey::FixedSize);
         key->Set("Q", has("alt") ? "A" : "", "q");
         if (has("symbol") || has("back"))
             key->Set(CKeyboardButtonBase::ArrowUp);
@@ -160,7 +137,7 @@ std::unique_ptr<QWidget> Make(const QString& kind, int mode, const QString& stat
         box->setPalette(palette);
         size = has("text-left") ? QSize(200, 20) : mode == 0 ? QSize(60, 30) : QSize(100, 30);
     }
-    else if (kind == "ruler")
+    else
     {
         auto* ruler = Own<CBarScalePercent>(widget);
         ruler->setFont(ZriTest::PixelFont(16));
@@ -174,15 +151,6 @@ std::unique_ptr<QWidget> Make(const QString& kind, int mode, const QString& stat
         ruler->SetFooterFontSystem(!has("footer-font"));
         size = {60, 200};
     }
-    else
-    {
-        auto* shaded = Own<CShaded>(widget);
-        shaded->m_nShape = mode;
-        shaded->m_bSunken = has("sunken");
-        shaded->m_bBrush = has("brush");
-        shaded->m_nWidth = number;
-        size = {22, 22};
-    }
     if (auto* button = qobject_cast<QAbstractButton*>(widget.get()))
     {
         if (has("checked"))
@@ -194,9 +162,7 @@ std::unique_ptr<QWidget> Make(const QString& kind, int mode, const QString& stat
     return widget;
 }
 
-// Colour letters as in ZriTest::Colours: T symbol, t disabled symbol, L light, D dark, G and g
-// the lamp on and off, R and O the switch's off and on halves, M and C the framed bitmap,
-// '.' the face or background.
+// Colour letters as in ZriTest::Colours; '.' the face or the background.
 struct SRow
 {
     const char* pszName;
@@ -215,11 +181,9 @@ const SRow kRows[] = {
     {"up, fit outside the values stretches", "arrow", 0, "fit7", "8,15 13,15 20,8", "DTD"},
     {"down: shaft top, tip, right side, body", "arrow", 1, "", "20,8 20,21 25,11 20,14", "DLLT"},
     // Left: head (13,15)-(20,8)-(20,21), shaft y 9 to 20 from x 20 to 26.
-    {"left: tip, shaft top, shaft end, shaft bottom", "arrow", 2, "",
-     "13,15 23,9 26,15 23,20 17,15", "DDLLT"},
+    {"left: tip, shaft top, end, bottom", "arrow", 2, "", "13,15 23,9 26,15 23,20 17,15", "DDLLT"},
     // Right: head (26,15)-(19,8)-(19,21), shaft from x 13; the head's lower edge is light.
-    {"right: tip, lower head edge, shaft top, end, bottom", "arrow", 3, "",
-     "26,15 23,17 16,9 13,15 16,20 18,14", "DLDDLT"},
+    {"right: light lower head", "arrow", 3, "", "26,15 23,17 16,9 13,15 16,20 18,14", "DLDDLT"},
     {"double up: tips and bases of both", "arrow", 4, "", "20,8 24,13 16,15 20,18 17,22", "DDLTL"},
     {"double down", "arrow", 5, "", "20,8 14,9 20,11 20,15 20,21", "DLTDL"},
     {"double left", "arrow", 6, "", "16,12 20,12 17,18 18,15 23,12 27,12", "DLLTDL"},
@@ -229,32 +193,27 @@ const SRow kRows[] = {
     {"play: left and upper edge, tip, body", "media", 0, "", "8,20 30,14 51,20 20,20", "DDLT"},
     {"pause: bars sunken and filled", "media", 1, "", "14,8 23,31 18,20 43,20 34,8", "DLTLD"},
     {"stop", "media", 2, "", "18,8 41,31 30,20", "DLT"},
-    {"to start: bar, triangle edges", "media", 3, "", "8,20 17,20 12,20 51,20 40,12 40,27",
-     "DLTLDL"},
+    {"to start", "media", 3, "", "8,20 17,20 12,20 51,20 40,12 40,27", "DLTLDL"},
     {"ramp down: dark left and top, light slope", "media", 4, "", "8,20 30,8 22,23 20,20", "DDLT"},
     {"ramp up", "media", 5, "", "30,8 51,20 21,15 40,20", "DLLT"},
-    {"repeat: arc top, sides, hollow, arrowhead", "media", 6, "", "30,9 9,20 50,20 30,20 25,30",
-     "TTT.T"},
+    {"repeat: arc, hollow, arrowhead", "media", 6, "", "30,9 9,20 50,20 30,20 25,30", "TTT.T"},
     {"drop left: stem, dashes, arrowhead, groove", "media", 7, "",
      "16,7 30,10 34,10 36,10 16,22 8,28 30,28 51,28 30,30", "TT.TTD.LL"},
     {"drop right", "media", 8, "", "43,7 10,10 12,10 43,22 20,28", "TT.T."},
-    {"drop crossed: dark heads and line, cross", "media", 9, "",
-     "41,20 16,20 30,10 30,17 12,7 27,10", "DDDTTD"},
+    {"drop crossed: dark heads", "media", 9, "", "41,20 16,20 30,10 30,17 12,7 27,10", "DDDTTD"},
     {"lamp on: green, symbol ends left of it", "media", 0, "lamp on", "46,11 35,20 36,20", "GL."},
     {"lamp off: grey", "media", 2, "lamp", "46,11", "g"},
     // Lamps under 5 pixels are plain squares; the lamp ends one column left of the content's.
     {"lamp 4: columns 50-53, rows 4-7", "media", 0, "lamp on w4",
      "49,4 50,4 53,4 50,7 53,7 54,7 50,8 53,3", ".GGGG..."},
     {"lamp 1, off: one grey pixel", "media", 0, "lamp w1", "53,4 52,4 54,4 53,5", "g..."},
-    {"lamp 5 is round: green centre, corners off", "media", 0, "lamp on w5", "51,6 49,4 53,8",
-     "G.."},
+    {"lamp 5 is round", "media", 0, "lamp on w5", "51,6 49,4 53,8", "G.."},
     {"media outside the modes: lamp only", "media", 10, "lamp", "46,11 20,20 8,20", "g.."},
     // The 60 x 50 key: content (4,4)-(55,45); thin symbols 4 further in, at x 16.
     {"key up: tip, shaft, head, shaft end", "key", 1, "", "16,8 16,30 12,20 16,38 16,39", "TTTT."},
     {"key down", "key", 2, "", "16,41 16,30 16,11 16,10", "TTT."},
     {"key left", "key", 3, "", "8,24 38,24 39,24 20,20 20,19", "TT.T."},
-    {"key right: upper barb 12 from the tip", "key", 4, "", "38,24 8,24 26,20 27,20 26,29",
-     "TTTTT"},
+    {"key right: barb 12 from the tip", "key", 4, "", "38,24 8,24 26,20 27,20 26,29", "TTTTT"},
     {"key outline up is hollow", "key", 5, "", "16,8 16,14 14,30 16,30 16,38", "T.T.T"},
     {"key outline down is hollow", "key", 6, "", "16,41 16,35 14,20 16,20 16,11", "T.T.T"},
     {"key block arrow: hollow, corners 4 in", "key", 7, "", "30,8 51,25 8,25 30,30 17,41", "TTT.T"},
@@ -282,27 +241,21 @@ const SRow kRows[] = {
     {"bitmap top: its first rows", "bitmap", 3, "", "20,4 20,5 20,23", "MCC"},
     {"bitmap bottom: its last rows", "bitmap", 4, "", "20,4 20,22 20,23", "CCM"},
     // A 15 x 15 bitmap leaves 35 columns and 5 rows free: 17 and 2 of them before it, centred.
-    {"small bitmap left: columns 4-18, rows 6-20", "bitmap", 1, "small",
-     "4,5 4,6 5,7 18,20 19,20 18,21", ".MCM.."},
-    {"small bitmap centred: columns 21-35", "bitmap", 0, "small", "20,10 21,10 22,10 35,20 36,20",
-     ".MCM."},
-    {"bitmap alignment outside the values: top left", "bitmap", 9, "", "4,4 35,4 36,4 5,23",
-     "MM.C"},
+    {"small bitmap left", "bitmap", 1, "small", "4,5 4,6 5,7 18,20 19,20 18,21", ".MCM.."},
+    {"small bitmap centred", "bitmap", 0, "small", "20,10 21,10 22,10 35,20 36,20", ".MCM."},
+    {"bitmap alignment 9: top left", "bitmap", 9, "", "4,4 35,4 36,4 5,23", "MM.C"},
     {"bitmap stretched over the face", "bitmap", 0, "stretched", "4,4 53,23 29,14 3,14", "MMC."},
     {"bitmap in the icon size, left, centred", "bitmap", 0, "icon", "4,6 19,21 20,14 4,5", "MC.."},
     {"no bitmap mode", "bitmap", 0, "none", "13,10 29,14", ".."},
     {"disabled: nothing without a disabled bitmap", "bitmap", 0, "disabled", "13,10 29,14", ".."},
     {"disabled bitmap placed by the larger one", "bitmap", 0, "small-disabled disabled",
      "13,4 28,13 29,13 13,14", "MC.."},
-    // The switch: a sunken track, a raised knob with a sunken groove, the state colour.
-    // Text two columns off the switch: P's stem (bearing 1) at 63; r's stem at 154, its arm
-    // reaching the text's last column, 157.
+    // The switch: sunken track, raised knob with a sunken groove. Text two columns off it: P's
+    // stem (bearing 1) at 63; r's stem at 154, its arm reaching the text's last column, 157.
     {"lying, off: red right half, knob left, text", "switch", 1, "",
      "45,15 30,0 1,15 14,15 15,15 16,15 62,17 63,17 64,17", "RDLD.L.T."},
-    {"lying, on: green left half, knob right", "switch", 1, "checked", "15,15 30,15 44,15 45,15",
-     "OL.L"},
-    {"standing, on: knob above, green below", "switch", 0, "checked", "7,28 7,14 7,6 7,7 7,1",
-     "ODD.L"},
+    {"lying, on: knob right", "switch", 1, "checked", "15,15 30,15 44,15 45,15", "OL.L"},
+    {"standing, on: knob above", "switch", 0, "checked", "7,28 7,14 7,6 7,7 7,1", "ODD.L"},
     {"standing, off: red above", "switch", 0, "", "7,1 7,14 7,15 7,22", "RRLL"},
     {"text left: the switch at the right edge", "switch", 1, "text-left",
      "159,10 160,10 170,10 185,10 199,10 153,11 154,11 155,11", ".D.RL.T."},
@@ -315,27 +268,14 @@ const SRow kRows[] = {
     // Labels up to 31 wide ("100"): one-sided ticks end or start 3 before them, at 25 or 34.
     {"ruler ticks only left", "ruler", 10, "left", "0,180 25,180 26,180 59,180", "DD.."},
     {"ruler ticks only right", "ruler", 10, "right", "0,180 33,180 34,180 59,180", "..DD"},
-    {"ruler font: wide labels, short ticks", "ruler", 10, "ruler-font", "0,180 1,180 59,180",
-     "D.D"},
+    {"ruler font: short ticks", "ruler", 10, "ruler-font", "0,180 1,180 59,180", "D.D"},
     {"title font: the 100 % mark moves down", "ruler", 10, "title-font", "0,18 0,33 0,180", ".DD"},
     {"footer font: mark 0 moves up", "ruler", 10, "footer-font", "0,18 0,165 0,180", "DD."},
     {"no steps: nothing", "ruler", 0, "", "0,20 0,178", ".."},
-    // Shaded lines and frames: pairs of rows or columns beside the line, light above and left
-    // when raised; frames are filled with the brush, then ringed from the inside out.
-    {"h raised 1", "shaded", 0, "w1", "5,8 5,9 5,10 5,11 5,12 21,9 21,21", ".L.D..M"},
-    {"h sunken 2", "shaded", 0, "sunken w2", "0,7 0,8 20,9 7,10 7,11 7,12 7,13 21,21", ".DD.LL.M"},
-    {"v sunken 1", "shaded", 1, "sunken w1", "9,0 10,7 11,20 8,7 12,20 21,21", "D.L..M"},
-    {"v negative width: nothing", "shaded", 1, "w-2", "9,5 11,5 21,21", "..M"},
-    {"frame raised 2, filled", "shaded", 2, "brush w2",
-     "0,0 1,4 4,1 9,4 4,8 9,0 0,9 2,2 7,7 10,10 21,21", "LLLDDDDCC.M"},
-    {"frame sunken 1, no brush", "shaded", 2, "sunken w1", "0,5 9,5 4,4 21,21", "DL.M"},
-    {"frame width 0 only fills", "shaded", 2, "brush w0", "0,0 9,9 21,21", "CCM"},
 };
 
-// A control panel: a shown media button whose lamp the application switches between modes and
-// on and off, every painted widget changed through its setters while shown (a setter that
-// forgets to repaint leaves the old picture on the screen, which render() cannot see), and the
-// application's own gauges, lamps and displays built on the library's bases.
+// A control panel: a shown lamp switched around, every painted widget changed through its setters
+// while shown (render() cannot see a missing repaint), the application's own widgets on our bases.
 class CLampButton : public CMediaButton
 {
 public:
@@ -353,8 +293,7 @@ public:
     using CBarBase::_GetTitleFont;
 };
 
-// The application's own widgets on the library's bases: a lamp and a state button that count
-// the ticks of their clocks, a histogram that records its scroll positions.
+// The application's own lamp, state button and histogram on the library's bases.
 template <class TBase> class CTicking : public TBase
 {
 public:
@@ -397,36 +336,24 @@ QString Describe(const QFont& font)
                              font.underline() ? " underlined" : "", font.letterSpacing());
 }
 
-// Counts the paint events of every widget that installs it as its event filter.
-class CPaintSpy : public QObject
-{
-public:
-    int m_nPaints = 0;
-
-protected:
-    bool eventFilter(QObject*, QEvent* pEvent) override
-    {
-        m_nPaints += pEvent->type() == QEvent::Paint;
-        return false;
-    }
-};
-
 struct SPanel : QWidget
 {
     SPanel()
     {
         auto* pwLayout = new QHBoxLayout(this);
-        for (QWidget* pwWidget :
-             std::initializer_list<QWidget*>{&m_Arrow, &m_Media, &m_Key, &m_KeyBox, &m_Bitmap,
-                                             &m_BitmapBox, &m_Switch, &m_Ruler})
+        for (QWidget* pwWidget : std::initializer_list<QWidget*>{
+                 &m_Arrow, &m_Media, &m_Key, &m_KeyBox, &m_Bitmap, &m_BitmapBox, &m_Switch,
+                 &m_Ruler, &m_Gauge, &m_Slider})
         {
-            pwLayout->addWidget(pwWidget);
+            pwLayout->addWidget(pwWidget, 1); // the ruler has no width of its own to ask for
             pwWidget->installEventFilter(&m_Spy);
         }
-        resize(900, 200);
+        m_Gauge.SetLowAlarm(40); // in alarm from the start: the alarm colour shows
+        m_Gauge.SetValue(30);
+        resize(1100, 200);
         show();
     }
-    CPaintSpy m_Spy; // counts the paint events of all the widgets
+    ZriTest::CPaintCounter m_Spy; // counts the paint events of all the widgets
     CArrowButton m_Arrow;
     CMediaButton m_Media;
     CKeyboardButton m_Key;
@@ -435,18 +362,14 @@ struct SPanel : QWidget
     CBitmapCheckBox m_BitmapBox;
     CCheckBoxSwitch m_Switch;
     CBarScalePercent m_Ruler;
+    CBarGauge m_Gauge;
+    CRangeSlider m_Slider;
 };
 
-struct SSetter
-{
-    const char* pszName; // "ruler ...": a bar gauge, which schedules its repaint
-    std::function<void(SPanel&)> set;
-};
-
-using EKey = CKeyboardButtonBase;
 using EBitmap = CBitmapHelper;
 
-const SSetter kSetters[] = {
+// Names ("later: " where the widget schedules its repaint) and what the application sets.
+const std::pair<const char*, std::function<void(SPanel&)>> kSetters[] = {
     {"arrow mode", [](SPanel& p) { p.m_Arrow.SetMode(CArrowButton::DoubleLeft); }},
     {"arrow fit", [](SPanel& p) { p.m_Arrow.SetFitMode(CArrowButton::Stretch); }},
     {"media mode", [](SPanel& p) { p.m_Media.SetMode(CMediaButton::Repeat); }},
@@ -454,8 +377,6 @@ const SSetter kSetters[] = {
     {"media lamp mode, off", [](SPanel& p) { p.m_Media.SetOnOffMode(CMediaButton::Steady); }},
     {"media on", [](SPanel& p) { p.m_Media.SetOn(true); }},
     {"key, three labels", [](SPanel& p) { p.m_Key.Set("Esc", "F1", "F2"); }},
-    {"key, two labels", [](SPanel& p) { p.m_Key.Set("Tab", "F3"); }},
-    {"key, one label", [](SPanel& p) { p.m_Key.Set("Del"); }},
     {"key symbol", [](SPanel& p) { p.m_Key.Set(EKey::CornerArrow); }},
     {"key text border", [](SPanel& p) { p.m_Key.SetTextBorder(7); }},
     {"key text size", [](SPanel& p) { p.m_Key.SetTextSizeMode(EKey::ScaledSize); }},
@@ -463,8 +384,6 @@ const SSetter kSetters[] = {
     {"key box text size", [](SPanel& p) { p.m_KeyBox.SetTextSizeMode(EKey::ScaledSize); }},
     {"bitmap image",
      [](SPanel& p) { p.m_Bitmap.SetBitmap(QImage(8, 8, QImage::Format_RGB32), true); }},
-    {"bitmap pixmap", [](SPanel& p) { p.m_Bitmap.SetBitmap(QPixmap(8, 8), false); }},
-    {"bitmap file", [](SPanel& p) { p.m_Bitmap.SetBitmap(QStringLiteral("/no/such.png"), true); }},
     {"bitmap mode", [](SPanel& p) { p.m_Bitmap.SetMode(EBitmap::Stretched); }},
     {"bitmap alignment",
      [](SPanel& p) { p.m_Bitmap.SetBitmapDefaultAlignment(EBitmap::TopAligned); }},
@@ -472,18 +391,20 @@ const SSetter kSetters[] = {
     {"bitmap box mode", [](SPanel& p) { p.m_BitmapBox.SetMode(EBitmap::IconSize); }},
     {"switch draw mode", [](SPanel& p) { p.m_Switch.SetDrawMode(CCheckBoxSwitch::Vertical); }},
     {"switch text mode", [](SPanel& p) { p.m_Switch.SetTextMode(CCheckBoxSwitch::NoText); }},
-    {"ruler steps", [](SPanel& p) { p.m_Ruler.SetSteps(4); }},
-    {"ruler scale mode", [](SPanel& p) { p.m_Ruler.SetScaleMode(false, true); }},
-    {"ruler font", [](SPanel& p) { p.m_Ruler.SetRulerFont("DejaVu Sans", 9, true, false); }},
-    {"ruler title font", [](SPanel& p) { p.m_Ruler.SetTitleFont("DejaVu Sans", 11, false, true); }},
-    {"ruler title size", [](SPanel& p) { p.m_Ruler.SetTitleSize(20); }},
-    {"ruler footer font", [](SPanel& p) { p.m_Ruler.SetFooterFont("DejaVu Sans", 7, true, true); }},
-    {"ruler footer size", [](SPanel& p) { p.m_Ruler.SetFooterSize(5); }},
+    {"later: ruler steps", [](SPanel& p) { p.m_Ruler.SetSteps(4); }},
+    {"later: ruler scale mode", [](SPanel& p) { p.m_Ruler.SetScaleMode(false, true); }},
+    {"later: ruler font", [](SPanel& p) { p.m_Ruler.SetRulerFont("DejaVu Sans", 9, true, false); }},
+    {"later: ruler title size", [](SPanel& p) { p.m_Ruler.SetTitleSize(20); }},
+    {"later: footer", [](SPanel& p) { p.m_Ruler.SetFooterFont("DejaVu Sans", 7, true, true); }},
+    {"later: gauge value", [](SPanel& p) { p.m_Gauge.SetValue(35); }},
+    {"later: gauge alarm colour", [](SPanel& p) { p.m_Gauge.SetAlarmColor(Qt::green); }},
+    {"later: slider start", [](SPanel& p) { p.m_Slider.SetStartValue(5); }},
+    {"later: slider end", [](SPanel& p) { p.m_Slider.SetEndValue(50); }},
+    {"later: handle", [](SPanel& p) { p.m_Slider.SetFocusedHandle(CRangeSlider::EndHandle); }},
 };
 
-// The lamp scenario: what the application does (mode 0 no lamp, 1 steady, 2 blinking; on, off,
-// a tick of the blink clock, a lamp size) and what follows: paint events, the lamp's centre
-// (G green, g grey, . none), whether the clock runs, and how many lamp pictures were drawn.
+// What the application does (mode 0 no lamp, 1 steady, 2 blinking), then: paint events, the
+// lamp's centre (G green, g grey), whether the clock runs, how many lamp pictures were drawn.
 const char* const kLampSteps[][3] = {
     {"lamp shown while off", "mode 1", "1 g 0 1"},
     {"the same mode again", "mode 1", "0 g 0 0"},
@@ -511,20 +432,18 @@ const char* const kLampSteps[][3] = {
 QWidget* CachedVariant(const QString& control, int i)
 {
     if (control == "arrow")
-    {
-        auto* arrow = new CArrowButton;
-        arrow->SetMode(CArrowButton::EMode(i));
-        arrow->setDown(i % 3 == 0);
-        return arrow;
-    }
+        return Make("arrow", i, i % 3 ? "" : "down").release();
     if (control == "media")
+        return Make("media", i,
+                    QStringList{"", "lamp", "blink"}.at(i % 3) + (i % 4 != 1 ? " on" : "") +
+                        (i == 4 ? " disabled" : ""))
+            .release();
+    if (control == "ruler")
     {
-        auto* media = new CMediaButton;
-        media->SetMode(CMediaButton::EMode(i));
-        media->SetOnOffMode(CMediaButton::EOnOffMode(i % 3));
-        media->SetOn(i % 4 != 1);
-        media->setEnabled(i != 4);
-        return media;
+        auto* ruler = new CBarScalePercent;
+        ruler->SetScaleMode(i % 2, i % 3);
+        ruler->SetSteps(1 + i);
+        return ruler;
     }
     if (control == "keys")
     {
@@ -557,30 +476,12 @@ QWidget* CachedVariant(const QString& control, int i)
         button->setEnabled(i % 3);
         return button;
     }
-    if (control == "ruler")
-    {
-        auto* ruler = new CBarScalePercent;
-        ruler->SetScaleMode(i % 2, i % 3);
-        ruler->SetSteps(1 + i);
-        return ruler;
-    }
     auto* box = new CCheckBoxSwitch;
     box->setText(i % 4 ? "Pump" : "A text longer than the switch's room");
     box->setChecked(i % 2);
     box->SetDrawMode(CCheckBoxSwitch::EDrawMode(i / 5));
     box->SetTextMode(CCheckBoxSwitch::ETextMode(i % 3));
     return box;
-}
-
-// The widget at a device pixel ratio; shifted one pixel at 1.5, it starts mid device pixel.
-QImage RenderAt(QWidget& widget, qreal ratio, int shift = 0,
-                QImage::Format format = QImage::Format_RGB32)
-{
-    QImage image((widget.size() + QSize(shift, shift)) * ratio, format);
-    image.setDevicePixelRatio(ratio);
-    image.fill(QColor(16, 32, 48));
-    widget.render(&image, QPoint(shift, shift));
-    return image;
 }
 
 } // namespace
@@ -596,11 +497,9 @@ private slots:
         QApplication::setPalette(ZriTest::TestPalette());
     }
 
-    // Ten variants of each cached control at odd offsets, at ratios 1, 1.5 and 2: drawn again
-    // from the kept pictures (which must not grow), a pixel further on, and under swapped Light
-    // and Dark, another text colour, another Light or another Dark, each the same as drawn
-    // without pictures; then on 16- and 24-bit images, where blended text and see-through
-    // bitmaps round otherwise.
+    // Ten variants of each cached control drawn from kept pictures (which must not grow), also a
+    // pixel further on, under other Light, Dark and text colours and on 16- and 24-bit images
+    // (where blended text and see-through bitmaps round otherwise), as drawn without pictures.
     void picturesMatchDirectDrawing_data()
     {
         QTest::addColumn<QString>("control");
@@ -655,8 +554,7 @@ private slots:
         }
     }
 
-    // A lamp at ratio 2 comes from a 30-pixel picture, not a doubled 15-pixel one; many sizes,
-    // each kept, never take the pictures past their budget.
+    // A 15-pixel lamp at ratio 2 is a 30-pixel picture; kept pictures stay within their budget.
     void lampAtRatioTwoAndBudget()
     {
         CMediaButton button;
@@ -710,8 +608,7 @@ private slots:
         }
     }
 
-    // Values outside the enumerations and degenerate sizes, of every painted control and
-    // editor: nothing may crash or trip the sanitizers.
+    // Odd enumeration values and degenerate sizes of every control and editor: nothing crashes.
     void oddValuesAndSizes()
     {
         const QPair<const char*, int> kinds[] = {{"arrow", 8},   {"media", 10}, {"key", 13},
@@ -742,7 +639,7 @@ private slots:
     void lampSwitchedAround()
     {
         CLampButton button;
-        CPaintSpy spy;
+        ZriTest::CPaintCounter spy;
         button.installEventFilter(&spy);
         button.resize(60, 40);
         button.show();
@@ -774,8 +671,8 @@ private slots:
     void everySetterRepaintsAtOnce_data()
     {
         QTest::addColumn<int>("setter");
-        for (const SSetter& setter : kSetters)
-            QTest::newRow(setter.pszName) << int(&setter - kSetters);
+        for (const auto& setter : kSetters)
+            QTest::newRow(setter.first) << int(&setter - kSetters);
     }
 
     void everySetterRepaintsAtOnce()
@@ -787,19 +684,17 @@ private slots:
             QVERIFY(QTest::qWaitForWindowExposed(m_pPanel.get()));
         }
         QCoreApplication::processEvents();
-        const SSetter& row = kSetters[setter];
+        const auto& row = kSetters[setter];
         const int nBefore = m_pPanel->m_Spy.m_nPaints;
-        row.set(*m_pPanel);
-        // Painted buttons repaint before the setter returns; the bar gauges schedule it.
+        row.second(*m_pPanel);
         QCOMPARE(m_pPanel->m_Spy.m_nPaints - nBefore,
-                 QString(row.pszName).startsWith("ruler") ? 0 : 1);
+                 QString(row.first).startsWith("later") ? 0 : 1);
         QCoreApplication::processEvents();
         QCOMPARE(m_pPanel->m_Spy.m_nPaints - nBefore, 1);
     }
 
-    // The widget font is underlined and spaced. A size taken from it, then family, size, weight
-    // and style set on top, keep the underline and the spacing, in the title and the footer;
-    // a later size changes each font's own size only.
+    // Family, size, weight and style set on a size taken from the underlined, spaced widget font
+    // keep underline and spacing; a later size changes each font's own size only.
     void applicationBarKeepsItsFonts()
     {
         CTankBar bar;
@@ -846,9 +741,8 @@ private slots:
         QCOMPARE(state(), "#000000#00000016");
     }
 
-    // The lamp and the state button hear each tick of their running clock (1000 ms), none after
-    // it stopped, and nothing is left behind by a clock running when its widget goes. The
-    // histogram hands each bar's positions to its own slot.
+    // Each tick of a running clock (1000 ms) is heard, none after it stopped or its widget went;
+    // the histogram hands each bar's positions to its own slot.
     void applicationWidgetsOnTheBases()
     {
         auto* pLamp = new CTicking<CStateLampBase>;

@@ -74,6 +74,38 @@ QImage RenderWidget(QWidget& widget)
     return image;
 }
 
+QImage RenderAt(QWidget& widget, qreal ratio, int shift, QImage::Format format)
+{
+    QImage image((widget.size() + QSize(shift, shift)) * ratio, format);
+    image.setDevicePixelRatio(ratio);
+    image.fill(QColor(16, 32, 48));
+    widget.render(&image, QPoint(shift, shift));
+    return image;
+}
+
+QStringList Heard(const std::function<QString(QAccessibleEvent*)>& describe,
+                  const std::vector<std::function<void()>>& steps)
+{
+    static std::function<QString(QAccessibleEvent*)> s_Describe;
+    static QStringList s_Texts;
+    s_Describe = describe;
+    const auto previous = QAccessible::installUpdateHandler(
+        [](QAccessibleEvent* pEvent)
+        {
+            if (const QString text = s_Describe(pEvent); !text.isEmpty())
+                s_Texts << text;
+        });
+    QStringList heard;
+    for (const auto& step : steps)
+    {
+        s_Texts.clear();
+        step();
+        heard << s_Texts.join(", ");
+    }
+    QAccessible::installUpdateHandler(previous);
+    return heard;
+}
+
 QString Colours(const QImage& image, const QString& points)
 {
     const QRgb known[] = {kButtonText.rgb(), qRgb(0, 128, 128),   kLight.rgb(),    kDark.rgb(),

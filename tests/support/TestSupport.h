@@ -1,9 +1,11 @@
 #pragma once
 
+#include <QAccessible>
 #include <QApplication>
 #include <QTest>
 
 #include <functional>
+#include <vector>
 
 // Shared set-up of every widget test: offscreen platform, Fusion style and a palette whose
 // Light, Dark and ButtonText colours are distinct, so a probe can tell which role a pixel got.
@@ -30,6 +32,29 @@ QFont PixelFont(int pixelSize);
 
 /// The widget painted at its current size into an RGB32 image.
 QImage RenderWidget(QWidget& widget);
+/// The same at a device pixel ratio, moved by shift logical pixels (at 1.5 a shift of one
+/// starts the widget mid device pixel).
+QImage RenderAt(QWidget& widget, qreal ratio, int shift = 0,
+                QImage::Format format = QImage::Format_RGB32);
+
+/// Counts the paint events of the widgets that install it as their event filter.
+class CPaintCounter : public QObject
+{
+public:
+    int m_nPaints = 0;
+
+protected:
+    bool eventFilter(QObject*, QEvent* pEvent) override
+    {
+        m_nPaints += pEvent->type() == QEvent::Paint;
+        return false;
+    }
+};
+
+/// What an installed update handler (a UI-test tool's) hears while each step runs: per step
+/// the texts describe gives the events, joined by ", " (an empty text ignores the event).
+QStringList Heard(const std::function<QString(QAccessibleEvent*)>& describe,
+                  const std::vector<std::function<void()>>& steps);
 /// One letter per point of "x,y x,y ...": T button text, t disabled button text, L light,
 /// D dark, G lamp on, g lamp off, R and O the switch's red and green halves, M and C magenta
 /// and cyan (test bitmaps, fills), '.' anything else.
