@@ -5,6 +5,7 @@
 #include "FeedPump.h"
 #include "PlotPainting.h"
 #include "PlotRaster.h"
+#include "StyleStore.h"
 #include "TrendState.h"
 
 #include <QBackingStore>
@@ -64,6 +65,7 @@ CTrendDisplay::CTrendDisplay(QWidget* parent)
     m_pState = std::make_unique<Detail::STrendState>(*this, *m_pwHScrollBar);
     // Every pixel is painted: Qt need not fill the background first.
     setAttribute(Qt::WA_OpaquePaintEvent);
+    setFocusPolicy(Qt::StrongFocus); // zoom and pan from the keyboard
     m_pwHScrollBar->hide();
     m_pwHScrollBar->setObjectName(QStringLiteral("trendHistory"));
     connect(m_pwHScrollBar, &QScrollBar::valueChanged, this, &CTrendDisplay::_HScrollSlot);
@@ -631,6 +633,12 @@ void CTrendDisplay::_EmitWindowChanged()
         m_pState->dShownEnd = end;
         emit windowChanged(start, end);
     }
+    const std::array<double, 4> view{start, end, ValueMin(), ValueMax()};
+    if (view != m_pState->aShownView)
+    {
+        m_pState->aShownView = view;
+        emit viewChanged(view[0], view[1], view[2], view[3]);
+    }
 }
 
 void CTrendDisplay::_UpdateScrollBar()
@@ -700,6 +708,14 @@ void CTrendDisplay::paintEvent(QPaintEvent* event)
     }
     state.DrawMarkers(painter, dpr);
     state.DrawLosses(painter);
+    if (hasFocus() && state.bInteractive)
+    {
+        // The focus frame: the plot's frame dotted in the highlight colour.
+        QPen pen(QGuiApplication::palette().color(QPalette::Highlight), 1, Qt::DotLine);
+        CStyleStore store(painter, pen);
+        store.SetBrush(Qt::NoBrush);
+        painter.drawRect(plot.adjusted(-1, -1, 0, 0));
+    }
 }
 
 } // namespace Varo::FenraQtGui::ZuRaradirIzurodudoz

@@ -4,6 +4,7 @@
 #include "FeedHub.h"
 #include "PlotPainting.h"
 #include "PlotRaster.h"
+#include "PlotView.h"
 #include "TrendData.h"
 #include "TrendDisplay.h"
 
@@ -16,6 +17,7 @@
 #include <memory>
 #include <vector>
 
+class QRubberBand;
 class QScrollBar;
 
 namespace Varo::FenraQtGui::ZuRaradirIzurodudoz::Detail
@@ -117,6 +119,29 @@ struct STrendState
     double dShownStart = kTrendNone; // the window last announced by windowChanged
     double dShownEnd = kTrendNone;
     bool bFramePending = false;
+    // Zoom and pan: the settings before the first zoom, the views to go back to, the gesture.
+    struct SHome
+    {
+        double dWindow;
+        bool bFollow;
+        double dEnd;
+        bool bAuto;
+        SPlotScale oFixed;
+    };
+    bool bInteractive = true;
+    bool bZoomed = false;
+    SHome oHome{};
+    std::vector<SPlotView> vBack;
+    enum class EGesture
+    {
+        None,
+        Box,
+        Pan
+    } eGesture = EGesture::None;
+    QPoint oPressed; // where the gesture began
+    QPoint oLast;    // where a pan was last
+    QRubberBand* pwBox = nullptr;
+    std::array<double, 4> aShownView{kTrendNone, kTrendNone, kTrendNone, kTrendNone};
     std::shared_ptr<CTrendFeedHub> pFeedHub; // while feeders were handed out
     CFeedPump* pFeedPump = nullptr;
     bool bLossesChanged = false;
