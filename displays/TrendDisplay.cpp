@@ -66,6 +66,7 @@ CTrendDisplay::CTrendDisplay(QWidget* parent)
     // Every pixel is painted: Qt need not fill the background first.
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::StrongFocus); // zoom and pan from the keyboard
+    setMouseTracking(true);          // the readout follows the pointer
     m_pwHScrollBar->hide();
     m_pwHScrollBar->setObjectName(QStringLiteral("trendHistory"));
     connect(m_pwHScrollBar, &QScrollBar::valueChanged, this, &CTrendDisplay::_HScrollSlot);
@@ -609,7 +610,9 @@ void CTrendDisplay::_Frame()
         // The kept pictures brought up to date; the screen repaints where they changed.
         const qreal dpr = devicePixelRatioF();
         QRect changed;
-        if (m_pState->RefreshScreen(dpr, changed) || m_pState->bLossesChanged)
+        // While a readout shows, the whole is repainted: its sample may have moved or gone.
+        if (m_pState->RefreshScreen(dpr, changed) || m_pState->bLossesChanged ||
+            m_pState->nReadout >= 0)
         {
             update();
         }
@@ -708,11 +711,12 @@ void CTrendDisplay::paintEvent(QPaintEvent* event)
     }
     state.DrawMarkers(painter, dpr);
     state.DrawLosses(painter);
+    state.DrawReadout(painter);
     if (hasFocus() && state.bInteractive)
     {
-        // The focus frame: the plot's frame dotted in the highlight colour.
-        QPen pen(QGuiApplication::palette().color(QPalette::Highlight), 1, Qt::DotLine);
-        CStyleStore store(painter, pen);
+        // The focus frame: the plot's frame in the highlight colour. Solid: Qt starts a dotted
+        // line's dots where a repaint's clip cuts it, and a partial repaint would differ.
+        CStyleStore store(painter, QGuiApplication::palette().color(QPalette::Highlight));
         store.SetBrush(Qt::NoBrush);
         painter.drawRect(plot.adjusted(-1, -1, 0, 0));
     }

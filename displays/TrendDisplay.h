@@ -145,6 +145,11 @@ public:
     bool IsZoomed() const;
     /// Shows times start to end and values low to high (either order), like a box zoom.
     void ZoomTo(double start, double end, double low, double high);
+    /// The readout: while the pointer is over the plot (interactive), a crosshair and a label
+    /// show the real sample nearest to it, whatever the zoom: the series, the time (in the time
+    /// axis' format) and the value. ReadoutSeries() is -1 while there is none.
+    int ReadoutSeries() const;
+    QPointF ReadoutSample() const;
 
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
@@ -168,6 +173,8 @@ signals:
     /// The shown view changed: times start to end, values low to high. For every change, by
     /// the user, by code or by new samples.
     void viewChanged(double start, double end, double low, double high);
+    /// The readout shows another sample (series -1, time and value NaN: none).
+    void readoutChanged(int series, double time, double value);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -183,6 +190,7 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
+    void leaveEvent(QEvent* event) override;
 
 protected slots:
     void _HScrollSlot(int nSliderPos) override;
@@ -196,6 +204,7 @@ private:
     void _Frame();
     void _EmitWindowChanged();
     void _ShowView(const Detail::SPlotView& view, bool remember);
+    void _ShowReadout(const QPoint& at);
     void _UpdateScrollBar();
     void _PlaceScrollBar();
 

@@ -2,6 +2,7 @@
 // to, and the signal for every change of the view. The view arithmetic is in PlotView.
 #include "TrendDisplay.h"
 
+#include "AccessibleControl.h"
 #include "TrendState.h"
 #include "WheelNotches.h"
 
@@ -149,9 +150,53 @@ void CTrendDisplay::mousePressEvent(QMouseEvent* event)
     event->accept();
 }
 
+int CTrendDisplay::ReadoutSeries() const
+{
+    return m_pState->Readout();
+}
+
+QPointF CTrendDisplay::ReadoutSample() const
+{
+    const Detail::STrendState& state = *m_pState;
+    if (state.Readout() < 0)
+    {
+        return {Detail::kTrendNone, Detail::kTrendNone};
+    }
+    const auto& ring = state.vSeries[static_cast<std::size_t>(state.nReadout)].oRing;
+    return {ring.Time(state.nReadoutSample), ring.Value(state.nReadoutSample)};
+}
+
+void CTrendDisplay::_ShowReadout(const QPoint& at)
+{
+    Detail::STrendState& state = *m_pState;
+    const auto nearest = state.bInteractive && PlotArea().contains(at)
+                             ? state.Nearest(at)
+                             : std::pair<int, std::uint64_t>(-1, 0);
+    if (nearest.first == state.nReadout && nearest.second == state.nReadoutSample)
+    {
+        return;
+    }
+    state.nReadout = nearest.first;
+    state.nReadoutSample = nearest.second;
+    update();
+    Detail::NotifyAccessible(this, QAccessible::DescriptionChanged);
+    const QPointF sample = ReadoutSample();
+    emit readoutChanged(state.nReadout, sample.x(), sample.y());
+}
+
+void CTrendDisplay::leaveEvent(QEvent* event)
+{
+    _ShowReadout(QPoint(-1, -1));
+    CTrendDisplayBase::leaveEvent(event);
+}
+
 void CTrendDisplay::mouseMoveEvent(QMouseEvent* event)
 {
     Detail::STrendState& state = *m_pState;
+    if (state.eGesture == Detail::STrendState::EGesture::None)
+    {
+        _ShowReadout(event->pos());
+    }
     if (state.eGesture == Detail::STrendState::EGesture::Box)
     {
         state.pwBox->setGeometry(QRect(state.oPressed, event->pos()).normalized() & PlotArea());

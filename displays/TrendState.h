@@ -100,6 +100,12 @@ struct STrendState
     bool RefreshScreen(qreal dpr, QRect& changed);
     void DrawMarkers(QPainter& painter, qreal dpr) const;
     void DrawLosses(QPainter& painter) const;
+    void DrawReadout(QPainter& painter) const;
+    /// The readout's series while it has one and its sample is still kept; else -1.
+    int Readout() const;
+    /// The real sample nearest to a point of the plot (widget pixels), as {series, sample};
+    /// series -1 when no sample lies in the window.
+    std::pair<int, std::uint64_t> Nearest(const QPoint& at);
     const CAxisFormat& TimeFormat() const;
 
     const CTrendDisplay& rOwner;
@@ -141,6 +147,8 @@ struct STrendState
     QPoint oPressed; // where the gesture began
     QPoint oLast;    // where a pan was last
     QRubberBand* pwBox = nullptr;
+    int nReadout = -1;                // the readout's series, -1 for none
+    std::uint64_t nReadoutSample = 0; // its sample in the series' ring
     std::array<double, 4> aShownView{kTrendNone, kTrendNone, kTrendNone, kTrendNone};
     std::shared_ptr<CTrendFeedHub> pFeedHub; // while feeders were handed out
     CFeedPump* pFeedPump = nullptr;

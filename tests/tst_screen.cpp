@@ -129,7 +129,11 @@ std::vector<SStep> TrendSteps()
                                                      Qt::Key_Down, Qt::Key_Backspace,
                                                      Qt::Key_Escape, Qt::Key_F};
                      QTest::keyClick(&w, kKeys[a % 7])),
-                STEP(CTrendDisplay, "zoom wheel", Wheel(w, Across(w, a), int(a % 240) - 120))
+                STEP(CTrendDisplay, "zoom wheel", Wheel(w, Across(w, a), int(a % 240) - 120)),
+                STEP(CTrendDisplay, "hover", const QPoint at(int(a % 400), int((a >> 9) % 250));
+                     QMouseEvent move(QEvent::MouseMove, at, w.mapToGlobal(at), Qt::NoButton,
+                                      Qt::NoButton, Qt::NoModifier);
+                     QApplication::sendEvent(&w, &move))
         },
         8);
 }
@@ -220,6 +224,7 @@ std::vector<SStep> SliderSteps()
 
 template <typename Widget> std::unique_ptr<QWidget> Make()
 {
+    QApplication::setPalette(ZriTest::TestPalette()); // every replay from the same start
     auto widget = std::make_unique<Widget>();
     widget->resize(320, 200);
     widget->setProperty("unit", 1.0);
