@@ -129,10 +129,16 @@ void CPlotRaster::_DrawLine(double x1, double y1, double x2, double y2, QRgb col
             std::swap(x1, x2);
         }
         const std::int64_t from = Fixed(x1);
-        const double step = static_cast<double>(Fixed(x2) - from) / (y2 - y1);
+        const std::int64_t to = Fixed(x2);
+        const double step = static_cast<double>(to - from) / (y2 - y1);
         for (int row = std::max(Pixel(y1), 0); row <= std::min(Pixel(y2), bottom); ++row)
         {
-            plot(FloorDiv(from + std::llround((row + 0.5 - y1) * step), kSub), row);
+            // Held between the ends: a line never lights a column beyond its ends' columns,
+            // which is what the columns redrawn for new samples rely on.
+            const std::int64_t across =
+                std::clamp<std::int64_t>(from + std::llround((row + 0.5 - y1) * step),
+                                        std::min(from, to), std::max(from, to));
+            plot(FloorDiv(across, kSub), row);
         }
         return;
     }
@@ -146,9 +152,12 @@ void CPlotRaster::_DrawLine(double x1, double y1, double x2, double y2, QRgb col
     const double slope = right > left ? (y2 - y1) / static_cast<double>(right - left) : 0.0;
     const std::int64_t first = std::max<std::int64_t>(FloorDiv(left, kSub), clipLeft);
     const std::int64_t last = std::min<std::int64_t>(FloorDiv(right, kSub), clipRight);
+    const double low = std::min(y1, y2);
+    const double high = std::max(y1, y2);
     for (std::int64_t column = first; column <= last; ++column)
     {
-        plot(column, Pixel(y1 + static_cast<double>(column * kSub + kSub / 2 - left) * slope));
+        const double across = y1 + static_cast<double>(column * kSub + kSub / 2 - left) * slope;
+        plot(column, Pixel(std::clamp(across, low, high)));
     }
 }
 

@@ -90,7 +90,7 @@ void STrendState::Sync(qreal dpr)
         samples.push_back(series.oRing.Begin());
         samples.push_back(series.oRing.End());
     }
-    if (bLayoutValid && Grid(dpr) == oSyncedGrid && samples == vSyncedSamples &&
+    if (bSynced && bLayoutValid && Grid(dpr) == oSyncedGrid && samples == vSyncedSamples &&
         std::all_of(vSeries.begin(), vSeries.end(),
                     [](const auto& series) { return series.oCache.IsValid(); }))
     {
@@ -99,6 +99,7 @@ void STrendState::Sync(qreal dpr)
     _Sync(dpr);
     oSyncedGrid = Grid(dpr);
     vSyncedSamples = std::move(samples);
+    bSynced = true;
 }
 
 void STrendState::_Sync(qreal dpr)
@@ -201,6 +202,8 @@ std::vector<SAxisTick> STrendState::TimeTicks(qreal dpr)
 
 void STrendState::Invalidate()
 {
+    // A fixed range or an empty trend has no cache to tell Sync about the change.
+    bSynced = false;
     bLayoutValid = false;
     for (auto& series : vSeries)
     {

@@ -157,6 +157,7 @@ struct STrendState
     QElapsedTimer oDropReport;           // since samplesDropped was last sent
     bool bDropReportDue = false;         // a report waits for its second to be over
     // Derived.
+    bool bSynced = false;                      // false after anything Sync's check can't see
     SColumnGrid oSyncedGrid;                   // what the last Sync saw: the grid,
     std::vector<std::uint64_t> vSyncedSamples; // and each ring's first and end sample
     SColumnDrawing oDrawing;                   // buffers kept from paint to paint

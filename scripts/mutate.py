@@ -406,6 +406,15 @@ FAULTS = [
       "    m_nClipRight = std::min(last - 1, m_oImage.width() - 1);",
       "The last of the columns a shown trend redraws keeps its old pixels: the newest sample "
       "is missing on screen."),
+    F("trend-raster-steep-unclamped", "displays/PlotRaster.cpp",
+      "std::min(from, to), std::max(from, to));",
+      "std::min(from, to) - kSub, std::max(from, to) + kSub);",
+      "A steep line ends half a row past its end sample, reaching a column the next frame "
+      "does not redraw: the shown trend keeps a stray pixel."),
+    F("trend-sync-misses-fixed-range", "displays/TrendState.cpp",
+      "    if (bSynced && bLayoutValid && Grid(dpr) == oSyncedGrid",
+      "    if (bLayoutValid && Grid(dpr) == oSyncedGrid",
+      "A trend without series ignores a fixed value range set in code or in a form."),
     F("trend-value-range-order-kept", "displays/TrendDisplay.cpp",
       "m_pState->oFixed = {std::min(min, max), std::max(min, max), false};",
       "m_pState->oFixed = {min, max, false};",

@@ -892,6 +892,20 @@ private slots:
         trend.Append(series, 11, 10);
         const QImage steep = Screen(trend);
         QCOMPARE(steep, Render(trend, 1.0));
+        // Steep lines between columns that are shown one after the other: each frame redraws
+        // only the newest columns, and the older lines must not reach into them.
+        CTrendDisplay zigzag;
+        zigzag.resize(320, 200);
+        zigzag.SetValueRange(-60, 160);
+        const int level = zigzag.AddSeries("level", kLine);
+        zigzag.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&zigzag));
+        for (const auto& [time, value] : {qMakePair(2.9375, 46.2), {4.9375, -41.8}, {6.5, -30.3}})
+        {
+            zigzag.Append(level, time, value);
+            const QImage screen = Screen(zigzag);
+            QVERIFY2(screen == Render(zigzag, 1.0), qPrintable(QString::number(time)));
+        }
     }
 
     // The automatic value axis holds every series, the lower one too; the ring keeps equal
