@@ -863,6 +863,56 @@ private slots:
                                        !gestures.endsWith("backspace"));
     }
 
+    // The readout of the sawtooth t % 10 on 200 x 100 pixels: the real sample nearest to the
+    // pointer, once per sample, also zoomed in, and gone when the pointer leaves.
+    void trendReadout()
+    {
+        CTrendDisplay trend;
+        trend.SetAxesVisible(false);
+        trend.resize(200, 100);
+        trend.SetTimeWindow(200);
+        trend.SetValueRange(0, 10);
+        const int series = trend.AddSeries("a", kLine);
+        for (int t = 0; t < 200; ++t)
+        {
+            trend.Append(series, t, t % 10);
+        }
+        trend.ScrollTo(200);
+        trend.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&trend));
+        QSignalSpy readouts(&trend, &CTrendDisplay::readoutChanged);
+        const auto hover = [&](QPoint at)
+        {
+            QMouseEvent move(QEvent::MouseMove, at, trend.mapToGlobal(at), Qt::NoButton, {}, {});
+            QApplication::sendEvent(&trend, &move);
+        };
+        hover({37, 50}); // between 37 (7, row 30) and 38 (8, row 20): 37 is nearer
+        hover({37, 52});
+        QCOMPARE(readouts.count(), 1);
+        QCOMPARE(readouts.last(), QVariantList({0, 37.0, 7.0}));
+        QCOMPARE(trend.ReadoutSample(), QPointF(37, 7));
+        const QImage shown = Screen(trend); // the crosshair through (37, 30), in Mid
+        const QRgb mid = QGuiApplication::palette().color(QPalette::Mid).rgb();
+        QCOMPARE(shown.pixel(37, 95), mid);
+        QCOMPARE(shown.pixel(195, 30), mid);
+        const auto heard = [&]
+        { return QAccessible::queryAccessibleInterface(&trend)->text(QAccessible::Description); };
+        QCOMPARE(heard(), "a 9; range 0 to 10; readout a 37 7");
+
+        trend.ZoomTo(50, 150, 2, 8); // half-unit columns: 100 at column 100, value 0 far below,
+                                     // 101 at column 102
+        hover({100, 50});
+        QCOMPARE(readouts.last(), QVariantList({0, 101.0, 1.0}));
+        QCOMPARE(heard(), "a 9; range 2 to 8; time 50.0 to 150.0; readout a 101.0 1");
+        QEvent leave(QEvent::Leave);
+        QApplication::sendEvent(&trend, &leave);
+        QCOMPARE(readouts.count(), 3);
+        QCOMPARE(readouts.last()[0].toInt(), -1);
+        QVERIFY(std::isnan(readouts.last()[1].toDouble()));
+        QCOMPARE(Screen(trend), Render(trend, 1.0)); // and the crosshair with it
+        QVERIFY(Screen(trend).pixel(37, 95) != mid);
+    }
+
     // A scrolled-back trend draws the line that leaves its window towards the first sample
     // after it, also when that sample arrives while the trend is shown: in the window -100 to
     // 100, the line from (0, 0) to (200, 10) crosses column 150 at the value 2.5, row 74.
