@@ -400,7 +400,7 @@ private slots:
         QTest::newRow("trend: automatic keeps code's axis for later")
             << trend << "autoRange=true autoRange? valueMin? valueMax? autoRange=false axis?"
             << "true -5 5 -5..5";
-        QTest::newRow("trend: window, capacity, axes")
+        QTest::newRow("trend: window, capacity, axes, interactive")
             << Make(
                    []
                    {
@@ -410,8 +410,9 @@ private slots:
                        pwTrend->SetAxesVisible(false);
                        return pwTrend;
                    })
-            << "timeWindow? capacity? axesVisible? capacity=-3 capacity?"
-            << "30 500 false 1";
+            << "timeWindow? capacity? axesVisible? capacity=-3 capacity? interactive? "
+               "interactive=false interactive?"
+            << "30 500 false 1 true false";
         QTest::newRow("histogram")
             << Make(
                    []
