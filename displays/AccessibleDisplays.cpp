@@ -61,7 +61,8 @@ QString HistogramDescription(const QWidget& control)
     return parts.isEmpty() ? TranslatedText("no data") : parts.join(QStringLiteral("; "));
 }
 
-// "Temperature 21.5; Pressure 1.02; range 0 to 50"
+// "Temperature 21.5; Pressure 1.02; range 0 to 50", zoomed "...; time 10 to 20; readout
+// Temperature 12 21.4"
 QString TrendDescription(const QWidget& control)
 {
     const auto& trend = static_cast<const CTrendDisplay&>(control);
@@ -79,6 +80,28 @@ QString TrendDescription(const QWidget& control)
                  .arg(trend.ValueMin())
                  .arg(TranslatedText("to"))
                  .arg(trend.ValueMax());
+    // A zoomed view says which times it shows, in the time axis' words; the readout its sample.
+    const auto text = [&](double time, double resolution)
+    {
+        const auto format = trend.TimeAxisFormat();
+        return format ? format->Text(time, resolution) : CAxisFormat().Text(time, resolution);
+    };
+    // Times to a column's width, like the labels on the screen.
+    const double resolution =
+        (trend.WindowEnd() - trend.WindowStart()) / std::max(trend.PlotArea().width(), 1);
+    if (trend.IsZoomed())
+    {
+        parts << QStringLiteral("%1 %2 %3 %4")
+                     .arg(TranslatedText("time"), text(trend.WindowStart(), resolution),
+                          TranslatedText("to"), text(trend.WindowEnd(), resolution));
+    }
+    if (trend.ReadoutSeries() >= 0)
+    {
+        const QPointF sample = trend.ReadoutSample();
+        parts << QStringLiteral("%1 %2 %3 %4")
+                     .arg(TranslatedText("readout"), trend.SeriesName(trend.ReadoutSeries()),
+                          text(sample.x(), resolution), QString::number(sample.y(), 'g', 10));
+    }
     return parts.join(QStringLiteral("; "));
 }
 

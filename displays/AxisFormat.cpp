@@ -73,6 +73,16 @@ double Offset(double seconds, Qt::TimeSpec spec)
     return spec == Qt::UTC ? 0.0 : ClockTime(seconds, spec).offsetFromUtc();
 }
 
+// The time to the second, with the decimals of a second that step needs (at most 3).
+QString Seconds(const QDateTime& time, const QString& format, double step)
+{
+    QString text = time.toString(format + QStringLiteral(".zzz"));
+    const int decimals =
+        step >= 1.0 ? 0 : std::min(static_cast<int>(std::ceil(-std::log10(step) - 1e-9)), 3);
+    text.chop(decimals == 0 ? 4 : 3 - decimals);
+    return text;
+}
+
 QString ClockText(const QDateTime& time, double step)
 {
     if (step >= kDay || time.time() == QTime(0, 0))
@@ -83,11 +93,7 @@ QString ClockText(const QDateTime& time, double step)
     {
         return time.toString(QStringLiteral("hh:mm"));
     }
-    QString text = time.toString(QStringLiteral("hh:mm:ss.zzz"));
-    const int decimals =
-        step >= 1.0 ? 0 : std::min(static_cast<int>(std::ceil(-std::log10(step) - 1e-9)), 3);
-    text.chop(decimals == 0 ? 4 : 3 - decimals);
-    return text;
+    return Seconds(time, QStringLiteral("hh:mm:ss"), step);
 }
 
 } // namespace
@@ -104,6 +110,11 @@ std::vector<SAxisLabel> CAxisFormat::Ticks(double low, double high, int maxTicks
         ticks.push_back({run.Value(i), Detail::TickText(run.Value(i), run.dStep)});
     }
     return ticks;
+}
+
+QString CAxisFormat::Text(double value, double resolution) const
+{
+    return Detail::TickText(value, resolution);
 }
 
 std::shared_ptr<const CAxisFormat>
@@ -142,6 +153,15 @@ std::vector<SAxisLabel> CWallClockFormat::Ticks(double low, double high, int max
         }
     }
     return ticks;
+}
+
+QString CWallClockFormat::Text(double value, double resolution) const
+{
+    if (!(std::abs(value) < kClockLimit))
+    {
+        return CAxisFormat::Text(value, resolution);
+    }
+    return Seconds(ClockTime(value, m_eSpec), QStringLiteral("yyyy-MM-dd hh:mm:ss"), resolution);
 }
 
 } // namespace Varo::FenraQtGui::ZuRaradirIzurodudoz

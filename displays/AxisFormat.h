@@ -38,6 +38,9 @@ public:
     /// calls it with finite low < high and maxTicks >= 1; labels that would overlap on screen
     /// are left out by the plot.
     virtual std::vector<SAxisLabel> Ticks(double low, double high, int maxTicks) const;
+    /// One value as a readout shows it, to about resolution (the value a pixel spans); by
+    /// default the digits that resolution needs.
+    virtual QString Text(double value, double resolution) const;
 
     /// The default tick positions, labelled by label(value, step), where step is the distance
     /// between neighbouring ticks.
@@ -60,6 +63,8 @@ public:
     explicit CWallClockFormat(Qt::TimeSpec spec = Qt::LocalTime);
 
     std::vector<SAxisLabel> Ticks(double low, double high, int maxTicks) const override;
+    /// "2026-12-07 12:34:56", with as many decimals of a second as resolution needs (up to 3).
+    QString Text(double value, double resolution) const override;
 
 private:
     Qt::TimeSpec m_eSpec;

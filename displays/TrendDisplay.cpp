@@ -5,6 +5,7 @@
 #include "FeedPump.h"
 #include "PlotPainting.h"
 #include "PlotRaster.h"
+#include "StyleStore.h"
 #include "TrendState.h"
 
 #include <QBackingStore>
@@ -64,6 +65,8 @@ CTrendDisplay::CTrendDisplay(QWidget* parent)
     m_pState = std::make_unique<Detail::STrendState>(*this, *m_pwHScrollBar);
     // Every pixel is painted: Qt need not fill the background first.
     setAttribute(Qt::WA_OpaquePaintEvent);
+    setFocusPolicy(Qt::StrongFocus); // zoom and pan from the keyboard
+    setMouseTracking(true);          // the readout follows the pointer
     m_pwHScrollBar->hide();
     m_pwHScrollBar->setObjectName(QStringLiteral("trendHistory"));
     connect(m_pwHScrollBar, &QScrollBar::valueChanged, this, &CTrendDisplay::_HScrollSlot);
@@ -607,7 +610,9 @@ void CTrendDisplay::_Frame()
         // The kept pictures brought up to date; the screen repaints where they changed.
         const qreal dpr = devicePixelRatioF();
         QRect changed;
-        if (m_pState->RefreshScreen(dpr, changed) || m_pState->bLossesChanged)
+        // While a readout shows, the whole is repainted: its sample may have moved or gone.
+        if (m_pState->RefreshScreen(dpr, changed) || m_pState->bLossesChanged ||
+            m_pState->nReadout >= 0)
         {
             update();
         }
@@ -630,6 +635,12 @@ void CTrendDisplay::_EmitWindowChanged()
         m_pState->dShownStart = start;
         m_pState->dShownEnd = end;
         emit windowChanged(start, end);
+    }
+    const std::array<double, 4> view{start, end, ValueMin(), ValueMax()};
+    if (view != m_pState->aShownView)
+    {
+        m_pState->aShownView = view;
+        emit viewChanged(view[0], view[1], view[2], view[3]);
     }
 }
 
@@ -700,6 +711,15 @@ void CTrendDisplay::paintEvent(QPaintEvent* event)
     }
     state.DrawMarkers(painter, dpr);
     state.DrawLosses(painter);
+    state.DrawReadout(painter);
+    if (hasFocus() && state.bInteractive)
+    {
+        // The focus frame: the plot's frame in the highlight colour. Solid: Qt starts a dotted
+        // line's dots where a repaint's clip cuts it, and a partial repaint would differ.
+        CStyleStore store(painter, QGuiApplication::palette().color(QPalette::Highlight));
+        store.SetBrush(Qt::NoBrush);
+        painter.drawRect(plot.adjusted(-1, -1, 0, 0));
+    }
 }
 
 } // namespace Varo::FenraQtGui::ZuRaradirIzurodudoz

@@ -21,6 +21,7 @@ namespace Varo::FenraQtGui::ZuRaradirIzurodudoz
 namespace Detail
 {
 struct STrendState;
+struct SPlotView;
 } // namespace Detail
 
 /**
@@ -132,10 +133,32 @@ public:
     /// top of the plot where it happened.
     qulonglong DroppedSamples(int series) const;
 
+    /// Zoom and pan with the mouse and the keyboard (on by default). The mouse: drag a box to
+    /// zoom into it, drag with the middle button (or Shift and the left one) to pan, turn the
+    /// wheel to zoom around the pointer (with Ctrl only the values), a right click goes back
+    /// one box, a double click shows the whole again. The keyboard: + and - zoom, the arrows
+    /// pan, Backspace goes back, Home or Escape shows the whole, F follows the newest sample.
+    /// A zoom or pan stops following; FollowNewest() follows again at the zoomed width.
+    void SetInteractive(bool interactive);
+    bool IsInteractive() const;
+    /// Whether the user or ZoomTo changed the view from what the settings give.
+    bool IsZoomed() const;
+    /// Shows times start to end and values low to high (either order), like a box zoom.
+    void ZoomTo(double start, double end, double low, double high);
+    /// The readout: while the pointer is over the plot (interactive), a crosshair and a label
+    /// show the real sample nearest to it, whatever the zoom: the series, the time (in the time
+    /// axis' format) and the value. ReadoutSeries() is -1 while there is none.
+    int ReadoutSeries() const;
+    QPointF ReadoutSample() const;
+
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
 
 public slots:
+    /// The view before the last box zoom (or ZoomTo); before the first one, ResetZoom().
+    void ZoomBack();
+    /// The view the settings give, following again if the window did before the zoom.
+    void ResetZoom();
     /// Shows the window that ends at `endTime` and stops following the newest sample.
     void ScrollTo(double endTime);
     /// Follows the newest sample again.
@@ -147,6 +170,11 @@ signals:
     /// Feeders dropped samples of a series: the total since the series was added. At most once
     /// a second, and always after the last loss.
     void samplesDropped(int series, qulonglong total);
+    /// The shown view changed: times start to end, values low to high. For every change, by
+    /// the user, by code or by new samples.
+    void viewChanged(double start, double end, double low, double high);
+    /// The readout shows another sample (series -1, time and value NaN: none).
+    void readoutChanged(int series, double time, double value);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -154,6 +182,15 @@ protected:
     void changeEvent(QEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void customEvent(QEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+    void leaveEvent(QEvent* event) override;
 
 protected slots:
     void _HScrollSlot(int nSliderPos) override;
@@ -166,6 +203,8 @@ private:
     void _Reconfigured();
     void _Frame();
     void _EmitWindowChanged();
+    void _ShowView(const Detail::SPlotView& view, bool remember);
+    void _ShowReadout(const QPoint& at);
     void _UpdateScrollBar();
     void _PlaceScrollBar();
 

@@ -430,4 +430,86 @@ void STrendState::DrawLosses(QPainter& painter) const
     }
 }
 
+std::pair<int, std::uint64_t> STrendState::Nearest(const QPoint& at)
+{
+    // Looked up in the rings, not in the reduction: the samples themselves, at any zoom.
+    const QRect plot = Layout().oPlot;
+    const SColumnGrid& grid = Grid(rOwner.devicePixelRatioF());
+    const double start = grid.ColumnStart(grid.nFirst);
+    const double end = grid.ColumnStart(grid.nFirst + grid.nCount);
+    const auto x = [&](double time)
+    { return plot.left() + (time - start) / (end - start) * plot.width(); };
+    const double time = start + (at.x() + 0.5 - plot.left()) / plot.width() * (end - start);
+    std::pair<int, std::uint64_t> nearest(-1, 0);
+    double best = std::numeric_limits<double>::infinity();
+    for (std::size_t i = 0; i < vSeries.size(); ++i)
+    {
+        const CSampleRing& ring = vSeries[i].oRing;
+        const std::uint64_t next = ring.LowerBound(time);
+        for (const std::uint64_t sample : {next - 1, next})
+        {
+            if (sample < ring.Begin() || sample >= ring.End() ||
+                !std::isfinite(ring.Value(sample)) || ring.Time(sample) < start ||
+                ring.Time(sample) > end)
+            {
+                continue;
+            }
+            const double dx = x(ring.Time(sample)) - at.x();
+            const double dy = ValueRow(oShown, plot, ring.Value(sample)) - 0.5 - at.y();
+            if (dx * dx + dy * dy < best)
+            {
+                best = dx * dx + dy * dy;
+                nearest = {static_cast<int>(i), sample};
+            }
+        }
+    }
+    return nearest;
+}
+
+int STrendState::Readout() const
+{
+    if (nReadout < 0 || nReadout >= static_cast<int>(vSeries.size()))
+    {
+        return -1;
+    }
+    const CSampleRing& ring = vSeries[static_cast<std::size_t>(nReadout)].oRing;
+    return nReadoutSample >= ring.Begin() && nReadoutSample < ring.End() ? nReadout : -1;
+}
+
+void STrendState::DrawReadout(QPainter& painter) const
+{
+    if (Readout() < 0)
+    {
+        return;
+    }
+    const STrendSeries& series = vSeries[static_cast<std::size_t>(nReadout)];
+    const double time = series.oRing.Time(nReadoutSample);
+    const double value = series.oRing.Value(nReadoutSample);
+    const QRect plot = oLayout.oPlot;
+    const SColumnGrid& grid = series.oCache.Grid();
+    const double start = grid.ColumnStart(grid.nFirst);
+    const double window = grid.ColumnStart(grid.nFirst + grid.nCount) - start;
+    const QPoint point(plot.left() +
+                           static_cast<int>(std::floor((time - start) / window * plot.width())),
+                       static_cast<int>(std::floor(ValueRow(oShown, plot, value))));
+    const QPalette palette = QGuiApplication::palette();
+    CClipGuard clip(painter, plot);
+    CStyleStore store(painter, palette.color(QPalette::Mid)); // solid: see the focus frame
+    painter.drawLine(point.x(), plot.top(), point.x(), plot.bottom());
+    painter.drawLine(plot.left(), point.y(), plot.right(), point.y());
+    // The label beside the point, kept inside the plot.
+    const QString text = QStringLiteral("%1: %2, %3")
+                             .arg(series.sName, TimeFormat().Text(time, window / plot.width()),
+                                  QString::number(value, 'g', 10));
+    const QFontMetrics metrics = painter.fontMetrics();
+    QRect box(point + QPoint(6, -metrics.height() - 6),
+              QSize(metrics.horizontalAdvance(text) + 8, metrics.height() + 2));
+    box.moveRight(std::min(box.right(), plot.right()));
+    box.moveTop(std::max(box.top(), plot.top()));
+    store.SetPen(QPen(palette.color(QPalette::Text)));
+    store.SetBrush(palette.color(QPalette::Base));
+    painter.drawRect(box.adjusted(0, 0, -1, -1));
+    painter.drawText(box, Qt::AlignCenter, text);
+}
+
 } // namespace Varo::FenraQtGui::ZuRaradirIzurodudoz::Detail

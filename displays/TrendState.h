@@ -4,6 +4,7 @@
 #include "FeedHub.h"
 #include "PlotPainting.h"
 #include "PlotRaster.h"
+#include "PlotView.h"
 #include "TrendData.h"
 #include "TrendDisplay.h"
 
@@ -16,6 +17,7 @@
 #include <memory>
 #include <vector>
 
+class QRubberBand;
 class QScrollBar;
 
 namespace Varo::FenraQtGui::ZuRaradirIzurodudoz::Detail
@@ -98,6 +100,12 @@ struct STrendState
     bool RefreshScreen(qreal dpr, QRect& changed);
     void DrawMarkers(QPainter& painter, qreal dpr) const;
     void DrawLosses(QPainter& painter) const;
+    void DrawReadout(QPainter& painter) const;
+    /// The readout's series while it has one and its sample is still kept; else -1.
+    int Readout() const;
+    /// The real sample nearest to a point of the plot (widget pixels), as {series, sample};
+    /// series -1 when no sample lies in the window.
+    std::pair<int, std::uint64_t> Nearest(const QPoint& at);
     const CAxisFormat& TimeFormat() const;
 
     const CTrendDisplay& rOwner;
@@ -117,6 +125,31 @@ struct STrendState
     double dShownStart = kTrendNone; // the window last announced by windowChanged
     double dShownEnd = kTrendNone;
     bool bFramePending = false;
+    // Zoom and pan: the settings before the first zoom, the views to go back to, the gesture.
+    struct SHome
+    {
+        double dWindow;
+        bool bFollow;
+        double dEnd;
+        bool bAuto;
+        SPlotScale oFixed;
+    };
+    bool bInteractive = true;
+    bool bZoomed = false;
+    SHome oHome{};
+    std::vector<SPlotView> vBack;
+    enum class EGesture
+    {
+        None,
+        Box,
+        Pan
+    } eGesture = EGesture::None;
+    QPoint oPressed; // where the gesture began
+    QPoint oLast;    // where a pan was last
+    QRubberBand* pwBox = nullptr;
+    int nReadout = -1;                // the readout's series, -1 for none
+    std::uint64_t nReadoutSample = 0; // its sample in the series' ring
+    std::array<double, 4> aShownView{kTrendNone, kTrendNone, kTrendNone, kTrendNone};
     std::shared_ptr<CTrendFeedHub> pFeedHub; // while feeders were handed out
     CFeedPump* pFeedPump = nullptr;
     bool bLossesChanged = false;

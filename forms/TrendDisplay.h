@@ -23,6 +23,7 @@ class ZRI_FORMS_EXPORT CTrendDisplay : public ZuRaradirIzurodudoz::CTrendDisplay
     Q_PROPERTY(double timeWindow READ TimeWindow WRITE SetTimeWindow)
     Q_PROPERTY(int capacity READ capacity WRITE setCapacity)
     Q_PROPERTY(bool axesVisible READ AreAxesVisible WRITE SetAxesVisible)
+    Q_PROPERTY(bool interactive READ IsInteractive WRITE SetInteractive)
     Q_PROPERTY(bool autoRange READ IsAutoRange WRITE setAutoRange)
     Q_PROPERTY(double valueMin READ valueMin WRITE setValueMin)
     Q_PROPERTY(double valueMax READ valueMax WRITE setValueMax)

@@ -12,6 +12,7 @@
 
 #include <QAccessible>
 #include <QHelpEvent>
+#include <QMap>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QRandomGenerator>
@@ -125,6 +126,7 @@ QPair<int, int> LitRows(const QImage& image, int x, QRgb background)
 // picture it renders is what the kept reduction of `trend` must show.
 bool SameAsFresh(CTrendDisplay& trend)
 {
+    trend.clearFocus(); // a fresh one has no focus frame
     CTrendDisplay fresh;
     fresh.resize(trend.size());
     fresh.SetTimeWindow(trend.TimeWindow());
@@ -739,6 +741,176 @@ private slots:
         trend.SetSeriesMarker(series, ETrendDisplayMarker(marker));
         trend.Append(series, 50.5, 5); // column 50, row 50
         QTEST(Probe(Render(trend, 1.0), "49,49 50,48"), "probes");
+    }
+
+    // Zoom and pan with the mouse and the keys on a plot of 200 x 100 pixels showing times 0
+    // to 200 and values 0 to 10: the view after the gestures, rounded to whole numbers.
+    void trendZoom_data()
+    {
+        QTest::addColumn<QString>("gestures");
+        QTest::addColumn<QString>("view");
+        QTest::newRow("box") << "box"
+                             << "50 150 2 8";
+        QTest::newRow("shift drag pans") << "pan"
+                                         << "-20 180 0 10";
+        QTest::newRow("middle drag pans") << "middle"
+                                          << "0 200 -2 8";
+        QTest::newRow("wheel at the origin") << "wheel"
+                                             << "0 160 0 8";
+        QTest::newRow("ctrl wheel, values") << "ctrl-wheel"
+                                            << "0 200 -1 11";
+        QTest::newRow("plus") << "plus"
+                              << "20 180 1 9";
+        QTest::newRow("minus after plus") << "plus minus"
+                                          << "0 200 0 10";
+        QTest::newRow("arrow keys") << "left up"
+                                    << "-20 180 2 12";
+        QTest::newRow("right click goes back") << "box box right-click"
+                                               << "50 150 2 8";
+        QTest::newRow("backspace goes back") << "box backspace"
+                                             << "0 200 0 10";
+        QTest::newRow("double click resets") << "box pan double-click"
+                                             << "0 200 0 10";
+        QTest::newRow("escape resets") << "plus escape"
+                                       << "0 200 0 10";
+        QTest::newRow("F follows, zoomed") << "box F"
+                                           << "100 199 2 8";
+        QTest::newRow("not interactive") << "off box plus wheel"
+                                         << "0 200 0 10";
+    }
+
+    void trendZoom()
+    {
+        QFETCH(QString, gestures);
+        CTrendDisplay trend;
+        trend.SetAxesVisible(false);
+        trend.resize(200, 100);
+        trend.SetTimeWindow(200);
+        trend.SetValueRange(0, 10);
+        const int series = trend.AddSeries("a", kLine);
+        for (int t = 0; t < 200; ++t)
+        {
+            trend.Append(series, t, t % 10);
+        }
+        trend.ScrollTo(200);
+        QSignalSpy views(&trend, &CTrendDisplay::viewChanged);
+        const auto wheel = [&](QPoint at, int delta, Qt::KeyboardModifiers modifiers)
+        {
+            QWheelEvent event(at, trend.mapToGlobal(at), QPoint(), QPoint(0, delta), Qt::NoButton,
+                              modifiers, Qt::NoScrollPhase, false);
+            QApplication::sendEvent(&trend, &event);
+        };
+        const auto drag =
+            [&](Qt::MouseButton button, Qt::KeyboardModifiers modifiers, QPoint from, QPoint to)
+        {
+            QTest::mousePress(&trend, button, modifiers, from);
+            QMouseEvent move(QEvent::MouseMove, to, trend.mapToGlobal(to), Qt::NoButton, button,
+                             modifiers);
+            QApplication::sendEvent(&trend, &move);
+            QTest::mouseRelease(&trend, button, modifiers, to);
+        };
+        for (const QString& gesture : gestures.split(' '))
+        {
+            if (gesture == "box")
+                drag(Qt::LeftButton, {}, {50, 20}, {149, 79});
+            else if (gesture == "pan")
+                drag(Qt::LeftButton, Qt::ShiftModifier, {100, 50}, {120, 50});
+            else if (gesture == "middle")
+                drag(Qt::MiddleButton, {}, {100, 50}, {100, 30});
+            else if (gesture == "wheel")
+                wheel({0, 99}, 120, {});
+            else if (gesture == "ctrl-wheel")
+                wheel({100, 50}, -120, Qt::ControlModifier);
+            else if (gesture == "right-click")
+                QTest::mouseClick(&trend, Qt::RightButton, {}, {100, 50});
+            else if (gesture == "double-click")
+                QTest::mouseDClick(&trend, Qt::LeftButton, {}, {100, 50});
+            else if (gesture == "off")
+                trend.SetInteractive(false);
+            else
+            {
+                static const QMap<QString, Qt::Key> kKeys{{"plus", Qt::Key_Plus},
+                                                          {"minus", Qt::Key_Minus},
+                                                          {"left", Qt::Key_Left},
+                                                          {"up", Qt::Key_Up},
+                                                          {"escape", Qt::Key_Escape},
+                                                          {"backspace", Qt::Key_Backspace},
+                                                          {"F", Qt::Key_F}};
+                QTest::keyClick(&trend, kKeys.value(gesture));
+            }
+        }
+        QCoreApplication::processEvents();
+        const auto text = [](double a, double b, double c, double d)
+        {
+            return QStringLiteral("%1 %2 %3 %4")
+                .arg(qRound(a))
+                .arg(qRound(b))
+                .arg(qRound(c))
+                .arg(qRound(d));
+        };
+        QTEST(text(trend.WindowStart(), trend.WindowEnd(), trend.ValueMin(), trend.ValueMax()),
+              "view");
+        if (!views.isEmpty()) // every change was told, the last one as it stands
+        {
+            const QVariantList last = views.last();
+            QCOMPARE(
+                text(last[0].toDouble(), last[1].toDouble(), last[2].toDouble(),
+                     last[3].toDouble()),
+                text(trend.WindowStart(), trend.WindowEnd(), trend.ValueMin(), trend.ValueMax()));
+        }
+        QCOMPARE(trend.IsZoomed(), !gestures.contains("off") && !gestures.endsWith("escape") &&
+                                       !gestures.endsWith("double-click") &&
+                                       !gestures.endsWith("backspace"));
+    }
+
+    // The readout of the sawtooth t % 10 on 200 x 100 pixels: the real sample nearest to the
+    // pointer, once per sample, also zoomed in, and gone when the pointer leaves.
+    void trendReadout()
+    {
+        CTrendDisplay trend;
+        trend.SetAxesVisible(false);
+        trend.resize(200, 100);
+        trend.SetTimeWindow(200);
+        trend.SetValueRange(0, 10);
+        const int series = trend.AddSeries("a", kLine);
+        for (int t = 0; t < 200; ++t)
+        {
+            trend.Append(series, t, t % 10);
+        }
+        trend.ScrollTo(200);
+        trend.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&trend));
+        QSignalSpy readouts(&trend, &CTrendDisplay::readoutChanged);
+        const auto hover = [&](QPoint at)
+        {
+            QMouseEvent move(QEvent::MouseMove, at, trend.mapToGlobal(at), Qt::NoButton, {}, {});
+            QApplication::sendEvent(&trend, &move);
+        };
+        hover({37, 50}); // between 37 (7, row 30) and 38 (8, row 20): 37 is nearer
+        hover({37, 52});
+        QCOMPARE(readouts.count(), 1);
+        QCOMPARE(readouts.last(), QVariantList({0, 37.0, 7.0}));
+        QCOMPARE(trend.ReadoutSample(), QPointF(37, 7));
+        const QImage shown = Screen(trend); // the crosshair through (37, 30), in Mid
+        const QRgb mid = QGuiApplication::palette().color(QPalette::Mid).rgb();
+        QCOMPARE(shown.pixel(37, 95), mid);
+        QCOMPARE(shown.pixel(195, 30), mid);
+        const auto heard = [&]
+        { return QAccessible::queryAccessibleInterface(&trend)->text(QAccessible::Description); };
+        QCOMPARE(heard(), "a 9; range 0 to 10; readout a 37 7");
+
+        trend.ZoomTo(50, 150, 2, 8); // half-unit columns: 100 at column 100, value 0 far below,
+                                     // 101 at column 102
+        hover({100, 50});
+        QCOMPARE(readouts.last(), QVariantList({0, 101.0, 1.0}));
+        QCOMPARE(heard(), "a 9; range 2 to 8; time 50.0 to 150.0; readout a 101.0 1");
+        QEvent leave(QEvent::Leave);
+        QApplication::sendEvent(&trend, &leave);
+        QCOMPARE(readouts.count(), 3);
+        QCOMPARE(readouts.last()[0].toInt(), -1);
+        QVERIFY(std::isnan(readouts.last()[1].toDouble()));
+        QCOMPARE(Screen(trend), Render(trend, 1.0)); // and the crosshair with it
+        QVERIFY(Screen(trend).pixel(37, 95) != mid);
     }
 
     // A scrolled-back trend draws the line that leaves its window towards the first sample

@@ -120,7 +120,20 @@ std::vector<SStep> TrendSteps()
                 STEP(CTrendDisplay, "clock axis",
                      w.SetTimeAxisFormat(a % 2 ? std::make_shared<CWallClockFormat>(Qt::UTC)
                                                : nullptr)),
-                STEP(CTrendDisplay, "marker", w.SetSeriesMarker(0, ETrendDisplayMarker(a % 5)))
+                STEP(CTrendDisplay, "marker", w.SetSeriesMarker(0, ETrendDisplayMarker(a % 5))),
+                STEP(CTrendDisplay, "zoom", const double now = w.property("clock").toDouble();
+                     w.ZoomTo(now - a % 100 * w.property("unit").toDouble(), now, -double(a % 30),
+                              50.0 + a % 100)),
+                STEP(CTrendDisplay, "zoom key",
+                     static const Qt::Key kKeys[] = {Qt::Key_Plus, Qt::Key_Minus, Qt::Key_Left,
+                                                     Qt::Key_Down, Qt::Key_Backspace,
+                                                     Qt::Key_Escape, Qt::Key_F};
+                     QTest::keyClick(&w, kKeys[a % 7])),
+                STEP(CTrendDisplay, "zoom wheel", Wheel(w, Across(w, a), int(a % 240) - 120)),
+                STEP(CTrendDisplay, "hover", const QPoint at(int(a % 400), int((a >> 9) % 250));
+                     QMouseEvent move(QEvent::MouseMove, at, w.mapToGlobal(at), Qt::NoButton,
+                                      Qt::NoButton, Qt::NoModifier);
+                     QApplication::sendEvent(&w, &move))
         },
         8);
 }
@@ -211,6 +224,7 @@ std::vector<SStep> SliderSteps()
 
 template <typename Widget> std::unique_ptr<QWidget> Make()
 {
+    QApplication::setPalette(ZriTest::TestPalette()); // every replay from the same start
     auto widget = std::make_unique<Widget>();
     widget->resize(320, 200);
     widget->setProperty("unit", 1.0);

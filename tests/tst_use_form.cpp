@@ -383,10 +383,12 @@ private slots:
         row("trend: automatic keeps code's axis for later", trend,
             "autoRange=true autoRange? valueMin? valueMax? autoRange=false axis?",
             "true -5 5 -5..5");
-        row("trend: window, capacity, axes",
+        row("trend: window, capacity, axes, interactive",
             New<Trend>([](Trend& t)
                        { t.SetTimeWindow(30), t.SetCapacity(500), t.SetAxesVisible(false); }),
-            "timeWindow? capacity? axesVisible? capacity=-3 capacity?", "30 500 false 1");
+            "timeWindow? capacity? axesVisible? capacity=-3 capacity? interactive? "
+            "interactive=false interactive?",
+            "30 500 false 1 true false");
         row("histogram",
             New<Histogram>([](Histogram& h) { h.SetLogScale(true), h.SetLegendVisible(false); }),
             "logScale? legendVisible? axesVisible? axesVisible=false logScale?",

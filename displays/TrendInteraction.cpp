@@ -1,0 +1,319 @@
+// The trend's zoom and pan: the mouse, the wheel and the keyboard, a stack of views to go back
+// to, and the signal for every change of the view. The view arithmetic is in PlotView.
+#include "TrendDisplay.h"
+
+#include "AccessibleControl.h"
+#include "TrendState.h"
+#include "WheelNotches.h"
+
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QRubberBand>
+#include <QWheelEvent>
+
+#include <cmath>
+
+namespace Varo::FenraQtGui::ZuRaradirIzurodudoz
+{
+
+namespace
+{
+
+constexpr double kZoomStep = 0.8; // a notch or a key zooms in to 80 %
+constexpr int kPanStep = 20;      // pixels an arrow key pans
+
+} // namespace
+
+void CTrendDisplay::SetInteractive(bool interactive)
+{
+    m_pState->bInteractive = interactive;
+    setFocusPolicy(interactive ? Qt::StrongFocus : Qt::NoFocus);
+}
+
+bool CTrendDisplay::IsInteractive() const
+{
+    return m_pState->bInteractive;
+}
+
+bool CTrendDisplay::IsZoomed() const
+{
+    return m_pState->bZoomed;
+}
+
+void CTrendDisplay::ZoomTo(double start, double end, double low, double high)
+{
+    const Detail::SPlotView view{std::min(start, end), std::max(start, end), std::min(low, high),
+                                 std::max(low, high)};
+    if (Detail::IsShowable(view))
+    {
+        _ShowView(view, true);
+    }
+}
+
+void CTrendDisplay::ZoomBack()
+{
+    Detail::STrendState& state = *m_pState;
+    if (state.vBack.size() == 1)
+    {
+        ResetZoom(); // back before the first zoom: following again, if it did
+    }
+    else if (!state.vBack.empty())
+    {
+        const Detail::SPlotView view = state.vBack.back();
+        state.vBack.pop_back();
+        _ShowView(view, false);
+    }
+}
+
+void CTrendDisplay::ResetZoom()
+{
+    Detail::STrendState& state = *m_pState;
+    if (!state.bZoomed)
+    {
+        return;
+    }
+    const auto& home = state.oHome;
+    state.dWindow = home.dWindow;
+    state.bFollow = home.bFollow;
+    state.dEnd = home.dEnd;
+    state.bAuto = home.bAuto;
+    state.oFixed = home.oFixed;
+    state.bZoomed = false;
+    state.vBack.clear();
+    _Reconfigured();
+}
+
+void CTrendDisplay::_ShowView(const Detail::SPlotView& view, bool remember)
+{
+    Detail::STrendState& state = *m_pState;
+    if (!state.bZoomed)
+    {
+        state.oHome = {state.dWindow, state.bFollow, state.dEnd, state.bAuto, state.oFixed};
+        state.bZoomed = true;
+    }
+    if (remember)
+    {
+        state.vBack.push_back({WindowStart(), WindowEnd(), ValueMin(), ValueMax()});
+    }
+    state.dWindow = view.dX1 - view.dX0;
+    state.dEnd = view.dX1;
+    state.bFollow = false;
+    state.oFixed = {view.dY0, view.dY1, false};
+    state.bAuto = false;
+    _Reconfigured();
+}
+
+namespace
+{
+
+Detail::SPlotView Shown(const CTrendDisplay& trend)
+{
+    return {trend.WindowStart(), trend.WindowEnd(), trend.ValueMin(), trend.ValueMax()};
+}
+
+bool Pans(const QMouseEvent& event)
+{
+    return event.button() == Qt::MiddleButton ||
+           (event.button() == Qt::LeftButton && (event.modifiers() & Qt::ShiftModifier));
+}
+
+} // namespace
+
+void CTrendDisplay::mousePressEvent(QMouseEvent* event)
+{
+    Detail::STrendState& state = *m_pState;
+    const QPoint at = event->pos();
+    if (!state.bInteractive || !PlotArea().contains(at))
+    {
+        CTrendDisplayBase::mousePressEvent(event);
+        return;
+    }
+    if (event->button() == Qt::RightButton)
+    {
+        ZoomBack();
+    }
+    else if (Pans(*event))
+    {
+        state.eGesture = Detail::STrendState::EGesture::Pan;
+    }
+    else if (event->button() == Qt::LeftButton)
+    {
+        state.eGesture = Detail::STrendState::EGesture::Box;
+        if (!state.pwBox)
+        {
+            state.pwBox = new QRubberBand(QRubberBand::Rectangle, this);
+        }
+        state.pwBox->setGeometry(QRect(at, QSize()));
+        state.pwBox->show();
+    }
+    state.oPressed = state.oLast = at;
+    event->accept();
+}
+
+int CTrendDisplay::ReadoutSeries() const
+{
+    return m_pState->Readout();
+}
+
+QPointF CTrendDisplay::ReadoutSample() const
+{
+    const Detail::STrendState& state = *m_pState;
+    if (state.Readout() < 0)
+    {
+        return {Detail::kTrendNone, Detail::kTrendNone};
+    }
+    const auto& ring = state.vSeries[static_cast<std::size_t>(state.nReadout)].oRing;
+    return {ring.Time(state.nReadoutSample), ring.Value(state.nReadoutSample)};
+}
+
+void CTrendDisplay::_ShowReadout(const QPoint& at)
+{
+    Detail::STrendState& state = *m_pState;
+    const auto nearest = state.bInteractive && PlotArea().contains(at)
+                             ? state.Nearest(at)
+                             : std::pair<int, std::uint64_t>(-1, 0);
+    if (nearest.first == state.nReadout && nearest.second == state.nReadoutSample)
+    {
+        return;
+    }
+    state.nReadout = nearest.first;
+    state.nReadoutSample = nearest.second;
+    update();
+    Detail::NotifyAccessible(this, QAccessible::DescriptionChanged);
+    const QPointF sample = ReadoutSample();
+    emit readoutChanged(state.nReadout, sample.x(), sample.y());
+}
+
+void CTrendDisplay::leaveEvent(QEvent* event)
+{
+    _ShowReadout(QPoint(-1, -1));
+    CTrendDisplayBase::leaveEvent(event);
+}
+
+void CTrendDisplay::mouseMoveEvent(QMouseEvent* event)
+{
+    Detail::STrendState& state = *m_pState;
+    if (state.eGesture == Detail::STrendState::EGesture::None)
+    {
+        _ShowReadout(event->pos());
+    }
+    if (state.eGesture == Detail::STrendState::EGesture::Box)
+    {
+        state.pwBox->setGeometry(QRect(state.oPressed, event->pos()).normalized() & PlotArea());
+    }
+    else if (state.eGesture == Detail::STrendState::EGesture::Pan)
+    {
+        // The view follows the pointer while it moves: each move pans by what it added.
+        const Detail::SPlotView view =
+            Detail::Pan(Shown(*this), PlotArea(), event->pos() - state.oLast);
+        state.oLast = event->pos();
+        _ShowView(view, false);
+    }
+    CTrendDisplayBase::mouseMoveEvent(event);
+}
+
+void CTrendDisplay::mouseReleaseEvent(QMouseEvent* event)
+{
+    Detail::STrendState& state = *m_pState;
+    if (state.eGesture == Detail::STrendState::EGesture::Box)
+    {
+        state.pwBox->hide();
+        const Detail::SPlotView now = Shown(*this);
+        const Detail::SPlotView view =
+            Detail::ZoomToBox(now, PlotArea(), QRect(state.oPressed, event->pos()));
+        if (!(view == now))
+        {
+            _ShowView(view, true);
+        }
+    }
+    state.eGesture = Detail::STrendState::EGesture::None;
+    CTrendDisplayBase::mouseReleaseEvent(event);
+}
+
+void CTrendDisplay::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    if (m_pState->bInteractive && event->button() == Qt::LeftButton)
+    {
+        ResetZoom();
+        event->accept();
+        return;
+    }
+    CTrendDisplayBase::mouseDoubleClickEvent(event);
+}
+
+void CTrendDisplay::wheelEvent(QWheelEvent* event)
+{
+    if (!m_pState->bInteractive)
+    {
+        event->ignore();
+        return;
+    }
+    event->accept();
+    const int notches = Detail::WheelNotches(*this, *event);
+    if (notches != 0)
+    {
+        _ShowView(Detail::ZoomAround(Shown(*this), PlotArea(), event->position(),
+                                     std::pow(kZoomStep, notches),
+                                     event->modifiers() & Qt::ControlModifier),
+                  false);
+    }
+}
+
+void CTrendDisplay::keyPressEvent(QKeyEvent* event)
+{
+    const QRect plot = PlotArea();
+    const Detail::SPlotView now = Shown(*this);
+    const auto pan = [&](int dx, int dy) { _ShowView(Detail::Pan(now, plot, {dx, dy}), false); };
+    const auto zoom = [&](double factor)
+    { _ShowView(Detail::ZoomAround(now, plot, QRectF(plot).center(), factor, false), false); };
+    switch (m_pState->bInteractive ? event->key() : Qt::Key_unknown)
+    {
+    case Qt::Key_Plus:
+    case Qt::Key_Equal:
+        zoom(kZoomStep);
+        break;
+    case Qt::Key_Minus:
+        zoom(1.0 / kZoomStep);
+        break;
+    case Qt::Key_Left:
+        pan(kPanStep, 0);
+        break;
+    case Qt::Key_Right:
+        pan(-kPanStep, 0);
+        break;
+    case Qt::Key_Up:
+        pan(0, kPanStep);
+        break;
+    case Qt::Key_Down:
+        pan(0, -kPanStep);
+        break;
+    case Qt::Key_Backspace:
+        ZoomBack();
+        break;
+    case Qt::Key_Home:
+    case Qt::Key_Escape:
+        ResetZoom();
+        break;
+    case Qt::Key_F:
+        FollowNewest();
+        break;
+    default:
+        CTrendDisplayBase::keyPressEvent(event);
+        return;
+    }
+    event->accept();
+}
+
+void CTrendDisplay::focusInEvent(QFocusEvent* event)
+{
+    CTrendDisplayBase::focusInEvent(event);
+    update(); // the focus frame
+}
+
+void CTrendDisplay::focusOutEvent(QFocusEvent* event)
+{
+    CTrendDisplayBase::focusOutEvent(event);
+    update();
+}
+
+} // namespace Varo::FenraQtGui::ZuRaradirIzurodudoz
