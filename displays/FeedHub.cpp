@@ -55,14 +55,20 @@ void CTrendFeedHub::SetOverload(int series, EFeedOverload overload, double block
     }
 }
 
-bool CTrendFeedHub::Drain(const FSink& sink, bool rearm)
+bool CTrendFeedHub::Drain(const FSink& sink, bool rearm, std::size_t most, bool* more)
 {
     const bool woken = rearm && Rearm();
     bool delivered = false;
+    if (more)
+        *more = false;
     for (std::size_t i = 0; i < m_vQueues.size(); ++i)
     {
         std::uint64_t dropped = 0;
-        const std::size_t count = m_vQueues[i]->Take(m_vTimes.data(), m_vValues.data(), dropped);
+        bool left = false;
+        const std::size_t count =
+            m_vQueues[i]->Take(m_vTimes.data(), m_vValues.data(), dropped, most, &left);
+        if (more)
+            *more = *more || left;
         if (count > 0 || dropped > 0)
         {
             delivered = true;

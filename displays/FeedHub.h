@@ -61,8 +61,10 @@ public:
     /// again at its next frame even if no wake-up comes (see CFeedLink). Works on a closed hub.
     /// Without rearm the link stays as it is and the result only tells whether anything came:
     /// a caller that polls every frame while data flow spares the producers' wake-ups, and
-    /// calls Rearm() before its last look when nothing came.
-    bool Drain(const FSink& sink, bool rearm = true);
+    /// calls Rearm() before its last look when nothing came. At most `most` samples a series;
+    /// `more` tells whether any series has more waiting.
+    bool Drain(const FSink& sink, bool rearm = true, std::size_t most = SIZE_MAX,
+               bool* more = nullptr);
 
 protected:
     void _Closing() override;

@@ -71,7 +71,13 @@ void CFeedPump::timerEvent(QTimerEvent* event)
 void CFeedPump::_Drain()
 {
     m_oLast.start();
+    m_bMore = false;
     bool arrived = m_fnDrain();
+    if (m_bMore)
+    {
+        m_oFrame.start(0, this);
+        return;
+    }
     if (!arrived)
     {
         m_fnRearm(); // producers wake the display again from here on

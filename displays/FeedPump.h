@@ -26,6 +26,9 @@ public:
 
     /// Any thread: asks for a drain.
     void Wake();
+    /// From within drain: it took a share of what waits; the rest follows at the event loop's
+    /// next turn, after the timers and input that came meanwhile, not a frame later.
+    void ContinueSoon() { m_bMore = true; }
 
 protected:
     void customEvent(QEvent* event) override;
@@ -39,6 +42,7 @@ private:
     QBasicTimer m_oFrame;  // runs while a drain waits for the next frame
     QElapsedTimer m_oLast; // since the last drain
     int m_nInterval;       // milliseconds between frames
+    bool m_bMore = false;  // the last drain left samples waiting
 };
 
 } // namespace Varo::FenraQtGui::ZuRaradirIzurodudoz::Detail

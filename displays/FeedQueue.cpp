@@ -164,16 +164,20 @@ std::size_t CSampleQueue::_CountDropped(std::size_t count)
     return count;
 }
 
-std::size_t CSampleQueue::Take(double* times, double* values, std::uint64_t& dropped)
+std::size_t CSampleQueue::Take(double* times, double* values, std::uint64_t& dropped,
+                               std::size_t most, bool* more)
 {
-    const std::uint64_t tail = m_nTail.load(std::memory_order_acquire);
+    const std::uint64_t published = m_nTail.load(std::memory_order_acquire);
     std::uint64_t head = m_nHead.load(std::memory_order_relaxed);
-    if (tail - head > m_nMask)
+    if (published - head > m_nMask)
     {
         // Lapped under FeedDropOldest: only the newest S - 1 can still be in their slots.
-        dropped += tail - m_nMask - head;
-        head = tail - m_nMask;
+        dropped += published - m_nMask - head;
+        head = published - m_nMask;
     }
+    const std::uint64_t tail = head + std::min<std::uint64_t>(published - head, most);
+    if (more)
+        *more = tail < published;
     const std::size_t count = static_cast<std::size_t>(tail - head);
     for (std::size_t i = 0; i < count; ++i)
     {
@@ -194,9 +198,13 @@ std::size_t CSampleQueue::Take(double* times, double* values, std::uint64_t& dro
         dropped += overwritten;
     }
     m_nHead.store(tail, std::memory_order_release);
-    const std::uint64_t byProducer = m_nDroppedByProducer.load(std::memory_order_relaxed);
-    dropped += byProducer - m_nDroppedReported;
-    m_nDroppedReported = byProducer;
+    if (tail == published)
+    {
+        // The producer drops the newest, after what the queue holds: told with its last share.
+        const std::uint64_t byProducer = m_nDroppedByProducer.load(std::memory_order_relaxed);
+        dropped += byProducer - m_nDroppedReported;
+        m_nDroppedReported = byProducer;
+    }
     return count - overwritten;
 }
 

@@ -131,10 +131,11 @@ public:
     }
     SPushCount Push(const double* times, const double* values, std::size_t count, CFeedLink& link);
 
-    /// Consumer side: copies the samples published since the last call into the arrays (room
-    /// for Capacity() each), oldest first, and returns their number; adds the samples dropped
-    /// since the last call to `dropped`.
-    std::size_t Take(double* times, double* values, std::uint64_t& dropped);
+    /// Consumer side: copies the samples published since the last call, at most `most`, into
+    /// the arrays (room for Capacity() each), oldest first, and returns their number; adds the
+    /// samples dropped since the last call to `dropped`. `more` tells whether samples are left.
+    std::size_t Take(double* times, double* values, std::uint64_t& dropped,
+                     std::size_t most = SIZE_MAX, bool* more = nullptr);
 
 private:
     struct SSlot

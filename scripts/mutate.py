@@ -429,6 +429,11 @@ FAULTS = [
       "            const double dy = ValueRow(oShown, plot, ring.Value(sample)) - 0.5 - at.y();",
       "            const double dy = 0.0;",
       "The readout picks the sample nearest in time, not the one nearest the pointer."),
+    F("feed-drops-told-with-first-share", "displays/FeedQueue.cpp",
+      "    if (tail == published)\n",
+      "    if (true)\n",
+      "Samples a full queue dropped are marked before the newest samples that arrived, not "
+      "after them."),
     F("trend-value-range-order-kept", "displays/TrendDisplay.cpp",
       "m_pState->oFixed = {std::min(min, max), std::max(min, max), false};",
       "m_pState->oFixed = {min, max, false};",
@@ -551,11 +556,11 @@ FAULTS = [
       "The last samples of a batch that fitted into the queue stay invisible until the next push: "
       "a producer that pauses leaves them off the plot."),
     F("feed-lapped-sample-lost", "displays/FeedQueue.cpp",
-      "head = tail - m_nMask;", "head = tail - m_nMask + 1;",
+      "head = published - m_nMask;", "head = published - m_nMask + 1;",
       "Under drop-oldest a lapped queue loses one sample more than it counts: a gap nobody is "
       "told about."),
     F("feed-lapped-count-one-short", "displays/FeedQueue.cpp",
-      "dropped += tail - m_nMask - head;", "dropped += tail - m_nMask - head - 1;",
+      "dropped += published - m_nMask - head;", "dropped += published - m_nMask - head - 1;",
       "Samples written over under drop-oldest are counted one short: the drop counter "
       "understates the loss."),
     F("feed-full-drop-uncounted", "displays/FeedQueue.cpp",
