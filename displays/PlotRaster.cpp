@@ -137,7 +137,7 @@ void CPlotRaster::_DrawLine(double x1, double y1, double x2, double y2, QRgb col
             // which is what the columns redrawn for new samples rely on.
             const std::int64_t across =
                 std::clamp<std::int64_t>(from + std::llround((row + 0.5 - y1) * step),
-                                        std::min(from, to), std::max(from, to));
+                                         std::min(from, to), std::max(from, to));
             plot(FloorDiv(across, kSub), row);
         }
         return;

@@ -122,6 +122,20 @@ QPair<int, int> LitRows(const QImage& image, int x, QRgb background)
     return rows;
 }
 
+// 200 x 100 pixels without axes showing times 0 to 200 and values 0 to 10 (a column a time
+// unit, ten rows a value), with the sawtooth t % 10 at the times 0 to 199 in series 0.
+void Sawtooth(CTrendDisplay& trend)
+{
+    trend.SetAxesVisible(false);
+    trend.resize(200, 100);
+    trend.SetTimeWindow(200);
+    trend.SetValueRange(0, 10);
+    const int series = trend.AddSeries("a", kLine);
+    for (int t = 0; t < 200; ++t)
+        trend.Append(series, t, t % 10);
+    trend.ScrollTo(200);
+}
+
 // A trend like `trend` (size, window, value axis, series) given its kept samples at once: the
 // picture it renders is what the kept reduction of `trend` must show.
 bool SameAsFresh(CTrendDisplay& trend)
@@ -783,16 +797,7 @@ private slots:
     {
         QFETCH(QString, gestures);
         CTrendDisplay trend;
-        trend.SetAxesVisible(false);
-        trend.resize(200, 100);
-        trend.SetTimeWindow(200);
-        trend.SetValueRange(0, 10);
-        const int series = trend.AddSeries("a", kLine);
-        for (int t = 0; t < 200; ++t)
-        {
-            trend.Append(series, t, t % 10);
-        }
-        trend.ScrollTo(200);
+        Sawtooth(trend);
         QSignalSpy views(&trend, &CTrendDisplay::viewChanged);
         const auto wheel = [&](QPoint at, int delta, Qt::KeyboardModifiers modifiers)
         {
@@ -868,16 +873,7 @@ private slots:
     void trendReadout()
     {
         CTrendDisplay trend;
-        trend.SetAxesVisible(false);
-        trend.resize(200, 100);
-        trend.SetTimeWindow(200);
-        trend.SetValueRange(0, 10);
-        const int series = trend.AddSeries("a", kLine);
-        for (int t = 0; t < 200; ++t)
-        {
-            trend.Append(series, t, t % 10);
-        }
-        trend.ScrollTo(200);
+        Sawtooth(trend);
         trend.show();
         QVERIFY(QTest::qWaitForWindowExposed(&trend));
         QSignalSpy readouts(&trend, &CTrendDisplay::readoutChanged);
