@@ -136,12 +136,13 @@ void Sawtooth(CTrendDisplay& trend)
     trend.ScrollTo(200);
 }
 
-// A trend like `trend` (size, window, value axis, series) given its kept samples at once: the
-// picture it renders is what the kept reduction of `trend` must show.
+// A trend like `trend` (size, font, window, value axis, series) given its kept samples at once:
+// the picture it renders is what the kept reduction of `trend` must show.
 bool SameAsFresh(CTrendDisplay& trend)
 {
     trend.clearFocus(); // a fresh one has no focus frame
     CTrendDisplay fresh;
+    fresh.setFont(trend.font());
     fresh.resize(trend.size());
     fresh.SetTimeWindow(trend.TimeWindow());
     fresh.SetValueRange(trend.ValueMin(), trend.ValueMax());
@@ -218,6 +219,7 @@ private slots:
         row("a few doubles wide", 1.7e18, 1.7e18 + 1000, 5, false, "1.7e+18@100");
         row("largest doubles", 0, 1.7e308, 5, false, "0@100 5e+307@71 1e+308@41 1.5e+308@12");
         row("whole double range", -1.7e308, 1.7e308, 4, false, "-1e+308@79 0@50 1e+308@21");
+        row("one tick up to the largest double", -48.6, 1.7e308, 1, false, "-1e+308@100 0@63");
         // Logarithmic: from the decade below the smallest count, the top decade labelled.
         row("log from 1", 1, 1000, 5, true, "0.1@100 1@75 10@50 100@25 1000@0");
         row("log from 3", 3, 2500, 5, true, "1@100 10@75 100@50 1000@25 10000@0");
@@ -522,7 +524,8 @@ private slots:
                 painter.drawLine(QPointF(a.x() * dpr, 0.5 + (1.0 - a.y()) * rows),
                                  QPointF(b.x() * dpr, 0.5 + (1.0 - b.y()) * rows));
             }
-            else if (i + 1 < points.size() && std::isnan(a.y()) && std::isnan(points[i + 1].y()))
+            else if (i + 1 < points.size() && std::isnan(a.y()) && !std::isnan(b.y()) &&
+                     std::isnan(points[i + 1].y()))
             {
                 painter.drawPoint(int(b.x() * dpr), int(0.5 + (1.0 - b.y()) * rows));
             }
@@ -616,6 +619,7 @@ private slots:
     void trendLive()
     {
         CTrendDisplay trend;
+        trend.setFont(ZriTest::PixelFont(16)); // the labels that fit depend on the font
         trend.resize(600, 160);
         trend.SetTimeWindow(60.0);
         trend.SetCapacity(30);
