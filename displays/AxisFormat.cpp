@@ -77,8 +77,10 @@ double Offset(double seconds, Qt::TimeSpec spec)
 QString Seconds(const QDateTime& time, const QString& format, double step)
 {
     QString text = time.toString(format + QStringLiteral(".zzz"));
-    const int decimals =
-        step >= 1.0 ? 0 : std::min(static_cast<int>(std::ceil(-std::log10(step) - 1e-9)), 3);
+    // No step (NaN) gives whole seconds; a step of 0 or below a millisecond, milliseconds.
+    const int decimals = !(step < 1.0) ? 0
+                         : step > 1e-3 ? static_cast<int>(std::ceil(-std::log10(step) - 1e-9))
+                                       : 3;
     text.chop(decimals == 0 ? 4 : 3 - decimals);
     return text;
 }

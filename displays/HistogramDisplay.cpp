@@ -525,7 +525,8 @@ Detail::SPlotScale CHistogramDisplay::_Scale() const
     if (m_bLogScale)
     {
         Detail::SPlotScale scale = Detail::NiceLogScale(lowest, highest);
-        const double decades = std::log10(scale.dHigh / scale.dLow);
+        // Subtracted, not divided: 1e308 / 0.1 overflows.
+        const double decades = std::log10(scale.dHigh) - std::log10(scale.dLow);
         scale.dHigh = scale.dLow * std::pow(10.0, decades * (1.0 - zoom));
         return scale;
     }

@@ -36,14 +36,19 @@ double NiceAbove(double rough)
         return 1e308;
     }
     const double decade = std::pow(10.0, std::floor(std::log10(rough)));
-    for (const double factor : {1.0, 2.0, 5.0})
+    if (!(decade > 0.0))
+    {
+        return rough; // below the smallest decade a double holds
+    }
+    for (const double factor : {1.0, 2.0, 5.0, 10.0})
     {
         if (factor * decade >= rough * (1.0 - 1e-9))
         {
-            return factor * decade;
+            // 2e308 is no double: the largest step is 1e308.
+            return std::min(factor * decade, 1e308);
         }
     }
-    return 10.0 * decade;
+    return 1e308;
 }
 
 // An end rounded to whole steps, or the end itself where rounding would overflow.
@@ -171,8 +176,14 @@ std::vector<double> ScaleTicks(const SPlotScale& scale, int maxTicks)
     maxTicks = std::max(maxTicks, 1);
     if (scale.bLog)
     {
-        const int first = static_cast<int>(std::ceil(std::log10(scale.dLow) - 1e-9));
-        const int last = static_cast<int>(std::floor(std::log10(scale.dHigh) + 1e-9));
+        const double low = std::ceil(std::log10(scale.dLow) - 1e-9);
+        const double high = std::floor(std::log10(scale.dHigh) + 1e-9);
+        if (!(low <= high))
+        {
+            return ticks; // no decade between the ends, or no ends
+        }
+        const int first = static_cast<int>(std::clamp(low, kBottomDecade, kTopDecade));
+        const int last = static_cast<int>(std::clamp(high, kBottomDecade, kTopDecade));
         const int every = std::max(1, (last - first + maxTicks) / maxTicks);
         for (int decade = first; decade <= last; decade += every)
         {

@@ -86,6 +86,12 @@ void CTrendDisplay::ResetZoom()
 void CTrendDisplay::_ShowView(const Detail::SPlotView& view, bool remember)
 {
     Detail::STrendState& state = *m_pState;
+    // A window narrower than its times can tell apart (half a second at nanoseconds since 1970)
+    // is shown as it was set, but neither zoomed nor panned.
+    if (!Detail::IsShowable(view))
+    {
+        return;
+    }
     if (!state.bZoomed)
     {
         state.oHome = {state.dWindow, state.bFollow, state.dEnd, state.bAuto, state.oFixed};

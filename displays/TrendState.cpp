@@ -62,7 +62,9 @@ SColumnGrid STrendState::Grid(qreal dpr)
     if (!bFollow)
     {
         grid.dOrigin = GridOrigin(dEnd, grid.dColumnTime);
-        const double end = std::clamp((dEnd - grid.dOrigin) / grid.dColumnTime, -4.0e18, 4.0e18);
+        // A window too narrow for its column time to be above zero puts the end at column 0.
+        const double at = (dEnd - grid.dOrigin) / grid.dColumnTime;
+        const double end = std::isnan(at) ? 0.0 : std::clamp(at, -4.0e18, 4.0e18);
         grid.nFirst = static_cast<std::int64_t>(std::llround(end)) - grid.nCount;
         return grid;
     }
@@ -192,8 +194,12 @@ std::vector<SAxisTick> STrendState::TimeTicks(qreal dpr)
     ticks.reserve(labels.size());
     for (const SAxisLabel& label : labels)
     {
-        // Relative to the window's start, so that large times place as exactly as small ones.
-        const double fraction = std::clamp((label.dValue - start) / (end - start), 0.0, 1.0);
+        // Relative to the window's start, so that large times place as exactly as small ones. A
+        // window narrower than the times' resolution (half a second at nanoseconds since 1970)
+        // has start == end: its labels sit at the left.
+        const double span = end - start;
+        const double fraction =
+            span > 0.0 ? std::clamp((label.dValue - start) / span, 0.0, 1.0) : 0.0;
         ticks.push_back({plot.left() + static_cast<int>(std::floor(fraction * plot.width() + 1e-9)),
                          label.sText});
     }
@@ -489,9 +495,16 @@ void STrendState::DrawReadout(QPainter& painter) const
     const SColumnGrid& grid = series.oCache.Grid();
     const double start = grid.ColumnStart(grid.nFirst);
     const double window = grid.ColumnStart(grid.nFirst + grid.nCount) - start;
-    const QPoint point(plot.left() +
-                           static_cast<int>(std::floor((time - start) / window * plot.width())),
-                       static_cast<int>(std::floor(ValueRow(oShown, plot, value))));
+    // A position off the plot (or none, in a window too narrow for its times) is clipped away.
+    const auto pixel = [](double at, int first, int last)
+    {
+        return std::isnan(at)
+                   ? first - 1
+                   : static_cast<int>(std::floor(std::clamp(at, first - 1.0, last + 1.0)));
+    };
+    const QPoint point(
+        pixel(plot.left() + (time - start) / window * plot.width(), plot.left(), plot.right()),
+        pixel(ValueRow(oShown, plot, value), plot.top(), plot.bottom()));
     const QPalette palette = QGuiApplication::palette();
     CClipGuard clip(painter, plot);
     CStyleStore store(painter, palette.color(QPalette::Mid)); // solid: see the focus frame
