@@ -8,9 +8,11 @@
 #include "TrendDisplay.h"
 
 #include <QApplication>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QRandomGenerator>
 
+#include <algorithm>
 #include <cmath>
 #include <memory>
 #include <vector>
@@ -85,25 +87,28 @@ QImage Image(qreal dpr)
     return image;
 }
 
+// The samples from first on, count of them, through one polyline scaled into the image.
+void DrawPolyline(const QPointF* first, int count, QImage& image)
+{
+    double low = first->y(), high = low;
+    for (const QPointF* sample = first; sample != first + count; ++sample)
+    {
+        low = std::min(low, sample->y());
+        high = std::max(high, sample->y());
+    }
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    painter.setPen(QPen(QColor(0, 120, 200), 0));
+    painter.setWindow(int(first->x()), 0, count, 1000);
+    painter.scale(1.0, 1000.0 / std::max(high - low, 1e-9));
+    painter.translate(0.0, -low);
+    painter.drawPolyline(first, count);
+}
+
 // Every sample through one polyline, scaled into the same rectangle.
 std::function<void()> PlainPolyline(const std::vector<QPointF>& samples, QImage& image)
 {
-    return [&samples, &image]()
-    {
-        double low = samples.front().y(), high = low;
-        for (const QPointF& sample : samples)
-        {
-            low = std::min(low, sample.y());
-            high = std::max(high, sample.y());
-        }
-        image.fill(Qt::white);
-        QPainter painter(&image);
-        painter.setPen(QPen(QColor(0, 120, 200), 0));
-        painter.setWindow(0, 0, int(samples.size()), 1000);
-        painter.scale(1.0, 1000.0 / std::max(high - low, 1e-9));
-        painter.translate(0.0, -low);
-        painter.drawPolyline(samples.data(), int(samples.size()));
-    };
+    return [&samples, &image]() { DrawPolyline(samples.data(), int(samples.size()), image); };
 }
 
 void BM_Trend_VsPolyline(benchmark::State& state)
@@ -205,6 +210,97 @@ void BM_Histogram_65536_Vs_256(benchmark::State& state)
 }
 BENCHMARK(BM_Histogram_65536_Vs_256)->MinTime(0.5);
 
+// Zooming into a long recording: a trend of 10,000,000 samples (times 0 to 10^7 - 1) zoomed by
+// ZoomTo, as a box zoom does, to a share of its history (per mille: 10, 100, 1000), then
+// rendered. Two views of that width take turns, the second a millionth narrower, so every render
+// shows a new view and makes its reduction afresh from the trend's summaries. The baseline draws
+// the samples of the view through one polyline.
+constexpr int kLong = 10000000;
+
+const std::vector<QPointF>& LongWalk()
+{
+    static const std::vector<QPointF> walk = RandomWalk(kLong);
+    return walk;
+}
+
+// The view of the given share in turn `second`: its first and last time.
+std::pair<double, double> ZoomView(double share, bool second)
+{
+    const double width = share * (kLong - 1) * (second ? 1.0 - 1e-6 : 1.0);
+    const double start = 0.5 * (kLong - 1 - share * (kLong - 1));
+    return {start, start + width};
+}
+
+std::function<void()> ZoomedTrend(Zri::CTrendDisplay& trend, double share, QImage& image)
+{
+    return [&trend, share, &image, second = false]() mutable
+    {
+        const auto view = ZoomView(share, second);
+        second = !second;
+        trend.ZoomTo(view.first, view.second, -2000.0, 2000.0);
+        trend.render(&image);
+        benchmark::DoNotOptimize(image.constBits());
+    };
+}
+
+std::function<void()> ZoomedPolyline(double share, QImage& image)
+{
+    return [share, &image, second = false]() mutable
+    {
+        const auto view = ZoomView(share, second);
+        second = !second;
+        const int first = int(std::ceil(view.first));
+        DrawPolyline(LongWalk().data() + first, int(std::floor(view.second)) - first + 1, image);
+    };
+}
+
+void BM_TrendZoom_VsPolyline(benchmark::State& state)
+{
+    const double share = state.range(0) / 1000.0;
+    auto trend = Trend(LongWalk());
+    QImage trendImage = Image(1.0), plainImage = Image(1.0);
+    ZriBench::InterleavedRatio(state, ZoomedTrend(*trend, share, trendImage),
+                               ZoomedPolyline(share, plainImage), 2);
+    state.SetLabel(share >= 0.1 ? "vs:drawPolyline(view) goal:0.05" : "vs:drawPolyline(view)");
+}
+BENCHMARK(BM_TrendZoom_VsPolyline)->Arg(10)->Arg(100)->Arg(1000)->MinTime(1.0);
+
+// The readout under the pointer of that trend: a mouse move to alternate columns, which looks
+// up the nearest sample of the time under the pointer and tells the readout, against one
+// std::lower_bound of the same time over the samples' times.
+void BM_TrendReadout_VsLowerBound(benchmark::State& state)
+{
+    auto trend = Trend(LongWalk());
+    QImage first = Image(1.0);
+    trend->render(&first); // lays the plot out
+    const QRect plot = trend->PlotArea();
+    std::vector<double> times(LongWalk().size());
+    std::transform(LongWalk().begin(), LongWalk().end(), times.begin(),
+                   [](const QPointF& sample) { return sample.x(); });
+    int column = 0;
+    const auto next = [&column, &plot]()
+    {
+        column = (column + 97) % plot.width();
+        return plot.left() + column;
+    };
+    ZriBench::InterleavedRatio(
+        state,
+        [&]()
+        {
+            const QPointF at(next(), plot.center().y());
+            QMouseEvent move(QEvent::MouseMove, at, at, Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+            QCoreApplication::sendEvent(trend.get(), &move);
+        },
+        [&]()
+        {
+            const double time = (next() - plot.left() + 0.5) * (kLong / double(plot.width()));
+            benchmark::DoNotOptimize(std::lower_bound(times.begin(), times.end(), time));
+        },
+        64);
+    state.SetLabel("vs:std::lower_bound(whole_mouse_move)");
+}
+BENCHMARK(BM_TrendReadout_VsLowerBound)->MinTime(0.5);
+
 #ifdef ZRI_BENCH_HAVE_QWT
 
 // Qwt's plot with its fastest settings: points filtered, polygons clipped, no backing store.
@@ -254,6 +350,31 @@ void BM_QwtCurve_Ratio2_Vs_Ratio1(benchmark::State& state)
     state.SetLabel("vs:QwtPlotCurve(ratio_1)");
 }
 BENCHMARK(BM_QwtCurve_Ratio2_Vs_Ratio1)->MinTime(0.5);
+
+// The same zoom with Qwt, as its zoomer does it: the bottom axis' scale set, the plot replotted
+// and rendered.
+void BM_TrendZoom_VsQwt(benchmark::State& state)
+{
+    const double share = state.range(0) / 1000.0;
+    auto trend = Trend(LongWalk());
+    auto plot = QwtCurvePlot(LongWalk());
+    QImage trendImage = Image(1.0), qwtImage = Image(1.0);
+    ZriBench::InterleavedRatio(
+        state, ZoomedTrend(*trend, share, trendImage),
+        [&plot, &qwtImage, share, second = false]() mutable
+        {
+            const auto view = ZoomView(share, second);
+            second = !second;
+            plot->setAxisScale(QwtPlot::xBottom, view.first, view.second);
+            plot->setAxisScale(QwtPlot::yLeft, -2000.0, 2000.0);
+            plot->replot();
+            plot->render(&qwtImage);
+            benchmark::DoNotOptimize(qwtImage.constBits());
+        },
+        1);
+    state.SetLabel("vs:QwtPlotCurve(zoomed) goal:0.02");
+}
+BENCHMARK(BM_TrendZoom_VsQwt)->Arg(10)->Arg(100)->Arg(1000)->Iterations(6);
 
 void BM_Histogram_VsQwtHistogram(benchmark::State& state)
 {
