@@ -313,8 +313,8 @@ FAULTS = [
       "A live trend repaints only its plot: the time and value labels keep stale numbers "
       "(\"1000\" reads \"10000\") until something else repaints them."),
     F("trend-time-labels-absolute", "displays/TrendState.cpp",
-      "std::clamp((label.dValue - start) / (end - start), 0.0, 1.0)",
-      "std::clamp(label.dValue / (end - start) - start / (end - start), 0.0, 1.0)",
+      "std::clamp((label.dValue - start) / span, 0.0, 1.0)",
+      "std::clamp(label.dValue / span - start / span, 0.0, 1.0)",
       "Time labels of Unix seconds sit a few pixels off their ticks (the fraction is taken of "
       "two huge numbers)."),
     F("histogram-log-scale-ignored", "displays/HistogramDisplay.cpp",
@@ -481,6 +481,10 @@ FAULTS = [
     F("scale-ticks-finer-than-doubles", "displays/PlotScale.cpp",
       "std::max(RoughStep(low, high, maxTicks), 4.0 * spacing)", "RoughStep(low, high, maxTicks)",
       "Nanoseconds since 1970 give several ticks on the same double: labels pile up."),
+    F("scale-step-beyond-largest-double", "displays/PlotScale.cpp",
+      "return std::min(factor * decade, 1e308);", "return factor * decade;",
+      "Data up to the largest doubles on a short axis get a step of 2e308 (infinity): the axis "
+      "reads \"nan\"."),
     F("scale-log-axis-from-smallest-decade", "displays/PlotScale.cpp",
       "std::ceil(std::log10(low) - 1e-9) - 1.0", "std::floor(std::log10(low))",
       "A histogram's classes with a count of 1 (common in images) have no height on a "
@@ -502,7 +506,8 @@ FAULTS = [
       "Counts near the largest double give an infinite axis: the histogram draws nothing and "
       "its value labels pile up."),
     F("scale-step-2-skipped", "displays/PlotScale.cpp",
-      "for (const double factor : {1.0, 2.0, 5.0})", "for (const double factor : {1.0, 5.0})",
+      "for (const double factor : {1.0, 2.0, 5.0, 10.0})",
+      "for (const double factor : {1.0, 5.0, 10.0})",
       "Axes that want a step of 20 take 50: half the ticks and labels are missing."),
     F("tick-text-too-few-digits", "displays/PlotScale.cpp",
       "return QString::number(value, 'g', std::clamp(digits, 1, 17));",
