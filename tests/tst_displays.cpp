@@ -245,6 +245,39 @@ private slots:
         QTEST(ticks.join(' '), "ticks");
     }
 
+    // Wall-clock ticks from 2023-11-15 01:00:00 UTC plus `from` to plus `to` seconds: whole
+    // minutes without seconds, fractions of a second with the decimals their step needs; "r"
+    // rows are a readout's text of `from` to a resolution.
+    void wallClockLabels_data()
+    {
+        ZriTest::AddRows(
+            {"from", "to", "ticks", "labels"},
+            {{"a minute a tick", "30", "270", "4", "01:01 01:02 01:03 01:04"},
+             {"a second a tick", "0.5", "4.5", "4", "01:00:01 01:00:02 01:00:03 01:00:04"},
+             {"half seconds", "0.2", "2.2", "4", "01:00:00.5 01:00:01.0 01:00:01.5 01:00:02.0"},
+             {"tenths", "0.05", "0.35", "3", "01:00:00.1 01:00:00.2 01:00:00.3"},
+             {"fiftieths", "0.005", "0.065", "3", "01:00:00.02 01:00:00.04 01:00:00.06"},
+             {"readout to hundredths", "0.25", "", "r0.01", "2023-11-15 01:00:00.25"},
+             {"readout to seconds", "0.25", "", "r1", "2023-11-15 01:00:00"},
+             {"readout without a resolution", "0.25", "", "r0", "2023-11-15 01:00:00.250"}});
+    }
+    void wallClockLabels()
+    {
+        QFETCH(QString, from);
+        QFETCH(QString, to);
+        QFETCH(QString, ticks);
+        const double base = 1700010000.0;
+        const CWallClockFormat format(Qt::UTC);
+        QStringList labels;
+        if (ticks.startsWith('r'))
+            labels << format.Text(base + from.toDouble(), ticks.mid(1).toDouble());
+        else
+            for (const SAxisLabel& label :
+                 format.Ticks(base + from.toDouble(), base + to.toDouble(), ticks.toInt()))
+                labels << label.sText;
+        QTEST(labels.join(' '), "labels");
+    }
+
     // A 160 x 100 histogram without axes: 16 classes are 10 columns each (20 at ratio 2), and
     // a count of 50 on a 0 to 100 axis is 50 rows high, from row 50 to the bottom.
     void histogramBars_data()
@@ -679,6 +712,14 @@ private slots:
         QCoreApplication::processEvents();
         QCoreApplication::processEvents();
         QCOMPARE(paints.m_nCount, 0);
+
+        trend.ClearSamples(); // the ring overwrites the first of two samples in a column
+        const auto time = [](int i) { return i < 2 ? 900.0 + i * 0.001 : 900.0 + i; };
+        for (int i = 0; i < 30; ++i)
+            trend.Append(series, time(i), i == 0 ? 1000.0 : i == 1 ? 0.0 : 500.0);
+        QVERIFY(screenIsFresh());
+        trend.Append(series, time(30), 500.0);
+        QVERIFY(screenIsFresh());
 
         trend.SetAutoRange();
         trend.ClearSamples();

@@ -10,6 +10,7 @@
 #include <QSignalSpy>
 #include <QTest>
 
+#include <atomic>
 #include <cmath>
 #include <condition_variable>
 #include <future>
@@ -82,6 +83,8 @@ private slots:
     void overload_data();
     void overload();
     void refusedSamples();
+    void racingDrains_data();
+    void racingDrains();
     void wakeUp();
     void lifetime();
     void histogram();
@@ -138,6 +141,38 @@ void TestFeeders::overload()
     QCOMPARE(seen[0].vTimes, Range(first, last));
     QCOMPARE(seen[0].vValues, Range(first, last, 10.0));
     QTEST(int(seen[0].nDropped), "dropped");
+}
+
+// A producer racing the drains of the smallest queue: every sample is delivered or counted as
+// dropped, also when a drain finds drops but no sample.
+void TestFeeders::racingDrains_data()
+{
+    QTest::addColumn<int>("overload");
+    QTest::newRow("drop newest") << int(FeedDropNewest);
+    QTest::newRow("drop oldest") << int(FeedDropOldest);
+}
+
+void TestFeeders::racingDrains()
+{
+    QFETCH(int, overload);
+    auto hub = std::make_shared<CTrendFeedHub>(1);
+    hub->AddSeries();
+    hub->SetOverload(0, static_cast<EFeedOverload>(overload), 0.0);
+    constexpr int kSamples = 1000000;
+    std::atomic<bool> done{false};
+    std::thread producer(
+        [&]
+        {
+            for (int i = 0; i < kSamples; ++i)
+                hub->Push(0, i, -i);
+            done = true;
+        });
+    std::vector<SSeen> seen;
+    while (!done)
+        DrainInto(*hub, seen);
+    producer.join();
+    DrainInto(*hub, seen);
+    QCOMPARE(seen[0].vTimes.size() + seen[0].nDropped, std::uint64_t(kSamples));
 }
 
 void TestFeeders::refusedSamples()

@@ -395,8 +395,9 @@ private slots:
             "true false true true");
         row("range slider",
             New<Slider>([](Slider& r) { r.SetRange(-5, 5), r.SetValues(-2, 3), r.SetPageStep(4); }),
-            "minimum? maximum? startValue? endValue? pageStep? minimum=10 maximum? startValue?",
-            "-5 5 -2 3 4 10 10");
+            "minimum? maximum? startValue? endValue? pageStep? minimum=10 maximum? startValue? "
+            "maximum=-20 minimum? endValue?",
+            "-5 5 -2 3 4 10 10 -20 -20");
     }
     void propertiesReadTheWidget()
     {
@@ -509,6 +510,14 @@ private slots:
                      .arg(ruler.GetTicksRight())
                      .arg(ruler.property("rulerFont").value<QFont>() == font),
                  "20 4 0 1");
+        QStringList widths; // ticks on the left, the right, both, neither
+        for (const auto& sides : {qMakePair(true, false), qMakePair(false, true),
+                                  qMakePair(true, true), qMakePair(false, false)})
+        {
+            ruler.SetScaleMode(sides.first, sides.second);
+            widths << QString::number(ruler.sizeHint().width());
+        }
+        QCOMPARE(widths.join(' '), "40 40 51 31");
         // "Help Hilfe" (36 + 5 + 36) and a border of 6 make the key larger: the layout heard of it.
         QCoreApplication::processEvents();
         QCOMPARE(pwHelp->size(), QSize(91, 52));
