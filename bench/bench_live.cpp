@@ -156,6 +156,38 @@ void BM_TrendLive_VsPlainWidget(benchmark::State& state)
 }
 BENCHMARK(BM_TrendLive_VsPlainWidget)->Iterations(2);
 
+// The pixel floor of a live screen: a widget that only draws one kept 600 x 300 picture per
+// frame, fed nothing. What a frame of any widget costs that repaints its whole plot 60 times a
+// second.
+class CPictureOnly : public QWidget
+{
+public:
+    QImage m_oPicture = QImage(kSize, QImage::Format_ARGB32_Premultiplied);
+
+protected:
+    void paintEvent(QPaintEvent*) override { QPainter(this).drawImage(0, 0, m_oPicture); }
+};
+
+void RunPictureOnly()
+{
+    CPictureOnly floor;
+    floor.m_oPicture.fill(Qt::white);
+    Show(floor);
+    Live([](int, const std::vector<double>&, const std::vector<double>&) {},
+         [&]
+         {
+             floor.update();
+             QApplication::processEvents();
+         });
+}
+
+void BM_TrendLive_OverPictureFloor(benchmark::State& state)
+{
+    ZriBench::InterleavedRatio(state, RunTrend, RunPictureOnly, 1);
+    state.SetLabel("vs:picture_per_frame");
+}
+BENCHMARK(BM_TrendLive_OverPictureFloor)->Iterations(2);
+
 #ifdef ZRI_BENCH_HAVE_QWT
 
 void RunQwt()
