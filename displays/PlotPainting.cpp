@@ -235,6 +235,11 @@ std::vector<SAxisTick> ValueTicks(const SPlotScale& scale, const QRect& plot, in
     return ticks;
 }
 
+QString ReadoutLabel(const QString& name, const QString& time, double value)
+{
+    return QStringLiteral("%1: %2, %3").arg(name, time, QString::number(value, 'g', 10));
+}
+
 int MaxValueTicks(const QRect& plot, const QFontMetrics& metrics)
 {
     return std::max(plot.height() / (2 * metrics.height()), 1);

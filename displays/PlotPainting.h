@@ -150,6 +150,10 @@ struct SAxisTick
 std::vector<SAxisTick> ValueTicks(const SPlotScale& scale, const QRect& plot, int maxTicks,
                                   const CAxisFormat* format = nullptr);
 
+/// The label of a readout beside its sample: "name: time, value", the value with up to ten
+/// significant digits.
+QString ReadoutLabel(const QString& name, const QString& time, double value);
+
 /// The most ticks of a value axis on a plot of that height: one per two text lines.
 int MaxValueTicks(const QRect& plot, const QFontMetrics& metrics);
 

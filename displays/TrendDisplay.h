@@ -150,6 +150,14 @@ public:
     /// axis' format) and the value. ReadoutSeries() is -1 while there is none.
     int ReadoutSeries() const;
     QPointF ReadoutSample() const;
+    /// The samples in view (the zoomed view when zoomed) as CSV for a spreadsheet: a line
+    /// "time,<series name>,..." and a line per time in order with each series' value there, or
+    /// an empty cell (no sample of the series at that time, or a gap). Numbers in the shortest
+    /// form that reads back as the same double.
+    QString SamplesCsv() const;
+    /// Puts the picture and SamplesCsv() on the clipboard (an image, text/csv and plain text);
+    /// Ctrl+C does it too.
+    void CopyToClipboard();
 
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;

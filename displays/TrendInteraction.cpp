@@ -272,6 +272,12 @@ void CTrendDisplay::keyPressEvent(QKeyEvent* event)
     const auto pan = [&](int dx, int dy) { _ShowView(Detail::Pan(now, plot, {dx, dy}), false); };
     const auto zoom = [&](double factor)
     { _ShowView(Detail::ZoomAround(now, plot, QRectF(plot).center(), factor, false), false); };
+    if (event->matches(QKeySequence::Copy))
+    {
+        CopyToClipboard();
+        event->accept();
+        return;
+    }
     switch (m_pState->bInteractive ? event->key() : Qt::Key_unknown)
     {
     case Qt::Key_Plus:

@@ -511,9 +511,8 @@ void STrendState::DrawReadout(QPainter& painter) const
     painter.drawLine(point.x(), plot.top(), point.x(), plot.bottom());
     painter.drawLine(plot.left(), point.y(), plot.right(), point.y());
     // The label beside the point, kept inside the plot.
-    const QString text = QStringLiteral("%1: %2, %3")
-                             .arg(series.sName, TimeFormat().Text(time, window / plot.width()),
-                                  QString::number(value, 'g', 10));
+    const QString text =
+        ReadoutLabel(series.sName, TimeFormat().Text(time, window / plot.width()), value);
     const QFontMetrics metrics = painter.fontMetrics();
     QRect box(point + QPoint(6, -metrics.height() - 6),
               QSize(metrics.horizontalAdvance(text) + 8, metrics.height() + 2));
