@@ -1,18 +1,19 @@
-// The histogram and the trend as an application uses them: scales and tick labels for data of
-// every size, bars at the columns and heights worked out below, the reduced trend against a
-// plain polyline of every sample, gaps, refused samples, the ring's capacity, a live trend fed
-// the way measurement programs feed it, zoom and pan, the dark palette and what a screen reader
+// The histogram and the trend as an application uses them: scales and labels for data of every
+// size, bars and lines at worked-out pixels, live feeding, zoom, pan and what a screen reader
 // hears.
 #include "AxisFormat.h"
 #include "HistogramDisplay.h"
 #include "PlotPainting.h"
+#include "PlotRaster.h"
 #include "TestSupport.h"
 #include "TrendData.h"
 #include "TrendDisplay.h"
 
 #include <QAccessible>
+#include <QClipboard>
 #include <QHelpEvent>
 #include <QMap>
+#include <QMimeData>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QRandomGenerator>
@@ -251,29 +252,26 @@ private slots:
     void wallClockLabels_data()
     {
         ZriTest::AddRows(
-            {"from", "to", "ticks", "labels"},
-            {{"a minute a tick", "30", "270", "4", "01:01 01:02 01:03 01:04"},
-             {"a second a tick", "0.5", "4.5", "4", "01:00:01 01:00:02 01:00:03 01:00:04"},
-             {"half seconds", "0.2", "2.2", "4", "01:00:00.5 01:00:01.0 01:00:01.5 01:00:02.0"},
-             {"tenths", "0.05", "0.35", "3", "01:00:00.1 01:00:00.2 01:00:00.3"},
-             {"fiftieths", "0.005", "0.065", "3", "01:00:00.02 01:00:00.04 01:00:00.06"},
-             {"readout to hundredths", "0.25", "", "r0.01", "2023-11-15 01:00:00.25"},
-             {"readout to seconds", "0.25", "", "r1", "2023-11-15 01:00:00"},
-             {"readout without a resolution", "0.25", "", "r0", "2023-11-15 01:00:00.250"}});
+            {"ticks", "labels"}, // "from to count" ticks, "from resolution" a readout's text
+            {{"a minute a tick", "30 270 4", "01:01 01:02 01:03 01:04"},
+             {"a second a tick", "0.5 4.5 4", "01:00:01 01:00:02 01:00:03 01:00:04"},
+             {"half seconds", "0.2 2.2 4", "01:00:00.5 01:00:01.0 01:00:01.5 01:00:02.0"},
+             {"tenths", "0.05 0.35 3", "01:00:00.1 01:00:00.2 01:00:00.3"},
+             {"readout to hundredths", "0.25 0.01", "2023-11-15 01:00:00.25"},
+             {"readout without a resolution", "0.25 0", "2023-11-15 01:00:00.250"}});
     }
     void wallClockLabels()
     {
-        QFETCH(QString, from);
-        QFETCH(QString, to);
         QFETCH(QString, ticks);
-        const double base = 1700010000.0;
+        const QStringList in = ticks.split(' ');
+        const double base = 1700010000.0, from = base + in[0].toDouble();
         const CWallClockFormat format(Qt::UTC);
         QStringList labels;
-        if (ticks.startsWith('r'))
-            labels << format.Text(base + from.toDouble(), ticks.mid(1).toDouble());
+        if (in.size() == 2)
+            labels << format.Text(from, in[1].toDouble());
         else
             for (const SAxisLabel& label :
-                 format.Ticks(base + from.toDouble(), base + to.toDouble(), ticks.toInt()))
+                 format.Ticks(from, base + in[1].toDouble(), in[2].toInt()))
                 labels << label.sText;
         QTEST(labels.join(' '), "labels");
     }
@@ -583,12 +581,7 @@ private slots:
         for (int x = 0; x < plain.width(); ++x)
         {
             QVERIFY2(within(shown, plain, x) && within(plain, shown, x),
-                     qPrintable(QStringLiteral("column %1: %2-%3, plain %4-%5")
-                                    .arg(x)
-                                    .arg(LitRows(shown, x, base).first)
-                                    .arg(LitRows(shown, x, base).second)
-                                    .arg(LitRows(plain, x, base).first)
-                                    .arg(LitRows(plain, x, base).second)));
+                     qPrintable(QStringLiteral("column %1").arg(x)));
         }
         if (gapFrom >= 0)
         {
@@ -690,6 +683,17 @@ private slots:
             QVERIFY2(screenIsFresh(), qPrintable(QString::number(t)));
         }
         QVERIFY(SameAsFresh(trend)); // the ring overwrote 11 samples, a few a frame
+        // Value labels end at their ticks: "0" at the bottom, "1000" at the top, one column.
+        const QImage shown = Screen(trend);
+        const QRgb window = QGuiApplication::palette().color(QPalette::Window).rgb();
+        const auto inkEnd = [&](int row)
+        {
+            int x = trend.PlotArea().left() - 6;
+            while (x > 0 && LitRows(shown.copy(0, row - 3, x + 1, 7), x, window).first < 0)
+                --x;
+            return x;
+        };
+        QCOMPARE(inkEnd(trend.PlotArea().top()), inkEnd(trend.PlotArea().bottom()));
         QCOMPARE(moved.count(), 38); // the window is full at 60 s and moves from 80 s on
         QCOMPARE(moved.last(), QVariantList({740.0 + 60.0 / trend.PlotArea().width(),
                                              800.0 + 60.0 / trend.PlotArea().width()}));
@@ -764,6 +768,9 @@ private slots:
         auto* history = trend.findChild<QScrollBar*>();
         QCOMPARE(history->maximum(), 900); // 90 time units in steps of a tenth of the window
         QCOMPARE(history->value(), 900);
+        // The bar takes rows below the plot and its time labels.
+        QVERIFY(trend.PlotArea().bottom() + 6 + trend.fontMetrics().height() <=
+                history->geometry().top());
         history->setValue(0);
         QVERIFY(!trend.IsFollowing());
         QCOMPARE(trend.WindowStart(), 0.0);
@@ -939,6 +946,7 @@ private slots:
         const auto heard = [&]
         { return QAccessible::queryAccessibleInterface(&trend)->text(QAccessible::Description); };
         QCOMPARE(heard(), "a 9; range 0 to 10; readout a 37 7");
+        QCOMPARE(Detail::ReadoutLabel("a", "37", 1234.5678), "a: 37, 1234.5678"); // on screen
 
         trend.ZoomTo(50, 150, 2, 8); // half-unit columns: 100 at column 100, value 0 far below,
                                      // 101 at column 102
@@ -952,6 +960,27 @@ private slots:
         QVERIFY(std::isnan(readouts.last()[1].toDouble()));
         QCOMPARE(Screen(trend), Render(trend, 1.0)); // and the crosshair with it
         QVERIFY(Screen(trend).pixel(37, 95) != mid);
+    }
+
+    // The samples in view as CSV, a line per time, and on the clipboard with the picture.
+    void trendCsv()
+    {
+        CTrendDisplay trend;
+        trend.resize(200, 100);
+        trend.SetTimeWindow(10);
+        const int a = trend.AddSeries("a", kLine);
+        trend.Append(a, {{1, 1.5}, {2, kNaN}, {3, 0.1}, {3, 0.2}, {12, 7}});
+        const int b = trend.AddSeries("flow, \"raw\"", Qt::blue);
+        trend.Append(b, {{2, -3}, {3, 1e-7}});
+        trend.ScrollTo(10.5);
+        const QString header = "time,a,\"flow, \"\"raw\"\"\"\n";
+        QCOMPARE(trend.SamplesCsv(), header + "1,1.5,\n2,,-3\n3,0.1,\n3,0.2,1e-07\n");
+        trend.ZoomTo(2.5, 3.5, 0, 1);
+        QCOMPARE(trend.SamplesCsv(), header + "3,0.1,\n3,0.2,1e-07\n");
+        QTest::keyClick(&trend, Qt::Key_C, Qt::ControlModifier);
+        const QMimeData* copied = QGuiApplication::clipboard()->mimeData();
+        QCOMPARE(copied->text() + copied->data("text/csv"), trend.SamplesCsv().repeated(2));
+        QCOMPARE(qvariant_cast<QImage>(copied->imageData()).size(), trend.size());
     }
 
     // A scrolled-back trend draws the line that leaves its window towards the first sample
@@ -1006,6 +1035,7 @@ private slots:
         CTrendDisplay trend;
         trend.resize(300, 160);
         const int high = trend.AddSeries("high", kLine);
+        trend.AddSeries(QString(), Qt::red); // no name: no legend entry
         const int low = trend.AddSeries("low", Qt::blue);
         trend.Append(high, 0, 10);
         trend.Append(high, 1, 90);
@@ -1074,6 +1104,43 @@ private slots:
 
     // The reduction kept and extended as samples arrive, the ring overwrites and the window
     // moves, against one made afresh from the same samples: column for column the same.
+    // Lines one pixel wide from end to end: a steep one a pixel a row, held between its ends'
+    // columns; a shallow one a pixel a column.
+    void rasterLines()
+    {
+        Detail::CPlotRaster raster;
+        raster.Begin(QSize(10, 10), qRgb(255, 255, 255));
+        raster.DrawLines({QLineF(2.5, 9.5, 3.5, 0.5), QLineF(5.5, 2.3, 9.5, 4.3)}, qRgb(0, 0, 0));
+        QStringList lit;
+        for (int y = 0; y < 10; ++y)
+            for (int x = 0; x < 10; ++x)
+                if (raster.Image().pixel(x, y) == qRgb(0, 0, 0))
+                    lit << QStringLiteral("%1,%2").arg(x).arg(y);
+        QCOMPARE(lit.join(' '), "3,0 3,1 3,2 5,2 6,2 3,3 7,3 8,3 3,4 9,4 2,5 2,6 2,7 2,8 2,9");
+    }
+
+    // The summary's range of samples from a run's first to the newest against a scan: the whole
+    // of a full ring (one block of the summary's top level), then of the wrapped ring.
+    void ringValueRange()
+    {
+        QRandomGenerator random(7);
+        Detail::CSampleRing ring;
+        ring.SetCapacity(8192);
+        for (int i = 0; i < 12288; ++i)
+        {
+            ring.Push(i, random.bounded(9) == 0 ? kNaN : random.bounded(100000) / 10.0);
+            if (i % 1024 != 1023)
+                continue;
+            const std::uint64_t first = ring.Begin() + (i % 2048 ? 0 : random.bounded(8192));
+            std::pair<double, double> scan(kInf, -kInf);
+            for (std::uint64_t sample = first; sample < ring.End(); ++sample)
+                if (!std::isnan(ring.Value(sample)))
+                    scan = {std::min(scan.first, ring.Value(sample)),
+                            std::max(scan.second, ring.Value(sample))};
+            QCOMPARE(ring.ValueRange(first, ring.End()), scan);
+        }
+    }
+
     void trendReductionKeptExact()
     {
         // Every eighth ring holds thousands of samples, which the fresh reduction reads from
@@ -1138,44 +1205,40 @@ private slots:
     // What a screen reader hears, and that it changes with the data.
     void accessibility()
     {
-        // An installed update handler hears a description change once per frame of new
-        // samples, and for new counts.
-        static QStringList s_Heard;
-        const auto previous = QAccessible::installUpdateHandler(
-            [](QAccessibleEvent* event)
-            {
-                if (event->type() == QAccessible::DescriptionChanged)
-                    s_Heard << event->object()->metaObject()->className();
-            });
         CTrendDisplay trend;
         trend.SetValueRange(10, -40); // either order
         QCOMPARE(trend.ValueMin(), -40.0);
         trend.SetValueRange(0, 50);
         trend.Append(trend.AddSeries("Temperature", kLine), 1.0, 21.5);
-        QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(&trend);
-        QVERIFY(accessible);
-        QCOMPARE(accessible->role(), QAccessible::Chart);
-        QCOMPARE(accessible->text(QAccessible::Name), QString("Trend"));
-        QCOMPARE(accessible->text(QAccessible::Description),
-                 QString("Temperature 21.5; range 0 to 50"));
-        s_Heard.clear();
-        trend.Append(0, 2.0, 22);
-        trend.Append(0, 3.0, 22);
-        QCoreApplication::processEvents();
-        QCOMPARE(s_Heard.count("Varo::FenraQtGui::ZuRaradirIzurodudoz::CTrendDisplay"), 1);
-        QCOMPARE(accessible->text(QAccessible::Description),
-                 QString("Temperature 22; range 0 to 50"));
-
         CHistogramDisplay histogram;
-        s_Heard.clear();
-        histogram.AddDataList(Mode(HistogramBars, "Red"), {1, 9, 4});
-        QAccessible::installUpdateHandler(previous);
-        QCOMPARE(s_Heard, QStringList("Varo::FenraQtGui::ZuRaradirIzurodudoz::CHistogramDisplay"));
-        accessible = QAccessible::queryAccessibleInterface(&histogram);
-        QCOMPARE(accessible->role(), QAccessible::Chart);
-        QCOMPARE(accessible->text(QAccessible::Name), QString("Histogram"));
-        QCOMPARE(accessible->text(QAccessible::Description),
-                 QString("Red: 3 classes, largest count 9 at class 1"));
+        const auto said = [](QWidget& widget)
+        {
+            QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(&widget);
+            return QString(accessible->role() == QAccessible::Chart ? "chart " : "") +
+                   accessible->text(QAccessible::Name) + ": " +
+                   accessible->text(QAccessible::Description);
+        };
+        QCOMPARE(said(trend), "chart Trend: Temperature 21.5; range 0 to 50");
+        // An update handler hears a new description once per frame of samples, and new counts.
+        const QStringList heard = ZriTest::Heard(
+            [](QAccessibleEvent* event)
+            {
+                return event->type() == QAccessible::DescriptionChanged
+                           ? QString(event->object()->metaObject()->className()).section("::", -1)
+                           : QString();
+            },
+            {[&]
+             {
+                 trend.Append(0, 2.0, 22);
+                 trend.Append(0, 3.0, 22);
+                 QCoreApplication::processEvents();
+             },
+             [&] {
+                 histogram.AddDataList(Mode(HistogramBars, "Red"), {1, 9, 4});
+             }});
+        QCOMPARE(heard, QStringList({"CTrendDisplay", "CHistogramDisplay"}));
+        QCOMPARE(said(trend), "chart Trend: Temperature 22; range 0 to 50");
+        QCOMPARE(said(histogram), "chart Histogram: Red: 3 classes, largest count 9 at class 1");
     }
 };
 

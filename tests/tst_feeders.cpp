@@ -7,6 +7,7 @@
 #include "TestSupport.h"
 #include "TrendDisplay.h"
 
+#include <QElapsedTimer>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -83,7 +84,6 @@ private slots:
     void overload_data();
     void overload();
     void refusedSamples();
-    void racingDrains_data();
     void racingDrains();
     void wakeUp();
     void lifetime();
@@ -145,34 +145,25 @@ void TestFeeders::overload()
 
 // A producer racing the drains of the smallest queue: every sample is delivered or counted as
 // dropped, also when a drain finds drops but no sample.
-void TestFeeders::racingDrains_data()
-{
-    QTest::addColumn<int>("overload");
-    QTest::newRow("drop newest") << int(FeedDropNewest);
-    QTest::newRow("drop oldest") << int(FeedDropOldest);
-}
-
 void TestFeeders::racingDrains()
 {
-    QFETCH(int, overload);
-    auto hub = std::make_shared<CTrendFeedHub>(1);
-    hub->AddSeries();
-    hub->SetOverload(0, static_cast<EFeedOverload>(overload), 0.0);
-    constexpr int kSamples = 1000000;
-    std::atomic<bool> done{false};
-    std::thread producer(
-        [&]
-        {
-            for (int i = 0; i < kSamples; ++i)
-                hub->Push(0, i, -i);
-            done = true;
-        });
-    std::vector<SSeen> seen;
-    while (!done)
+    for (const EFeedOverload overload : {FeedDropNewest, FeedDropOldest})
+    {
+        auto hub = std::make_shared<CTrendFeedHub>(1);
+        hub->AddSeries();
+        hub->SetOverload(0, overload, 0.0);
+        auto producer = std::async(std::launch::async,
+                                   [&]
+                                   {
+                                       for (int i = 0; i < 1000000; ++i)
+                                           hub->Push(0, i, -i);
+                                   });
+        std::vector<SSeen> seen;
+        while (producer.wait_for(std::chrono::seconds(0)) != std::future_status::ready)
+            DrainInto(*hub, seen);
         DrainInto(*hub, seen);
-    producer.join();
-    DrainInto(*hub, seen);
-    QCOMPARE(seen[0].vTimes.size() + seen[0].nDropped, std::uint64_t(kSamples));
+        QCOMPARE(seen[0].vTimes.size() + seen[0].nDropped, std::uint64_t(1000000));
+    }
 }
 
 void TestFeeders::refusedSamples()
@@ -350,15 +341,21 @@ void TestFeeders::displays()
 
     // No frame while 70,000 samples come: a queue of 65,535 keeps the oldest of them.
     trend.SetFeedOverload(FeedDropNewest);
-    std::thread(
-        [feeder = trend.Feeder()]() mutable
-        {
-            for (int i = 0; i < 70000; ++i)
-                feeder.Push(0, 150.0 + i * 1e-4, 0.5);
-        })
-        .join();
+    const auto flood = [&](double from)
+    {
+        std::thread(
+            [feeder = trend.Feeder(), from]() mutable
+            {
+                for (int i = 0; i < 70000; ++i)
+                    feeder.Push(0, from + i * 1e-4, 0.5);
+            })
+            .join();
+    };
+    flood(150.0);
     QTRY_COMPARE(trend.DroppedSamples(0), qulonglong(4465));
     QTRY_COMPARE(dropped.count(), 1);
+    QElapsedTimer sinceTold; // a little after it was told
+    sinceTold.start();
     QCOMPARE(dropped.last(), QVariantList({0, qulonglong(4465)}));
     QCOMPARE(trend.SampleCount(0), std::size_t(75535));
     QCoreApplication::processEvents();
@@ -366,6 +363,18 @@ void TestFeeders::displays()
     const QRect plot = trend.PlotArea();
     const QImage shown = trend.grab().toImage();
     QCOMPARE(shown.pixelColor(plot.right() - 1, plot.top() + 1), QColor(Qt::darkGreen));
+    // Another overload later in the same second is told a second after the first.
+    QTest::qWait(300);
+    flood(157.0);
+    QTRY_COMPARE_WITH_TIMEOUT(dropped.count(), 2, 5000);
+    QCOMPARE(dropped.last(), QVariantList({0, qulonglong(8930)}));
+    QVERIFY(sinceTold.elapsed() >= 900);
+    trend.Append(1, 170, 0.5); // the window moves on past the losses
+    trend.ClearSamples(0);     // the series goes, and its loss marks with it
+    QCoreApplication::processEvents();
+    const QImage cleared = trend.grab().toImage();
+    for (int x = plot.left(); x <= plot.right(); ++x)
+        QVERIFY(cleared.pixelColor(x, plot.top() + 1) != QColor(Qt::darkGreen));
 
     CHistogramDisplay histogram;
     histogram.AddDataList(SDataListMode(), {1, 1});

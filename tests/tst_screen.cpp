@@ -121,6 +121,8 @@ std::vector<SStep> TrendSteps()
                      w.SetTimeAxisFormat(a % 2 ? std::make_shared<CWallClockFormat>(Qt::UTC)
                                                : nullptr)),
                 STEP(CTrendDisplay, "marker", w.SetSeriesMarker(0, ETrendDisplayMarker(a % 5))),
+                STEP(CTrendDisplay, "series colour",
+                     w.SetSeriesColor(int(a % 2), QColor::fromHsv(int(a % 360), 255, 160))),
                 STEP(CTrendDisplay, "zoom", const double now = w.property("clock").toDouble();
                      w.ZoomTo(now - a % 100 * w.property("unit").toDouble(), now, -double(a % 30),
                               50.0 + a % 100)),

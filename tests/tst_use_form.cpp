@@ -503,6 +503,7 @@ private slots:
         ruler.setProperty("ticksLeft", false);
         QFont font(QStringLiteral("DejaVu Serif"));
         font.setPointSize(11);
+        font.setBold(true);
         ruler.setProperty("rulerFont", font);
         QCOMPARE(QString("%1 %2 %3 %4")
                      .arg(pwPlay->property("lampSize").toInt())
@@ -511,13 +512,10 @@ private slots:
                      .arg(ruler.property("rulerFont").value<QFont>() == font),
                  "20 4 0 1");
         QStringList widths; // ticks on the left, the right, both, neither
-        for (const auto& sides : {qMakePair(true, false), qMakePair(false, true),
-                                  qMakePair(true, true), qMakePair(false, false)})
-        {
-            ruler.SetScaleMode(sides.first, sides.second);
-            widths << QString::number(ruler.sizeHint().width());
-        }
-        QCOMPARE(widths.join(' '), "40 40 51 31");
+        for (const int sides : {1, 2, 3, 0})
+            ruler.SetScaleMode(sides & 1, sides & 2),
+                widths << QString::number(ruler.sizeHint().width());
+        QCOMPARE(widths.join(' '), "42 42 53 33");
         // "Help Hilfe" (36 + 5 + 36) and a border of 6 make the key larger: the layout heard of it.
         QCoreApplication::processEvents();
         QCOMPARE(pwHelp->size(), QSize(91, 52));
