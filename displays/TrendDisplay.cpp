@@ -267,6 +267,28 @@ void CTrendDisplay::SetFeedOverload(EFeedOverload overload, double blockSeconds,
     }
 }
 
+int CTrendDisplay::AddLevel(double value, const QString& label, const QColor& color)
+{
+    if (!std::isfinite(value))
+    {
+        return -1;
+    }
+    m_pState->vLevels.push_back({value, label, color});
+    update();
+    return LevelCount() - 1;
+}
+
+int CTrendDisplay::LevelCount() const
+{
+    return static_cast<int>(m_pState->vLevels.size());
+}
+
+void CTrendDisplay::RemoveLevels()
+{
+    m_pState->vLevels.clear();
+    update();
+}
+
 qulonglong CTrendDisplay::DroppedSamples(int series) const
 {
     const auto* pSeries = FindSeries(*m_pState, series);
@@ -719,6 +741,7 @@ void CTrendDisplay::paintEvent(QPaintEvent* event)
         painter.drawImage(device.topLeft(), fresh.Image());
     }
     state.DrawMarkers(painter, dpr);
+    state.DrawLevels(painter);
     state.DrawLosses(painter);
     state.DrawReadout(painter);
     if (hasFocus() && state.bInteractive)

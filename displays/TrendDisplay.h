@@ -118,6 +118,13 @@ public:
     void SetValueAxisFormat(std::shared_ptr<const CAxisFormat> format);
     std::shared_ptr<const CAxisFormat> ValueAxisFormat() const;
 
+    /// A level marker (an alarm limit, say): a line across the plot at value in color, with
+    /// label at its right end, drawn while the value axis holds it. Returns its index, or -1
+    /// (nothing added) for a value that is not finite.
+    int AddLevel(double value, const QString& label, const QColor& color);
+    int LevelCount() const;
+    void RemoveLevels();
+
     /// Where the lines are drawn, in widget coordinates.
     QRect PlotArea() const;
 

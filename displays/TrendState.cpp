@@ -436,6 +436,28 @@ void STrendState::DrawLosses(QPainter& painter) const
     }
 }
 
+void STrendState::DrawLevels(QPainter& painter) const
+{
+    // Drawn over the kept pictures on every paint, like the readout: a partial repaint draws
+    // the same pixels of them inside its clip.
+    const QRect plot = oLayout.oPlot;
+    CClipGuard clip(painter, plot);
+    const int line = painter.fontMetrics().height();
+    for (const STrendLevel& level : vLevels)
+    {
+        const double row = ValueRow(oShown, plot, level.dValue);
+        if (!(row >= plot.top() && row < plot.bottom() + 1.0))
+        {
+            continue; // off the value axis
+        }
+        const int y = static_cast<int>(std::floor(row));
+        CStyleStore store(painter, level.oColor);
+        painter.drawLine(plot.left(), y, plot.right(), y);
+        painter.drawText(QRect(plot.left(), y - line, plot.width() - 4, line),
+                         Qt::AlignRight | Qt::AlignBottom, level.sLabel);
+    }
+}
+
 std::pair<int, std::uint64_t> STrendState::Nearest(const QPoint& at)
 {
     // Looked up in the rings, not in the reduction: the samples themselves, at any zoom.

@@ -63,6 +63,14 @@ struct SSurroundInputs
     }
 };
 
+/// A level marker: a line across the plot at a value, with a label at its right end.
+struct STrendLevel
+{
+    double dValue;
+    QString sLabel;
+    QColor oColor;
+};
+
 struct STrendSeries
 {
     QString sName;
@@ -100,6 +108,7 @@ struct STrendState
     bool RefreshScreen(qreal dpr, QRect& changed);
     void DrawMarkers(QPainter& painter, qreal dpr) const;
     void DrawLosses(QPainter& painter) const;
+    void DrawLevels(QPainter& painter) const;
     void DrawReadout(QPainter& painter) const;
     /// The readout's series while it has one and its sample is still kept; else -1.
     int Readout() const;
@@ -111,6 +120,7 @@ struct STrendState
     const CTrendDisplay& rOwner;
     const QScrollBar& rScroll;
     std::vector<STrendSeries> vSeries;
+    std::vector<STrendLevel> vLevels;
     std::size_t nCapacity = 100000;
     double dWindow = 60.0;
     bool bFollow = true;

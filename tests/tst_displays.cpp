@@ -962,6 +962,27 @@ private slots:
         QVERIFY(Screen(trend).pixel(37, 95) != mid);
     }
 
+    // Levels: a line at the value's row (7: row 30) with its label above; none off the axis.
+    void trendLevels()
+    {
+        CTrendDisplay trend;
+        Sawtooth(trend);
+        const QImage none = Render(trend, 1.0);
+        QCOMPARE(trend.AddLevel(20, "off", Qt::blue) + trend.AddLevel(kNaN, "", Qt::red), 0 - 1);
+        QCOMPARE(Render(trend, 1.0), none);
+        trend.AddLevel(7, "High", Qt::red);
+        const QImage shown = Render(trend, 1.0);
+        QImage red(153, 1, QImage::Format_RGB32); // row 30 from column 0 to 152
+        red.fill(Qt::red);
+        QCOMPARE(shown.copy(0, 30, 153, 1), red);
+        QVERIFY(shown.copy(0, 29, 153, 1) == none.copy(0, 29, 153, 1) &&
+                shown.copy(0, 31, 153, 1) == none.copy(0, 31, 153, 1));
+        const int h = trend.fontMetrics().height(); // the label
+        QVERIFY(shown.copy(160, 30 - h, 40, h) != none.copy(160, 30 - h, 40, h));
+        trend.RemoveLevels();
+        QCOMPARE(Render(trend, 1.0), none);
+    }
+
     // The samples in view as CSV, a line per time, and on the clipboard with the picture.
     void trendCsv()
     {
@@ -1104,8 +1125,7 @@ private slots:
 
     // The reduction kept and extended as samples arrive, the ring overwrites and the window
     // moves, against one made afresh from the same samples: column for column the same.
-    // Lines one pixel wide from end to end: a steep one a pixel a row, held between its ends'
-    // columns; a shallow one a pixel a column.
+    // Lines end to end: steep ones a pixel a row (within their ends' columns), shallow a column.
     void rasterLines()
     {
         Detail::CPlotRaster raster;
@@ -1119,8 +1139,7 @@ private slots:
         QCOMPARE(lit.join(' '), "3,0 3,1 3,2 5,2 6,2 3,3 7,3 8,3 3,4 9,4 2,5 2,6 2,7 2,8 2,9");
     }
 
-    // The summary's range of samples from a run's first to the newest against a scan: the whole
-    // of a full ring (one block of the summary's top level), then of the wrapped ring.
+    // A full ring's range (a block of the summary's top level), then runs of it, against a scan.
     void ringValueRange()
     {
         QRandomGenerator random(7);

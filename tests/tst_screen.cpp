@@ -121,6 +121,9 @@ std::vector<SStep> TrendSteps()
                      w.SetTimeAxisFormat(a % 2 ? std::make_shared<CWallClockFormat>(Qt::UTC)
                                                : nullptr)),
                 STEP(CTrendDisplay, "marker", w.SetSeriesMarker(0, ETrendDisplayMarker(a % 5))),
+                STEP(CTrendDisplay, "level",
+                     a % 4 ? (void)w.AddLevel(a % 120 - 10.0, QString::number(a % 90), QColor(a))
+                           : w.RemoveLevels()),
                 STEP(CTrendDisplay, "series colour",
                      w.SetSeriesColor(int(a % 2), QColor::fromHsv(int(a % 360), 255, 160))),
                 STEP(CTrendDisplay, "zoom", const double now = w.property("clock").toDouble();
