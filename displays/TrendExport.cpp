@@ -32,10 +32,11 @@ QString Field(QString text)
            QLatin1Char('"');
 }
 
-// The shortest text that reads back as the same double; a gap (NaN) is an empty cell.
+// The shortest text that reads back as the same double; a gap (NaN) is an empty cell, which
+// is never null (a null cell is one no sample has taken).
 QString Number(double value)
 {
-    return std::isnan(value) ? QString()
+    return std::isnan(value) ? QStringLiteral("")
                              : QString::number(value, 'g', QLocale::FloatingPointShortest);
 }
 
@@ -85,10 +86,6 @@ QString CTrendDisplay::SamplesCsv() const
             }
         }
         cells[int(series)] = Number(state.vSeries[series].oRing.Value(number));
-        if (cells[int(series)].isNull())
-        {
-            cells[int(series)] = QLatin1String(""); // a gap, still taken
-        }
     }
     flush();
     return csv;

@@ -42,12 +42,9 @@ bool CTrendDisplay::IsZoomed() const
 
 void CTrendDisplay::ZoomTo(double start, double end, double low, double high)
 {
-    const Detail::SPlotView view{std::min(start, end), std::max(start, end), std::min(low, high),
-                                 std::max(low, high)};
-    if (Detail::IsShowable(view))
-    {
-        _ShowView(view, true);
-    }
+    _ShowView(
+        {std::min(start, end), std::max(start, end), std::min(low, high), std::max(low, high)},
+        true);
 }
 
 void CTrendDisplay::ZoomBack()
@@ -86,8 +83,8 @@ void CTrendDisplay::ResetZoom()
 void CTrendDisplay::_ShowView(const Detail::SPlotView& view, bool remember)
 {
     Detail::STrendState& state = *m_pState;
-    // A window narrower than its times can tell apart (half a second at nanoseconds since 1970)
-    // is shown as it was set, but neither zoomed nor panned.
+    // Refused: ends that are not finite, or closer than the doubles there tell apart (a window
+    // of half a second at nanoseconds since 1970 is shown as set, but not zoomed or panned).
     if (!Detail::IsShowable(view))
     {
         return;

@@ -246,9 +246,8 @@ private slots:
         QTEST(ticks.join(' '), "ticks");
     }
 
-    // Wall-clock ticks from 2023-11-15 01:00:00 UTC plus `from` to plus `to` seconds: whole
-    // minutes without seconds, fractions of a second with the decimals their step needs; "r"
-    // rows are a readout's text of `from` to a resolution.
+    // Wall-clock labels from 2023-11-15 01:00:00 UTC: whole minutes without seconds, fractions
+    // of a second with the decimals their step needs, a readout's text to a resolution.
     void wallClockLabels_data()
     {
         ZriTest::AddRows(

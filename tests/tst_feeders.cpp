@@ -143,8 +143,7 @@ void TestFeeders::overload()
     QTEST(int(seen[0].nDropped), "dropped");
 }
 
-// A producer racing the drains of the smallest queue: every sample is delivered or counted as
-// dropped, also when a drain finds drops but no sample.
+// A producer racing drains of the smallest queue: each sample arrives or is counted dropped.
 void TestFeeders::racingDrains()
 {
     for (const EFeedOverload overload : {FeedDropNewest, FeedDropOldest})
