@@ -75,11 +75,14 @@ QString TrendDescription(const QWidget& control)
                                                  ? TranslatedText("no data")
                                                  : QString::number(last));
     }
-    parts << QStringLiteral("%1 %2 %3 %4")
+    // Values and times with their units where the axes have them: "range 0 to 80 bar".
+    const auto unit = [](const QString& unit) { return unit.isEmpty() ? unit : ' ' + unit; };
+    parts << QStringLiteral("%1 %2 %3 %4%5")
                  .arg(TranslatedText("range"))
                  .arg(trend.ValueMin())
                  .arg(TranslatedText("to"))
-                 .arg(trend.ValueMax());
+                 .arg(trend.ValueMax())
+                 .arg(unit(trend.ValueAxisUnit()));
     // A zoomed view says which times it shows, in the time axis' words; the readout its sample.
     const auto text = [&](double time, double resolution)
     {
@@ -91,16 +94,18 @@ QString TrendDescription(const QWidget& control)
         (trend.WindowEnd() - trend.WindowStart()) / std::max(trend.PlotArea().width(), 1);
     if (trend.IsZoomed())
     {
-        parts << QStringLiteral("%1 %2 %3 %4")
+        parts << QStringLiteral("%1 %2 %3 %4%5")
                      .arg(TranslatedText("time"), text(trend.WindowStart(), resolution),
-                          TranslatedText("to"), text(trend.WindowEnd(), resolution));
+                          TranslatedText("to"), text(trend.WindowEnd(), resolution),
+                          unit(trend.TimeAxisUnit()));
     }
     if (trend.ReadoutSeries() >= 0)
     {
         const QPointF sample = trend.ReadoutSample();
         parts << QStringLiteral("%1 %2 %3 %4")
                      .arg(TranslatedText("readout"), trend.SeriesName(trend.ReadoutSeries()),
-                          text(sample.x(), resolution), QString::number(sample.y(), 'g', 10));
+                          text(sample.x(), resolution),
+                          QString::number(sample.y(), 'g', 10) + unit(trend.ValueAxisUnit()));
     }
     return parts.join(QStringLiteral("; "));
 }

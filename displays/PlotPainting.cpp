@@ -27,7 +27,8 @@ QRect Sized(int left, int top, int right, int bottom)
 
 } // namespace
 
-SPlotLayout PlotLayout(const QRect& area, const QFontMetrics& metrics, bool axes, int valueLabels)
+SPlotLayout PlotLayout(const QRect& area, const QFontMetrics& metrics, bool axes, int valueLabels,
+                       bool valueTitle, bool bottomTitle)
 {
     SPlotLayout layout;
     if (!axes)
@@ -37,16 +38,46 @@ SPlotLayout PlotLayout(const QRect& area, const QFontMetrics& metrics, bool axes
     }
     const int line = metrics.height();
     const int labels = std::max(metrics.horizontalAdvance(QStringLiteral("-8888888")), valueLabels);
-    // Labels, a gap, the tick, then the frame column.
-    const int left = area.left() + labels + 2 + kTick + 1;
+    // The title and a gap, the labels, a gap, the tick, then the frame column.
+    const int titleWidth = valueTitle ? line + 2 : 0;
+    const int titleHeight = bottomTitle ? line : 0;
+    const int left = area.left() + titleWidth + labels + 2 + kTick + 1;
     const int top = area.top() + line + 1;
     const int right = area.right() - 1 - metrics.averageCharWidth();
-    const int bottom = area.bottom() - line - kTick - 2;
+    const int bottom = area.bottom() - line - kTick - 2 - titleHeight;
     layout.oPlot = Sized(left, top, right, bottom);
     layout.oLegend = Sized(area.left(), area.top(), area.right(), area.top() + line - 1);
-    layout.oValueAxis = Sized(area.left(), area.top(), left - kTick - 3, area.bottom());
-    layout.oBottomAxis = Sized(area.left(), layout.oPlot.bottom() + 2, area.right(), area.bottom());
+    layout.oValueAxis =
+        Sized(area.left() + titleWidth, area.top(), left - kTick - 3, area.bottom());
+    layout.oBottomAxis =
+        Sized(area.left(), layout.oPlot.bottom() + 2, area.right(), area.bottom() - titleHeight);
+    if (valueTitle)
+    {
+        layout.oValueTitle = Sized(area.left(), area.top(), area.left() + line - 1, area.bottom());
+    }
+    if (bottomTitle)
+    {
+        layout.oBottomTitle = Sized(left, area.bottom() - line + 1, right, area.bottom());
+    }
     return layout;
+}
+
+QString AxisTitle(const QString& title, const QString& unit)
+{
+    if (title.isEmpty() || unit.isEmpty())
+    {
+        return title + unit;
+    }
+    return QStringLiteral("%1 [%2]").arg(title, unit);
+}
+
+QRgb GridColor(const QPalette& palette)
+{
+    const QColor base = palette.color(QPalette::Base);
+    const QColor mid = palette.color(QPalette::Mid);
+    const auto blend = [](int from, int to) { return from + (to - from) / 2; };
+    return qRgb(blend(base.red(), mid.red()), blend(base.green(), mid.green()),
+                blend(base.blue(), mid.blue()));
 }
 
 qreal PaintRatio(const QPainter& painter)
@@ -339,13 +370,9 @@ void DrawAxes(QPainter& painter, const SPlotLayout& layout, const std::vector<SA
 
 bool SPlotSurround::operator==(const SPlotSurround& other) const
 {
-    const auto sameLayout = [](const SPlotLayout& a, const SPlotLayout& b)
-    {
-        return a.oPlot == b.oPlot && a.oValueAxis == b.oValueAxis &&
-               a.oBottomAxis == b.oBottomAxis && a.oLegend == b.oLegend;
-    };
-    return oSize == other.oSize && dRatio == other.dRatio && sameLayout(oLayout, other.oLayout) &&
+    return oSize == other.oSize && dRatio == other.dRatio && oLayout == other.oLayout &&
            vLeft == other.vLeft && vBottom == other.vBottom && vLegend == other.vLegend &&
+           sValueTitle == other.sValueTitle && sBottomTitle == other.sBottomTitle &&
            nPalette == other.nPalette && sFont == other.sFont;
 }
 
@@ -356,6 +383,35 @@ void PaintSurround(QPainter& painter, const SPlotSurround& surround)
     if (!surround.oLayout.oLegend.isNull())
     {
         DrawLegend(painter, surround.oLayout.oLegend, surround.vLegend);
+    }
+    DrawTitles(painter, surround.oLayout, surround.sValueTitle, surround.sBottomTitle);
+}
+
+void DrawTitles(QPainter& painter, const SPlotLayout& layout, const QString& value,
+                const QString& bottom)
+{
+    CStyleStore store(painter, QGuiApplication::palette().color(QPalette::Text));
+    const QFontMetrics metrics = painter.fontMetrics();
+    if (!layout.oBottomTitle.isNull())
+    {
+        // Centred under the plot, elided where it is longer.
+        const QRect& rect = layout.oBottomTitle;
+        painter.drawText(rect, Qt::AlignHCenter | Qt::AlignTop,
+                         metrics.elidedText(bottom, Qt::ElideRight, rect.width()));
+    }
+    if (!layout.oValueTitle.isNull())
+    {
+        // Read from the bottom up, centred on the plot's height as far as the widget allows.
+        const QRect& rect = layout.oValueTitle;
+        const QString text = metrics.elidedText(value, Qt::ElideRight, rect.height());
+        const int length = metrics.horizontalAdvance(text);
+        const int bottom = std::clamp(layout.oPlot.center().y() + (length + 1) / 2,
+                                      rect.top() + length, rect.bottom());
+        painter.save();
+        painter.translate(rect.left(), bottom + 1);
+        painter.rotate(-90.0);
+        painter.drawText(QRect(0, 0, length + 1, rect.width()), Qt::AlignLeft | Qt::AlignTop, text);
+        painter.restore();
     }
 }
 

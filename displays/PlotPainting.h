@@ -17,6 +17,7 @@
 #include <vector>
 
 class QFontMetrics;
+class QPalette;
 class QPainter;
 
 namespace Varo::FenraQtGui::ZuRaradirIzurodudoz
@@ -28,20 +29,38 @@ namespace Varo::FenraQtGui::ZuRaradirIzurodudoz::Detail
 {
 
 /// Where a plot widget draws: the data area, the value labels at its left, the class or time
-/// labels below it and the legend row above it.
+/// labels below it, the legend row above it, and the axis titles (null when there is none): the
+/// value axis' turned on its side at the far left, the bottom axis' under its labels.
 struct SPlotLayout
 {
     QRect oPlot;
     QRect oValueAxis;
     QRect oBottomAxis;
     QRect oLegend;
+    QRect oValueTitle;
+    QRect oBottomTitle;
+
+    bool operator==(const SPlotLayout& other) const
+    {
+        return oPlot == other.oPlot && oValueAxis == other.oValueAxis &&
+               oBottomAxis == other.oBottomAxis && oLegend == other.oLegend &&
+               oValueTitle == other.oValueTitle && oBottomTitle == other.oBottomTitle;
+    }
 };
 
 /// The layout inside area. With axes the value labels get valueLabels pixels (at least the width
-/// of "-8888888") and a tick, the bottom labels and the legend one text line each, and a
-/// one-pixel frame runs around the plot; without them the plot is the whole area.
+/// of "-8888888") and a tick, the bottom labels and the legend one text line each, each axis
+/// title asked for one more text line, and a one-pixel frame runs around the plot; without axes
+/// the plot is the whole area.
 SPlotLayout PlotLayout(const QRect& area, const QFontMetrics& metrics, bool axes,
-                       int valueLabels = 0);
+                       int valueLabels = 0, bool valueTitle = false, bool bottomTitle = false);
+
+/// An axis title as drawn: "Pressure [bar]", or the title or the unit alone when the other is
+/// empty.
+QString AxisTitle(const QString& title, const QString& unit);
+
+/// The colour of grid lines: half way from the palette's Base to its Mid.
+QRgb GridColor(const QPalette& palette);
 
 /// The device pixel ratio a painter draws at. It is the target's, which QWidget::render and
 /// grab redirect to an image of their own ratio while the painter's device stays the widget.
@@ -198,6 +217,8 @@ struct SPlotSurround
     std::vector<SAxisTick> vLeft;
     std::vector<SAxisTick> vBottom;
     std::vector<std::pair<QString, QColor>> vLegend;
+    QString sValueTitle;
+    QString sBottomTitle;
     qint64 nPalette = 0; ///< QPalette::cacheKey() of the application palette
     QString sFont;       ///< QFont::key() of the widget's font
 
@@ -206,6 +227,10 @@ struct SPlotSurround
 
 /// Paints the surround: everything of the widget but its data area.
 void PaintSurround(QPainter& painter, const SPlotSurround& surround);
+
+/// Draws the axis titles in their places of layout, in the palette's Text colour.
+void DrawTitles(QPainter& painter, const SPlotLayout& layout, const QString& value,
+                const QString& bottom);
 
 /// The picture of surround at its size and device pixel ratio, the data area left unpainted.
 QImage PaintSurround(const SPlotSurround& surround, const QFont& font);

@@ -506,6 +506,54 @@ bool CTrendDisplay::AreAxesVisible() const
     return m_pState->bAxes;
 }
 
+void CTrendDisplay::SetGridVisible(bool visible)
+{
+    if (visible != m_pState->bGrid)
+    {
+        m_pState->bGrid = visible;
+        _Reconfigured();
+    }
+}
+
+bool CTrendDisplay::IsGridVisible() const
+{
+    return m_pState->bGrid;
+}
+
+void CTrendDisplay::SetTimeAxisTitle(const QString& title, const QString& unit)
+{
+    m_pState->sTimeTitle = title;
+    m_pState->sTimeUnit = unit;
+    _Reconfigured();
+}
+
+QString CTrendDisplay::TimeAxisTitle() const
+{
+    return m_pState->sTimeTitle;
+}
+
+QString CTrendDisplay::TimeAxisUnit() const
+{
+    return m_pState->sTimeUnit;
+}
+
+void CTrendDisplay::SetValueAxisTitle(const QString& title, const QString& unit)
+{
+    m_pState->sValueTitle = title;
+    m_pState->sValueUnit = unit;
+    _Reconfigured();
+}
+
+QString CTrendDisplay::ValueAxisTitle() const
+{
+    return m_pState->sValueTitle;
+}
+
+QString CTrendDisplay::ValueAxisUnit() const
+{
+    return m_pState->sValueUnit;
+}
+
 void CTrendDisplay::SetTimeAxisFormat(std::shared_ptr<const CAxisFormat> format)
 {
     m_pState->pTimeFormat = std::move(format);
@@ -641,9 +689,14 @@ void CTrendDisplay::_Frame()
         // The kept pictures brought up to date; the screen repaints where they changed.
         const qreal dpr = devicePixelRatioF();
         QRect changed;
-        // While a readout shows, the whole is repainted: its sample may have moved or gone.
+        // While a readout or sample markers show, the whole is repainted: the readout's sample
+        // may have moved or gone, and markers come and go with the number of samples in view.
+        const auto& series = m_pState->vSeries;
+        const bool markers =
+            std::any_of(series.begin(), series.end(),
+                        [](const auto& one) { return one.eMarker != TrendMarkerNone; });
         if (m_pState->RefreshScreen(dpr, changed) || m_pState->bLossesChanged ||
-            m_pState->nReadout >= 0)
+            m_pState->nReadout >= 0 || markers)
         {
             update();
         }
@@ -736,7 +789,7 @@ void CTrendDisplay::paintEvent(QPaintEvent* event)
         Detail::PaintSurround(painter, state.Surround(dpr));
         Detail::CPlotRaster fresh;
         fresh.Begin(device.size(), QGuiApplication::palette().color(QPalette::Base).rgb());
-        state.DrawColumns(fresh, 0);
+        state.DrawColumns(fresh, 0, state.GridLines(dpr));
         Detail::CDevicePixels pixels(painter, dpr);
         painter.drawImage(device.topLeft(), fresh.Image());
     }

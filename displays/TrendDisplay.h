@@ -118,6 +118,20 @@ public:
     void SetValueAxisFormat(std::shared_ptr<const CAxisFormat> format);
     std::shared_ptr<const CAxisFormat> ValueAxisFormat() const;
 
+    /// Grid lines across the plot at the ticks of both axes, behind the lines; off by default.
+    void SetGridVisible(bool visible);
+    bool IsGridVisible() const;
+    /// The axis titles, each with an optional unit: drawn "Pressure [bar]" beside its axis (the
+    /// value axis' turned on its side, under the time labels the time axis'), or the title or
+    /// the unit alone. The units also head the CSV's columns and follow the values screen
+    /// readers hear. Empty texts leave the title out and give the plot the room.
+    void SetTimeAxisTitle(const QString& title, const QString& unit = QString());
+    QString TimeAxisTitle() const;
+    QString TimeAxisUnit() const;
+    void SetValueAxisTitle(const QString& title, const QString& unit = QString());
+    QString ValueAxisTitle() const;
+    QString ValueAxisUnit() const;
+
     /// A level marker (an alarm limit, say): a line across the plot at value in color, with
     /// label at its right end, drawn while the value axis holds it. Returns its index, or -1
     /// (nothing added) for a value that is not finite.

@@ -50,11 +50,13 @@ QString CTrendDisplay::SamplesCsv() const
     // Every sample in view as (time, series, number), in time order, series by series at equal
     // times, each series' samples in the order they came.
     std::vector<std::tuple<double, std::size_t, std::uint64_t>> samples;
-    QStringList header(QStringLiteral("time"));
+    // The header names the columns with their units: "time [s],flow [l/min]".
+    QStringList header(Field(Detail::AxisTitle(QStringLiteral("time"), state.sTimeUnit)));
     for (std::size_t i = 0; i < state.vSeries.size(); ++i)
     {
         const Detail::CSampleRing& ring = state.vSeries[i].oRing;
-        header << Field(state.vSeries[i].sName);
+        const QString& name = state.vSeries[i].sName;
+        header << Field(name.isEmpty() ? name : Detail::AxisTitle(name, state.sValueUnit));
         for (std::uint64_t s = ring.LowerBound(start); s < ring.End() && ring.Time(s) <= end; ++s)
         {
             samples.emplace_back(ring.Time(s), i, s);

@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <iterator>
 #include <limits>
 
 namespace Varo::FenraQtGui::ZuRaradirIzurodudoz::Detail
@@ -24,15 +25,19 @@ constexpr int kTimeLabelGap = 16;
 
 SPlotLayout STrendState::Layout()
 {
-    // Asked several times a frame: measured once per size, font, scroll bar and label width.
-    if (!bLayoutValid)
+    // Asked several times a frame: measured once per size, font, scroll bar and label width. A
+    // hidden widget gets its resize event only when shown: its size is checked here.
+    if (!bLayoutValid || oLayoutSize != rOwner.size())
     {
+        oLayoutSize = rOwner.size();
         QRect area = rOwner.rect();
         if (rScroll.isVisibleTo(&rOwner))
         {
             area.setBottom(rScroll.geometry().top() - 1);
         }
-        oLayout = PlotLayout(area, rOwner.fontMetrics(), bAxes, nValueLabels);
+        const auto titles = Titles();
+        oLayout = PlotLayout(area, rOwner.fontMetrics(), bAxes, nValueLabels, !titles[0].isEmpty(),
+                             !titles[1].isEmpty());
         bLayoutValid = true;
     }
     return oLayout;
@@ -166,7 +171,7 @@ const CAxisFormat& STrendState::TimeFormat() const
     return pTimeFormat ? *pTimeFormat : kDefault;
 }
 
-std::vector<SAxisTick> STrendState::TimeTicks(qreal dpr)
+std::vector<SAxisLabel> STrendState::TimeLabels(qreal dpr)
 {
     const QRect plot = Layout().oPlot;
     const SColumnGrid grid = Grid(dpr);
@@ -190,9 +195,17 @@ std::vector<SAxisTick> STrendState::TimeTicks(qreal dpr)
         }
         room = widest;
     }
+    return labels;
+}
+
+std::vector<SAxisTick> STrendState::TimeTicks(qreal dpr)
+{
+    const QRect plot = Layout().oPlot;
+    const SColumnGrid grid = Grid(dpr);
+    const double start = grid.ColumnStart(grid.nFirst);
+    const double end = grid.ColumnStart(grid.nFirst + grid.nCount);
     std::vector<SAxisTick> ticks;
-    ticks.reserve(labels.size());
-    for (const SAxisLabel& label : labels)
+    for (const SAxisLabel& label : TimeLabels(dpr))
     {
         // Relative to the window's start, so that large times place as exactly as small ones. A
         // window narrower than the times' resolution (half a second at nanoseconds since 1970)
@@ -204,6 +217,43 @@ std::vector<SAxisTick> STrendState::TimeTicks(qreal dpr)
                          label.sText});
     }
     return ticks;
+}
+
+SGridLines STrendState::GridLines(qreal dpr)
+{
+    SGridLines lines;
+    if (!bGrid)
+    {
+        return lines;
+    }
+    lines.nColor = GridColor(QGuiApplication::palette());
+    // Rows at the value ticks (but not on the frame), columns where the tick times fall.
+    const QRect plot = Layout().oPlot;
+    const int height = DeviceRect(plot, dpr).height();
+    for (const SAxisTick& tick : ValueTicks())
+    {
+        const int row = qRound((tick.nPos - plot.top()) * dpr);
+        if (row > 0 && row < height - 1)
+        {
+            lines.vRows.push_back(row);
+        }
+    }
+    const SColumnGrid grid = Grid(dpr);
+    lines.nFirst = grid.nFirst;
+    for (const SAxisLabel& label : TimeLabels(dpr))
+    {
+        const std::int64_t column = ColumnOf(grid, label.dValue);
+        if (column > grid.nFirst && column < grid.nFirst + grid.nCount)
+        {
+            lines.vColumns.push_back(column);
+        }
+    }
+    return lines;
+}
+
+std::array<QString, 2> STrendState::Titles() const
+{
+    return {AxisTitle(sValueTitle, sValueUnit), AxisTitle(sTimeTitle, sTimeUnit)};
 }
 
 void STrendState::Invalidate()
@@ -219,9 +269,12 @@ void STrendState::Invalidate()
 
 SPlotSurround STrendState::Surround(qreal dpr)
 {
-    SPlotSurround surround{
-        rOwner.size(),      dpr, Layout(), {}, {}, {}, QGuiApplication::palette().cacheKey(),
-        rOwner.font().key()};
+    SPlotSurround surround;
+    surround.oSize = rOwner.size();
+    surround.dRatio = dpr;
+    surround.oLayout = Layout();
+    surround.nPalette = QGuiApplication::palette().cacheKey();
+    surround.sFont = rOwner.font().key();
     if (bAxes)
     {
         surround.vLeft = ValueTicks();
@@ -233,23 +286,61 @@ SPlotSurround STrendState::Surround(qreal dpr)
                 surround.vLegend.emplace_back(series.sName, series.oColor);
             }
         }
+        surround.sValueTitle = Titles()[0];
+        surround.sBottomTitle = Titles()[1];
     }
     return surround;
 }
 
-void STrendState::DrawColumns(CPlotRaster& raster, int first)
+void STrendState::DrawColumns(CPlotRaster& raster, int first, const SGridLines& grid)
 {
-    // Each column's range and the line into it, from `first` to the end: a line into a later
-    // column may reach back into the ones redrawn.
+    // The grid behind the lines; then each column's range and the line into it, from `first` to
+    // the end: a line into a later column may reach back into the ones redrawn.
     const QRect picture(QPoint(0, 0), raster.Image().size());
+    std::vector<QRect> rules;
+    for (const int row : grid.vRows)
+    {
+        rules.emplace_back(0, row, picture.width(), 1);
+    }
+    for (const std::int64_t column : grid.vColumns)
+    {
+        rules.emplace_back(static_cast<int>(column - grid.nFirst), 0, 1, picture.height());
+    }
+    raster.FillRects(rules, grid.nColor);
     for (const auto& series : vSeries)
     {
-        ColumnLines(series.oCache, picture, oShown, first,
+        // From the column before: a sample a 256th of a column before a column's left edge is
+        // drawn in that column.
+        ColumnLines(series.oCache, picture, oShown, first - 1,
                     static_cast<int>(series.oCache.Columns().size()) - 1, oDrawing);
         raster.DrawLines(oDrawing.vLines, series.oColor.rgb());
         raster.FillRects(oDrawing.vRanges, series.oColor.rgb());
     }
 }
+
+namespace
+{
+
+// Whether a picture with the grid lines `kept`, moved to where `now` was made, shows the lines
+// of `now` in the columns it keeps (those before `keptEnd`, where the kept picture ended): the
+// rows and colour alike, and the same vertical lines from now's first column to keptEnd.
+bool KeepsGridLines(const SGridLines& kept, const SGridLines& now, std::int64_t keptEnd)
+{
+    if (kept.vRows != now.vRows || kept.nColor != now.nColor)
+    {
+        return false;
+    }
+    const auto inKept = [&](const std::vector<std::int64_t>& columns)
+    {
+        std::vector<std::int64_t> inside;
+        std::copy_if(columns.begin(), columns.end(), std::back_inserter(inside),
+                     [&](std::int64_t column) { return column >= now.nFirst && column < keptEnd; });
+        return inside;
+    };
+    return inKept(kept.vColumns) == inKept(now.vColumns);
+}
+
+} // namespace
 
 QRect STrendState::RefreshScreenRaster(qreal dpr)
 {
@@ -272,15 +363,17 @@ QRect STrendState::RefreshScreenRaster(qreal dpr)
     const bool sameColumns = screen.oGrid.dOrigin == grid.dOrigin &&
                              screen.oGrid.dColumnTime == grid.dColumnTime &&
                              screen.oGrid.nCount == grid.nCount;
-    const bool whole = !screen.bValid || changed.bAll || screen.oRaster.Image().size() != size ||
-                       screen.dRatio != dpr || !sameColumns || shift < 0 || shift >= grid.nCount ||
-                       screen.vColors != colors || screen.oScale.dLow != oShown.dLow ||
-                       screen.oScale.dHigh != oShown.dHigh || screen.oScale.bLog != oShown.bLog;
-    screen = {std::move(screen.oRaster), true, dpr, grid, oShown, colors};
+    const bool whole =
+        !screen.bValid || changed.bAll || screen.oRaster.Image().size() != size ||
+        screen.dRatio != dpr || !sameColumns || shift < 0 || shift >= grid.nCount ||
+        screen.vColors != colors || screen.oScale.dLow != oShown.dLow ||
+        screen.oScale.dHigh != oShown.dHigh || screen.oScale.bLog != oShown.bLog ||
+        !KeepsGridLines(screen.oGridLines, oGridLines, screen.oGrid.nFirst + screen.oGrid.nCount);
+    screen = {std::move(screen.oRaster), true, dpr, grid, oShown, colors, oGridLines};
     if (whole)
     {
         screen.oRaster.Begin(size, colors.front());
-        DrawColumns(screen.oRaster, 0);
+        DrawColumns(screen.oRaster, 0, oGridLines);
         return QRect(QPoint(0, 0), size);
     }
     screen.oRaster.ShiftLeft(static_cast<int>(shift), colors.front());
@@ -298,7 +391,7 @@ QRect STrendState::RefreshScreenRaster(qreal dpr)
     if (first <= last)
     {
         screen.oRaster.ClipColumns(static_cast<int>(first), static_cast<int>(last), colors.front());
-        DrawColumns(screen.oRaster, static_cast<int>(first));
+        DrawColumns(screen.oRaster, static_cast<int>(first), oGridLines);
         screen.oRaster.Unclip();
     }
     if (shift > 0)
@@ -317,7 +410,7 @@ bool STrendState::RefreshScreen(qreal dpr, QRect& changed)
     const SColumnGrid grid = Grid(dpr);
     SSurroundInputs inputs{rOwner.size(),
                            dpr,
-                           Layout().oPlot,
+                           Layout(),
                            {oShown.dLow, oShown.dHigh, grid.ColumnStart(grid.nFirst),
                             grid.ColumnStart(grid.nFirst + grid.nCount)},
                            oShown.bLog,
@@ -326,7 +419,10 @@ bool STrendState::RefreshScreen(qreal dpr, QRect& changed)
                            bAxes,
                            pTimeFormat.get(),
                            pValueFormat.get(),
-                           {}};
+                           {},
+                           Titles(),
+                           bGrid,
+                           grid};
     for (const auto& series : vSeries)
     {
         inputs.vLegend.emplace_back(series.sName, series.oColor);
@@ -334,6 +430,7 @@ bool STrendState::RefreshScreen(qreal dpr, QRect& changed)
     bool newSurround = false;
     if (!(inputs == oSurroundInputs))
     {
+        oGridLines = GridLines(dpr);
         SPlotSurround surround = Surround(dpr);
         newSurround = !(surround == oSurround);
         if (newSurround)

@@ -29,6 +29,21 @@ inline constexpr double kTrendNone = std::numeric_limits<double>::quiet_NaN();
 
 /// The data area as the screen has it, and what it was drawn for: brought up to date by moving
 /// it and redrawing the columns that changed, which leaves it exactly as a fresh drawing.
+/// Grid lines in a data picture: rows of the picture and absolute grid columns, so that a
+/// picture moved by whole columns keeps its vertical lines where a fresh drawing puts them.
+struct SGridLines
+{
+    std::vector<int> vRows;
+    std::vector<std::int64_t> vColumns;
+    QRgb nColor = 0;
+    std::int64_t nFirst = 0; // the grid column at the picture's left when they were made
+
+    bool operator==(const SGridLines& other) const
+    {
+        return vRows == other.vRows && vColumns == other.vColumns && nColor == other.nColor;
+    }
+};
+
 struct SScreenRaster
 {
     CPlotRaster oRaster;
@@ -37,6 +52,7 @@ struct SScreenRaster
     SColumnGrid oGrid;
     SPlotScale oScale;
     std::vector<QRgb> vColors; // the background, then every series' colour
+    SGridLines oGridLines;
 };
 
 /// What the surround of a trend is worked out from; compared exactly, to the bit.
@@ -44,7 +60,7 @@ struct SSurroundInputs
 {
     QSize oSize;
     qreal dRatio = 0.0;
-    QRect oPlot;
+    SPlotLayout oLayout;
     std::array<double, 4> aEnds{}; // value axis and window, low and high
     bool bLog = false;
     qint64 nPalette = 0;
@@ -53,13 +69,17 @@ struct SSurroundInputs
     const CAxisFormat* pTimeFormat = nullptr;
     const CAxisFormat* pValueFormat = nullptr;
     std::vector<std::pair<QString, QColor>> vLegend;
+    std::array<QString, 2> aTitles; // value and time axis, as drawn
+    bool bGrid = false;
+    SColumnGrid oGrid; // the grid lines' columns, also where the window's ends are one double
 
     bool operator==(const SSurroundInputs& other) const
     {
-        return oSize == other.oSize && dRatio == other.dRatio && oPlot == other.oPlot &&
+        return oSize == other.oSize && dRatio == other.dRatio && oLayout == other.oLayout &&
                aEnds == other.aEnds && bLog == other.bLog && nPalette == other.nPalette &&
                sFont == other.sFont && bAxes == other.bAxes && pTimeFormat == other.pTimeFormat &&
-               pValueFormat == other.pValueFormat && vLegend == other.vLegend;
+               pValueFormat == other.pValueFormat && vLegend == other.vLegend &&
+               aTitles == other.aTitles && bGrid == other.bGrid && oGrid == other.oGrid;
     }
 };
 
@@ -100,10 +120,15 @@ struct STrendState
     void _Sync(qreal dpr);
     SPlotScale AutoScale();
     std::vector<SAxisTick> ValueTicks();
+    std::vector<SAxisLabel> TimeLabels(qreal dpr);
     std::vector<SAxisTick> TimeTicks(qreal dpr);
+    /// The grid lines of the plot at the ticks (none while the grid is off).
+    SGridLines GridLines(qreal dpr);
+    /// The axis titles as drawn: value, then time.
+    std::array<QString, 2> Titles() const;
     void Invalidate();
     SPlotSurround Surround(qreal dpr);
-    void DrawColumns(CPlotRaster& raster, int first);
+    void DrawColumns(CPlotRaster& raster, int first, const SGridLines& grid);
     QRect RefreshScreenRaster(qreal dpr);
     bool RefreshScreen(qreal dpr, QRect& changed);
     void DrawMarkers(QPainter& painter, qreal dpr) const;
@@ -130,6 +155,12 @@ struct STrendState
     bool bAxes = true;
     std::shared_ptr<const CAxisFormat> pTimeFormat;
     std::shared_ptr<const CAxisFormat> pValueFormat;
+    bool bGrid = false;
+    QString sTimeTitle; // axis titles and units
+    QString sTimeUnit;
+    QString sValueTitle;
+    QString sValueUnit;
+    SGridLines oGridLines;    // what the surround inputs last gave
     double dScrollUnit = 1.0; // time per step of the scroll bar
     double dScrollOrigin = 0.0;
     double dShownStart = kTrendNone; // the window last announced by windowChanged
@@ -177,6 +208,7 @@ struct STrendState
     SScreenRaster oScreen;
     SPlotLayout oLayout;
     bool bLayoutValid = false;
+    QSize oLayoutSize;    // the size oLayout was made for
     int nValueLabels = 0; // width of the value labels the layout was made for
     SPlotScale oShown;
 };

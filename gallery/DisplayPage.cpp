@@ -12,11 +12,13 @@
 #include "RangeSlider.h"
 #include "TrendDisplay.h"
 
+#include <QCoreApplication>
 #include <QEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QImage>
 #include <QLabel>
+#include <QMouseEvent>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -144,6 +146,12 @@ QWidget* MakeTrend(ZRI::CBarGauge& level)
     const int series = trend->AddSeries(QStringLiteral("Tank level %"), QColor(220, 120, 30));
     trend->SetTimeWindow(60);
     trend->SetValueRange(0, 100);
+    trend->SetGridVisible(true);
+    trend->SetValueAxisTitle(QStringLiteral("Level"), QStringLiteral("%"));
+    trend->SetTimeAxisTitle(QStringLiteral("Time"), QStringLiteral("s"));
+    // The gauge's alarm levels as markers.
+    trend->AddLevel(level.HighAlarm(), QStringLiteral("High"), QColor(200, 40, 40));
+    trend->AddLevel(level.LowAlarm(), QStringLiteral("Low"), QColor(200, 40, 40));
     // A minute of history, so the page shows a full window at once.
     std::vector<QPointF> history;
     for (int i = 0; i <= 240; ++i)
@@ -160,6 +168,41 @@ QWidget* MakeTrend(ZRI::CBarGauge& level)
                          level.SetValue(Level(time));
                      });
     timer->start(static_cast<int>(kPeriod * 1000));
+    return trend;
+}
+
+// A recording of a million samples, zoomed by a box into a tenth of it, with the readout of
+// the sample under a pointer that hovers over the plot.
+QWidget* MakeRecording()
+{
+    auto* trend = new ZRI::CTrendDisplay;
+    trend->setMinimumSize(520, 200);
+    trend->SetCapacity(1000000);
+    const int pressure = trend->AddSeries(QStringLiteral("Pressure"), QColor(40, 90, 200));
+    std::vector<QPointF> samples;
+    samples.reserve(1000000);
+    for (int i = 0; i < 1000000; ++i)
+    {
+        const double t = i * 0.001; // 1 kHz for 1000 s
+        samples.emplace_back(t, 5 + 3 * std::sin(t / 40) + 0.4 * std::sin(t * 7.3) +
+                                    (i % 250000 == 125000 ? 2.5 : 0.0));
+    }
+    trend->Append(pressure, samples);
+    trend->SetTimeWindow(1000);
+    trend->SetGridVisible(true);
+    trend->SetValueAxisTitle(QStringLiteral("Pressure"), QStringLiteral("bar"));
+    trend->SetTimeAxisTitle(QStringLiteral("Time"), QStringLiteral("s"));
+    trend->AddLevel(8.5, QStringLiteral("Limit"), QColor(200, 40, 40));
+    trend->ZoomTo(100, 200, 0, 10);
+    // Hover once it is laid out, as a user's pointer would.
+    QTimer::singleShot(0, trend,
+                       [trend]
+                       {
+                           const QPoint at = trend->PlotArea().center();
+                           QMouseEvent move(QEvent::MouseMove, at, trend->mapToGlobal(at),
+                                            Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+                           QCoreApplication::sendEvent(trend, &move);
+                       });
     return trend;
 }
 
@@ -290,6 +333,10 @@ QWidget* MakeDisplayPage()
                                                       "worker thread at 50 kHz"),
                                        MakeOscilloscope()),
                     2, 0, 1, 2);
+    grid->addWidget(ZriGallery::Framed(QStringLiteral("CTrendDisplay zoomed into a recording of a "
+                                                      "million samples, with a readout"),
+                                       MakeRecording()),
+                    3, 0, 1, 2);
     return page;
 }
 

@@ -952,6 +952,9 @@ private slots:
         hover({100, 50});
         QCOMPARE(readouts.last(), QVariantList({0, 101.0, 1.0}));
         QCOMPARE(heard(), "a 9; range 2 to 8; time 50.0 to 150.0; readout a 101.0 1");
+        trend.SetValueAxisTitle("", "bar");
+        trend.SetTimeAxisTitle("Time", "s");
+        QCOMPARE(heard(), "a 9; range 2 to 8 bar; time 50.0 to 150.0 s; readout a 101.0 1 bar");
         QEvent leave(QEvent::Leave);
         QApplication::sendEvent(&trend, &leave);
         QCOMPARE(readouts.count(), 3);
@@ -982,6 +985,56 @@ private slots:
         QCOMPARE(Render(trend, 1.0), none);
     }
 
+    // Grid lines behind the lines at the ticks (value 5: row 50; time 100: column 100), and axis
+    // titles beside the axes, which give up their room to the plot when they are empty.
+    void trendGridAndTitles()
+    {
+        CTrendDisplay trend;
+        Sawtooth(trend);
+        QPalette palette = QGuiApplication::palette();
+        palette.setColor(QPalette::Mid, QColor(150, 150, 150));
+        QApplication::setPalette(palette);
+        const QImage plain = Render(trend, 1.0);
+        trend.SetGridVisible(true);
+        const QImage grid = Render(trend, 1.0);
+        QApplication::setPalette(ZriTest::TestPalette());
+        const QRgb line = qRgb(203, 203, 203), base = qRgb(255, 255, 255);
+        // Row 50 (not the edge rows) and column 100 from top to bottom, under the sawtooth.
+        const QRgb got[] = {grid.pixel(100, 5),  grid.pixel(3, 50), grid.pixel(197, 50),
+                            grid.pixel(101, 5),  grid.pixel(3, 49), grid.pixel(100, 0),
+                            grid.pixel(197, 99), grid.pixel(5, 50)};
+        const QRgb want[] = {line, line, line, base, base, line, base, kLine.rgb()};
+        QVERIFY(std::equal(std::begin(got), std::end(got), std::begin(want)));
+        QCOMPARE(plain.pixel(100, 5), base);
+
+        trend.SetAxesVisible(true);
+        trend.resize(300, 200);
+        const QRect before = trend.PlotArea();
+        const int h = trend.fontMetrics().height();
+        trend.SetValueAxisTitle("Pressure", "bar");
+        trend.SetTimeAxisTitle("Time", "s");
+        QCOMPARE(trend.PlotArea(), before.adjusted(h + 2, 0, 0, -h));
+        const QImage titled = Render(trend, 1.0);
+        const QRgb text = QGuiApplication::palette().color(QPalette::Text).rgb();
+        const auto ink = [&](QRect rect)
+        {
+            QRect inked;
+            for (int y = rect.top(); y <= rect.bottom(); ++y)
+                for (int x = rect.left(); x <= rect.right(); ++x)
+                    inked |= titled.pixel(x, y) == text ? QRect(x, y, 1, 1) : QRect();
+            return inked;
+        };
+        // The value title on its side at the left, the time title centred under the plot.
+        const QRect side = ink({0, 0, h, 200}), under = ink({h + 2, 200 - h, 300 - h - 2, h});
+        QVERIFY(side.height() > 3 * side.width() && side.left() >= 0 && side.right() < h);
+        QVERIFY(std::abs(side.center().y() - trend.PlotArea().center().y()) <= 2);
+        QVERIFY(under.width() > 2 * under.height());
+        QVERIFY(std::abs(under.center().x() - trend.PlotArea().center().x()) <= 2);
+        trend.SetValueAxisTitle("", "");
+        trend.SetTimeAxisTitle("", "");
+        QCOMPARE(trend.PlotArea(), before);
+    }
+
     // The samples in view as CSV, a line per time, and on the clipboard with the picture.
     void trendCsv()
     {
@@ -993,7 +1046,9 @@ private slots:
         const int b = trend.AddSeries("flow, \"raw\"", Qt::blue);
         trend.Append(b, {{2, -3}, {3, 1e-7}});
         trend.ScrollTo(10.5);
-        const QString header = "time,a,\"flow, \"\"raw\"\"\"\n";
+        trend.SetTimeAxisTitle("Time", "s");
+        trend.SetValueAxisTitle("Flow", "l/h");
+        const QString header = "time [s],a [l/h],\"flow, \"\"raw\"\" [l/h]\"\n";
         QCOMPARE(trend.SamplesCsv(), header + "1,1.5,\n2,,-3\n3,0.1,\n3,0.2,1e-07\n");
         trend.ZoomTo(2.5, 3.5, 0, 1);
         QCOMPARE(trend.SamplesCsv(), header + "3,0.1,\n3,0.2,1e-07\n");

@@ -117,6 +117,9 @@ std::vector<SStep> TrendSteps()
                      w.AddSeries(QString::number(a % 100), QColor::fromRgb(a))),
                 STEP(CTrendDisplay, "clear", w.ClearSamples(int(a % 3))),
                 STEP(CTrendDisplay, "axes", w.SetAxesVisible(a % 4 != 0)),
+                STEP(CTrendDisplay, "grid", w.SetGridVisible(a % 3 != 0)),
+                STEP(CTrendDisplay, "titles", w.SetValueAxisTitle(QString(a % 3, 'P'), "bar");
+                     w.SetTimeAxisTitle(a % 2 ? "time" : "", "")),
                 STEP(CTrendDisplay, "clock axis",
                      w.SetTimeAxisFormat(a % 2 ? std::make_shared<CWallClockFormat>(Qt::UTC)
                                                : nullptr)),
