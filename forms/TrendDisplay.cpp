@@ -32,6 +32,26 @@ void CTrendDisplay::setAutoRange(bool autoRange)
     }
 }
 
+void CTrendDisplay::setTimeAxisTitle(const QString& title)
+{
+    SetTimeAxisTitle(title, TimeAxisUnit());
+}
+
+void CTrendDisplay::setTimeAxisUnit(const QString& unit)
+{
+    SetTimeAxisTitle(TimeAxisTitle(), unit);
+}
+
+void CTrendDisplay::setValueAxisTitle(const QString& title)
+{
+    SetValueAxisTitle(title, ValueAxisUnit());
+}
+
+void CTrendDisplay::setValueAxisUnit(const QString& unit)
+{
+    SetValueAxisTitle(ValueAxisTitle(), unit);
+}
+
 double CTrendDisplay::valueMin() const
 {
     return _BoundsShown() ? m_dMin : ValueMin();

@@ -24,6 +24,11 @@ class ZRI_FORMS_EXPORT CTrendDisplay : public ZuRaradirIzurodudoz::CTrendDisplay
     Q_PROPERTY(int capacity READ capacity WRITE setCapacity)
     Q_PROPERTY(bool axesVisible READ AreAxesVisible WRITE SetAxesVisible)
     Q_PROPERTY(bool interactive READ IsInteractive WRITE SetInteractive)
+    Q_PROPERTY(bool gridVisible READ IsGridVisible WRITE SetGridVisible)
+    Q_PROPERTY(QString timeAxisTitle READ TimeAxisTitle WRITE setTimeAxisTitle)
+    Q_PROPERTY(QString timeAxisUnit READ TimeAxisUnit WRITE setTimeAxisUnit)
+    Q_PROPERTY(QString valueAxisTitle READ ValueAxisTitle WRITE setValueAxisTitle)
+    Q_PROPERTY(QString valueAxisUnit READ ValueAxisUnit WRITE setValueAxisUnit)
     Q_PROPERTY(bool autoRange READ IsAutoRange WRITE setAutoRange)
     Q_PROPERTY(double valueMin READ valueMin WRITE setValueMin)
     Q_PROPERTY(double valueMax READ valueMax WRITE setValueMax)
@@ -43,6 +48,11 @@ public:
     void setValueMin(double value);
     double valueMax() const;
     void setValueMax(double value);
+    /// Each writes its part of the axis title and keeps the other.
+    void setTimeAxisTitle(const QString& title);
+    void setTimeAxisUnit(const QString& unit);
+    void setValueAxisTitle(const QString& title);
+    void setValueAxisUnit(const QString& unit);
 
 private:
     bool _BoundsShown() const;

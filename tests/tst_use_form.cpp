@@ -389,6 +389,11 @@ private slots:
             "timeWindow? capacity? axesVisible? capacity=-3 capacity? interactive? "
             "interactive=false interactive?",
             "30 500 false 1 true false");
+        row("trend: grid, titles and units",
+            New<Trend>([](Trend& t) { t.SetValueAxisTitle("P", "bar"); }),
+            "valueAxisTitle? valueAxisUnit=mbar valueAxisTitle? valueAxisUnit? gridVisible? "
+            "gridVisible=true timeAxisUnit=s timeAxisTitle=t gridVisible? timeAxisUnit?",
+            "P P mbar false true s");
         row("histogram",
             New<Histogram>([](Histogram& h) { h.SetLogScale(true), h.SetLegendVisible(false); }),
             "logScale? legendVisible? axesVisible? axesVisible=false logScale?",
