@@ -781,21 +781,18 @@ void CTrendDisplay::paintEvent(QPaintEvent* event)
         QRect changed;
         state.RefreshScreen(dpr, changed);
         Detail::DrawSurround(painter, state.oSurroundPicture, rect(), plot, dpr);
-        Detail::CDevicePixels pixels(painter, dpr);
-        painter.drawImage(device.topLeft(), state.oScreen.oRaster.Image());
+        {
+            Detail::CDevicePixels pixels(painter, dpr);
+            painter.drawImage(device.topLeft(), state.oScreen.oRaster.Image());
+        }
+        state.DrawMarkers(painter, dpr);
+        state.DrawLevels(painter);
+        state.DrawLosses(painter);
     }
     else
     {
-        Detail::PaintSurround(painter, state.Surround(dpr));
-        Detail::CPlotRaster fresh;
-        fresh.Begin(device.size(), QGuiApplication::palette().color(QPalette::Base).rgb());
-        state.DrawColumns(fresh, 0, state.GridLines(dpr));
-        Detail::CDevicePixels pixels(painter, dpr);
-        painter.drawImage(device.topLeft(), fresh.Image());
+        state.PaintPicture(painter, dpr);
     }
-    state.DrawMarkers(painter, dpr);
-    state.DrawLevels(painter);
-    state.DrawLosses(painter);
     state.DrawReadout(painter);
     if (hasFocus() && state.bInteractive)
     {

@@ -6,6 +6,7 @@
 #include "TrendFeeder.h"
 
 #include <QColor>
+#include <QImage>
 #include <QPointF>
 #include <QString>
 
@@ -13,6 +14,9 @@
 #include <memory>
 #include <vector>
 
+class QPaintDevice;
+class QPainter;
+class QRectF;
 class QScrollBar;
 
 namespace Varo::FenraQtGui::ZuRaradirIzurodudoz
@@ -179,6 +183,24 @@ public:
     /// Puts the picture and SamplesCsv() on the clipboard (an image, text/csv and plain text);
     /// Ctrl+C does it too.
     void CopyToClipboard();
+    /// Draws the trend into target (in the device's units) with painter calls only, so that
+    /// SVG, PDF and printers get lines, not an image: each series as the same reduction the
+    /// screen shows (a path through the smallest and largest value of each column), the grid,
+    /// the axes, titles, legend, levels and sample markers; no readout, no focus frame. It is
+    /// laid out as a widget of the target's physical size would be on this screen (a target
+    /// 1200 units wide on a 1200 dpi device is laid out 96 pixels wide at 96 dpi) and scaled to
+    /// fill it; layouts are at most 8192 pixels a side. The device must not be painted on
+    /// already; to draw into a painter of your own (a page of a report), pass the painter.
+    void RenderTo(QPaintDevice& device, const QRectF& target) const;
+    void RenderTo(QPainter& painter, const QRectF& target) const;
+    /// The picture at size (the widget's when invalid; at most 8192 a side) and device pixel
+    /// ratio, as a fresh paint of a widget of that size shows it, without readout and focus.
+    QImage Picture(const QSize& size = QSize(), qreal dpr = 1.0) const;
+    /// Saves the picture or the samples in view, by the file name's suffix: .svg and .pdf as
+    /// lines (RenderTo), .csv as SamplesCsv(), any image format Qt writes (.png, .jpg, ...) as
+    /// Picture(size). A file that was there is replaced only once the new one is complete.
+    /// False when the suffix is unknown or the file cannot be written.
+    bool Save(const QString& fileName, const QSize& size = QSize()) const;
 
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;

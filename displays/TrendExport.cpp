@@ -1,14 +1,24 @@
-// The trend's samples and picture for other programs: CSV of the samples in view and a copy
-// of both to the clipboard.
+// The trend's samples and picture for other programs: CSV of the samples in view, pictures at
+// any size (raster, or vector for SVG, PDF and printers), files, and the clipboard.
 #include "TrendDisplay.h"
 
+#include "StyleStore.h"
 #include "TrendState.h"
 
+#include <QBuffer>
 #include <QClipboard>
+#include <QFileInfo>
+#include <QFontInfo>
 #include <QGuiApplication>
 #include <QImage>
+#include <QImageWriter>
 #include <QLocale>
 #include <QMimeData>
+#include <QPainter>
+#include <QPainterPath>
+#include <QPdfWriter>
+#include <QSaveFile>
+#include <QSvgGenerator>
 
 #include <algorithm>
 #include <cmath>
@@ -96,14 +106,233 @@ QString CTrendDisplay::SamplesCsv() const
 void CTrendDisplay::CopyToClipboard()
 {
     auto* data = new QMimeData;
-    QImage picture(size() * devicePixelRatioF(), QImage::Format_ARGB32_Premultiplied);
-    picture.setDevicePixelRatio(devicePixelRatioF());
-    render(&picture);
-    data->setImageData(picture);
+    data->setImageData(Picture(size(), devicePixelRatioF()));
     const QString csv = SamplesCsv();
     data->setText(csv);
     data->setData(QStringLiteral("text/csv"), csv.toUtf8());
     QGuiApplication::clipboard()->setMimeData(data);
 }
+
+namespace
+{
+
+// Pictures are laid out at most this many pixels wide and high: a grid of columns as wide as
+// the picture is allocated, and a larger one shows nothing a reader could tell apart.
+constexpr int kLargestPicture = 8192;
+
+QSize PictureSize(const QSizeF& size)
+{
+    const auto side = [](qreal length)
+    {
+        return std::isfinite(length)
+                   ? static_cast<int>(std::clamp(std::round(length), 1.0, qreal(kLargestPicture)))
+                   : 1;
+    };
+    return QSize(side(size.width()), side(size.height()));
+}
+
+} // namespace
+
+void CTrendDisplay::RenderTo(QPaintDevice& device, const QRectF& target) const
+{
+    QPainter painter;
+    if (painter.begin(&device))
+    {
+        RenderTo(painter, target);
+    }
+}
+
+void CTrendDisplay::RenderTo(QPainter& painter, const QRectF& target) const
+{
+    if (!painter.isActive() || !target.isValid() || !std::isfinite(target.width()) ||
+        !std::isfinite(target.height()) || !std::isfinite(target.x()) || !std::isfinite(target.y()))
+    {
+        return;
+    }
+    // Laid out as a widget of the target's physical size on this screen would be: a target of
+    // 1200 device units at 1200 dpi is laid out 96 pixels wide at 96 dpi, and scaled to it.
+    const qreal scale = painter.device()->logicalDpiX() / qreal(std::max(logicalDpiX(), 1));
+    const QSize size = PictureSize(target.size() / std::max(scale, 1e-3));
+    painter.save();
+    painter.translate(target.topLeft());
+    painter.scale(target.width() / size.width(), target.height() / size.height());
+    // In pixels, so that the text scales with the picture rather than with the device's dpi.
+    QFont font = this->font();
+    font.setPixelSize(QFontInfo(this->font()).pixelSize());
+    painter.setFont(font);
+    Detail::CExportScope scope(*m_pState, size);
+    m_pState->PaintVector(painter);
+    painter.restore();
+}
+
+QImage CTrendDisplay::Picture(const QSize& size, qreal dpr) const
+{
+    const QSize logical = PictureSize(size.isValid() ? size : this->size());
+    // A ratio that is not positive and finite is 1; the picture's pixels stay within the limit.
+    const qreal largest = qreal(kLargestPicture) / std::max(logical.width(), logical.height());
+    const qreal ratio = std::isfinite(dpr) && dpr > 0.0 ? std::min(dpr, largest) : 1.0;
+    QImage picture(Detail::DeviceRect(QRect(QPoint(0, 0), logical), ratio).size(),
+                   QImage::Format_RGB32);
+    picture.setDevicePixelRatio(ratio);
+    QPainter painter(&picture);
+    painter.setFont(font());
+    Detail::CExportScope scope(*m_pState, logical);
+    m_pState->PaintPicture(painter, ratio);
+    return picture;
+}
+
+bool CTrendDisplay::Save(const QString& fileName, const QSize& size) const
+{
+    const QSize logical = PictureSize(size.isValid() ? size : this->size());
+    const QByteArray suffix = QFileInfo(fileName).suffix().toLower().toLatin1();
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    if (suffix == "csv")
+    {
+        buffer.write(SamplesCsv().toUtf8());
+    }
+    else if (suffix == "svg")
+    {
+        QSvgGenerator svg;
+        svg.setOutputDevice(&buffer);
+        svg.setSize(logical);
+        svg.setViewBox(QRect(QPoint(0, 0), logical));
+        svg.setResolution(logicalDpiX());
+        svg.setTitle(accessibleName().isEmpty() ? objectName() : accessibleName());
+        RenderTo(svg, QRectF(QPointF(0, 0), logical));
+    }
+    else if (suffix == "pdf")
+    {
+        // A page as large as the picture, at 1200 dpi.
+        QPdfWriter pdf(&buffer);
+        pdf.setResolution(1200);
+        pdf.setPageMargins(QMarginsF(0, 0, 0, 0));
+        pdf.setPageSize(QPageSize(QSizeF(logical) * 72.0 / std::max(logicalDpiX(), 1),
+                                  QPageSize::Point, QString(), QPageSize::ExactMatch));
+        RenderTo(pdf, QRectF(0, 0, pdf.width(), pdf.height()));
+    }
+    else if (!QImageWriter::supportedImageFormats().contains(suffix) ||
+             !Picture(logical).save(&buffer, suffix.constData()))
+    {
+        return false;
+    }
+    // Written whole or not at all: a file that was there stays until the new one is complete.
+    QSaveFile file(fileName);
+    return file.open(QIODevice::WriteOnly) && file.write(buffer.data()) == buffer.size() &&
+           file.commit();
+}
+
+namespace Detail
+{
+
+CExportScope::CExportScope(STrendState& state, const QSize& size)
+    : m_rState(state), m_oShown(state.oShown), m_nValueLabels(state.nValueLabels),
+      m_oLayout(state.oLayout), m_oLayoutSize(state.oLayoutSize),
+      m_bLayoutValid(state.bLayoutValid), m_bSynced(state.bSynced),
+      m_oSyncedGrid(state.oSyncedGrid), m_vSyncedSamples(state.vSyncedSamples)
+{
+    for (auto& series : state.vSeries)
+    {
+        m_vCaches.push_back(std::move(series.oCache));
+        series.oCache = CColumnCache();
+    }
+    state.oExportSize = size;
+    state.bLayoutValid = false;
+    state.bSynced = false;
+}
+
+CExportScope::~CExportScope()
+{
+    STrendState& state = m_rState;
+    for (std::size_t i = 0; i < state.vSeries.size(); ++i)
+    {
+        state.vSeries[i].oCache = std::move(m_vCaches[i]);
+    }
+    state.oExportSize = QSize();
+    state.oShown = m_oShown;
+    state.nValueLabels = m_nValueLabels;
+    state.oLayout = m_oLayout;
+    state.oLayoutSize = m_oLayoutSize;
+    state.bLayoutValid = m_bLayoutValid;
+    state.bSynced = m_bSynced;
+    state.oSyncedGrid = m_oSyncedGrid;
+    state.vSyncedSamples = std::move(m_vSyncedSamples);
+}
+
+void STrendState::PaintPicture(QPainter& painter, qreal dpr)
+{
+    Sync(dpr);
+    const QRect device = DeviceRect(Layout().oPlot, dpr);
+    PaintSurround(painter, Surround(dpr));
+    CPlotRaster fresh;
+    fresh.Begin(device.size(), QGuiApplication::palette().color(QPalette::Base).rgb());
+    DrawColumns(fresh, 0, GridLines(dpr));
+    {
+        CDevicePixels pixels(painter, dpr);
+        painter.drawImage(device.topLeft(), fresh.Image());
+    }
+    DrawMarkers(painter, dpr);
+    DrawLevels(painter);
+    DrawLosses(painter);
+}
+
+namespace
+{
+
+// The reduction of columns as one path: each column's range a vertical stroke through its
+// pixel, each line into a column from its sample before.
+QPainterPath ReductionPath(const SColumnDrawing& drawing)
+{
+    QPainterPath path;
+    for (const QLineF& line : drawing.vLines)
+    {
+        path.moveTo(line.p1());
+        path.lineTo(line.p2());
+    }
+    for (const QRect& range : drawing.vRanges)
+    {
+        path.moveTo(range.left() + 0.5, range.top());
+        path.lineTo(range.left() + 0.5, range.bottom() + 1);
+    }
+    return path;
+}
+
+} // namespace
+
+void STrendState::PaintVector(QPainter& painter)
+{
+    Sync(1.0);
+    const QRect plot = Layout().oPlot;
+    PaintSurround(painter, Surround(1.0));
+    painter.fillRect(plot, QGuiApplication::palette().color(QPalette::Base));
+    CClipGuard clip(painter, plot);
+    const SGridLines grid = GridLines(1.0);
+    std::vector<QLineF> rules;
+    for (const int row : grid.vRows)
+    {
+        rules.emplace_back(plot.left(), plot.top() + row + 0.5, plot.right() + 1,
+                           plot.top() + row + 0.5);
+    }
+    for (const std::int64_t column : grid.vColumns)
+    {
+        const double x = plot.left() + static_cast<double>(column - grid.nFirst) + 0.5;
+        rules.emplace_back(x, plot.top(), x, plot.bottom() + 1);
+    }
+    CStyleStore store(painter, QPen(QColor::fromRgb(grid.nColor), 1.0, Qt::SolidLine, Qt::FlatCap));
+    store.SetBrush(Qt::NoBrush);
+    painter.drawLines(rules.data(), static_cast<int>(rules.size()));
+    for (const auto& series : vSeries)
+    {
+        ColumnLines(series.oCache, plot, oShown, 0,
+                    static_cast<int>(series.oCache.Columns().size()) - 1, oDrawing);
+        store.SetPen(QPen(series.oColor, 1.0, Qt::SolidLine, Qt::FlatCap, Qt::BevelJoin));
+        painter.drawPath(ReductionPath(oDrawing));
+    }
+    DrawMarkers(painter, 1.0);
+    DrawLevels(painter);
+    DrawLosses(painter);
+}
+
+} // namespace Detail
 
 } // namespace Varo::FenraQtGui::ZuRaradirIzurodudoz

@@ -27,11 +27,11 @@ SPlotLayout STrendState::Layout()
 {
     // Asked several times a frame: measured once per size, font, scroll bar and label width. A
     // hidden widget gets its resize event only when shown: its size is checked here.
-    if (!bLayoutValid || oLayoutSize != rOwner.size())
+    if (!bLayoutValid || oLayoutSize != Size())
     {
-        oLayoutSize = rOwner.size();
-        QRect area = rOwner.rect();
-        if (rScroll.isVisibleTo(&rOwner))
+        oLayoutSize = Size();
+        QRect area(QPoint(0, 0), oLayoutSize);
+        if (oExportSize.isEmpty() && rScroll.isVisibleTo(&rOwner))
         {
             area.setBottom(rScroll.geometry().top() - 1);
         }
@@ -270,7 +270,7 @@ void STrendState::Invalidate()
 SPlotSurround STrendState::Surround(qreal dpr)
 {
     SPlotSurround surround;
-    surround.oSize = rOwner.size();
+    surround.oSize = Size();
     surround.dRatio = dpr;
     surround.oLayout = Layout();
     surround.nPalette = QGuiApplication::palette().cacheKey();

@@ -113,6 +113,8 @@ struct STrendState
     {
     }
 
+    /// The size the trend is laid out for: the widget's, or the picture's while exporting.
+    QSize Size() const { return oExportSize.isEmpty() ? rOwner.size() : oExportSize; }
     SPlotLayout Layout();
     std::pair<double, double> TimeSpan() const;
     SColumnGrid Grid(qreal dpr);
@@ -131,6 +133,12 @@ struct STrendState
     void DrawColumns(CPlotRaster& raster, int first, const SGridLines& grid);
     QRect RefreshScreenRaster(qreal dpr);
     bool RefreshScreen(qreal dpr, QRect& changed);
+    /// Draws everything but the readout and the focus frame afresh, the data area through the
+    /// raster as on screen.
+    void PaintPicture(QPainter& painter, qreal dpr);
+    /// The same with QPainter calls only, for vector devices (SVG, PDF, printers): each series'
+    /// reduction as one path, as many columns as the plot is wide at ratio 1.
+    void PaintVector(QPainter& painter);
     void DrawMarkers(QPainter& painter, qreal dpr) const;
     void DrawLosses(QPainter& painter) const;
     void DrawLevels(QPainter& painter) const;
@@ -211,6 +219,30 @@ struct STrendState
     QSize oLayoutSize;    // the size oLayout was made for
     int nValueLabels = 0; // width of the value labels the layout was made for
     SPlotScale oShown;
+    QSize oExportSize; // while a picture of another size is drawn (CExportScope)
+};
+
+/// Lays a trend out for a picture of another size than its widget's while it lives, with
+/// column caches of its own, and puts back what the screen uses when it ends.
+class CExportScope
+{
+public:
+    CExportScope(STrendState& state, const QSize& size);
+    ~CExportScope();
+    CExportScope(const CExportScope&) = delete;
+    CExportScope& operator=(const CExportScope&) = delete;
+
+private:
+    STrendState& m_rState;
+    std::vector<CColumnCache> m_vCaches;
+    SPlotScale m_oShown;
+    int m_nValueLabels;
+    SPlotLayout m_oLayout;
+    QSize m_oLayoutSize;
+    bool m_bLayoutValid;
+    bool m_bSynced;
+    SColumnGrid m_oSyncedGrid;
+    std::vector<std::uint64_t> m_vSyncedSamples;
 };
 
 } // namespace Varo::FenraQtGui::ZuRaradirIzurodudoz::Detail

@@ -8,7 +8,9 @@ packages=(
     libboost-dev libboost-thread-dev libboost-filesystem-dev libboost-system-dev
     libbenchmark-dev fonts-dejavu-core libclang-rt-14-dev doxygen
     qt6-base-dev qt6-tools-dev qt6-tools-dev-tools libqt6opengl6-dev
+    libqt5svg5-dev qt6-svg-dev # the plots' SVG export
     libqwt-qt5-dev # the benchmarks' Qwt baselines
+    poppler-utils # draws exported PDFs back in the tests
     dpkg-dev lintian abigail-tools
 )
 packages+=("$@")

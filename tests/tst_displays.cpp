@@ -10,16 +10,22 @@
 #include "TrendDisplay.h"
 
 #include <QAccessible>
+#include <QBuffer>
 #include <QClipboard>
 #include <QHelpEvent>
 #include <QMap>
 #include <QMimeData>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QProcess>
 #include <QRandomGenerator>
 #include <QScreen>
 #include <QScrollBar>
 #include <QSignalSpy>
+#include <QStandardPaths>
+#include <QSvgGenerator>
+#include <QSvgRenderer>
+#include <QTemporaryDir>
 #include <QToolTip>
 #include <QWheelEvent>
 #include <QtMath>
@@ -1033,6 +1039,78 @@ private slots:
         trend.SetValueAxisTitle("", "");
         trend.SetTimeAxisTitle("", "");
         QCOMPARE(trend.PlotArea(), before);
+    }
+
+    // A million samples exported: the picture and the PNG are the screen's pixels, SVG and PDF
+    // hold the reduction (the SVG at most 4 times a 600-point polyline's) and, drawn back, light
+    // the same columns; the shown trend goes on exactly as before.
+    void trendExport()
+    {
+        CTrendDisplay trend;
+        trend.resize(600, 300);
+        trend.SetCapacity(1000000);
+        trend.SetTimeWindow(1000);
+        trend.SetValueRange(-1.5, 1.5);
+        std::vector<QPointF> samples, polyline;
+        for (int i = 0; i < 1000000; ++i)
+            samples.emplace_back(i * 0.001, std::sin(i * 1e-5) + 0.3 * std::sin(i * 3e-4));
+        trend.Append(trend.AddSeries("sine", kLine), samples);
+        trend.AddLevel(1.2, "limit", Qt::red);
+        trend.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&trend));
+        trend.clearFocus(); // pictures have no focus frame
+        const QImage screen = Render(trend, 1.0);
+        QCOMPARE(trend.Picture(), screen);
+        QTemporaryDir dir;
+        const auto file = [&](const char* name) { return dir.filePath(name); };
+        for (const char* name : {"t.svg", "t.pdf", "t.png", "t.csv"})
+            QVERIFY2(trend.Save(file(name)), name);
+        QVERIFY(!trend.Save(file("t.xyz")) && !QFile::exists(file("t.xyz")));
+        QCOMPARE(QImage(file("t.png")).convertToFormat(QImage::Format_RGB32), screen);
+        QCOMPARE(QFile(file("t.csv")).size(), trend.SamplesCsv().toUtf8().size());
+        QCOMPARE(trend.Picture(QSize(50, 20), 2.0).size(), QSize(100, 40));
+
+        const QRect plot = trend.PlotArea();
+        const auto lit = [&](const QImage& image)
+        {
+            QString columns;
+            for (int x = plot.left(); x <= plot.right(); ++x)
+            {
+                bool on = false;
+                for (int y = plot.top(); y <= plot.bottom(); ++y)
+                {
+                    const QColor c = image.pixelColor(x, y); // at least half way to the line
+                    on = on || (c.green() > 75 && c.red() < 128 && c.blue() < 128);
+                }
+                columns += on ? '#' : '.';
+            }
+            return columns;
+        };
+        QImage drawn(trend.size(), QImage::Format_RGB32);
+        drawn.fill(Qt::white);
+        QPainter painter(&drawn);
+        QSvgRenderer(file("t.svg")).render(&painter);
+        painter.end();
+        QCOMPARE(lit(drawn), lit(screen));
+        QBuffer line;
+        QSvgGenerator generator;
+        generator.setOutputDevice(&line);
+        QPainter(&generator).drawPolyline(samples.data(), 600); // closed at once
+        QVERIFY(QFile(file("t.svg")).size() <= 4 * line.size());
+        const QString pdftoppm = QStandardPaths::findExecutable("pdftoppm");
+        if (!pdftoppm.isEmpty())
+        {
+            const QString dpi = QString::number(trend.logicalDpiX()); // the page is 600 x 300 there
+            QCOMPARE(QProcess::execute(
+                         pdftoppm, {"-r", dpi, "-png", "-singlefile", file("t.pdf"), file("pdf")}),
+                     0);
+            const QImage page = QImage(file("pdf.png")).convertToFormat(QImage::Format_RGB32);
+            QCOMPARE(page.size(), trend.size());
+            QCOMPARE(lit(page), lit(screen));
+        }
+        trend.Append(0, 1001, 1.0);
+        const QImage shown = Screen(trend); // after the frame, which shows the history bar
+        QCOMPARE(shown, Render(trend, 1.0));
     }
 
     // The samples in view as CSV, a line per time, and on the clipboard with the picture.
