@@ -3,10 +3,15 @@
 #include "TrendDisplay.h"
 
 #include "AccessibleControl.h"
+#include "TranslatedText.h"
 #include "TrendState.h"
 #include "WheelNotches.h"
 
+#include <QContextMenuEvent>
+#include <QFileDialog>
 #include <QKeyEvent>
+#include <QMenu>
+#include <QMessageBox>
 #include <QMouseEvent>
 #include <QRubberBand>
 #include <QWheelEvent>
@@ -131,9 +136,15 @@ void CTrendDisplay::mousePressEvent(QMouseEvent* event)
         CTrendDisplayBase::mousePressEvent(event);
         return;
     }
+    state.bRightClickZoomed = false;
     if (event->button() == Qt::RightButton)
     {
-        ZoomBack();
+        // Back one box while zoomed; else the context menu that follows the click opens.
+        state.bRightClickZoomed = IsZoomed();
+        if (state.bRightClickZoomed)
+        {
+            ZoomBack();
+        }
     }
     else if (Pans(*event))
     {
@@ -324,5 +335,58 @@ void CTrendDisplay::focusOutEvent(QFocusEvent* event)
     CTrendDisplayBase::focusOutEvent(event);
     update();
 }
+
+void CTrendDisplay::contextMenuEvent(QContextMenuEvent* event)
+{
+    // A right click that went back one zoom opens no menu; the menu key always does.
+    Detail::STrendState& state = *m_pState;
+    const bool zoomedBack = event->reason() == QContextMenuEvent::Mouse && state.bRightClickZoomed;
+    state.bRightClickZoomed = false;
+    if (!zoomedBack)
+    {
+        QMenu* menu = Detail::TrendMenu(*this);
+        menu->setAttribute(Qt::WA_DeleteOnClose);
+        menu->popup(event->globalPos());
+    }
+    event->accept();
+}
+
+namespace Detail
+{
+
+QMenu* TrendMenu(CTrendDisplay& trend)
+{
+    auto* menu = new QMenu(&trend);
+    const auto add = [&](const char* text, bool enabled, auto slot)
+    {
+        QAction* action = menu->addAction(TranslatedText(text), &trend, slot);
+        action->setEnabled(enabled);
+        return action;
+    };
+    if (trend.IsInteractive())
+    {
+        add("Zoom back", trend.IsZoomed(), &CTrendDisplay::ZoomBack);
+        add("Show all", trend.IsZoomed(), &CTrendDisplay::ResetZoom);
+        add("Follow newest", !trend.IsFollowing(), &CTrendDisplay::FollowNewest);
+        menu->addSeparator();
+    }
+    add("Copy", true, &CTrendDisplay::CopyToClipboard)->setShortcut(QKeySequence::Copy);
+    const auto save = [&trend](const char* title, const QString& filter)
+    {
+        const QString name =
+            QFileDialog::getSaveFileName(&trend, TranslatedText(title), QString(), filter);
+        if (!name.isEmpty() && !trend.Save(name))
+        {
+            QMessageBox::warning(&trend, TranslatedText(title),
+                                 TranslatedText("The file could not be written."));
+        }
+    };
+    add("Save picture...", true,
+        [save] { save("Save picture", QStringLiteral("PNG (*.png);;SVG (*.svg);;PDF (*.pdf)")); });
+    add("Save samples...", true, [save] { save("Save samples", QStringLiteral("CSV (*.csv)")); });
+    return menu;
+}
+
+} // namespace Detail
 
 } // namespace Varo::FenraQtGui::ZuRaradirIzurodudoz

@@ -17,6 +17,7 @@
 #include <memory>
 #include <vector>
 
+class QMenu;
 class QRubberBand;
 class QScrollBar;
 
@@ -196,6 +197,7 @@ struct STrendState
     QPoint oPressed; // where the gesture began
     QPoint oLast;    // where a pan was last
     QRubberBand* pwBox = nullptr;
+    bool bRightClickZoomed = false;   // the last right click went back one zoom
     int nReadout = -1;                // the readout's series, -1 for none
     std::uint64_t nReadoutSample = 0; // its sample in the series' ring
     std::array<double, 4> aShownView{kTrendNone, kTrendNone, kTrendNone, kTrendNone};
@@ -221,6 +223,10 @@ struct STrendState
     SPlotScale oShown;
     QSize oExportSize; // while a picture of another size is drawn (CExportScope)
 };
+
+/// The trend's context menu, a child of the trend: zoom back, show all, follow (while
+/// interactive), copy, save the picture, save the samples.
+QMenu* TrendMenu(CTrendDisplay& trend);
 
 /// Lays a trend out for a picture of another size than its widget's while it lives, with
 /// column caches of its own, and puts back what the screen uses when it ends.

@@ -14,6 +14,7 @@
 #include <QClipboard>
 #include <QHelpEvent>
 #include <QMap>
+#include <QMenu>
 #include <QMimeData>
 #include <QPaintEvent>
 #include <QPainter>
@@ -989,6 +990,58 @@ private slots:
         QVERIFY(shown.copy(160, 30 - h, 40, h) != none.copy(160, 30 - h, 40, h));
         trend.RemoveLevels();
         QCOMPARE(Render(trend, 1.0), none);
+    }
+
+    // The context menu: not after a right click that went back one zoom, always from the
+    // keyboard; its entries act, the zoom ones only on an interactive trend.
+    void trendContextMenu()
+    {
+        CTrendDisplay trend;
+        Sawtooth(trend);
+        trend.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&trend));
+        const auto menu = [&](QContextMenuEvent::Reason reason)
+        {
+            QContextMenuEvent event(reason, {100, 50}, trend.mapToGlobal(QPoint(100, 50)));
+            QApplication::sendEvent(&trend, &event);
+            auto* popup = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+            QStringList entries;
+            for (QAction* action : popup ? popup->actions() : QList<QAction*>())
+                entries << (action->isEnabled() ? "" : "-") + action->text();
+            return std::make_pair(popup, entries.join(','));
+        };
+        const auto act = [](QMenu* popup, int entry)
+        {
+            popup->actions().at(entry)->trigger();
+            popup->close();
+        };
+        trend.ZoomTo(50, 150, 2, 8);
+        QTest::mousePress(&trend, Qt::RightButton, {}, {100, 50});
+        QCOMPARE(menu(QContextMenuEvent::Mouse).first, nullptr);
+        QVERIFY(!trend.IsZoomed());
+        auto [popup, entries] = menu(QContextMenuEvent::Mouse);
+        QCOMPARE(entries,
+                 "-Zoom back,-Show all,Follow newest,,Copy,Save picture...,Save samples...");
+        act(popup, 4);
+        QCOMPARE(QGuiApplication::clipboard()->text(), trend.SamplesCsv());
+        trend.ZoomTo(50, 150, 2, 8);
+        trend.ZoomTo(60, 70, 2, 8);
+        QTest::mousePress(&trend, Qt::RightButton, {}, {100, 50}); // back to 50..150
+        QTest::mouseClick(&trend, Qt::LeftButton, {}, {100, 50});  // forgets the right click
+        std::tie(popup, entries) = menu(QContextMenuEvent::Mouse);
+        QCOMPARE(entries, "Zoom back,Show all,Follow newest,,Copy,Save picture...,Save samples...");
+        act(popup, 1);
+        QVERIFY(!trend.IsZoomed());
+        trend.ZoomTo(50, 150, 2, 8);
+        trend.ZoomTo(60, 70, 2, 8);
+        act(menu(QContextMenuEvent::Keyboard).first, 0);
+        QCOMPARE(trend.WindowStart(), 50.0);
+        act(menu(QContextMenuEvent::Mouse).first, 2);
+        QVERIFY(trend.IsFollowing());
+        trend.SetInteractive(false);
+        std::tie(popup, entries) = menu(QContextMenuEvent::Mouse);
+        QCOMPARE(entries, "Copy,Save picture...,Save samples...");
+        popup->close();
     }
 
     // Grid lines behind the lines at the ticks (value 5: row 50; time 100: column 100), and axis
