@@ -8,9 +8,11 @@
 #include "TrendDisplay.h"
 
 #include <QApplication>
+#include <QBuffer>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QRandomGenerator>
+#include <QSvgGenerator>
 
 #include <algorithm>
 #include <cmath>
@@ -300,6 +302,43 @@ void BM_TrendReadout_VsLowerBound(benchmark::State& state)
     state.SetLabel("vs:std::lower_bound(whole_mouse_move)");
 }
 BENCHMARK(BM_TrendReadout_VsLowerBound)->MinTime(0.5);
+
+// SVG of a trend of 1,000,000 samples (RenderTo into a QSvgGenerator, 600 x 300) against the
+// SVG of a 600-point polyline: time per picture, and the files' sizes (size_ratio, the goal).
+// The trend writes its reduction, a path through each column's range, not the samples.
+QByteArray Svg(const std::function<void(QPainter&, QSvgGenerator&)>& draw)
+{
+    QBuffer buffer;
+    QSvgGenerator svg;
+    svg.setOutputDevice(&buffer);
+    svg.setSize(kSize);
+    svg.setViewBox(QRect(QPoint(0, 0), kSize));
+    QPainter painter(&svg);
+    draw(painter, svg);
+    painter.end();
+    return buffer.data();
+}
+
+void BM_TrendSvg_VsPolylineSvg(benchmark::State& state)
+{
+    auto trend = Trend(RandomWalk(1000000));
+    const auto trendSvg = [&trend](QPainter& painter, QSvgGenerator&)
+    { trend->RenderTo(painter, QRectF(QPointF(0, 0), kSize)); };
+    const auto walk = RandomWalk(600);
+    const auto lineSvg = [&walk](QPainter& painter, QSvgGenerator&)
+    {
+        painter.scale(1.0, 10.0);
+        painter.drawPolyline(walk.data(), int(walk.size()));
+    };
+    const qint64 trendBytes = Svg(trendSvg).size(), lineBytes = Svg(lineSvg).size();
+    ZriBench::InterleavedRatio(
+        state, [&] { benchmark::DoNotOptimize(Svg(trendSvg).size()); },
+        [&] { benchmark::DoNotOptimize(Svg(lineSvg).size()); });
+    state.counters["svg_bytes"] = double(trendBytes);
+    state.counters["size_ratio"] = double(trendBytes) / double(lineBytes);
+    state.SetLabel("vs:svg(polyline600) goal:size_ratio<=4");
+}
+BENCHMARK(BM_TrendSvg_VsPolylineSvg)->MinTime(0.5);
 
 #ifdef ZRI_BENCH_HAVE_QWT
 

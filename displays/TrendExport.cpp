@@ -279,20 +279,68 @@ void STrendState::PaintPicture(QPainter& painter, qreal dpr)
 namespace
 {
 
-// The reduction of columns as one path: each column's range a vertical stroke through its
-// pixel, each line into a column from its sample before.
-QPainterPath ReductionPath(const SColumnDrawing& drawing)
+// A coordinate to a quarter pixel, which is all a picture of that size can show: shorter in
+// an SVG file.
+double Quarter(double value)
+{
+    return std::round(value * 4.0) / 4.0;
+}
+
+// The reduction of a series as one path: each column's range a vertical stroke through its
+// pixel (rows top to bottom inclusive, like the screen's), joined to the next column's nearer
+// end when they are neighbours, and the lines from a sample before a gap or before the grid
+// and to the first sample after it, as the screen draws them.
+QPainterPath ReductionPath(const CColumnCache& cache, const QRect& plot, const SPlotScale& scale)
 {
     QPainterPath path;
-    for (const QLineF& line : drawing.vLines)
+    const SColumnGrid& grid = cache.Grid();
+    const CRowMap map(scale, plot);
+    const auto at = [&](double time, double value)
+    { return QPointF(Quarter(plot.left() + GridColumn(grid, time)), Quarter(map.Row(value))); };
+    const auto line = [&](const QPointF& from, const QPointF& to)
     {
-        path.moveTo(line.p1());
-        path.lineTo(line.p2());
+        if (!std::isnan(from.y()) && !std::isnan(to.y()))
+        {
+            path.moveTo(from);
+            path.lineTo(to);
+        }
+    };
+    int previous = -2; // the last column drawn
+    const auto& columns = cache.Columns();
+    for (int i = 0; i < static_cast<int>(columns.size()); ++i)
+    {
+        const SColumn& column = columns[static_cast<std::size_t>(i)];
+        const double top = std::floor(map.Row(column.dMax));
+        const double bottom = std::floor(map.Row(column.dMin)) + 1.0;
+        if (!column.bHasData || std::isnan(top) || std::isnan(bottom))
+        {
+            continue;
+        }
+        const double x = std::floor(plot.left() + GridColumn(grid, column.dFirstTime)) + 0.5;
+        if (column.bJoined && previous == i - 1 && !path.isEmpty())
+        {
+            // From the end the last column's stroke stopped at, to this one's nearer end.
+            const bool down = std::abs(path.currentPosition().y() - top) <=
+                              std::abs(path.currentPosition().y() - bottom);
+            path.lineTo(x, down ? top : bottom);
+            path.lineTo(x, down ? bottom : top);
+        }
+        else
+        {
+            if (column.bJoined)
+            {
+                line(at(column.dPrevTime, column.dPrevValue),
+                     at(column.dFirstTime, column.dFirstValue));
+            }
+            path.moveTo(x, top);
+            path.lineTo(x, bottom);
+        }
+        previous = i;
     }
-    for (const QRect& range : drawing.vRanges)
+    const SColumn& exit = cache.Exit();
+    if (exit.bHasData && exit.bJoined)
     {
-        path.moveTo(range.left() + 0.5, range.top());
-        path.lineTo(range.left() + 0.5, range.bottom() + 1);
+        line(at(exit.dPrevTime, exit.dPrevValue), at(exit.dFirstTime, exit.dFirstValue));
     }
     return path;
 }
@@ -323,10 +371,8 @@ void STrendState::PaintVector(QPainter& painter)
     painter.drawLines(rules.data(), static_cast<int>(rules.size()));
     for (const auto& series : vSeries)
     {
-        ColumnLines(series.oCache, plot, oShown, 0,
-                    static_cast<int>(series.oCache.Columns().size()) - 1, oDrawing);
         store.SetPen(QPen(series.oColor, 1.0, Qt::SolidLine, Qt::FlatCap, Qt::BevelJoin));
-        painter.drawPath(ReductionPath(oDrawing));
+        painter.drawPath(ReductionPath(series.oCache, plot, oShown));
     }
     DrawMarkers(painter, 1.0);
     DrawLevels(painter);
