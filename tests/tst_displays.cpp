@@ -1074,13 +1074,12 @@ private slots:
         trend.SetTimeAxisTitle("Time", "s");
         QCOMPARE(trend.PlotArea(), before.adjusted(h + 2, 0, 0, -h));
         const QImage titled = Render(trend, 1.0);
-        const QRgb text = QGuiApplication::palette().color(QPalette::Text).rgb();
-        const auto ink = [&](QRect rect)
+        const auto ink = [&](QRect rect) // dark pixels: text, antialiased as the font has it
         {
             QRect inked;
             for (int y = rect.top(); y <= rect.bottom(); ++y)
                 for (int x = rect.left(); x <= rect.right(); ++x)
-                    inked |= titled.pixel(x, y) == text ? QRect(x, y, 1, 1) : QRect();
+                    inked |= qGray(titled.pixel(x, y)) < 128 ? QRect(x, y, 1, 1) : QRect();
             return inked;
         };
         // The value title on its side at the left, the time title centred under the plot.
