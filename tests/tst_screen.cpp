@@ -118,6 +118,11 @@ std::vector<SStep> TrendSteps()
                 STEP(CTrendDisplay, "clear", w.ClearSamples(int(a % 3))),
                 STEP(CTrendDisplay, "axes", w.SetAxesVisible(a % 4 != 0)),
                 STEP(CTrendDisplay, "grid", w.SetGridVisible(a % 3 != 0)),
+                STEP(CTrendDisplay, "value format",
+                     w.SetValueAxisFormat(
+                         a % 2 ? CAxisFormat::Labelled([](double v, double)
+                                                       { return QString::number(v * 7); })
+                               : nullptr)),
                 STEP(CTrendDisplay, "titles", w.SetValueAxisTitle(QString(a % 3, 'P'), "bar");
                      w.SetTimeAxisTitle(a % 2 ? "time" : "", "")),
                 STEP(CTrendDisplay, "clock axis",
