@@ -70,10 +70,11 @@ QString TrendDescription(const QWidget& control)
     for (int series = 0; series < trend.SeriesCount(); ++series)
     {
         const double last = trend.LastSample(series).y();
-        parts << QStringLiteral("%1 %2").arg(trend.SeriesName(series),
-                                             std::isnan(last) && trend.SampleCount(series) == 0
-                                                 ? TranslatedText("no data")
-                                                 : QString::number(last));
+        parts << QStringLiteral("%1 %2").arg(
+            trend.SeriesName(series), !trend.IsSeriesVisible(series) ? TranslatedText("hidden")
+                                      : std::isnan(last) && trend.SampleCount(series) == 0
+                                          ? TranslatedText("no data")
+                                          : QString::number(last));
     }
     // Values and times with their units where the axes have them: "range 0 to 80 bar".
     const auto unit = [](const QString& unit) { return unit.isEmpty() ? unit : ' ' + unit; };

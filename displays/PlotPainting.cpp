@@ -442,16 +442,40 @@ void DrawLegend(QPainter& painter, const QRect& rect,
 {
     const QPalette palette = QGuiApplication::palette();
     CStyleStore store(painter, palette.color(QPalette::Text));
-    const QFontMetrics metrics = painter.fontMetrics();
-    int right = rect.right();
-    for (auto entry = entries.rbegin(); entry != entries.rend(); ++entry)
+    const std::vector<QRect> places = LegendRects(rect, entries, painter.fontMetrics());
+    for (std::size_t i = 0; i < entries.size(); ++i)
     {
-        const int width = metrics.horizontalAdvance(entry->first);
-        const QRect text(right - width, rect.top(), width + 1, rect.height());
-        painter.drawText(text, Qt::AlignLeft | Qt::AlignVCenter, entry->first);
-        painter.fillRect(QRect(text.left() - 16, rect.center().y() - 1, 12, 3), entry->second);
-        right = text.left() - 16 - 10;
+        const auto& [name, color] = entries[i];
+        const QRect& place = places[i];
+        const QRect line(place.left(), rect.center().y() - 1, 12, 3);
+        store.SetPen(palette.color(color.isValid() ? QPalette::Text : QPalette::Mid));
+        painter.drawText(place.adjusted(16, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter, name);
+        if (color.isValid())
+        {
+            painter.fillRect(line, color);
+        }
+        else
+        {
+            store.SetBrush(Qt::NoBrush);
+            painter.drawRect(line.adjusted(0, 0, -1, -1));
+        }
     }
+}
+
+std::vector<QRect> LegendRects(const QRect& rect,
+                               const std::vector<std::pair<QString, QColor>>& entries,
+                               const QFontMetrics& metrics)
+{
+    // Right-aligned, the last entry rightmost: a 12-pixel line, a gap, the name, 10 pixels on.
+    std::vector<QRect> places(entries.size());
+    int right = rect.right();
+    for (std::size_t i = entries.size(); i-- > 0;)
+    {
+        const int width = metrics.horizontalAdvance(entries[i].first);
+        places[i] = QRect(right - width - 16, rect.top(), width + 17, rect.height());
+        right = places[i].left() - 10;
+    }
+    return places;
 }
 
 } // namespace Varo::FenraQtGui::ZuRaradirIzurodudoz::Detail

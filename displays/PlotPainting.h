@@ -239,8 +239,14 @@ QImage PaintSurround(const SPlotSurround& surround, const QFont& font);
 void DrawSurround(QPainter& painter, const QImage& picture, const QRect& widget, const QRect& plot,
                   qreal dpr);
 
-/// Draws the legend entries (a short line in the colour, then the name) right-aligned in rect.
+/// Draws the legend entries (a short line in the colour, then the name) right-aligned in rect;
+/// an entry with an invalid colour is a hidden one: an empty box and its name in Mid.
 void DrawLegend(QPainter& painter, const QRect& rect,
                 const std::vector<std::pair<QString, QColor>>& entries);
+
+/// Where DrawLegend puts each entry, line and name, in the order of entries.
+std::vector<QRect> LegendRects(const QRect& rect,
+                               const std::vector<std::pair<QString, QColor>>& entries,
+                               const QFontMetrics& metrics);
 
 } // namespace Varo::FenraQtGui::ZuRaradirIzurodudoz::Detail

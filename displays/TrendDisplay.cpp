@@ -149,6 +149,31 @@ QColor CTrendDisplay::SeriesColor(int series) const
     return pSeries ? pSeries->oColor : QColor();
 }
 
+void CTrendDisplay::SetSeriesVisible(int series, bool visible)
+{
+    auto* pSeries = FindSeries(*m_pState, series);
+    if (pSeries && pSeries->bVisible != visible)
+    {
+        pSeries->bVisible = visible;
+        if (m_pState->nReadout == series)
+        {
+            m_pState->nReadout = -1;
+            emit readoutChanged(-1, Detail::kTrendNone, Detail::kTrendNone);
+        }
+        // The automatic axis may change: the reduction stays, the scale is worked out again.
+        m_pState->bSynced = false;
+        _ScheduleFrame();
+        update();
+        emit seriesVisibilityChanged(series, visible);
+    }
+}
+
+bool CTrendDisplay::IsSeriesVisible(int series) const
+{
+    const auto* pSeries = FindSeries(*m_pState, series);
+    return pSeries && pSeries->bVisible;
+}
+
 void CTrendDisplay::SetSeriesMarker(int series, ETrendDisplayMarker marker)
 {
     if (auto* pSeries = FindSeries(*m_pState, series))

@@ -71,6 +71,12 @@ public:
     /// apart; none by default.
     void SetSeriesMarker(int series, ETrendDisplayMarker marker);
     ETrendDisplayMarker SeriesMarker(int series) const;
+    /// Shows or hides a series (shown by default): a hidden one is not drawn, read out, exported
+    /// or counted in the automatic value axis, and its legend entry is greyed. The user clicks
+    /// a legend entry, presses the series' number key (1 to 9) or checks it in the context
+    /// menu; seriesVisibilityChanged tells each change.
+    void SetSeriesVisible(int series, bool visible);
+    bool IsSeriesVisible(int series) const;
     /// Removes every series and its samples.
     void RemoveAllSeries();
 
@@ -226,6 +232,8 @@ signals:
     void viewChanged(double start, double end, double low, double high);
     /// The readout shows another sample (series -1, time and value NaN: none).
     void readoutChanged(int series, double time, double value);
+    /// A series was shown or hidden, by code or by the user.
+    void seriesVisibilityChanged(int series, bool visible);
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -57,20 +57,26 @@ QString CTrendDisplay::SamplesCsv() const
     const Detail::STrendState& state = *m_pState;
     const double start = WindowStart();
     const double end = WindowEnd();
-    // Every sample in view as (time, series, number), in time order, series by series at equal
-    // times, each series' samples in the order they came.
+    // Every sample in view as (time, column, number), in time order, series by series at equal
+    // times, each series' samples in the order they came; a column for each shown series.
     std::vector<std::tuple<double, std::size_t, std::uint64_t>> samples;
+    std::vector<std::size_t> shown; // the series of each column
     // The header names the columns with their units: "time [s],flow [l/min]".
     QStringList header(Field(Detail::AxisTitle(QStringLiteral("time"), state.sTimeUnit)));
     for (std::size_t i = 0; i < state.vSeries.size(); ++i)
     {
+        if (!state.vSeries[i].bVisible)
+        {
+            continue; // hidden: not in view
+        }
         const Detail::CSampleRing& ring = state.vSeries[i].oRing;
         const QString& name = state.vSeries[i].sName;
         header << Field(name.isEmpty() ? name : Detail::AxisTitle(name, state.sValueUnit));
         for (std::uint64_t s = ring.LowerBound(start); s < ring.End() && ring.Time(s) <= end; ++s)
         {
-            samples.emplace_back(ring.Time(s), i, s);
+            samples.emplace_back(ring.Time(s), shown.size(), s);
         }
+        shown.push_back(i);
     }
     std::sort(samples.begin(), samples.end());
     // A line per time; a series with a second sample at that time starts another line.
@@ -86,18 +92,18 @@ QString CTrendDisplay::SamplesCsv() const
         }
         cells.clear();
     };
-    for (const auto& [at, series, number] : samples)
+    for (const auto& [at, column, number] : samples)
     {
-        if (cells.isEmpty() || at != time || !cells[int(series)].isNull())
+        if (cells.isEmpty() || at != time || !cells[int(column)].isNull())
         {
             flush();
             time = at;
-            for (std::size_t k = 0; k < state.vSeries.size(); ++k)
+            for (std::size_t k = 0; k < shown.size(); ++k)
             {
                 cells << QString(); // null: no sample yet
             }
         }
-        cells[int(series)] = Number(state.vSeries[series].oRing.Value(number));
+        cells[int(column)] = Number(state.vSeries[shown[column]].oRing.Value(number));
     }
     flush();
     return csv;
@@ -371,6 +377,10 @@ void STrendState::PaintVector(QPainter& painter)
     painter.drawLines(rules.data(), static_cast<int>(rules.size()));
     for (const auto& series : vSeries)
     {
+        if (!series.bVisible)
+        {
+            continue;
+        }
         store.SetPen(QPen(series.oColor, 1.0, Qt::SolidLine, Qt::FlatCap, Qt::BevelJoin));
         painter.drawPath(ReductionPath(series.oCache, plot, oShown));
     }

@@ -131,6 +131,14 @@ void CTrendDisplay::mousePressEvent(QMouseEvent* event)
 {
     Detail::STrendState& state = *m_pState;
     const QPoint at = event->pos();
+    const int entry = event->button() == Qt::LeftButton ? state.LegendSeriesAt(at) : -1;
+    if (entry >= 0)
+    {
+        // A legend entry shows or hides its series.
+        SetSeriesVisible(entry, !IsSeriesVisible(entry));
+        event->accept();
+        return;
+    }
     if (!state.bInteractive || !PlotArea().contains(at))
     {
         CTrendDisplayBase::mousePressEvent(event);
@@ -286,6 +294,15 @@ void CTrendDisplay::keyPressEvent(QKeyEvent* event)
         event->accept();
         return;
     }
+    if (event->key() >= Qt::Key_1 && event->key() <= Qt::Key_9 &&
+        event->key() - Qt::Key_1 < SeriesCount())
+    {
+        // The number keys show or hide series 1 to 9, as their legend entries do.
+        const int series = event->key() - Qt::Key_1;
+        SetSeriesVisible(series, !IsSeriesVisible(series));
+        event->accept();
+        return;
+    }
     switch (m_pState->bInteractive ? event->key() : Qt::Key_unknown)
     {
     case Qt::Key_Plus:
@@ -370,6 +387,17 @@ QMenu* TrendMenu(CTrendDisplay& trend)
         add("Follow newest", !trend.IsFollowing(), &CTrendDisplay::FollowNewest);
         menu->addSeparator();
     }
+    for (int series = 0; series < trend.SeriesCount(); ++series)
+    {
+        // Checked while shown, for those who do not use the mouse on the legend.
+        QAction* action = menu->addAction(
+            trend.SeriesName(series).isEmpty() ? QString::number(series + 1)
+                                               : trend.SeriesName(series),
+            &trend, [&trend, series](bool shown) { trend.SetSeriesVisible(series, shown); });
+        action->setCheckable(true);
+        action->setChecked(trend.IsSeriesVisible(series));
+    }
+    menu->addSeparator();
     add("Copy", true, &CTrendDisplay::CopyToClipboard)->setShortcut(QKeySequence::Copy);
     const auto save = [&trend](const char* title, const QString& filter)
     {

@@ -150,6 +150,10 @@ SPlotScale STrendState::AutoScale()
     std::pair<double, double> range(kTrendNone, kTrendNone);
     for (const auto& series : vSeries)
     {
+        if (!series.bVisible)
+        {
+            continue;
+        }
         const auto columns = ColumnRange(series.oCache.Columns());
         range.first = std::fmin(range.first, columns.first);
         range.second = std::fmax(range.second, columns.second);
@@ -251,6 +255,49 @@ SGridLines STrendState::GridLines(qreal dpr)
     return lines;
 }
 
+std::vector<std::pair<QString, QColor>> STrendState::Legend() const
+{
+    std::vector<std::pair<QString, QColor>> legend;
+    for (const int series : LegendSeries())
+    {
+        const STrendSeries& one = vSeries[static_cast<std::size_t>(series)];
+        legend.emplace_back(one.sName, one.bVisible ? one.oColor : QColor());
+    }
+    return legend;
+}
+
+std::vector<int> STrendState::LegendSeries() const
+{
+    std::vector<int> named;
+    for (std::size_t i = 0; i < vSeries.size(); ++i)
+    {
+        if (!vSeries[i].sName.isEmpty())
+        {
+            named.push_back(static_cast<int>(i));
+        }
+    }
+    return named;
+}
+
+int STrendState::LegendSeriesAt(const QPoint& at)
+{
+    const SPlotLayout layout = Layout();
+    if (layout.oLegend.isNull() || !layout.oLegend.contains(at))
+    {
+        return -1;
+    }
+    const std::vector<int> series = LegendSeries();
+    const std::vector<QRect> entries = LegendRects(layout.oLegend, Legend(), rOwner.fontMetrics());
+    for (std::size_t i = 0; i < entries.size(); ++i)
+    {
+        if (entries[i].contains(at))
+        {
+            return series[i];
+        }
+    }
+    return -1;
+}
+
 std::array<QString, 2> STrendState::Titles() const
 {
     return {AxisTitle(sValueTitle, sValueUnit), AxisTitle(sTimeTitle, sTimeUnit)};
@@ -279,13 +326,7 @@ SPlotSurround STrendState::Surround(qreal dpr)
     {
         surround.vLeft = ValueTicks();
         surround.vBottom = TimeTicks(dpr);
-        for (const auto& series : vSeries)
-        {
-            if (!series.sName.isEmpty())
-            {
-                surround.vLegend.emplace_back(series.sName, series.oColor);
-            }
-        }
+        surround.vLegend = Legend();
         surround.sValueTitle = Titles()[0];
         surround.sBottomTitle = Titles()[1];
     }
@@ -309,6 +350,10 @@ void STrendState::DrawColumns(CPlotRaster& raster, int first, const SGridLines& 
     raster.FillRects(rules, grid.nColor);
     for (const auto& series : vSeries)
     {
+        if (!series.bVisible)
+        {
+            continue;
+        }
         // From the column before: a sample a 256th of a column before a column's left edge is
         // drawn in that column.
         ColumnLines(series.oCache, picture, oShown, first - 1,
@@ -351,7 +396,7 @@ QRect STrendState::RefreshScreenRaster(qreal dpr)
     changed.bAll = vSeries.empty();
     for (auto& series : vSeries)
     {
-        colors.push_back(series.oColor.rgb());
+        colors.push_back(series.bVisible ? series.oColor.rgb() : QRgb(0)); // opaque when shown
         const CColumnCache::SChanged own = series.oCache.TakeChanged();
         const bool none = changed.nFirst > changed.nLast;
         changed.bAll = changed.bAll || own.bAll;
@@ -425,7 +470,7 @@ bool STrendState::RefreshScreen(qreal dpr, QRect& changed)
                            grid};
     for (const auto& series : vSeries)
     {
-        inputs.vLegend.emplace_back(series.sName, series.oColor);
+        inputs.vLegend.emplace_back(series.sName, series.bVisible ? series.oColor : QColor());
     }
     bool newSurround = false;
     if (!(inputs == oSurroundInputs))
@@ -496,7 +541,7 @@ void STrendState::DrawMarkers(QPainter& painter, qreal dpr) const
         const std::uint64_t begin = ring.LowerBound(grid.ColumnStart(grid.nFirst));
         const std::uint64_t end = ring.LowerBound(grid.ColumnStart(grid.nFirst + grid.nCount));
         // Markers only where samples stand apart: a few per column would be a smear.
-        if (series.eMarker == TrendMarkerNone ||
+        if (series.eMarker == TrendMarkerNone || !series.bVisible ||
             (end - begin) * 4 > static_cast<std::uint64_t>(grid.nCount))
         {
             continue;
@@ -570,6 +615,10 @@ std::pair<int, std::uint64_t> STrendState::Nearest(const QPoint& at)
     for (std::size_t i = 0; i < vSeries.size(); ++i)
     {
         const CSampleRing& ring = vSeries[i].oRing;
+        if (!vSeries[i].bVisible)
+        {
+            continue;
+        }
         const std::uint64_t next = ring.LowerBound(time);
         for (const std::uint64_t sample : {next - 1, next})
         {

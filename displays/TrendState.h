@@ -97,6 +97,7 @@ struct STrendSeries
     QString sName;
     QColor oColor;
     ETrendDisplayMarker eMarker = TrendMarkerNone;
+    bool bVisible = true; // shown, or hidden from its legend entry
     CSampleRing oRing;
     CColumnCache oCache;
     EFeedOverload eOverload = FeedBlock; // what its feeders do with a full queue
@@ -127,6 +128,12 @@ struct STrendState
     std::vector<SAxisTick> TimeTicks(qreal dpr);
     /// The grid lines of the plot at the ticks (none while the grid is off).
     SGridLines GridLines(qreal dpr);
+    /// The legend: the named series, a hidden one with an invalid colour; and the series of
+    /// each entry.
+    std::vector<std::pair<QString, QColor>> Legend() const;
+    std::vector<int> LegendSeries() const;
+    /// The series whose legend entry is at a point (widget pixels), or -1.
+    int LegendSeriesAt(const QPoint& at);
     /// The axis titles as drawn: value, then time.
     std::array<QString, 2> Titles() const;
     void Invalidate();

@@ -1021,15 +1021,17 @@ private slots:
         QVERIFY(!trend.IsZoomed());
         auto [popup, entries] = menu(QContextMenuEvent::Mouse);
         QCOMPARE(entries,
-                 "-Zoom back,-Show all,Follow newest,,Copy,Save picture...,Save samples...");
-        act(popup, 4);
+                 "-Zoom back,-Show all,Follow newest,,a,,Copy,Save picture...,Save samples...");
+        QVERIFY(popup->actions().at(4)->isChecked());
+        act(popup, 6);
         QCOMPARE(QGuiApplication::clipboard()->text(), trend.SamplesCsv());
         trend.ZoomTo(50, 150, 2, 8);
         trend.ZoomTo(60, 70, 2, 8);
         QTest::mousePress(&trend, Qt::RightButton, {}, {100, 50}); // back to 50..150
         QTest::mouseClick(&trend, Qt::LeftButton, {}, {100, 50});  // forgets the right click
         std::tie(popup, entries) = menu(QContextMenuEvent::Mouse);
-        QCOMPARE(entries, "Zoom back,Show all,Follow newest,,Copy,Save picture...,Save samples...");
+        QCOMPARE(entries,
+                 "Zoom back,Show all,Follow newest,,a,,Copy,Save picture...,Save samples...");
         act(popup, 1);
         QVERIFY(!trend.IsZoomed());
         trend.ZoomTo(50, 150, 2, 8);
@@ -1040,8 +1042,49 @@ private slots:
         QVERIFY(trend.IsFollowing());
         trend.SetInteractive(false);
         std::tie(popup, entries) = menu(QContextMenuEvent::Mouse);
-        QCOMPARE(entries, "Copy,Save picture...,Save samples...");
-        popup->close();
+        QCOMPARE(entries, "a,,Copy,Save picture...,Save samples...");
+        act(popup, 0);
+        QVERIFY(!trend.IsSeriesVisible(0));
+    }
+
+    // Hiding a series from its legend entry (a click) or its number key: not drawn, not in the
+    // automatic axis, the readout or the CSV; its entry an empty box.
+    void trendHideSeries()
+    {
+        CTrendDisplay trend;
+        trend.resize(300, 160);
+        const int high = trend.AddSeries("high", kLine);
+        const int low = trend.AddSeries("low", Qt::blue);
+        trend.Append(high, {{0, 10}, {1, 90}});
+        trend.Append(low, {{0, -95}, {1, 0}});
+        trend.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&trend));
+        QSignalSpy changes(&trend, &CTrendDisplay::seriesVisibilityChanged);
+        const QImage both = Screen(trend);
+        const int line = trend.fontMetrics().height() / 2; // the legend row's middle
+        const int lowName = trend.width() - 2 - trend.fontMetrics().averageCharWidth();
+        QTest::mouseClick(&trend, Qt::LeftButton, {}, {lowName - 8, line}); // its name's left
+        QCOMPARE(changes.count(), 1);
+        QCOMPARE(changes.last(), QVariantList({low, false}));
+        const QImage hidden = Screen(trend);
+        QCOMPARE(hidden, Render(trend, 1.0));
+        QCOMPARE(trend.ValueMin() + trend.ValueMax(), 100.0); // 0 to 100, or 10 to 90
+        const auto blue = [](const QImage& image)
+        {
+            int count = 0;
+            for (int y = 0; y < image.height(); ++y)
+                for (int x = 0; x < image.width(); ++x)
+                    count += image.pixel(x, y) == QColor(Qt::blue).rgb();
+            return count;
+        };
+        QVERIFY(blue(both) > 36 + 20 && blue(hidden) == 0); // the legend's line, 12 x 3, and more
+        QCOMPARE(trend.SamplesCsv(), "time,high\n0,10\n1,90\n");
+        QTest::keyClick(&trend, Qt::Key_1);
+        QVERIFY(!trend.IsSeriesVisible(high) && changes.count() == 2);
+        QTest::keyClick(&trend, Qt::Key_2);
+        QTest::keyClick(&trend, Qt::Key_1);
+        QCOMPARE(changes.count(), 4);
+        QCOMPARE(Screen(trend), both);
     }
 
     // Grid lines behind the lines at the ticks (value 5: row 50; time 100: column 100), and axis

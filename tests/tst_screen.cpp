@@ -118,6 +118,7 @@ std::vector<SStep> TrendSteps()
                 STEP(CTrendDisplay, "clear", w.ClearSamples(int(a % 3))),
                 STEP(CTrendDisplay, "axes", w.SetAxesVisible(a % 4 != 0)),
                 STEP(CTrendDisplay, "grid", w.SetGridVisible(a % 3 != 0)),
+                STEP(CTrendDisplay, "hide series", w.SetSeriesVisible(int(a % 2), a % 3 != 0)),
                 STEP(CTrendDisplay, "value format",
                      w.SetValueAxisFormat(
                          a % 2 ? CAxisFormat::Labelled([](double v, double)
