@@ -174,11 +174,13 @@ void CTrendDisplay::RenderTo(QPainter& painter, const QRectF& target) const
 QImage CTrendDisplay::Picture(const QSize& size, qreal dpr) const
 {
     const QSize logical = PictureSize(size.isValid() ? size : this->size());
-    // A ratio that is not positive and finite is 1; the picture's pixels stay within the limit.
+    // A ratio that is not positive and finite is 1; others are held below what keeps the
+    // picture's pixels within the limit, and the picture has at least one.
     const qreal largest = qreal(kLargestPicture) / std::max(logical.width(), logical.height());
     const qreal ratio = std::isfinite(dpr) && dpr > 0.0 ? std::min(dpr, largest) : 1.0;
-    QImage picture(Detail::DeviceRect(QRect(QPoint(0, 0), logical), ratio).size(),
-                   QImage::Format_RGB32);
+    QImage picture(
+        Detail::DeviceRect(QRect(QPoint(0, 0), logical), ratio).size().expandedTo({1, 1}),
+        QImage::Format_RGB32);
     picture.setDevicePixelRatio(ratio);
     QPainter painter(&picture);
     painter.setFont(font());

@@ -1162,6 +1162,12 @@ private slots:
         QVERIFY(!trend.Save(file("t.xyz")) && !QFile::exists(file("t.xyz")));
         QCOMPARE(QImage(file("t.png")).convertToFormat(QImage::Format_RGB32), screen);
         QCOMPARE(QFile(file("t.csv")).size(), trend.SamplesCsv().toUtf8().size());
+        for (const auto& [ratio, width] :
+             {std::pair(0.0, 400), {-1.0, 400}, {kNaN, 400}, {1e-9, 1}, {1e9, 8192}})
+            QCOMPARE(trend.Picture(QSize(400, 4), ratio).width(), width);
+        QImage target(10, 10, QImage::Format_RGB32);
+        trend.RenderTo(target, QRectF(0, 0, kNaN, 1e300)); // nothing drawn, nothing broken
+        trend.RenderTo(target, QRectF(-1e300, 0, 1e300, 1e300));
         QCOMPARE(trend.Picture(QSize(50, 20), 2.0).size(), QSize(100, 40)); // fewer value ticks
         QCOMPARE(Render(trend, 1.0), screen);
 
