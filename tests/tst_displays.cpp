@@ -1136,18 +1136,17 @@ private slots:
         QCOMPARE(trend.PlotArea(), before);
     }
 
-    // A million samples exported: the picture and the PNG are the screen's pixels, SVG and PDF
+    // 100,000 samples exported: the picture and the PNG are the screen's pixels, SVG and PDF
     // hold the reduction (the SVG at most 4 times a 600-point polyline's) and, drawn back, light
     // the same columns; the shown trend goes on exactly as before.
     void trendExport()
     {
         CTrendDisplay trend;
         trend.resize(600, 300);
-        trend.SetCapacity(1000000);
         trend.SetTimeWindow(1000);
-        std::vector<QPointF> samples, polyline;
-        for (int i = 0; i < 1000000; ++i)
-            samples.emplace_back(i * 0.001, std::sin(i * 1e-5) + 0.3 * std::sin(i * 3e-4));
+        std::vector<QPointF> samples;
+        for (int i = 0; i < 100000; ++i)
+            samples.emplace_back(i * 0.01, std::sin(i * 1e-4) + 0.3 * std::sin(i * 3e-3));
         trend.Append(trend.AddSeries("sine", kLine), samples);
         trend.AddLevel(1.2, "limit", Qt::red);
         trend.show();
