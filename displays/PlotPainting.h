@@ -154,6 +154,15 @@ std::vector<SAxisTick> ValueTicks(const SPlotScale& scale, const QRect& plot, in
 /// significant digits.
 QString ReadoutLabel(const QString& name, const QString& time, double value);
 
+/// Draws a readout: a crosshair through point across plot and label beside it, kept inside the
+/// plot, in the palette's Mid, Text and Base colours. A point off the plot draws only the lines
+/// that still cross it.
+void DrawReadout(QPainter& painter, const QRect& plot, const QPoint& point, const QString& label);
+
+/// Draws the focus frame of a plot: its frame in the palette's Highlight colour, solid (Qt starts
+/// a dotted line's dots where a repaint's clip cuts it, and a partial repaint would differ).
+void DrawFocusFrame(QPainter& painter, const QRect& plot);
+
 /// The most ticks of a value axis on a plot of that height: one per two text lines.
 int MaxValueTicks(const QRect& plot, const QFontMetrics& metrics);
 

@@ -2,13 +2,8 @@
 // of both to the clipboard.
 #include "TrendDisplay.h"
 
+#include "PlotExport.h"
 #include "TrendState.h"
-
-#include <QClipboard>
-#include <QGuiApplication>
-#include <QImage>
-#include <QLocale>
-#include <QMimeData>
 
 #include <algorithm>
 #include <cmath>
@@ -16,31 +11,6 @@
 
 namespace Varo::FenraQtGui::ZuRaradirIzurodudoz
 {
-
-namespace
-{
-
-// A CSV field: quoted when it holds a comma, a quote or a line break, its quotes doubled.
-QString Field(QString text)
-{
-    if (!text.contains(QLatin1Char(',')) && !text.contains(QLatin1Char('"')) &&
-        !text.contains(QLatin1Char('\n')) && !text.contains(QLatin1Char('\r')))
-    {
-        return text;
-    }
-    return QLatin1Char('"') + text.replace(QLatin1String("\""), QLatin1String("\"\"")) +
-           QLatin1Char('"');
-}
-
-// The shortest text that reads back as the same double; a gap (NaN) is an empty cell, which
-// is never null (a null cell is one no sample has taken).
-QString Number(double value)
-{
-    return std::isnan(value) ? QStringLiteral("")
-                             : QString::number(value, 'g', QLocale::FloatingPointShortest);
-}
-
-} // namespace
 
 QString CTrendDisplay::SamplesCsv() const
 {
@@ -54,7 +24,7 @@ QString CTrendDisplay::SamplesCsv() const
     for (std::size_t i = 0; i < state.vSeries.size(); ++i)
     {
         const Detail::CSampleRing& ring = state.vSeries[i].oRing;
-        header << Field(state.vSeries[i].sName);
+        header << Detail::CsvField(state.vSeries[i].sName);
         for (std::uint64_t s = ring.LowerBound(start); s < ring.End() && ring.Time(s) <= end; ++s)
         {
             samples.emplace_back(ring.Time(s), i, s);
@@ -69,8 +39,8 @@ QString CTrendDisplay::SamplesCsv() const
     {
         if (!cells.isEmpty())
         {
-            csv +=
-                Number(time) + QLatin1Char(',') + cells.join(QLatin1Char(',')) + QLatin1Char('\n');
+            csv += Detail::CsvNumber(time) + QLatin1Char(',') + cells.join(QLatin1Char(',')) +
+                   QLatin1Char('\n');
         }
         cells.clear();
     };
@@ -85,7 +55,7 @@ QString CTrendDisplay::SamplesCsv() const
                 cells << QString(); // null: no sample yet
             }
         }
-        cells[int(series)] = Number(state.vSeries[series].oRing.Value(number));
+        cells[int(series)] = Detail::CsvNumber(state.vSeries[series].oRing.Value(number));
     }
     flush();
     return csv;
@@ -93,15 +63,7 @@ QString CTrendDisplay::SamplesCsv() const
 
 void CTrendDisplay::CopyToClipboard()
 {
-    auto* data = new QMimeData;
-    QImage picture(size() * devicePixelRatioF(), QImage::Format_ARGB32_Premultiplied);
-    picture.setDevicePixelRatio(devicePixelRatioF());
-    render(&picture);
-    data->setImageData(picture);
-    const QString csv = SamplesCsv();
-    data->setText(csv);
-    data->setData(QStringLiteral("text/csv"), csv.toUtf8());
-    QGuiApplication::clipboard()->setMimeData(data);
+    Detail::CopyPictureAndCsv(*this, SamplesCsv());
 }
 
 } // namespace Varo::FenraQtGui::ZuRaradirIzurodudoz
