@@ -237,7 +237,8 @@ std::vector<SAxisTick> ValueTicks(const SPlotScale& scale, const QRect& plot, in
 
 QString ReadoutLabel(const QString& name, const QString& time, double value)
 {
-    return QStringLiteral("%1: %2, %3").arg(name, time, QString::number(value, 'g', 10));
+    const QString text = QStringLiteral("%1, %2").arg(time, QString::number(value, 'g', 10));
+    return name.isEmpty() ? text : name + QStringLiteral(": ") + text;
 }
 
 void DrawReadout(QPainter& painter, const QRect& plot, const QPoint& point, const QString& label)

@@ -150,8 +150,8 @@ struct SAxisTick
 std::vector<SAxisTick> ValueTicks(const SPlotScale& scale, const QRect& plot, int maxTicks,
                                   const CAxisFormat* format = nullptr);
 
-/// The label of a readout beside its sample: "name: time, value", the value with up to ten
-/// significant digits.
+/// The label of a readout beside its sample: "name: time, value" ("time, value" without a
+/// name), the value with up to ten significant digits.
 QString ReadoutLabel(const QString& name, const QString& time, double value);
 
 /// Draws a readout: a crosshair through point across plot and label beside it, kept inside the

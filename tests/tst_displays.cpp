@@ -487,6 +487,189 @@ private slots:
         QVERIFY(BottomLabelsShow(histogram, plot, labels));
     }
 
+    // Zoom and pan of 16 classes on 160 x 101 pixels (10 columns a class, value 100 at row 0):
+    // the view after the gestures and how often each signal came.
+    void histogramZoom_data()
+    {
+        QTest::addColumn<QPoint>("start");
+        QTest::addColumn<QString>("gestures"); // then the view: first, count and top, and the
+                                               // signals: classes and values
+        QTest::newRow("box") << QPoint() << "box: 2 4 50 1 1";
+        QTest::newRow("box in a box, back one") << QPoint() << "box wide-box backspace: 2 4 50 3 1";
+        QTest::newRow("right click back") << QPoint() << "box right-click: 0 16 100 2 2";
+        QTest::newRow("box of 2 columns") << QPoint() << "thin-box: 0 16 100 0 0";
+        QTest::newRow("double click resets") << QPoint() << "box double-click: 0 16 100 2 2";
+        QTest::newRow("escape resets") << QPoint() << "box escape: 0 16 100 2 2";
+        QTest::newRow("middle drag") << QPoint(4, 4) << "middle: 6 4 100 1 0";
+        QTest::newRow("shift drag") << QPoint(4, 4) << "shift: 2 4 100 1 0";
+        QTest::newRow("pan to the end") << QPoint(4, 4) << "far: 0 4 100 1 0";
+        QTest::newRow("ctrl wheel") << QPoint(4, 4) << "ctrl-wheel: 4 4 80 0 1";
+        QTest::newRow("plus") << QPoint() << "plus: 2 13 100 1 0";
+        QTest::newRow("minus") << QPoint(4, 4) << "minus: 4 5 100 1 0";
+        QTest::newRow("arrows") << QPoint(4, 4) << "right right left: 5 4 100 3 0";
+        QTest::newRow("up up down") << QPoint() << "up up down: 0 16 80 0 3";
+        QTest::newRow("home") << QPoint(4, 4) << "up home: 0 16 100 1 2";
+        QTest::newRow("down, not zoomed") << QPoint() << "down left: 0 16 100 0 0";
+    }
+
+    void histogramZoom()
+    {
+        QFETCH(QPoint, start);
+        QFETCH(QString, gestures);
+        const QString view = gestures.section(": ", 1);
+        CHistogramDisplay histogram;
+        histogram.SetAxesVisible(false);
+        histogram.resize(160, 101);
+        std::vector<double> counts(16, 10.0);
+        counts[15] = 100;
+        histogram.AddDataList(Mode(HistogramBars), counts);
+        histogram.SetVisibleClasses(start.x(), start.y());
+        QSignalSpy classes(&histogram, &CHistogramDisplay::visibleClassesChanged);
+        QSignalSpy values(&histogram, &CHistogramDisplay::valueZoomChanged);
+        const auto drag =
+            [&](Qt::MouseButton button, Qt::KeyboardModifiers keys, QPoint from, QPoint to)
+        {
+            QTest::mousePress(&histogram, button, keys, from);
+            QMouseEvent move(QEvent::MouseMove, to, histogram.mapToGlobal(to), Qt::NoButton, button,
+                             keys);
+            QApplication::sendEvent(&histogram, &move);
+            QTest::mouseRelease(&histogram, button, keys, to);
+        };
+        static const QMap<QString, Qt::Key> kKeys{
+            {"plus", Qt::Key_Plus},   {"minus", Qt::Key_Minus},   {"left", Qt::Key_Left},
+            {"right", Qt::Key_Right}, {"up", Qt::Key_Up},         {"down", Qt::Key_Down},
+            {"home", Qt::Key_Home},   {"escape", Qt::Key_Escape}, {"backspace", Qt::Key_Backspace}};
+        for (const QString& gesture : gestures.section(": ", 0, 0).split(' '))
+        {
+            if (gesture == "box") // classes 2 to 5, the top at half the axis
+                drag(Qt::LeftButton, {}, {20, 50}, {59, 80});
+            else if (gesture == "wide-box") // in classes 2 to 5: 2 and 3, the whole height
+                drag(Qt::LeftButton, {}, {1, 0}, {79, 100});
+            else if (gesture == "thin-box")
+                drag(Qt::LeftButton, {}, {20, 50}, {21, 80});
+            else if (gesture == "middle") // 40 columns a class: two classes on
+                drag(Qt::MiddleButton, {}, {100, 50}, {20, 50});
+            else if (gesture == "shift")
+                drag(Qt::LeftButton, Qt::ShiftModifier, {20, 50}, {100, 50});
+            else if (gesture == "far")
+                drag(Qt::MiddleButton, {}, {0, 50}, {159, 50});
+            else if (gesture == "ctrl-wheel")
+            {
+                QWheelEvent wheel(QPointF(80, 50), QPointF(80, 50), QPoint(), QPoint(0, 120),
+                                  Qt::NoButton, Qt::ControlModifier, Qt::NoScrollPhase, false);
+                QApplication::sendEvent(&histogram, &wheel);
+            }
+            else if (gesture == "right-click")
+                QTest::mouseClick(&histogram, Qt::RightButton, {}, {50, 50});
+            else if (gesture == "double-click")
+                QTest::mouseDClick(&histogram, Qt::LeftButton, {}, {50, 50});
+            else
+                QTest::keyClick(&histogram, kKeys.value(gesture));
+        }
+        QCOMPARE(QStringLiteral("%1 %2 %3 %4 %5")
+                     .arg(histogram.FirstVisibleClass())
+                     .arg(histogram.VisibleClassCount())
+                     .arg(qRound(histogram.ValueAxisTop()))
+                     .arg(classes.count())
+                     .arg(values.count()),
+                 view);
+        if (!values.isEmpty()) // the signal tells the top as it stands
+        {
+            QCOMPARE(values.last()[0].toDouble(), histogram.ValueAxisTop());
+        }
+    }
+
+    // A user hovers, copies and looks at a histogram with its focus: the readout of the bar top
+    // nearest the pointer, the counts in view as CSV, the value zoom bar only while zoomed,
+    // beside the plot and as tall as it, and the focus frame.
+    void histogramReadout()
+    {
+        CHistogramDisplay histogram;
+        histogram.SetAxesVisible(false);
+        histogram.resize(160, 101);
+        std::vector<double> red(16, 100);
+        for (int i = 0; i < 15; ++i)
+            red[i] = 5 * (i + 1);
+        histogram.AddDataList(Mode(HistogramBars, "Red"), red);
+        histogram.AddDataList(Mode(HistogramBars, "Blue, \"b\""),
+                              {20, 20, 20, 5, 20, 20, kNaN, 0.1});
+        histogram.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&histogram));
+        QSignalSpy readouts(&histogram, &CHistogramDisplay::readoutChanged);
+        const auto hover = [&](QPoint at)
+        {
+            QMouseEvent move(QEvent::MouseMove, at, histogram.mapToGlobal(at), Qt::NoButton, {},
+                             {});
+            QApplication::sendEvent(&histogram, &move);
+        };
+        const auto heard = [&] {
+            return QAccessible::queryAccessibleInterface(&histogram)
+                ->text(QAccessible::Description);
+        };
+        hover({95, 5}); // class 9: only Red has it
+        QCOMPARE(readouts.last(), QVariantList({0, 9, 50.0}));
+        hover({35, 84}); // class 3: Red 20 from row 81 is nearer than Blue 5 from row 96
+        hover({35, 82});
+        QCOMPARE(readouts.count(), 2);
+        QCOMPARE(readouts.last(), QVariantList({0, 3, 20.0}));
+        hover({35, 92});
+        QCOMPARE(readouts.last(), QVariantList({1, 3, 5.0}));
+        const QImage shown = Screen(histogram); // the crosshair through (35, 96), in Mid
+        const QRgb mid = QGuiApplication::palette().color(QPalette::Mid).rgb();
+        QCOMPARE(QList<QRgb>({shown.pixel(35, 10), shown.pixel(155, 96), shown.pixel(34, 10)}),
+                 QList<QRgb>({mid, mid, QGuiApplication::palette().color(QPalette::Base).rgb()}));
+        QVERIFY(heard().endsWith("; readout Blue, \"b\": 3, 5"));
+        QEvent leave(QEvent::Leave);
+        QApplication::sendEvent(&histogram, &leave);
+        QCOMPARE(readouts.count(), 4);
+        QCOMPARE(readouts.last()[0].toInt(), -1);
+        QCOMPARE(Screen(histogram), Render(histogram, 1.0)); // the crosshair went with it
+
+        histogram.SetClassLabels(0.5, 0.25);
+        histogram.SetVisibleClasses(6, 4);
+        histogram.SetValueZoom(0.5);
+        QVERIFY(heard().endsWith("; classes 2 to 2.75, 0 to 50"));
+        QApplication::setActiveWindow(&histogram);
+        QVERIFY(QTest::qWaitForWindowActive(&histogram));
+        QTest::keyClick(&histogram, Qt::Key_C, Qt::ControlModifier);
+        const QString csv =
+            "class,Red,\"Blue, \"\"b\"\"\"\n2,35,\n2.25,40,0.1\n2.5,45,\n2.75,50,\n";
+        QCOMPARE(histogram.CountsCsv(), csv);
+        const QMimeData* copied = QGuiApplication::clipboard()->mimeData();
+        QCOMPARE(copied->text(), csv);
+        QCOMPARE(copied->data("text/csv"), csv.toUtf8());
+        QCOMPARE(qvariant_cast<QImage>(copied->imageData()).size(), QSize(160, 101));
+
+        histogram.ResetZoom();
+        histogram.SetAxesVisible(true);
+        histogram.resize(400, 240);
+        const QRect plot = histogram.PlotArea();
+        auto* bar = histogram.findChild<QScrollBar*>(QStringLiteral("histogramValueZoom"));
+        QVERIFY(bar->isHidden());
+        // The frame in Highlight while the display has the focus; no scroll bar at its right.
+        const QRgb highlight = QGuiApplication::palette().color(QPalette::Highlight).rgb();
+        const QRgb window = QGuiApplication::palette().color(QPalette::Window).rgb();
+        QVERIFY(histogram.hasFocus());
+        QCOMPARE(QList<QRgb>({Screen(histogram).pixel(plot.left() - 1, 120),
+                              Screen(histogram).pixel(plot.right() + 1, 120),
+                              Screen(histogram).pixel(399, 120)}),
+                 QList<QRgb>({highlight, highlight, window}));
+        QTest::keyClick(&histogram, Qt::Key_Up);
+        QVERIFY(!bar->isHidden());
+        QCOMPARE(bar->geometry(),
+                 QRect(400 - bar->width(), plot.top(), bar->width(), plot.height()));
+        QCOMPARE(histogram.PlotArea().right(), plot.right() - bar->width());
+        QCOMPARE(bar->value(), 2); // 0.8 of the axis: the second step
+        bar->setValue(5);
+        QCOMPARE(histogram.ValueZoom(), 0.5);
+        QTest::keyClick(&histogram, Qt::Key_Home);
+        QVERIFY(bar->isHidden());
+        QCOMPARE(histogram.PlotArea(), plot);
+        histogram.clearFocus();
+        QCOMPARE(Screen(histogram).pixel(plot.left() - 1, 120),
+                 QGuiApplication::palette().color(QPalette::Mid).rgb());
+    }
+
     // The trend reduced per device column against a plain drawing of every sample, each joined
     // to the next by its own line (Qt's polyline leaves out sub-pixel segments): the same
     // columns lit, the top and bottom lit rows of each within a pixel. Times 0 to width and
