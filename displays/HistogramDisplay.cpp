@@ -6,6 +6,7 @@
 #include "HistogramGeometry.h"
 #include "HistogramView.h"
 #include "PlotPainting.h"
+#include "RangeSliderGeometry.h"
 #include "StyleStore.h"
 #include "TranslatedText.h"
 
@@ -530,7 +531,16 @@ Detail::SPlotLayout CHistogramDisplay::_Layout() const
     {
         area.setBottom(m_oHScrollBar.geometry().top() - 1);
     }
-    return Detail::PlotLayout(area, fontMetrics(), m_bAxesVisible);
+    Detail::SPlotLayout layout = Detail::PlotLayout(area, fontMetrics(), m_bAxesVisible);
+    // A range slider's handle fits right of the class axis, so that a slider as wide as the
+    // histogram lines up with it (AlignToClassAxis).
+    const int over = layout.oPlot.right() - (width() - 1 - Detail::kRangeHandleLength);
+    if (m_bAxesVisible && over > 0)
+    {
+        area.setRight(area.right() - over);
+        layout = Detail::PlotLayout(area, fontMetrics(), m_bAxesVisible);
+    }
+    return layout;
 }
 
 void CHistogramDisplay::_FindRange()

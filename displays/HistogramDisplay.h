@@ -227,4 +227,19 @@ private:
     double m_dLowest = 0.0;  // the smallest positive count
 };
 
+class CRangeSlider;
+
+/**
+ * Lines a horizontal range slider up with the class axis of a histogram: its track's contents
+ * margins are set so that its minimum lies at the left edge of the first visible class and its
+ * maximum at the right edge of the last, and its range becomes the visible classes' bounds,
+ * FirstVisibleClass() to FirstVisibleClass() + VisibleClassCount(). A value is then the left
+ * edge of its class: the span from start to end covers classes start to end - 1 (shade them with
+ * SetShadedSpan(start, end - 1)). Both widgets must lie in one window; positions between the
+ * ends match within a pixel (exactly where the class edges fall on whole pixels). Call it again
+ * after the histogram's view or either widget's geometry changed. A histogram without axes draws
+ * its classes to its edges, where a handle cannot reach: its margins stay at 0 there.
+ */
+ZRI_EXPORT void AlignToClassAxis(CRangeSlider& slider, const CHistogramDisplay& histogram);
+
 } // namespace Varo::FenraQtGui::ZuRaradirIzurodudoz

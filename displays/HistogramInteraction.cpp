@@ -8,6 +8,7 @@
 #include "PlotExport.h"
 #include "PlotPainting.h"
 #include "RangeSlider.h"
+#include "RangeSliderGeometry.h"
 #include "WheelNotches.h"
 
 #include <QKeyEvent>
@@ -388,6 +389,25 @@ QRect CHistogramDisplay::ClassAxisRect() const
     const QRect& plot = layout.oPlot;
     return QRect(plot.left(), plot.bottom() + 1, plot.width(),
                  std::max(layout.oBottomAxis.height(), 0));
+}
+
+void AlignToClassAxis(CRangeSlider& slider, const CHistogramDisplay& histogram)
+{
+    if (slider.Orientation() != Qt::Horizontal)
+    {
+        return;
+    }
+    // The track starts a handle before its minimum and ends a handle after its maximum.
+    const QRect axis = histogram.ClassAxisRect();
+    const int left = slider.mapFromGlobal(histogram.mapToGlobal(axis.topLeft())).x();
+    const int right = left + axis.width(); // one past the last class
+    const QMargins margins = slider.contentsMargins();
+    slider.setContentsMargins(std::max(left - Detail::kRangeHandleLength, 0), margins.top(),
+                              std::max(slider.width() - right - Detail::kRangeHandleLength, 0),
+                              margins.bottom());
+    slider.SetRange(histogram.FirstVisibleClass(),
+                    histogram.FirstVisibleClass() + histogram.VisibleClassCount());
+    slider.update();
 }
 
 } // namespace Varo::FenraQtGui::ZuRaradirIzurodudoz
