@@ -108,7 +108,9 @@ namespace Detail
 
 CHistogramView& ViewOf(const CHistogramDisplay& display)
 {
-    return *display.findChild<CHistogramView*>(QString(), Qt::FindDirectChildrenOnly);
+    auto* view = display.findChild<CHistogramView*>(QString(), Qt::FindDirectChildrenOnly);
+    // Made again, unzoomed, should an application have deleted the display's children.
+    return view ? *view : *new CHistogramView(const_cast<CHistogramDisplay*>(&display));
 }
 
 } // namespace Detail
@@ -389,7 +391,7 @@ bool CHistogramDisplay::event(QEvent* event)
         }
         return true;
     }
-    auto* mouse = static_cast<QMouseEvent*>(event);
+    const auto mouse = [event] { return static_cast<QMouseEvent*>(event); };
     switch (event->type())
     {
     case QEvent::FontChange:
@@ -402,19 +404,19 @@ bool CHistogramDisplay::event(QEvent* event)
         _ShowReadout(QPoint(-1, -1));
         break;
     case QEvent::MouseButtonPress:
-        if (_MousePress(*mouse))
+        if (_MousePress(*mouse()))
         {
             return true;
         }
         break;
     case QEvent::MouseMove:
-        _MouseMove(*mouse);
+        _MouseMove(*mouse());
         break;
     case QEvent::MouseButtonRelease:
-        _MouseRelease(*mouse);
+        _MouseRelease(*mouse());
         break;
     case QEvent::MouseButtonDblClick:
-        if (_MouseDoubleClick(*mouse))
+        if (_MouseDoubleClick(*mouse()))
         {
             return true;
         }
