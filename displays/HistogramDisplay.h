@@ -35,8 +35,8 @@ struct SHistogramBar;
  * column showing their largest count, so the cost of a paint is bounded by the width.
  *
  * With the mouse: a rubber band dragged over the plot zooms to its classes and lowers the value
- * axis' top to its top edge; Backspace or a right click goes back one zoom, a double click or
- * Escape shows everything again. A middle-button drag, or a left one with Shift, pans the
+ * axis' top to its top edge; Backspace or a right click goes back one zoom, a double click,
+ * Escape or Home shows everything again. A middle-button drag, or a left one with Shift, pans the
  * classes. The wheel zooms the classes around the pointer, with Ctrl the value axis. From the
  * keyboard (the display takes the focus and then shows a frame around the plot): + and -
  * zoom the classes around the middle, Left and Right pan by a tenth of the view (at least a
@@ -212,6 +212,10 @@ private:
                    const std::vector<Detail::SHistogramBar>& bars, const QRect& device,
                    const Detail::SPlotScale& scale) const;
 
+    // The class was released with these members and this size, which stay as they are: what
+    // zooming, panning and the readout keep (value zoom, zoom stack, gesture, readout) lives in a
+    // private child object, Detail::CHistogramView (HistogramView.h), made in the constructor
+    // and found with findChild.
     std::vector<SList> m_vLists;
     bool m_bLogScale = false;
     bool m_bLegendVisible = true;
