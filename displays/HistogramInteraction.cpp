@@ -95,9 +95,12 @@ void CHistogramDisplay::SetValueZoom(double fraction)
         return;
     }
     view.dTop = fraction;
-    // The bar shows the nearest of its steps.
-    m_nValueZoom =
-        std::min(static_cast<int>(std::lround((1.0 - fraction) * 10.0)), m_oVScrollBar.maximum());
+    // The bar shows the nearest of its steps, and a zoomed axis at least the first, so that
+    // moving the bar to its top always shows the whole axis again.
+    m_nValueZoom = fraction < 1.0
+                       ? std::clamp(static_cast<int>(std::lround((1.0 - fraction) * 10.0)), 1,
+                                    m_oVScrollBar.maximum())
+                       : 0;
     {
         const QSignalBlocker blocker(&m_oVScrollBar);
         m_oVScrollBar.setValue(m_nValueZoom);
