@@ -108,10 +108,11 @@ public:
             return QRect();
         const CRangeSlider& slider = *m_pwSlider;
         const SRangeSliderLayout layout =
-            RangeSliderLayout(slider.size(), slider.Orientation(), slider.Minimum(),
+            RangeSliderLayout(slider.contentsRect().size(), slider.Orientation(), slider.Minimum(),
                               slider.Maximum(), slider.StartValue(), slider.EndValue());
-        const QRect& handle =
-            m_eHandle == CRangeSlider::StartHandle ? layout.oStartHandle : layout.oEndHandle;
+        const QRect handle =
+            (m_eHandle == CRangeSlider::StartHandle ? layout.oStartHandle : layout.oEndHandle)
+                .translated(slider.contentsRect().topLeft());
         return QRect(slider.mapToGlobal(handle.topLeft()), handle.size());
     }
 

@@ -3,6 +3,8 @@
 #include "AccessibleControl.h"
 #include "BarScalePercent.h"
 #include "HistogramDisplay.h"
+#include "HistogramGeometry.h"
+#include "PlotPainting.h"
 #include "TranslatedText.h"
 #include "TrendDisplay.h"
 
@@ -33,7 +35,8 @@ QString TrendName(const QWidget&)
     return TranslatedText("Trend");
 }
 
-// "Red: 256 classes, largest count 1200 at class 17; Green: ..."
+// "Red: 256 classes, largest count 1200 at class 17; Green: ...", zoomed "...; classes 10 to 40,
+// 0 to 80; readout Red: 17, 1200"
 QString HistogramDescription(const QWidget& control)
 {
     const auto& histogram = static_cast<const CHistogramDisplay&>(control);
@@ -58,7 +61,32 @@ QString HistogramDescription(const QWidget& control)
         }
         parts << part;
     }
-    return parts.isEmpty() ? TranslatedText("no data") : parts.join(QStringLiteral("; "));
+    if (parts.isEmpty())
+    {
+        return TranslatedText("no data");
+    }
+    // A zoomed view says which classes (their labels) and values it shows; the readout its list,
+    // class and count.
+    const auto label = [&](int index) { return CountText(histogram.ClassLabel(index)); };
+    if (histogram.IsZoomed())
+    {
+        const int first = histogram.FirstVisibleClass();
+        parts << QStringLiteral("%1 %2 %3 %4, %5 %6 %7")
+                     .arg(TranslatedText("classes"), label(first), TranslatedText("to"),
+                          label(first + histogram.VisibleClassCount() - 1),
+                          CountText(histogram.ValueAxisBottom()), TranslatedText("to"),
+                          CountText(histogram.ValueAxisTop()));
+    }
+    if (histogram.ReadoutList() >= 0)
+    {
+        const int index = histogram.ReadoutClass();
+        parts << TranslatedText("readout") + QLatin1Char(' ') +
+                     ReadoutLabel(QString::fromStdString(
+                                      histogram.DataListMode(histogram.ReadoutList()).m_sLabel),
+                                  label(index),
+                                  histogram.Counts(histogram.ReadoutList())[std::size_t(index)]);
+    }
+    return parts.join(QStringLiteral("; "));
 }
 
 // "Temperature 21.5; Pressure 1.02; range 0 to 50", zoomed "...; time 10 to 20; readout

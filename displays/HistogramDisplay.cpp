@@ -4,17 +4,19 @@
 #include "FeedHub.h"
 #include "FeedPump.h"
 #include "HistogramGeometry.h"
+#include "HistogramView.h"
 #include "PlotPainting.h"
+#include "RangeSliderGeometry.h"
 #include "StyleStore.h"
 #include "TranslatedText.h"
-#include "WheelNotches.h"
 
 #include <QGuiApplication>
 #include <QHelpEvent>
+#include <QKeyEvent>
+#include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QToolTip>
-#include <QWheelEvent>
 
 #include <algorithm>
 #include <cmath>
@@ -25,8 +27,8 @@ namespace Varo::FenraQtGui::ZuRaradirIzurodudoz
 namespace
 {
 
-/// Steps of the value zoom: each lowers the top of the axis by a tenth of its height (of a
-/// decade on a logarithmic axis), down to a tenth of the whole.
+/// Steps of the value zoom bar: each lowers the top of the axis by a tenth of its height (of
+/// its decades on a logarithmic axis), down to a tenth of the whole.
 constexpr int kValueZoomSteps = 9;
 
 /// Rows (logical pixels) of the mark on top of a bar whose count is infinite.
@@ -101,16 +103,31 @@ CHistogramFeed* FeedOf(const CHistogramDisplay& display)
 
 } // namespace
 
+namespace Detail
+{
+
+CHistogramView& ViewOf(const CHistogramDisplay& display)
+{
+    auto* view = display.findChild<CHistogramView*>(QString(), Qt::FindDirectChildrenOnly);
+    // Made again, unzoomed, should an application have deleted the display's children.
+    return view ? *view : *new CHistogramView(const_cast<CHistogramDisplay*>(&display));
+}
+
+} // namespace Detail
+
 CHistogramDisplay::CHistogramDisplay(QWidget* parent) : CHistogramDisplayBase(parent)
 {
+    new Detail::CHistogramView(this);
     // Every pixel is painted: Qt need not fill the background first.
     setAttribute(Qt::WA_OpaquePaintEvent);
     m_oHScrollBar.setObjectName(QStringLiteral("histogramPan"));
     m_oVScrollBar.setObjectName(QStringLiteral("histogramValueZoom"));
     m_oHScrollBar.hide();
+    m_oVScrollBar.hide(); // shown while the value axis is zoomed
     m_oVScrollBar.setRange(0, kValueZoomSteps);
     m_oVScrollBar.setPageStep(1);
     setMouseTracking(true);
+    setFocusPolicy(Qt::StrongFocus); // zoom and pan from the keyboard
 }
 
 CHistogramDisplay::~CHistogramDisplay() = default;
@@ -222,7 +239,7 @@ void CHistogramDisplay::SetAxesVisible(bool visible)
         // The value zoom bar goes with the axes; a zoom nothing visible could undo goes with it.
         if (!visible)
         {
-            m_oVScrollBar.setValue(0);
+            SetValueZoom(1.0);
         }
         _UpdateScrollBars();
         update();
@@ -306,6 +323,7 @@ void CHistogramDisplay::SetVisibleClasses(int first, int count)
     m_nVisibleCount = count;
     _UpdateScrollBars();
     update();
+    Detail::NotifyAccessible(this, QAccessible::DescriptionChanged);
     emit visibleClassesChanged(m_nFirstVisible, VisibleClassCount());
 }
 
@@ -347,39 +365,13 @@ void CHistogramDisplay::_HScrollSlot(int nSliderPos)
 
 void CHistogramDisplay::_VScrollSlot(int nSliderPos)
 {
-    m_nValueZoom = std::clamp(nSliderPos, 0, kValueZoomSteps);
-    update();
+    SetValueZoom(1.0 - std::clamp(nSliderPos, 0, kValueZoomSteps) / 10.0);
 }
 
 void CHistogramDisplay::resizeEvent(QResizeEvent* event)
 {
     CHistogramDisplayBase::resizeEvent(event);
     _PlaceScrollBars();
-}
-
-void CHistogramDisplay::wheelEvent(QWheelEvent* event)
-{
-    const int classes = ClassCount();
-    if (classes < 2)
-    {
-        event->ignore();
-        return;
-    }
-    event->accept();
-    const int steps = Detail::WheelNotches(*this, *event);
-    if (steps == 0)
-    {
-        return;
-    }
-    // The class under the pointer stays where it is.
-    const QRect plot = PlotArea();
-    const double x = event->position().x();
-    const double fraction = std::clamp((x - plot.left()) / std::max(plot.width(), 1), 0.0, 1.0);
-    const double visible = VisibleClassCount();
-    const double anchor = m_nFirstVisible + fraction * visible;
-    const double zoomed = std::clamp(visible * std::pow(0.8, steps), 2.0, double(classes));
-    SetVisibleClasses(static_cast<int>(std::lround(anchor - fraction * zoomed)),
-                      static_cast<int>(std::lround(zoomed)));
 }
 
 bool CHistogramDisplay::event(QEvent* event)
@@ -399,9 +391,44 @@ bool CHistogramDisplay::event(QEvent* event)
         }
         return true;
     }
-    if (event->type() == QEvent::FontChange || event->type() == QEvent::PaletteChange)
+    const auto mouse = [event] { return static_cast<QMouseEvent*>(event); };
+    switch (event->type())
     {
+    case QEvent::FontChange:
+    case QEvent::PaletteChange:
+    case QEvent::FocusIn: // the focus frame
+    case QEvent::FocusOut:
         update();
+        break;
+    case QEvent::Leave:
+        _ShowReadout(QPoint(-1, -1));
+        break;
+    case QEvent::MouseButtonPress:
+        if (_MousePress(*mouse()))
+        {
+            return true;
+        }
+        break;
+    case QEvent::MouseMove:
+        _MouseMove(*mouse());
+        break;
+    case QEvent::MouseButtonRelease:
+        _MouseRelease(*mouse());
+        break;
+    case QEvent::MouseButtonDblClick:
+        if (_MouseDoubleClick(*mouse()))
+        {
+            return true;
+        }
+        break;
+    case QEvent::KeyPress:
+        if (_KeyPress(*static_cast<QKeyEvent*>(event)))
+        {
+            return true;
+        }
+        break;
+    default:
+        break;
     }
     return CHistogramDisplayBase::event(event);
 }
@@ -417,8 +444,7 @@ QString CHistogramDisplay::_ToolTip(int x) const
     }
     const int first = m_nFirstVisible + classes.first;
     const int last = m_nFirstVisible + classes.second;
-    const auto name = [this](int index)
-    { return Detail::CountText(m_dClassOffset + index * m_dClassStep); };
+    const auto name = [this](int index) { return Detail::CountText(ClassLabel(index)); };
     QString text = last > first
                        ? Detail::TranslatedText("Classes %1 to %2").arg(name(first), name(last))
                        : Detail::TranslatedText("Class %1").arg(name(first));
@@ -452,6 +478,14 @@ void CHistogramDisplay::_DataChanged(int classesBefore)
         m_nVisibleCount = 0;
     }
     _UpdateScrollBars();
+    // A readout of a class that a list no longer has goes.
+    const Detail::CHistogramView& view = Detail::ViewOf(*this);
+    if (view.nReadoutList >= DataListCount() ||
+        (view.nReadoutList >= 0 &&
+         view.nReadoutClass >= static_cast<int>(Counts(view.nReadoutList).size())))
+    {
+        _ShowReadout(QPoint(-1, -1));
+    }
     Detail::NotifyAccessible(this, QAccessible::DescriptionChanged);
     update();
     // Fewer or more classes change what an unzoomed view shows, and a zoom that no longer fits
@@ -473,7 +507,7 @@ void CHistogramDisplay::_UpdateScrollBars()
         m_oHScrollBar.setValue(m_nFirstVisible);
     }
     m_oHScrollBar.setVisible(panning);
-    m_oVScrollBar.setVisible(m_bAxesVisible);
+    m_oVScrollBar.setVisible(m_bAxesVisible && Detail::ViewOf(*this).dTop < 1.0);
     _PlaceScrollBars();
 }
 
@@ -482,9 +516,10 @@ void CHistogramDisplay::_PlaceScrollBars()
     const int extent = m_oVScrollBar.sizeHint().width();
     const int height = m_oHScrollBar.sizeHint().height();
     const int right = m_oVScrollBar.isVisibleTo(this) ? extent : 0;
-    const int bottom = m_oHScrollBar.isVisibleTo(this) ? height : 0;
-    m_oVScrollBar.setGeometry(width() - extent, 0, extent, this->height() - bottom);
     m_oHScrollBar.setGeometry(0, this->height() - height, width() - right, height);
+    // Beside the plot and as tall as it: its rows do not depend on the bar's width.
+    const QRect plot = _Layout().oPlot;
+    m_oVScrollBar.setGeometry(width() - extent, plot.top(), extent, plot.height());
 }
 
 Detail::SPlotLayout CHistogramDisplay::_Layout() const
@@ -492,13 +527,22 @@ Detail::SPlotLayout CHistogramDisplay::_Layout() const
     QRect area = rect();
     if (m_oVScrollBar.isVisibleTo(this))
     {
-        area.setRight(m_oVScrollBar.geometry().left() - 1);
+        area.setRight(width() - m_oVScrollBar.sizeHint().width() - 1);
     }
     if (m_oHScrollBar.isVisibleTo(this))
     {
         area.setBottom(m_oHScrollBar.geometry().top() - 1);
     }
-    return Detail::PlotLayout(area, fontMetrics(), m_bAxesVisible);
+    Detail::SPlotLayout layout = Detail::PlotLayout(area, fontMetrics(), m_bAxesVisible);
+    // A range slider's handle fits right of the class axis, so that a slider as wide as the
+    // histogram lines up with it (AlignToClassAxis).
+    const int over = layout.oPlot.right() - (width() - 1 - Detail::kRangeHandleLength);
+    if (m_bAxesVisible && over > 0)
+    {
+        area.setRight(area.right() - over);
+        layout = Detail::PlotLayout(area, fontMetrics(), m_bAxesVisible);
+    }
+    return layout;
 }
 
 void CHistogramDisplay::_FindRange()
@@ -521,18 +565,18 @@ Detail::SPlotScale CHistogramDisplay::_Scale() const
 {
     const double highest = m_dHighest;
     const double lowest = m_dLowest;
-    const double zoom = m_nValueZoom / 10.0;
+    const double top = Detail::ViewOf(*this).dTop;
     if (m_bLogScale)
     {
         Detail::SPlotScale scale = Detail::NiceLogScale(lowest, highest);
         // Subtracted, not divided: 1e308 / 0.1 overflows.
         const double decades = std::log10(scale.dHigh) - std::log10(scale.dLow);
-        scale.dHigh = scale.dLow * std::pow(10.0, decades * (1.0 - zoom));
+        scale.dHigh = scale.dLow * std::pow(10.0, decades * top);
         return scale;
     }
     Detail::SPlotScale scale = highest > 0.0 ? Detail::NiceLinearScale(0.0, highest, 5)
                                              : Detail::SPlotScale{0.0, 1.0, false};
-    scale.dHigh *= 1.0 - zoom;
+    scale.dHigh *= top;
     return scale;
 }
 
@@ -570,6 +614,21 @@ void CHistogramDisplay::paintEvent(QPaintEvent* event)
             }
         }
         Detail::DrawLegend(painter, layout.oLegend, entries);
+    }
+    const Detail::CHistogramView& view = Detail::ViewOf(*this);
+    if (view.nReadoutList >= 0 && view.nReadoutClass >= m_nFirstVisible &&
+        view.nReadoutClass < m_nFirstVisible + VisibleClassCount())
+    {
+        const SList& list = m_vLists[static_cast<std::size_t>(view.nReadoutList)];
+        const double count = list.vCounts[static_cast<std::size_t>(view.nReadoutClass)];
+        Detail::DrawReadout(painter, layout.oPlot, _ReadoutPoint(layout, scale),
+                            Detail::ReadoutLabel(QString::fromStdString(list.oMode.m_sLabel),
+                                                 Detail::CountText(ClassLabel(view.nReadoutClass)),
+                                                 count));
+    }
+    if (hasFocus())
+    {
+        Detail::DrawFocusFrame(painter, layout.oPlot);
     }
 }
 

@@ -26,20 +26,32 @@ struct SHistogramBar;
  * logarithmic) on the left, a class axis below, a legend of the labels at the top right.
  *
  * The horizontal scroll bar under the plot pans through the classes when the view is zoomed
- * in; the vertical scroll bar at the right zooms the value axis: at the top it shows the whole
- * value range, each step down lowers the top of the axis (on a logarithmic axis by a tenth of
- * a decade), so that small classes beside a tall peak become readable. The mouse wheel zooms
- * the class axis around the pointer. Classes that fall on one device pixel column are drawn as
- * one column showing their largest count, so the cost of a paint is bounded by the width.
+ * in. The value zoom lowers the top of the value axis (the bottom stays), so that small classes
+ * beside a tall peak become readable; it is a fraction of the whole axis (of its decades on a
+ * logarithmic axis), from 1 (everything) down to a thousandth. While the value axis is zoomed, a
+ * vertical scroll bar beside the plot, as tall as it, shows the zoom in steps of a tenth (its top
+ * is the whole axis, each step down lowers the top by a tenth of it, down to a tenth); moving it
+ * sets the zoom to its step. Classes that fall on one device pixel column are drawn as one
+ * column showing their largest count, so the cost of a paint is bounded by the width.
+ *
+ * With the mouse: a rubber band dragged over the plot zooms to its classes and lowers the value
+ * axis' top to its top edge; Backspace or a right click goes back one zoom, a double click,
+ * Escape or Home shows everything again. A middle-button drag, or a left one with Shift, pans the
+ * classes. The wheel zooms the classes around the pointer, with Ctrl the value axis. From the
+ * keyboard (the display takes the focus and then shows a frame around the plot): + and -
+ * zoom the classes around the middle, Left and Right pan by a tenth of the view (at least a
+ * class), Up and Down zoom the value axis in and out, Home resets, Ctrl+C copies. Hovering
+ * shows a readout: a crosshair at the middle of the class under the pointer and the top of the
+ * bar nearest to it, labelled with the list's name, the class and its count.
  *
  * Counts as given: negative, NaN and -inf counts are drawn as 0; +inf is drawn full height with
  * a mark on top in the palette's Text colour, and the value axis is scaled from the finite
  * counts; counts up to the largest double scale and label like small ones. On a logarithmic
  * axis, which starts at the decade below the smallest positive count (so that a count of 1 has
  * a height), a count of 0 draws nothing.
- * Lists of different lengths are drawn over the longest one's classes. Hovering over the plot
- * shows the class and the count of each list in a tooltip. High-resolution wheels and touchpads
- * zoom once their small steps add up to a notch.
+ * Lists of different lengths are drawn over the longest one's classes. The tooltip over the plot
+ * shows the class and the count of every list at once (the readout shows one). High-resolution
+ * wheels and touchpads zoom once their small steps add up to a notch.
  */
 class ZRI_EXPORT CHistogramDisplay : public CHistogramDisplayBase
 {
@@ -72,6 +84,8 @@ public:
     bool IsLegendVisible() const;
     /// The class axis labels: class i is labelled offset + i * step (0 and 1 by default).
     void SetClassLabels(double offset, double step);
+    /// The label value of class index: offset + index * step.
+    double ClassLabel(int index) const;
     /// Axes, legend and the value zoom bar; without them the bars fill the widget, and the value
     /// axis shows the whole range again.
     void SetAxesVisible(bool visible);
@@ -88,6 +102,26 @@ public:
     QRect PlotArea() const;
     /// The class under a widget x coordinate, or -1 outside the plot.
     int ClassAt(int x) const;
+
+    /// The value at the top of the value axis as drawn (lowered while the value axis is zoomed)
+    /// and at its bottom.
+    double ValueAxisTop() const;
+    double ValueAxisBottom() const;
+    /// The value zoom: the fraction of the whole value axis shown (1 when not zoomed).
+    double ValueZoom() const;
+    /// Whether the classes or the value axis are zoomed.
+    bool IsZoomed() const;
+    /// The readout's list and class while it shows, else -1.
+    int ReadoutList() const;
+    int ReadoutClass() const;
+    /// The counts in view as CSV: a header line "class" and the list labels, then a line per
+    /// visible class with its label value and each list's count (an empty cell where a list is
+    /// shorter or the count is NaN), every number in the shortest form that reads back exactly.
+    QString CountsCsv() const;
+    /// The class axis in widget coordinates: its x span is that of the plot's classes (the
+    /// left edge of the first visible class to the right edge of the last), its y span the row
+    /// of class labels under the plot.
+    QRect ClassAxisRect() const;
 
     /// A handle through which other threads add counts to the data lists or replace them (see
     /// CHistogramFeeder); what they push is merged once a frame. Clearing the data lists
@@ -107,12 +141,28 @@ public slots:
     void SetShadedSpan(int first, int last);
     /// Removes the shaded span.
     void ClearShadedSpan();
+    /// Sets the value zoom: the fraction of the whole value axis to show, clamped to 0.001 to
+    /// 1; NaN is ignored. Not part of the zoom stack.
+    void SetValueZoom(double fraction);
+    /// Goes back to the view before the last rubber band zoom; nothing when there is none.
+    void ZoomBack();
+    /// Shows every class and the whole value axis, and forgets the zoom stack.
+    void ResetZoom();
+    /// Puts the picture and CountsCsv() (as text/csv and plain text) on the clipboard.
+    void CopyToClipboard();
 
 signals:
     /// The visible classes changed: by the scroll bar, the mouse wheel, SetVisibleClasses, or
     /// new counts that change the number of classes of an unzoomed view or end a zoom that no
     /// longer fits.
     void visibleClassesChanged(int first, int count);
+    /// The value zoom changed (by the scroll bar, the wheel, a key, a rubber band or
+    /// SetValueZoom); top is the value now at the top of the axis. Once per change; while not
+    /// zoomed the top follows the counts without this signal.
+    void valueZoomChanged(double top);
+    /// The readout moved to another list or class: its count as given, or list -1 (and class
+    /// -1, count NaN) when it went away.
+    void readoutChanged(int list, int classIndex, double count);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -137,6 +187,16 @@ private:
     };
 
     void _DataChanged(int classesBefore);
+    // The mouse, the keyboard, focus and leave events come through event(), so that the class's
+    // table of virtual functions stays as released; each returns whether it took the event.
+    bool _MousePress(QMouseEvent& event);
+    void _MouseMove(QMouseEvent& event);
+    void _MouseRelease(QMouseEvent& event);
+    bool _MouseDoubleClick(QMouseEvent& event);
+    bool _KeyPress(QKeyEvent& event);
+    void _ZoomClasses(double fraction, double factor);
+    void _ShowReadout(const QPoint& at);
+    QPoint _ReadoutPoint(const Detail::SPlotLayout& layout, const Detail::SPlotScale& scale) const;
     void _FindRange();
     void _UpdateScrollBars();
     void _PlaceScrollBars();
@@ -152,6 +212,10 @@ private:
                    const std::vector<Detail::SHistogramBar>& bars, const QRect& device,
                    const Detail::SPlotScale& scale) const;
 
+    // The class was released with these members and this size, which stay as they are: what
+    // zooming, panning and the readout keep (value zoom, zoom stack, gesture, readout) lives in a
+    // private child object, Detail::CHistogramView (HistogramView.h), made in the constructor
+    // and found with findChild.
     std::vector<SList> m_vLists;
     bool m_bLogScale = false;
     bool m_bLegendVisible = true;
@@ -166,5 +230,20 @@ private:
     double m_dHighest = 0.0; // the largest count as drawn
     double m_dLowest = 0.0;  // the smallest positive count
 };
+
+class CRangeSlider;
+
+/**
+ * Lines a horizontal range slider up with the class axis of a histogram: its track's contents
+ * margins are set so that its minimum lies at the left edge of the first visible class and its
+ * maximum at the right edge of the last, and its range becomes the visible classes' bounds,
+ * FirstVisibleClass() to FirstVisibleClass() + VisibleClassCount(). A value is then the left
+ * edge of its class: the span from start to end covers classes start to end - 1 (shade them with
+ * SetShadedSpan(start, end - 1)). Both widgets must lie in one window; positions between the
+ * ends match within a pixel (exactly where the class edges fall on whole pixels). Call it again
+ * after the histogram's view or either widget's geometry changed. A histogram without axes draws
+ * its classes to its edges, where a handle cannot reach: its margins stay at 0 there.
+ */
+ZRI_EXPORT void AlignToClassAxis(CRangeSlider& slider, const CHistogramDisplay& histogram);
 
 } // namespace Varo::FenraQtGui::ZuRaradirIzurodudoz

@@ -268,7 +268,34 @@ std::vector<SAxisTick> ValueTicks(const SPlotScale& scale, const QRect& plot, in
 
 QString ReadoutLabel(const QString& name, const QString& time, double value)
 {
-    return QStringLiteral("%1: %2, %3").arg(name, time, QString::number(value, 'g', 10));
+    const QString text = QStringLiteral("%1, %2").arg(time, QString::number(value, 'g', 10));
+    return name.isEmpty() ? text : name + QStringLiteral(": ") + text;
+}
+
+void DrawReadout(QPainter& painter, const QRect& plot, const QPoint& point, const QString& label)
+{
+    const QPalette palette = QGuiApplication::palette();
+    CClipGuard clip(painter, plot);
+    CStyleStore store(painter, palette.color(QPalette::Mid)); // solid: see the focus frame
+    painter.drawLine(point.x(), plot.top(), point.x(), plot.bottom());
+    painter.drawLine(plot.left(), point.y(), plot.right(), point.y());
+    // The label beside the point, kept inside the plot.
+    const QFontMetrics metrics = painter.fontMetrics();
+    QRect box(point + QPoint(6, -metrics.height() - 6),
+              QSize(metrics.horizontalAdvance(label) + 8, metrics.height() + 2));
+    box.moveRight(std::min(box.right(), plot.right()));
+    box.moveTop(std::max(box.top(), plot.top()));
+    store.SetPen(QPen(palette.color(QPalette::Text)));
+    store.SetBrush(palette.color(QPalette::Base));
+    painter.drawRect(box.adjusted(0, 0, -1, -1));
+    painter.drawText(box, Qt::AlignCenter, label);
+}
+
+void DrawFocusFrame(QPainter& painter, const QRect& plot)
+{
+    CStyleStore store(painter, QGuiApplication::palette().color(QPalette::Highlight));
+    store.SetBrush(Qt::NoBrush);
+    painter.drawRect(plot.adjusted(-1, -1, 0, 0));
 }
 
 int MaxValueTicks(const QRect& plot, const QFontMetrics& metrics)

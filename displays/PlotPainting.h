@@ -169,9 +169,18 @@ struct SAxisTick
 std::vector<SAxisTick> ValueTicks(const SPlotScale& scale, const QRect& plot, int maxTicks,
                                   const CAxisFormat* format = nullptr);
 
-/// The label of a readout beside its sample: "name: time, value", the value with up to ten
-/// significant digits.
+/// The label of a readout beside its sample: "name: time, value" ("time, value" without a
+/// name), the value with up to ten significant digits.
 QString ReadoutLabel(const QString& name, const QString& time, double value);
+
+/// Draws a readout: a crosshair through point across plot and label beside it, kept inside the
+/// plot, in the palette's Mid, Text and Base colours. A point off the plot draws only the lines
+/// that still cross it.
+void DrawReadout(QPainter& painter, const QRect& plot, const QPoint& point, const QString& label);
+
+/// Draws the focus frame of a plot: its frame in the palette's Highlight colour, solid (Qt starts
+/// a dotted line's dots where a repaint's clip cuts it, and a partial repaint would differ).
+void DrawFocusFrame(QPainter& painter, const QRect& plot);
 
 /// The most ticks of a value axis on a plot of that height: one per two text lines.
 int MaxValueTicks(const QRect& plot, const QFontMetrics& metrics);

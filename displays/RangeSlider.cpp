@@ -50,12 +50,13 @@ void FillFrame(QPainter& painter, const QRect& rect, const QColor& fill, const Q
     painter.fillRect(QRect(rect.left(), rect.bottom(), rect.width(), 1), lowerRight);
 }
 
-QPoint EventPoint(const QMouseEvent& event)
+// Where an event happened on the track, which lies in the widget's contents rectangle.
+QPoint EventPoint(const QMouseEvent& event, const QRect& contents)
 {
 #if QT_VERSION >= QT_VERSION_CHECK(6, 0, 0)
-    return event.position().toPoint();
+    return event.position().toPoint() - contents.topLeft();
 #else
-    return event.pos();
+    return event.pos() - contents.topLeft();
 #endif
 }
 
@@ -225,15 +226,15 @@ void CRangeSlider::_MoveFocused(long long target)
 
 int CRangeSlider::_ValueAt(int travelPosition) const
 {
-    const Detail::SRangeSliderLayout layout =
-        Detail::RangeSliderLayout(size(), m_eOrientation, m_nMinimum, m_nMaximum, m_nStart, m_nEnd);
+    const Detail::SRangeSliderLayout layout = Detail::RangeSliderLayout(
+        contentsRect().size(), m_eOrientation, m_nMinimum, m_nMaximum, m_nStart, m_nEnd);
     return Detail::RangeValue(travelPosition, m_nMinimum, m_nMaximum, layout.nTravel);
 }
 
 void CRangeSlider::_Drag(int axis)
 {
-    const Detail::SRangeSliderLayout layout =
-        Detail::RangeSliderLayout(size(), m_eOrientation, m_nMinimum, m_nMaximum, m_nStart, m_nEnd);
+    const Detail::SRangeSliderLayout layout = Detail::RangeSliderLayout(
+        contentsRect().size(), m_eOrientation, m_nMinimum, m_nMaximum, m_nStart, m_nEnd);
     switch (m_eDrag)
     {
     case EDrag::Start:
@@ -309,13 +310,13 @@ void CRangeSlider::mousePressEvent(QMouseEvent* event)
         event->ignore();
         return;
     }
-    const Detail::SRangeSliderLayout layout =
-        Detail::RangeSliderLayout(size(), m_eOrientation, m_nMinimum, m_nMaximum, m_nStart, m_nEnd);
-    const int axis = layout.Axis(EventPoint(*event));
+    const Detail::SRangeSliderLayout layout = Detail::RangeSliderLayout(
+        contentsRect().size(), m_eOrientation, m_nMinimum, m_nMaximum, m_nStart, m_nEnd);
+    const int axis = layout.Axis(EventPoint(*event, contentsRect()));
     const int startAt = Detail::RangePosition(m_nStart, m_nMinimum, m_nMaximum, layout.nTravel);
     const int endAt =
         layout.nHandle + Detail::RangePosition(m_nEnd, m_nMinimum, m_nMaximum, layout.nTravel);
-    const Detail::ERangeHit hit = Detail::RangeHitTest(layout, EventPoint(*event));
+    const Detail::ERangeHit hit = Detail::RangeHitTest(layout, EventPoint(*event, contentsRect()));
     switch (hit)
     {
     case Detail::ERangeHit::Start:
@@ -356,9 +357,9 @@ void CRangeSlider::mouseMoveEvent(QMouseEvent* event)
         event->ignore();
         return;
     }
-    _Drag(
-        Detail::RangeSliderLayout(size(), m_eOrientation, m_nMinimum, m_nMaximum, m_nStart, m_nEnd)
-            .Axis(EventPoint(*event)));
+    _Drag(Detail::RangeSliderLayout(contentsRect().size(), m_eOrientation, m_nMinimum, m_nMaximum,
+                                    m_nStart, m_nEnd)
+              .Axis(EventPoint(*event, contentsRect())));
 }
 
 void CRangeSlider::mouseReleaseEvent(QMouseEvent* event)
@@ -405,13 +406,14 @@ void CRangeSlider::paintEvent(QPaintEvent*)
     {
         return;
     }
-    const Detail::SRangeSliderLayout layout =
-        Detail::RangeSliderLayout(size(), m_eOrientation, m_nMinimum, m_nMaximum, m_nStart, m_nEnd);
+    const Detail::SRangeSliderLayout layout = Detail::RangeSliderLayout(
+        contentsRect().size(), m_eOrientation, m_nMinimum, m_nMaximum, m_nStart, m_nEnd);
     const QPalette palette = QGuiApplication::palette();
     const QPalette::ColorGroup group = isEnabled() ? QPalette::Active : QPalette::Disabled;
     const QColor light = palette.color(group, QPalette::Light);
     const QColor dark = palette.color(group, QPalette::Dark);
     QPainter painter(this);
+    painter.translate(contentsRect().topLeft());
     FillFrame(painter, layout.oGroove, palette.color(group, QPalette::Base), dark, light);
     painter.fillRect(layout.oSpan, palette.color(group, QPalette::Highlight));
     const QColor button = palette.color(group, QPalette::Button);

@@ -25,6 +25,9 @@ namespace Varo::FenraQtGui::ZuRaradirIzurodudoz
  * RangeChanged(start, end) once; nothing for a call that changes nothing. Setters clamp to the
  * limits; a start set above the end pushes the end along, and an end set below the start
  * pushes the start.
+ *
+ * The track lies in the contents rectangle: contents margins move its ends inwards, which lines
+ * the values up with another widget's axis (see AlignToClassAxis for a histogram's classes).
  */
 class ZRI_EXPORT CRangeSlider : public CRangeSliderBase
 {

@@ -821,11 +821,7 @@ void CTrendDisplay::paintEvent(QPaintEvent* event)
     state.DrawReadout(painter);
     if (hasFocus() && state.bInteractive)
     {
-        // The focus frame: the plot's frame in the highlight colour. Solid: Qt starts a dotted
-        // line's dots where a repaint's clip cuts it, and a partial repaint would differ.
-        CStyleStore store(painter, QGuiApplication::palette().color(QPalette::Highlight));
-        store.SetBrush(Qt::NoBrush);
-        painter.drawRect(plot.adjusted(-1, -1, 0, 0));
+        Detail::DrawFocusFrame(painter, plot);
     }
 }
 

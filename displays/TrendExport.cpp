@@ -2,18 +2,17 @@
 // any size (raster, or vector for SVG, PDF and printers), files, and the clipboard.
 #include "TrendDisplay.h"
 
+#include "PlotExport.h"
 #include "StyleStore.h"
 #include "TrendState.h"
 
 #include <QBuffer>
-#include <QClipboard>
 #include <QFileInfo>
 #include <QFontInfo>
 #include <QGuiApplication>
 #include <QImage>
 #include <QImageWriter>
 #include <QLocale>
-#include <QMimeData>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPdfWriter>
@@ -27,31 +26,6 @@
 namespace Varo::FenraQtGui::ZuRaradirIzurodudoz
 {
 
-namespace
-{
-
-// A CSV field: quoted when it holds a comma, a quote or a line break, its quotes doubled.
-QString Field(QString text)
-{
-    if (!text.contains(QLatin1Char(',')) && !text.contains(QLatin1Char('"')) &&
-        !text.contains(QLatin1Char('\n')) && !text.contains(QLatin1Char('\r')))
-    {
-        return text;
-    }
-    return QLatin1Char('"') + text.replace(QLatin1String("\""), QLatin1String("\"\"")) +
-           QLatin1Char('"');
-}
-
-// The shortest text that reads back as the same double; a gap (NaN) is an empty cell, which
-// is never null (a null cell is one no sample has taken).
-QString Number(double value)
-{
-    return std::isnan(value) ? QStringLiteral("")
-                             : QString::number(value, 'g', QLocale::FloatingPointShortest);
-}
-
-} // namespace
-
 QString CTrendDisplay::SamplesCsv() const
 {
     const Detail::STrendState& state = *m_pState;
@@ -62,7 +36,8 @@ QString CTrendDisplay::SamplesCsv() const
     std::vector<std::tuple<double, std::size_t, std::uint64_t>> samples;
     std::vector<std::size_t> shown; // the series of each column
     // The header names the columns with their units: "time [s],flow [l/min]".
-    QStringList header(Field(Detail::AxisTitle(QStringLiteral("time"), state.sTimeUnit)));
+    QStringList header(
+        Detail::CsvField(Detail::AxisTitle(QStringLiteral("time"), state.sTimeUnit)));
     for (std::size_t i = 0; i < state.vSeries.size(); ++i)
     {
         if (!state.vSeries[i].bVisible)
@@ -71,7 +46,8 @@ QString CTrendDisplay::SamplesCsv() const
         }
         const Detail::CSampleRing& ring = state.vSeries[i].oRing;
         const QString& name = state.vSeries[i].sName;
-        header << Field(name.isEmpty() ? name : Detail::AxisTitle(name, state.sValueUnit));
+        header << Detail::CsvField(name.isEmpty() ? name
+                                                  : Detail::AxisTitle(name, state.sValueUnit));
         for (std::uint64_t s = ring.LowerBound(start); s < ring.End() && ring.Time(s) <= end; ++s)
         {
             samples.emplace_back(ring.Time(s), shown.size(), s);
@@ -87,8 +63,8 @@ QString CTrendDisplay::SamplesCsv() const
     {
         if (!cells.isEmpty())
         {
-            csv +=
-                Number(time) + QLatin1Char(',') + cells.join(QLatin1Char(',')) + QLatin1Char('\n');
+            csv += Detail::CsvNumber(time) + QLatin1Char(',') + cells.join(QLatin1Char(',')) +
+                   QLatin1Char('\n');
         }
         cells.clear();
     };
@@ -103,7 +79,7 @@ QString CTrendDisplay::SamplesCsv() const
                 cells << QString(); // null: no sample yet
             }
         }
-        cells[int(column)] = Number(state.vSeries[shown[column]].oRing.Value(number));
+        cells[int(column)] = Detail::CsvNumber(state.vSeries[shown[column]].oRing.Value(number));
     }
     flush();
     return csv;
@@ -111,12 +87,7 @@ QString CTrendDisplay::SamplesCsv() const
 
 void CTrendDisplay::CopyToClipboard()
 {
-    auto* data = new QMimeData;
-    data->setImageData(Picture(size(), devicePixelRatioF()));
-    const QString csv = SamplesCsv();
-    data->setText(csv);
-    data->setData(QStringLiteral("text/csv"), csv.toUtf8());
-    QGuiApplication::clipboard()->setMimeData(data);
+    Detail::CopyPictureAndCsv(Picture(size(), devicePixelRatioF()), SamplesCsv());
 }
 
 namespace

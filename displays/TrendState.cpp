@@ -673,23 +673,9 @@ void STrendState::DrawReadout(QPainter& painter) const
     const QPoint point(
         pixel(plot.left() + (time - start) / window * plot.width(), plot.left(), plot.right()),
         pixel(ValueRow(oShown, plot, value), plot.top(), plot.bottom()));
-    const QPalette palette = QGuiApplication::palette();
-    CClipGuard clip(painter, plot);
-    CStyleStore store(painter, palette.color(QPalette::Mid)); // solid: see the focus frame
-    painter.drawLine(point.x(), plot.top(), point.x(), plot.bottom());
-    painter.drawLine(plot.left(), point.y(), plot.right(), point.y());
-    // The label beside the point, kept inside the plot.
-    const QString text =
-        ReadoutLabel(series.sName, TimeFormat().Text(time, window / plot.width()), value);
-    const QFontMetrics metrics = painter.fontMetrics();
-    QRect box(point + QPoint(6, -metrics.height() - 6),
-              QSize(metrics.horizontalAdvance(text) + 8, metrics.height() + 2));
-    box.moveRight(std::min(box.right(), plot.right()));
-    box.moveTop(std::max(box.top(), plot.top()));
-    store.SetPen(QPen(palette.color(QPalette::Text)));
-    store.SetBrush(palette.color(QPalette::Base));
-    painter.drawRect(box.adjusted(0, 0, -1, -1));
-    painter.drawText(box, Qt::AlignCenter, text);
+    Detail::DrawReadout(
+        painter, plot, point,
+        ReadoutLabel(series.sName, TimeFormat().Text(time, window / plot.width()), value));
 }
 
 } // namespace Varo::FenraQtGui::ZuRaradirIzurodudoz::Detail

@@ -5,6 +5,7 @@
 #include "HistogramDisplay.h"
 #include "PlotPainting.h"
 #include "PlotRaster.h"
+#include "RangeSlider.h"
 #include "TestSupport.h"
 #include "TrendData.h"
 #include "TrendDisplay.h"
@@ -112,6 +113,28 @@ QImage Screen(QWidget& widget)
         ->grabWindow(widget.winId())
         .toImage()
         .convertToFormat(QImage::Format_RGB32);
+}
+
+// A drag with button from one point to another, in one move.
+void Drag(QWidget& widget, Qt::MouseButton button, Qt::KeyboardModifiers keys, QPoint from,
+          QPoint to)
+{
+    QTest::mousePress(&widget, button, keys, from);
+    QMouseEvent move(QEvent::MouseMove, to, widget.mapToGlobal(to), Qt::NoButton, button, keys);
+    QApplication::sendEvent(&widget, &move);
+    QTest::mouseRelease(&widget, button, keys, to);
+}
+
+void Hover(QWidget& widget, QPoint at)
+{
+    QMouseEvent move(QEvent::MouseMove, at, widget.mapToGlobal(at), Qt::NoButton, {}, {});
+    QApplication::sendEvent(&widget, &move);
+}
+
+// What a screen reader hears of a widget.
+QString Heard(QWidget& widget)
+{
+    return QAccessible::queryAccessibleInterface(&widget)->text(QAccessible::Description);
 }
 
 // The topmost and bottommost rows that differ from the background in one column; (-1, -1) when
@@ -494,6 +517,183 @@ private slots:
         QVERIFY(BottomLabelsShow(histogram, plot, labels));
     }
 
+    // Zoom and pan of 16 classes on 160 x 101 pixels (10 columns a class, value 100 at row 0):
+    // the view after the gestures and how often each signal came.
+    void histogramZoom_data()
+    {
+        QTest::addColumn<QPoint>("start");
+        QTest::addColumn<QString>("gestures"); // then the view: first, count and top, and the
+                                               // signals: classes and values
+        QTest::newRow("box") << QPoint() << "box: 2 4 50 1 1";
+        QTest::newRow("box in a box, back one") << QPoint() << "box wide-box backspace: 2 4 50 3 1";
+        QTest::newRow("right click back") << QPoint() << "box right-click: 0 16 100 2 2";
+        QTest::newRow("box of 2 columns") << QPoint() << "thin-box: 0 16 100 0 0";
+        QTest::newRow("double click resets") << QPoint() << "box double-click: 0 16 100 2 2";
+        QTest::newRow("escape resets") << QPoint() << "box escape: 0 16 100 2 2";
+        QTest::newRow("middle drag") << QPoint(4, 4) << "middle: 6 4 100 1 0";
+        QTest::newRow("shift drag") << QPoint(4, 4) << "shift: 2 4 100 1 0";
+        QTest::newRow("pan to the end") << QPoint(4, 4) << "far: 0 4 100 1 0";
+        QTest::newRow("ctrl wheel") << QPoint(4, 4) << "ctrl-wheel: 4 4 80 0 1";
+        QTest::newRow("plus") << QPoint() << "plus: 2 13 100 1 0";
+        QTest::newRow("minus") << QPoint(4, 4) << "minus: 4 5 100 1 0";
+        QTest::newRow("arrows") << QPoint(4, 4) << "right right left: 5 4 100 3 0";
+        QTest::newRow("up up down") << QPoint() << "up up down: 0 16 80 0 3";
+        QTest::newRow("home") << QPoint(4, 4) << "up home: 0 16 100 1 2";
+        QTest::newRow("down, not zoomed") << QPoint() << "down left: 0 16 100 0 0";
+    }
+
+    void histogramZoom()
+    {
+        QFETCH(QPoint, start);
+        QFETCH(QString, gestures);
+        const QString view = gestures.section(": ", 1);
+        CHistogramDisplay histogram;
+        histogram.SetAxesVisible(false);
+        histogram.resize(160, 101);
+        std::vector<double> counts(16, 10.0);
+        counts[15] = 100;
+        histogram.AddDataList(Mode(HistogramBars), counts);
+        histogram.SetVisibleClasses(start.x(), start.y());
+        QSignalSpy classes(&histogram, &CHistogramDisplay::visibleClassesChanged);
+        QSignalSpy values(&histogram, &CHistogramDisplay::valueZoomChanged);
+        static const QMap<QString, Qt::Key> kKeys{
+            {"plus", Qt::Key_Plus},   {"minus", Qt::Key_Minus},   {"left", Qt::Key_Left},
+            {"right", Qt::Key_Right}, {"up", Qt::Key_Up},         {"down", Qt::Key_Down},
+            {"home", Qt::Key_Home},   {"escape", Qt::Key_Escape}, {"backspace", Qt::Key_Backspace}};
+        for (const QString& gesture : gestures.section(": ", 0, 0).split(' '))
+        {
+            if (gesture == "box") // classes 2 to 5, the top at half the axis
+                Drag(histogram, Qt::LeftButton, {}, {20, 50}, {59, 80});
+            else if (gesture == "wide-box") // in classes 2 to 5: 2 and 3, the whole height
+                Drag(histogram, Qt::LeftButton, {}, {1, 0}, {79, 100});
+            else if (gesture == "thin-box")
+                Drag(histogram, Qt::LeftButton, {}, {20, 50}, {21, 80});
+            else if (gesture == "middle") // 40 columns a class: two classes on
+                Drag(histogram, Qt::MiddleButton, {}, {100, 50}, {20, 50});
+            else if (gesture == "shift")
+                Drag(histogram, Qt::LeftButton, Qt::ShiftModifier, {20, 50}, {100, 50});
+            else if (gesture == "far")
+                Drag(histogram, Qt::MiddleButton, {}, {0, 50}, {159, 50});
+            else if (gesture == "ctrl-wheel")
+            {
+                QWheelEvent wheel(QPointF(80, 50), QPointF(80, 50), QPoint(), QPoint(0, 120),
+                                  Qt::NoButton, Qt::ControlModifier, Qt::NoScrollPhase, false);
+                QApplication::sendEvent(&histogram, &wheel);
+            }
+            else if (gesture == "right-click")
+                QTest::mouseClick(&histogram, Qt::RightButton, {}, {50, 50});
+            else if (gesture == "double-click")
+                QTest::mouseDClick(&histogram, Qt::LeftButton, {}, {50, 50});
+            else
+                QTest::keyClick(&histogram, kKeys.value(gesture));
+        }
+        QCOMPARE(QStringLiteral("%1 %2 %3 %4 %5")
+                     .arg(histogram.FirstVisibleClass())
+                     .arg(histogram.VisibleClassCount())
+                     .arg(qRound(histogram.ValueAxisTop()))
+                     .arg(classes.count())
+                     .arg(values.count()),
+                 view);
+        QVERIFY(values.isEmpty() || values.last()[0].toDouble() == histogram.ValueAxisTop());
+    }
+
+    // A user hovers, copies and looks at a histogram with its focus: the readout of the bar top
+    // nearest the pointer, the counts in view as CSV, the value zoom bar only while zoomed,
+    // beside the plot and as tall as it, and the focus frame.
+    void histogramReadout()
+    {
+        CHistogramDisplay histogram;
+        histogram.SetAxesVisible(false);
+        histogram.resize(160, 101);
+        std::vector<double> red(16, 100);
+        for (int i = 0; i < 15; ++i)
+            red[i] = 5 * (i + 1);
+        histogram.AddDataList(Mode(HistogramBars, "Red"), red);
+        histogram.AddDataList(Mode(HistogramBars, "Blue, \"b\""),
+                              {20, 20, 20, 5, 20, 20, kNaN, 0.1});
+        histogram.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&histogram));
+        QSignalSpy readouts(&histogram, &CHistogramDisplay::readoutChanged);
+        Hover(histogram, {95, 5}); // class 9: only Red has it
+        QCOMPARE(readouts.last(), QVariantList({0, 9, 50.0}));
+        Hover(histogram, {35, 84}); // class 3: Red 20 from row 81 is nearer than Blue 5 from row 96
+        Hover(histogram, {35, 82});
+        QCOMPARE(readouts.count(), 2);
+        QCOMPARE(readouts.last(), QVariantList({0, 3, 20.0}));
+        Hover(histogram, {35, 92});
+        QCOMPARE(readouts.last(), QVariantList({1, 3, 5.0}));
+        const QImage shown = Screen(histogram); // the crosshair through (35, 96), in Mid
+        const QRgb mid = QGuiApplication::palette().color(QPalette::Mid).rgb();
+        QCOMPARE(QList<QRgb>({shown.pixel(35, 10), shown.pixel(155, 96), shown.pixel(34, 10)}),
+                 QList<QRgb>({mid, mid, QGuiApplication::palette().color(QPalette::Base).rgb()}));
+        QVERIFY(Heard(histogram).endsWith("; readout Blue, \"b\": 3, 5"));
+        QEvent leave(QEvent::Leave);
+        QApplication::sendEvent(&histogram, &leave);
+        QCOMPARE(readouts.count(), 4);
+        QCOMPARE(readouts.last()[0].toInt(), -1);
+        QCOMPARE(Screen(histogram), Render(histogram, 1.0)); // the crosshair went with it
+
+        histogram.SetClassLabels(0.5, 0.25);
+        histogram.SetVisibleClasses(6, 4);
+        histogram.SetValueZoom(0.5);
+        QVERIFY(Heard(histogram).endsWith("; classes 2 to 2.75, 0 to 50"));
+        QApplication::setActiveWindow(&histogram);
+        QVERIFY(QTest::qWaitForWindowActive(&histogram));
+        QTest::keyClick(&histogram, Qt::Key_C, Qt::ControlModifier);
+        const QString csv =
+            "class,Red,\"Blue, \"\"b\"\"\"\n2,35,\n2.25,40,0.1\n2.5,45,\n2.75,50,\n";
+        QCOMPARE(histogram.CountsCsv(), csv);
+        const QMimeData* copied = QGuiApplication::clipboard()->mimeData();
+        QCOMPARE(copied->text(), csv);
+        QCOMPARE(copied->data("text/csv"), csv.toUtf8());
+        QCOMPARE(qvariant_cast<QImage>(copied->imageData()).size(), QSize(160, 101));
+
+        histogram.ResetZoom();
+        histogram.SetAxesVisible(true);
+        histogram.resize(400, 240);
+        const QRect plot = histogram.PlotArea();
+        auto* bar = histogram.findChild<QScrollBar*>(QStringLiteral("histogramValueZoom"));
+        QVERIFY(bar->isHidden());
+        // The frame in Highlight while the display has the focus; no scroll bar at its right.
+        const QRgb highlight = QGuiApplication::palette().color(QPalette::Highlight).rgb();
+        const QRgb window = QGuiApplication::palette().color(QPalette::Window).rgb();
+        QCOMPARE(QList<QRgb>({Screen(histogram).pixel(plot.left() - 1, 120),
+                              Screen(histogram).pixel(plot.right() + 1, 120),
+                              Screen(histogram).pixel(399, 120)}),
+                 QList<QRgb>({highlight, highlight, window}));
+        QTest::keyClick(&histogram, Qt::Key_Up);
+        QVERIFY(!bar->isHidden());
+        QCOMPARE(bar->geometry(),
+                 QRect(400 - bar->width(), plot.top(), bar->width(), plot.height()));
+        QVERIFY(histogram.PlotArea().right() < qMin(bar->x() - 1, plot.right()));
+        QCOMPARE(bar->value(), 2); // 0.8 of the axis: the second step
+        bar->setValue(5);
+        QCOMPARE(histogram.ValueZoom(), 0.5);
+        histogram.SetValueZoom(0.97); // the first step: the bar's top undoes it
+        QCOMPARE(bar->value(), 1);
+        bar->setValue(0);
+        QVERIFY(bar->isHidden());
+        QCOMPARE(histogram.PlotArea(), plot);
+        histogram.clearFocus();
+        QCOMPARE(Screen(histogram).pixel(plot.left() - 1, 120),
+                 QGuiApplication::palette().color(QPalette::Mid).rgb());
+
+        // A range slider as wide, lined up: its span from the first to the last class' bound
+        // lies between its handles exactly over the class axis.
+        CRangeSlider slider;
+        slider.setGeometry(QRect(histogram.mapToGlobal(QPoint(0, 300)), QSize(400, 20)));
+        AlignToClassAxis(slider, histogram);
+        slider.SetValues(0, 16);
+        const QImage image = Render(slider, 1); // the groove's middle row: 10
+        QCOMPARE(QList<QRgb>({image.pixel(plot.left() - 1, 10), image.pixel(plot.left(), 10),
+                              image.pixel(plot.right(), 10), image.pixel(plot.right() + 1, 10)}),
+                 QList<QRgb>({QGuiApplication::palette().color(QPalette::Dark).rgb(), highlight,
+                              highlight, QGuiApplication::palette().color(QPalette::Light).rgb()}));
+        histogram.SetVisibleClasses(4, 8);
+        AlignToClassAxis(slider, histogram);
+        QCOMPARE(QPoint(slider.Minimum(), slider.Maximum()), QPoint(4, 12));
+    }
+
     // The trend reduced per device column against a plain drawing of every sample, each joined
     // to the next by its own line (Qt's polyline leaves out sub-pixel segments): the same
     // columns lit, the top and bottom lit rows of each within a pixel. Times 0 to width and
@@ -863,23 +1063,14 @@ private slots:
                               modifiers, Qt::NoScrollPhase, false);
             QApplication::sendEvent(&trend, &event);
         };
-        const auto drag =
-            [&](Qt::MouseButton button, Qt::KeyboardModifiers modifiers, QPoint from, QPoint to)
-        {
-            QTest::mousePress(&trend, button, modifiers, from);
-            QMouseEvent move(QEvent::MouseMove, to, trend.mapToGlobal(to), Qt::NoButton, button,
-                             modifiers);
-            QApplication::sendEvent(&trend, &move);
-            QTest::mouseRelease(&trend, button, modifiers, to);
-        };
         for (const QString& gesture : gestures.split(' '))
         {
             if (gesture == "box")
-                drag(Qt::LeftButton, {}, {50, 20}, {149, 79});
+                Drag(trend, Qt::LeftButton, {}, {50, 20}, {149, 79});
             else if (gesture == "pan")
-                drag(Qt::LeftButton, Qt::ShiftModifier, {100, 50}, {120, 50});
+                Drag(trend, Qt::LeftButton, Qt::ShiftModifier, {100, 50}, {120, 50});
             else if (gesture == "middle")
-                drag(Qt::MiddleButton, {}, {100, 50}, {100, 30});
+                Drag(trend, Qt::MiddleButton, {}, {100, 50}, {100, 30});
             else if (gesture == "wheel")
                 wheel({0, 99}, 120, {});
             else if (gesture == "ctrl-wheel")
@@ -935,13 +1126,8 @@ private slots:
         trend.show();
         QVERIFY(QTest::qWaitForWindowExposed(&trend));
         QSignalSpy readouts(&trend, &CTrendDisplay::readoutChanged);
-        const auto hover = [&](QPoint at)
-        {
-            QMouseEvent move(QEvent::MouseMove, at, trend.mapToGlobal(at), Qt::NoButton, {}, {});
-            QApplication::sendEvent(&trend, &move);
-        };
-        hover({37, 50}); // between 37 (7, row 30) and 38 (8, row 20): 37 is nearer
-        hover({37, 52});
+        Hover(trend, {37, 50}); // between 37 (7, row 30) and 38 (8, row 20): 37 is nearer
+        Hover(trend, {37, 52});
         QCOMPARE(readouts.count(), 1);
         QCOMPARE(readouts.last(), QVariantList({0, 37.0, 7.0}));
         QCOMPARE(trend.ReadoutSample(), QPointF(37, 7));
@@ -949,19 +1135,18 @@ private slots:
         const QRgb mid = QGuiApplication::palette().color(QPalette::Mid).rgb();
         QCOMPARE(shown.pixel(37, 95), mid);
         QCOMPARE(shown.pixel(195, 30), mid);
-        const auto heard = [&]
-        { return QAccessible::queryAccessibleInterface(&trend)->text(QAccessible::Description); };
-        QCOMPARE(heard(), "a 9; range 0 to 10; readout a 37 7");
+        QCOMPARE(Heard(trend), "a 9; range 0 to 10; readout a 37 7");
         QCOMPARE(Detail::ReadoutLabel("a", "37", 1234.5678), "a: 37, 1234.5678"); // on screen
 
         trend.ZoomTo(50, 150, 2, 8); // half-unit columns: 100 at column 100, value 0 far below,
                                      // 101 at column 102
-        hover({100, 50});
+        Hover(trend, {100, 50});
         QCOMPARE(readouts.last(), QVariantList({0, 101.0, 1.0}));
-        QCOMPARE(heard(), "a 9; range 2 to 8; time 50.0 to 150.0; readout a 101.0 1");
+        QCOMPARE(Heard(trend), "a 9; range 2 to 8; time 50.0 to 150.0; readout a 101.0 1");
         trend.SetValueAxisTitle("", "bar");
         trend.SetTimeAxisTitle("Time", "s");
-        QCOMPARE(heard(), "a 9; range 2 to 8 bar; time 50.0 to 150.0 s; readout a 101.0 1 bar");
+        QCOMPARE(Heard(trend),
+                 "a 9; range 2 to 8 bar; time 50.0 to 150.0 s; readout a 101.0 1 bar");
         QEvent leave(QEvent::Leave);
         QApplication::sendEvent(&trend, &leave);
         QCOMPARE(readouts.count(), 3);

@@ -184,7 +184,20 @@ std::vector<SStep> HistogramSteps()
                 STEP(CHistogramDisplay, "legend", w.SetLegendVisible(a % 2)),
                 STEP(CHistogramDisplay, "class labels",
                      w.SetClassLabels(a % 1000 * 1e6, 0.25 * (1 + a % 4))),
-                STEP(CHistogramDisplay, "clear", w.ClearDataLists())
+                STEP(CHistogramDisplay, "clear", w.ClearDataLists()),
+                STEP(CHistogramDisplay, "box", const QPoint at(int(a % 400), int((a >> 9) % 250));
+                     QTest::mousePress(&w, Qt::LeftButton, {}, at);
+                     QTest::mouseRelease(&w, Qt::LeftButton, {}, at + QPoint(a % 90, a % 70))),
+                STEP(CHistogramDisplay, "zoom key",
+                     static const Qt::Key kKeys[] = {Qt::Key_Plus, Qt::Key_Minus, Qt::Key_Left,
+                                                     Qt::Key_Right, Qt::Key_Up, Qt::Key_Down,
+                                                     Qt::Key_Backspace, Qt::Key_Escape};
+                     QTest::keyClick(&w, kKeys[a % 8])),
+                STEP(CHistogramDisplay, "value fraction", w.SetValueZoom(1.0 / (1 + a % 50))),
+                STEP(CHistogramDisplay, "hover", const QPoint at(int(a % 400), int((a >> 9) % 250));
+                     QMouseEvent move(QEvent::MouseMove, at, w.mapToGlobal(at), Qt::NoButton,
+                                      Qt::NoButton, Qt::NoModifier);
+                     QApplication::sendEvent(&w, &move))
         },
         2);
 }

@@ -1,0 +1,416 @@
+// The histogram's zoom, pan and readout: the mouse, the wheel and the keyboard, a stack of views
+// to go back to, the counts in view as CSV and the class axis for a range slider to line up with.
+#include "HistogramDisplay.h"
+
+#include "AccessibleControl.h"
+#include "HistogramGeometry.h"
+#include "HistogramView.h"
+#include "PlotExport.h"
+#include "PlotPainting.h"
+#include "RangeSlider.h"
+#include "RangeSliderGeometry.h"
+#include "WheelNotches.h"
+
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QRubberBand>
+#include <QWheelEvent>
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
+namespace Varo::FenraQtGui::ZuRaradirIzurodudoz
+{
+
+namespace
+{
+
+constexpr double kZoomStep = 0.8; // a notch or a key zooms in to 80 %
+
+bool Pans(const QMouseEvent& event)
+{
+    return event.button() == Qt::MiddleButton ||
+           (event.button() == Qt::LeftButton && (event.modifiers() & Qt::ShiftModifier));
+}
+
+// The top row of a bar of count on plot, as the bars are drawn: a height in whole rows.
+int BarTop(const Detail::SPlotScale& scale, const QRect& plot, double count)
+{
+    const double fraction = Detail::ScaleFraction(scale, Detail::DrawnCount(count));
+    const int rows =
+        std::isnan(fraction)
+            ? 0
+            : static_cast<int>(std::lround(std::clamp(fraction, 0.0, 1.0) * plot.height()));
+    return std::min(plot.bottom() + 1 - rows, plot.bottom());
+}
+
+} // namespace
+
+double CHistogramDisplay::ClassLabel(int index) const
+{
+    return m_dClassOffset + index * m_dClassStep;
+}
+
+double CHistogramDisplay::ValueAxisTop() const
+{
+    return _Scale().dHigh;
+}
+
+double CHistogramDisplay::ValueAxisBottom() const
+{
+    return _Scale().dLow;
+}
+
+double CHistogramDisplay::ValueZoom() const
+{
+    return Detail::ViewOf(*this).dTop;
+}
+
+bool CHistogramDisplay::IsZoomed() const
+{
+    return m_nVisibleCount > 0 || ValueZoom() < 1.0;
+}
+
+int CHistogramDisplay::ReadoutList() const
+{
+    return Detail::ViewOf(*this).nReadoutList;
+}
+
+int CHistogramDisplay::ReadoutClass() const
+{
+    return Detail::ViewOf(*this).nReadoutClass;
+}
+
+void CHistogramDisplay::SetValueZoom(double fraction)
+{
+    Detail::CHistogramView& view = Detail::ViewOf(*this);
+    if (std::isnan(fraction))
+    {
+        return;
+    }
+    fraction = std::clamp(fraction, Detail::kLowestValueTop, 1.0);
+    if (fraction == view.dTop)
+    {
+        return;
+    }
+    view.dTop = fraction;
+    // The bar shows the nearest of its steps, and a zoomed axis at least the first, so that
+    // moving the bar to its top always shows the whole axis again.
+    m_nValueZoom = fraction < 1.0
+                       ? std::clamp(static_cast<int>(std::lround((1.0 - fraction) * 10.0)), 1,
+                                    m_oVScrollBar.maximum())
+                       : 0;
+    {
+        const QSignalBlocker blocker(&m_oVScrollBar);
+        m_oVScrollBar.setValue(m_nValueZoom);
+    }
+    _UpdateScrollBars();
+    update();
+    Detail::NotifyAccessible(this, QAccessible::DescriptionChanged);
+    emit valueZoomChanged(ValueAxisTop());
+}
+
+void CHistogramDisplay::ZoomBack()
+{
+    Detail::CHistogramView& view = Detail::ViewOf(*this);
+    if (!view.vBack.empty())
+    {
+        const Detail::SHistogramZoom back = view.vBack.back();
+        view.vBack.pop_back();
+        SetVisibleClasses(back.nFirst, back.nCount);
+        SetValueZoom(back.dTop);
+    }
+}
+
+void CHistogramDisplay::ResetZoom()
+{
+    Detail::ViewOf(*this).vBack.clear();
+    ZoomOut();
+    SetValueZoom(1.0);
+}
+
+void CHistogramDisplay::_ZoomClasses(double fraction, double factor)
+{
+    // The class at fraction of the plot's width stays where it is.
+    const int classes = ClassCount();
+    if (classes < 2)
+    {
+        return;
+    }
+    const double visible = VisibleClassCount();
+    const double anchor = m_nFirstVisible + fraction * visible;
+    const double zoomed = std::clamp(visible * factor, 2.0, double(classes));
+    SetVisibleClasses(static_cast<int>(std::lround(anchor - fraction * zoomed)),
+                      static_cast<int>(std::lround(zoomed)));
+}
+
+void CHistogramDisplay::wheelEvent(QWheelEvent* event)
+{
+    const bool values = event->modifiers() & Qt::ControlModifier;
+    if (!values && ClassCount() < 2)
+    {
+        event->ignore();
+        return;
+    }
+    event->accept();
+    const int steps = Detail::WheelNotches(*this, *event);
+    if (steps == 0)
+    {
+        return;
+    }
+    const double factor = std::pow(kZoomStep, steps);
+    if (values)
+    {
+        SetValueZoom(ValueZoom() * factor);
+        return;
+    }
+    const QRect plot = PlotArea();
+    _ZoomClasses(
+        std::clamp((event->position().x() - plot.left()) / std::max(plot.width(), 1), 0.0, 1.0),
+        factor);
+}
+
+bool CHistogramDisplay::_MousePress(QMouseEvent& event)
+{
+    Detail::CHistogramView& view = Detail::ViewOf(*this);
+    const QPoint at = event.pos();
+    if (!PlotArea().contains(at))
+    {
+        return false;
+    }
+    if (event.button() == Qt::RightButton)
+    {
+        ZoomBack();
+    }
+    else if (Pans(event))
+    {
+        view.eGesture = Detail::CHistogramView::EGesture::Pan;
+    }
+    else if (event.button() == Qt::LeftButton)
+    {
+        view.eGesture = Detail::CHistogramView::EGesture::Box;
+        if (!view.pwBox)
+        {
+            view.pwBox = new QRubberBand(QRubberBand::Rectangle, this);
+        }
+        view.pwBox->setGeometry(QRect(at, QSize()));
+        view.pwBox->show();
+    }
+    view.oPressed = at;
+    view.nPressedFirst = m_nFirstVisible;
+    return true;
+}
+
+void CHistogramDisplay::_MouseMove(QMouseEvent& event)
+{
+    Detail::CHistogramView& view = Detail::ViewOf(*this);
+    const QRect plot = PlotArea();
+    if (view.eGesture == Detail::CHistogramView::EGesture::None)
+    {
+        _ShowReadout(event.pos());
+    }
+    else if (view.eGesture == Detail::CHistogramView::EGesture::Box)
+    {
+        view.pwBox->setGeometry(QRect(view.oPressed, event.pos()).normalized() & plot);
+    }
+    else if (m_nVisibleCount > 0)
+    {
+        // The classes follow the pointer: measured from the press, so no rounding adds up.
+        const double classes = double(event.pos().x() - view.oPressed.x()) * m_nVisibleCount /
+                               std::max(plot.width(), 1);
+        SetVisibleClasses(view.nPressedFirst - static_cast<int>(std::lround(classes)),
+                          m_nVisibleCount);
+    }
+}
+
+void CHistogramDisplay::_MouseRelease(QMouseEvent& event)
+{
+    Detail::CHistogramView& view = Detail::ViewOf(*this);
+    const QRect plot = PlotArea();
+    const QRect box = QRect(view.oPressed, event.pos()).normalized() & plot;
+    if (view.eGesture == Detail::CHistogramView::EGesture::Box)
+    {
+        view.pwBox->hide();
+    }
+    // A box narrower or lower than 3 pixels is a click, not a zoom.
+    if (view.eGesture == Detail::CHistogramView::EGesture::Box && box.width() >= 3 &&
+        box.height() >= 3 && plot.height() >= 2)
+    {
+        const Detail::SHistogramZoom before{m_nFirstVisible, m_nVisibleCount, view.dTop};
+        const int first = ClassAt(box.left());
+        const int last = ClassAt(box.right());
+        // The box's top row becomes the top of the value axis: rows run from the axis' top
+        // (fraction 1) at the plot's top row to its bottom at the bottom row.
+        const double top =
+            view.dTop * std::min(1.0, double(plot.bottom() - box.top()) / (plot.height() - 1));
+        SetVisibleClasses(first, last - first + 1);
+        SetValueZoom(top);
+        if (before.nFirst != m_nFirstVisible || before.nCount != m_nVisibleCount ||
+            before.dTop != view.dTop)
+        {
+            view.vBack.push_back(before);
+        }
+    }
+    view.eGesture = Detail::CHistogramView::EGesture::None;
+}
+
+bool CHistogramDisplay::_MouseDoubleClick(QMouseEvent& event)
+{
+    if (event.button() == Qt::LeftButton && PlotArea().contains(event.pos()))
+    {
+        ResetZoom();
+        return true;
+    }
+    return false;
+}
+
+bool CHistogramDisplay::_KeyPress(QKeyEvent& event)
+{
+    if (event.matches(QKeySequence::Copy))
+    {
+        CopyToClipboard();
+        return true;
+    }
+    const int pan = std::max(VisibleClassCount() / 10, 1);
+    switch (event.key())
+    {
+    case Qt::Key_Plus:
+    case Qt::Key_Equal:
+        _ZoomClasses(0.5, kZoomStep);
+        break;
+    case Qt::Key_Minus:
+        _ZoomClasses(0.5, 1.0 / kZoomStep);
+        break;
+    case Qt::Key_Left:
+    case Qt::Key_Right:
+        if (m_nVisibleCount > 0)
+        {
+            SetVisibleClasses(m_nFirstVisible + (event.key() == Qt::Key_Left ? -pan : pan),
+                              m_nVisibleCount);
+        }
+        break;
+    case Qt::Key_Up:
+        SetValueZoom(ValueZoom() * kZoomStep);
+        break;
+    case Qt::Key_Down:
+        SetValueZoom(ValueZoom() / kZoomStep);
+        break;
+    case Qt::Key_Backspace:
+        ZoomBack();
+        break;
+    case Qt::Key_Home:
+    case Qt::Key_Escape:
+        ResetZoom();
+        break;
+    default:
+        return false;
+    }
+    return true;
+}
+
+void CHistogramDisplay::_ShowReadout(const QPoint& at)
+{
+    Detail::CHistogramView& view = Detail::ViewOf(*this);
+    const Detail::SPlotLayout layout = _Layout();
+    const Detail::SPlotScale scale = _Scale();
+    const int index = layout.oPlot.contains(at) ? ClassAt(at.x()) : -1;
+    // Of the lists that have the class, the one whose bar top is nearest to the pointer.
+    int nearest = -1;
+    double distance = std::numeric_limits<double>::infinity();
+    for (int list = 0; index >= 0 && list < DataListCount(); ++list)
+    {
+        const std::vector<double>& counts = m_vLists[static_cast<std::size_t>(list)].vCounts;
+        if (index < static_cast<int>(counts.size()))
+        {
+            const int row = BarTop(scale, layout.oPlot, counts[static_cast<std::size_t>(index)]);
+            if (std::abs(row - at.y()) < distance)
+            {
+                distance = std::abs(row - at.y());
+                nearest = list;
+            }
+        }
+    }
+    const int shownClass = nearest < 0 ? -1 : index;
+    if (nearest == view.nReadoutList && shownClass == view.nReadoutClass)
+    {
+        return;
+    }
+    view.nReadoutList = nearest;
+    view.nReadoutClass = shownClass;
+    update();
+    Detail::NotifyAccessible(this, QAccessible::DescriptionChanged);
+    emit readoutChanged(nearest, shownClass,
+                        nearest < 0 ? std::numeric_limits<double>::quiet_NaN()
+                                    : Counts(nearest)[static_cast<std::size_t>(shownClass)]);
+}
+
+QPoint CHistogramDisplay::_ReadoutPoint(const Detail::SPlotLayout& layout,
+                                        const Detail::SPlotScale& scale) const
+{
+    const Detail::CHistogramView& view = Detail::ViewOf(*this);
+    const QRect& plot = layout.oPlot;
+    const double count = Counts(view.nReadoutList)[static_cast<std::size_t>(view.nReadoutClass)];
+    const double x = plot.left() + (view.nReadoutClass - m_nFirstVisible + 0.5) * plot.width() /
+                                       std::max(VisibleClassCount(), 1);
+    return {static_cast<int>(std::floor(x)), BarTop(scale, plot, count)};
+}
+
+QString CHistogramDisplay::CountsCsv() const
+{
+    QStringList header(QStringLiteral("class"));
+    for (const SList& list : m_vLists)
+    {
+        header << Detail::CsvField(QString::fromStdString(list.oMode.m_sLabel));
+    }
+    QString csv = header.join(QLatin1Char(',')) + QLatin1Char('\n');
+    const int end = m_nFirstVisible + VisibleClassCount();
+    for (int index = m_nFirstVisible; index < end; ++index)
+    {
+        csv += Detail::CsvNumber(ClassLabel(index));
+        for (const SList& list : m_vLists)
+        {
+            csv += QLatin1Char(',');
+            if (index < static_cast<int>(list.vCounts.size()))
+            {
+                csv += Detail::CsvNumber(list.vCounts[static_cast<std::size_t>(index)]);
+            }
+        }
+        csv += QLatin1Char('\n');
+    }
+    return csv;
+}
+
+void CHistogramDisplay::CopyToClipboard()
+{
+    Detail::CopyPictureAndCsv(*this, CountsCsv());
+}
+
+QRect CHistogramDisplay::ClassAxisRect() const
+{
+    const Detail::SPlotLayout layout = _Layout();
+    const QRect& plot = layout.oPlot;
+    return QRect(plot.left(), plot.bottom() + 1, plot.width(),
+                 std::max(layout.oBottomAxis.height(), 0));
+}
+
+void AlignToClassAxis(CRangeSlider& slider, const CHistogramDisplay& histogram)
+{
+    if (slider.Orientation() != Qt::Horizontal)
+    {
+        return;
+    }
+    // The track starts a handle before its minimum and ends a handle after its maximum.
+    const QRect axis = histogram.ClassAxisRect();
+    const int left = slider.mapFromGlobal(histogram.mapToGlobal(axis.topLeft())).x();
+    const int right = left + axis.width(); // one past the last class
+    const QMargins margins = slider.contentsMargins();
+    slider.setContentsMargins(std::max(left - Detail::kRangeHandleLength, 0), margins.top(),
+                              std::max(slider.width() - right - Detail::kRangeHandleLength, 0),
+                              margins.bottom());
+    slider.SetRange(histogram.FirstVisibleClass(),
+                    histogram.FirstVisibleClass() + histogram.VisibleClassCount());
+    slider.update();
+}
+
+} // namespace Varo::FenraQtGui::ZuRaradirIzurodudoz

@@ -1,0 +1,59 @@
+#pragma once
+
+#include <QObject>
+#include <QPoint>
+
+#include <vector>
+
+class QRubberBand;
+
+namespace Varo::FenraQtGui::ZuRaradirIzurodudoz
+{
+class CHistogramDisplay;
+}
+
+namespace Varo::FenraQtGui::ZuRaradirIzurodudoz::Detail
+{
+
+/// One view of a histogram: the visible classes (count 0: all of them) and the top of the value
+/// axis as a fraction of the whole axis (of its decades on a logarithmic axis).
+struct SHistogramZoom
+{
+    int nFirst = 0;
+    int nCount = 0;
+    double dTop = 1.0;
+};
+
+/// The lowest top of a zoomed value axis, as a fraction of the whole.
+inline constexpr double kLowestValueTop = 1e-3;
+
+/// What a histogram keeps for zooming, panning and its readout. CHistogramDisplay was released
+/// with a fixed size and fixed data members, so this lives in a private child object that the
+/// display makes in its constructor and finds again with findChild (ViewOf): a display's
+/// binary layout stays as it was, and the state goes with the widget.
+class CHistogramView : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit CHistogramView(QObject* parent) : QObject(parent) {}
+
+    double dTop = 1.0;                 // the value zoom: 1 shows the whole axis
+    std::vector<SHistogramZoom> vBack; // the views to go back to, the latest last
+    enum class EGesture
+    {
+        None,
+        Box,
+        Pan
+    } eGesture = EGesture::None;
+    QPoint oPressed;       // where the gesture began
+    int nPressedFirst = 0; // the first visible class then
+    QRubberBand* pwBox = nullptr;
+    int nReadoutList = -1; // the readout's list, -1 for none
+    int nReadoutClass = -1;
+};
+
+/// The view state of display.
+CHistogramView& ViewOf(const CHistogramDisplay& display);
+
+} // namespace Varo::FenraQtGui::ZuRaradirIzurodudoz::Detail
