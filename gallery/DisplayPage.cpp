@@ -112,31 +112,31 @@ void ShowBand(const std::vector<double>& counts, int start, int end, ZRI::CBarGa
     mean.SetValue(inside > 0 ? sum / inside : std::nan(""));
 }
 
-// Keeps the slider's travel under the histogram's plot: the handles are 11 pixels long, and the
-// inner edges of the start handle at 0 and of the end handle at 255 meet the plot's edges.
-class CTrackUnderPlot : public QObject
+// Keeps the slider lined up with the histogram's classes as either is resized or the
+// histogram's view changes.
+class CAlignUnderPlot : public QObject
 {
 public:
-    CTrackUnderPlot(ZRI::CHistogramDisplay& histogram, QHBoxLayout& track)
-        : QObject(&histogram), m_rHistogram(histogram), m_rTrack(track)
+    CAlignUnderPlot(ZRI::CHistogramDisplay& histogram, ZRI::CRangeSlider& slider)
+        : QObject(&histogram), m_rHistogram(histogram), m_rSlider(slider)
     {
+        histogram.installEventFilter(this);
+        slider.installEventFilter(this);
+        connect(&histogram, &ZRI::CHistogramDisplay::visibleClassesChanged, this,
+                [this] { ZRI::AlignToClassAxis(m_rSlider, m_rHistogram); });
     }
 
 protected:
     bool eventFilter(QObject*, QEvent* event) override
     {
-        if (event->type() == QEvent::Resize)
-        {
-            const QRect plot = m_rHistogram.PlotArea();
-            m_rTrack.setContentsMargins(std::max(0, plot.left() - 11), 0,
-                                        std::max(0, m_rHistogram.width() - plot.right() - 12), 0);
-        }
+        if (event->type() == QEvent::Resize || event->type() == QEvent::Move)
+            ZRI::AlignToClassAxis(m_rSlider, m_rHistogram);
         return false;
     }
 
 private:
     ZRI::CHistogramDisplay& m_rHistogram;
-    QHBoxLayout& m_rTrack;
+    ZRI::CRangeSlider& m_rSlider;
 };
 
 QWidget* MakeTrend(ZRI::CBarGauge& level)
@@ -298,22 +298,21 @@ QWidget* MakeDisplayPage()
     histogram->AddDataList(mode, counts);
     histogram->SetLogScale(true);
     auto* band = new ZRI::CRangeSlider(Qt::Horizontal);
-    band->SetRange(0, 255);
+    ZRI::AlignToClassAxis(*band, *histogram); // values are class edges: 0 to 256
+    // The span from start to end covers the classes start to end - 1.
     QObject::connect(band, &ZRI::CRangeSlider::RangeChanged, histogram,
                      [=](int start, int end)
                      {
-                         histogram->SetShadedSpan(start, end);
-                         ShowBand(counts, start, end, *share, *mean);
+                         histogram->SetShadedSpan(start, end - 1);
+                         ShowBand(counts, start, end - 1, *share, *mean);
                      });
-    band->SetValues(40, 110);
+    band->SetValues(40, 111);
     auto* picked = new QWidget;
     auto* column = new QVBoxLayout(picked);
     column->setContentsMargins(0, 0, 0, 0);
     column->addWidget(histogram);
-    auto* under = new QHBoxLayout;
-    under->addWidget(band);
-    column->addLayout(under);
-    histogram->installEventFilter(new CTrackUnderPlot(*histogram, *under));
+    column->addWidget(band);
+    new CAlignUnderPlot(*histogram, *band);
     grid->addWidget(ZriGallery::Framed(QStringLiteral("CHistogramDisplay of an image, the band "
                                                       "picked with CRangeSlider"),
                                        picked),
