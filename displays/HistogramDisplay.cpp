@@ -10,9 +10,11 @@
 #include "StyleStore.h"
 #include "TranslatedText.h"
 
+#include <QContextMenuEvent>
 #include <QGuiApplication>
 #include <QHelpEvent>
 #include <QKeyEvent>
+#include <QMenu>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
@@ -403,6 +405,22 @@ bool CHistogramDisplay::event(QEvent* event)
     case QEvent::Leave:
         _ShowReadout(QPoint(-1, -1));
         break;
+    case QEvent::ContextMenu:
+    {
+        // A right click that went back one zoom opens no menu; the menu key always does.
+        auto& view = Detail::ViewOf(*this);
+        const bool zoomedBack =
+            static_cast<QContextMenuEvent*>(event)->reason() == QContextMenuEvent::Mouse &&
+            view.bRightClickZoomed;
+        view.bRightClickZoomed = false;
+        if (!zoomedBack)
+        {
+            QMenu* menu = Detail::HistogramMenu(*this);
+            menu->setAttribute(Qt::WA_DeleteOnClose);
+            menu->popup(static_cast<QContextMenuEvent*>(event)->globalPos());
+        }
+        return true;
+    }
     case QEvent::MouseButtonPress:
         if (_MousePress(*mouse()))
         {

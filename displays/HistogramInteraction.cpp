@@ -9,9 +9,12 @@
 #include "PlotPainting.h"
 #include "RangeSlider.h"
 #include "RangeSliderGeometry.h"
+#include "TranslatedText.h"
 #include "WheelNotches.h"
 
+#include <QBuffer>
 #include <QKeyEvent>
+#include <QMenu>
 #include <QMouseEvent>
 #include <QRubberBand>
 #include <QWheelEvent>
@@ -179,8 +182,11 @@ bool CHistogramDisplay::_MousePress(QMouseEvent& event)
     {
         return false;
     }
+    view.bRightClickZoomed = false;
     if (event.button() == Qt::RightButton)
     {
+        // Back one zoom while zoomed; else the context menu that follows the click opens.
+        view.bRightClickZoomed = !view.vBack.empty();
         ZoomBack();
     }
     else if (Pans(event))
@@ -412,5 +418,45 @@ void AlignToClassAxis(CRangeSlider& slider, const CHistogramDisplay& histogram)
                     histogram.FirstVisibleClass() + histogram.VisibleClassCount());
     slider.update();
 }
+
+namespace Detail
+{
+
+QMenu* HistogramMenu(CHistogramDisplay& display)
+{
+    auto* menu = new QMenu(&display);
+    const auto add = [&](const char* text, bool enabled, auto slot)
+    {
+        QAction* action = menu->addAction(TranslatedText(text), &display, slot);
+        action->setEnabled(enabled);
+        return action;
+    };
+    add("Zoom back", display.IsZoomed(), &CHistogramDisplay::ZoomBack);
+    add("Show all", display.IsZoomed(), &CHistogramDisplay::ResetZoom);
+    menu->addSeparator();
+    add("Copy", true, &CHistogramDisplay::CopyToClipboard)->setShortcut(QKeySequence::Copy);
+    add("Save picture...", true,
+        [&display]
+        {
+            SaveFromDialog(display, "Save picture", QStringLiteral("PNG (*.png)"),
+                           [&display](const QString& name)
+                           {
+                               QByteArray png;
+                               QBuffer buffer(&png);
+                               buffer.open(QIODevice::WriteOnly);
+                               return display.grab().save(&buffer, "PNG") && WriteWhole(name, png);
+                           });
+        });
+    add("Save counts...", true,
+        [&display]
+        {
+            SaveFromDialog(display, "Save counts", QStringLiteral("CSV (*.csv)"),
+                           [&display](const QString& name)
+                           { return WriteWhole(name, display.CountsCsv().toUtf8()); });
+        });
+    return menu;
+}
+
+} // namespace Detail
 
 } // namespace Varo::FenraQtGui::ZuRaradirIzurodudoz

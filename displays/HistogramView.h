@@ -5,6 +5,7 @@
 
 #include <vector>
 
+class QMenu;
 class QRubberBand;
 
 namespace Varo::FenraQtGui::ZuRaradirIzurodudoz
@@ -51,7 +52,12 @@ public:
     QRubberBand* pwBox = nullptr;
     int nReadoutList = -1; // the readout's list, -1 for none
     int nReadoutClass = -1;
+    bool bRightClickZoomed = false; // the last right click went back one zoom
 };
+
+/// The histogram's context menu, a child of it: zoom back and show all while zoomed, copy, save
+/// the picture, save the counts.
+QMenu* HistogramMenu(CHistogramDisplay& display);
 
 /// The view state of display.
 CHistogramView& ViewOf(const CHistogramDisplay& display);

@@ -1,10 +1,15 @@
 #include "PlotExport.h"
 
+#include "TranslatedText.h"
+
 #include <QClipboard>
+#include <QFileDialog>
 #include <QGuiApplication>
 #include <QImage>
 #include <QLocale>
+#include <QMessageBox>
 #include <QMimeData>
+#include <QSaveFile>
 #include <QWidget>
 
 #include <cmath>
@@ -45,6 +50,24 @@ void CopyPictureAndCsv(const QImage& picture, const QString& csv)
     data->setText(csv);
     data->setData(QStringLiteral("text/csv"), csv.toUtf8());
     QGuiApplication::clipboard()->setMimeData(data);
+}
+
+bool WriteWhole(const QString& fileName, const QByteArray& data)
+{
+    QSaveFile file(fileName);
+    return file.open(QIODevice::WriteOnly) && file.write(data) == data.size() && file.commit();
+}
+
+void SaveFromDialog(QWidget& parent, const char* title, const QString& filter,
+                    const std::function<bool(const QString&)>& save)
+{
+    const QString name =
+        QFileDialog::getSaveFileName(&parent, TranslatedText(title), QString(), filter);
+    if (!name.isEmpty() && !save(name))
+    {
+        QMessageBox::warning(&parent, TranslatedText(title),
+                             TranslatedText("The file could not be written."));
+    }
 }
 
 } // namespace Varo::FenraQtGui::ZuRaradirIzurodudoz::Detail

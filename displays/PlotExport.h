@@ -2,6 +2,9 @@
 
 #include <QString>
 
+#include <functional>
+
+class QByteArray;
 class QImage;
 class QWidget;
 
@@ -19,5 +22,14 @@ QString CsvNumber(double value);
 void CopyPictureAndCsv(QWidget& widget, const QString& csv);
 /// The same with a picture made by the caller.
 void CopyPictureAndCsv(const QImage& picture, const QString& csv);
+
+/// Writes data to fileName whole or not at all: a file that was there stays until the new one
+/// is complete.
+bool WriteWhole(const QString& fileName, const QByteArray& data);
+
+/// Asks for a file to save to (title translated, filter as given) and calls save with its
+/// name; says so in a message box when save returns false.
+void SaveFromDialog(QWidget& parent, const char* title, const QString& filter,
+                    const std::function<bool(const QString&)>& save);
 
 } // namespace Varo::FenraQtGui::ZuRaradirIzurodudoz::Detail

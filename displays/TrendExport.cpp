@@ -16,7 +16,6 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QPdfWriter>
-#include <QSaveFile>
 #include <QSvgGenerator>
 
 #include <algorithm>
@@ -195,10 +194,7 @@ bool CTrendDisplay::Save(const QString& fileName, const QSize& size) const
     {
         return false;
     }
-    // Written whole or not at all: a file that was there stays until the new one is complete.
-    QSaveFile file(fileName);
-    return file.open(QIODevice::WriteOnly) && file.write(buffer.data()) == buffer.size() &&
-           file.commit();
+    return Detail::WriteWhole(fileName, buffer.data());
 }
 
 namespace Detail

@@ -3,15 +3,14 @@
 #include "TrendDisplay.h"
 
 #include "AccessibleControl.h"
+#include "PlotExport.h"
 #include "TranslatedText.h"
 #include "TrendState.h"
 #include "WheelNotches.h"
 
 #include <QContextMenuEvent>
-#include <QFileDialog>
 #include <QKeyEvent>
 #include <QMenu>
-#include <QMessageBox>
 #include <QMouseEvent>
 #include <QRubberBand>
 #include <QWheelEvent>
@@ -401,13 +400,8 @@ QMenu* TrendMenu(CTrendDisplay& trend)
     add("Copy", true, &CTrendDisplay::CopyToClipboard)->setShortcut(QKeySequence::Copy);
     const auto save = [&trend](const char* title, const QString& filter)
     {
-        const QString name =
-            QFileDialog::getSaveFileName(&trend, TranslatedText(title), QString(), filter);
-        if (!name.isEmpty() && !trend.Save(name))
-        {
-            QMessageBox::warning(&trend, TranslatedText(title),
-                                 TranslatedText("The file could not be written."));
-        }
+        SaveFromDialog(trend, title, filter,
+                       [&trend](const QString& name) { return trend.Save(name); });
     };
     add("Save picture...", true,
         [save] { save("Save picture", QStringLiteral("PNG (*.png);;SVG (*.svg);;PDF (*.pdf)")); });

@@ -1177,8 +1177,8 @@ private slots:
         QCOMPARE(Render(trend, 1.0), none);
     }
 
-    // The context menu: not after a right click that went back one zoom, always from the
-    // keyboard; its entries act, the zoom ones only on an interactive trend.
+    // The context menus: not after a right click that went back one zoom, always from the
+    // keyboard; their entries act, the trend's zoom ones only while it is interactive.
     void trendContextMenu()
     {
         CTrendDisplay trend;
@@ -1230,6 +1230,30 @@ private slots:
         QCOMPARE(entries, "a,,Copy,Save picture...,Save samples...");
         act(popup, 0);
         QVERIFY(!trend.IsSeriesVisible(0));
+
+        // The histogram's: back one box, or the menu.
+        CHistogramDisplay histogram;
+        histogram.resize(300, 200);
+        histogram.AddDataList(Mode(HistogramBars, "Red"), {1, 9, 4, 2, 7, 3});
+        histogram.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&histogram));
+        const QPoint middle = histogram.PlotArea().center();
+        const auto histogramMenu = [&]
+        {
+            QContextMenuEvent event(QContextMenuEvent::Mouse, middle,
+                                    histogram.mapToGlobal(middle));
+            QApplication::sendEvent(&histogram, &event);
+            return qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        };
+        Drag(histogram, Qt::LeftButton, {}, middle - QPoint(60, 40), middle + QPoint(60, 40));
+        QVERIFY(histogram.IsZoomed());
+        QTest::mousePress(&histogram, Qt::RightButton, {}, middle);
+        QVERIFY(!histogramMenu() && !histogram.IsZoomed());
+        QTest::mousePress(&histogram, Qt::RightButton, {}, middle);
+        QMenu* shown = histogramMenu();
+        QVERIFY(shown && shown->actions().size() == 6 && !shown->actions().at(0)->isEnabled());
+        act(shown, 3);
+        QCOMPARE(QGuiApplication::clipboard()->text(), histogram.CountsCsv());
     }
 
     // Hiding a series from its legend entry (a click) or its number key: not drawn, not in the
