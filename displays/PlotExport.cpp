@@ -4,6 +4,7 @@
 
 #include <QClipboard>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QImage>
 #include <QLocale>
@@ -61,8 +62,15 @@ bool WriteWhole(const QString& fileName, const QByteArray& data)
 void SaveFromDialog(QWidget& parent, const char* title, const QString& filter,
                     const std::function<bool(const QString&)>& save)
 {
-    const QString name =
-        QFileDialog::getSaveFileName(&parent, TranslatedText(title), QString(), filter);
+    QString chosen;
+    QString name =
+        QFileDialog::getSaveFileName(&parent, TranslatedText(title), QString(), filter, &chosen);
+    // A name typed without a suffix gets the chosen filter's: "report" -> "report.png".
+    const int star = chosen.indexOf(QLatin1String("*."));
+    if (!name.isEmpty() && QFileInfo(name).suffix().isEmpty() && star >= 0)
+    {
+        name += chosen.mid(star + 1, chosen.indexOf(QLatin1Char(')'), star) - star - 1);
+    }
     if (!name.isEmpty() && !save(name))
     {
         QMessageBox::warning(&parent, TranslatedText(title),

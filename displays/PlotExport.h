@@ -27,8 +27,9 @@ void CopyPictureAndCsv(const QImage& picture, const QString& csv);
 /// is complete.
 bool WriteWhole(const QString& fileName, const QByteArray& data);
 
-/// Asks for a file to save to (title translated, filter as given) and calls save with its
-/// name; says so in a message box when save returns false.
+/// Asks for a file to save to (title translated, filter as given, "PNG (*.png)" and the like)
+/// and calls save with its name, given the chosen filter's suffix when it has none; says so in
+/// a message box when save returns false.
 void SaveFromDialog(QWidget& parent, const char* title, const QString& filter,
                     const std::function<bool(const QString&)>& save);
 
