@@ -5,6 +5,7 @@
 #include "FeedPump.h"
 #include "HistogramGeometry.h"
 #include "HistogramView.h"
+#include "PlotExport.h"
 #include "PlotPainting.h"
 #include "RangeSliderGeometry.h"
 #include "StyleStore.h"
@@ -14,7 +15,6 @@
 #include <QGuiApplication>
 #include <QHelpEvent>
 #include <QKeyEvent>
-#include <QMenu>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
@@ -406,21 +406,10 @@ bool CHistogramDisplay::event(QEvent* event)
         _ShowReadout(QPoint(-1, -1));
         break;
     case QEvent::ContextMenu:
-    {
-        // A right click that went back one zoom opens no menu; the menu key always does.
-        auto& view = Detail::ViewOf(*this);
-        const bool zoomedBack =
-            static_cast<QContextMenuEvent*>(event)->reason() == QContextMenuEvent::Mouse &&
-            view.bRightClickZoomed;
-        view.bRightClickZoomed = false;
-        if (!zoomedBack)
-        {
-            QMenu* menu = Detail::HistogramMenu(*this);
-            menu->setAttribute(Qt::WA_DeleteOnClose);
-            menu->popup(static_cast<QContextMenuEvent*>(event)->globalPos());
-        }
+        Detail::PopUpPlotMenu(*static_cast<QContextMenuEvent*>(event),
+                              Detail::ViewOf(*this).bRightClickZoomed,
+                              [this] { return Detail::HistogramMenu(*this); });
         return true;
-    }
     case QEvent::MouseButtonPress:
         if (_MousePress(*mouse()))
         {

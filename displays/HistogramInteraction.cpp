@@ -426,11 +426,7 @@ QMenu* HistogramMenu(CHistogramDisplay& display)
 {
     auto* menu = new QMenu(&display);
     const auto add = [&](const char* text, bool enabled, auto slot)
-    {
-        QAction* action = menu->addAction(TranslatedText(text), &display, slot);
-        action->setEnabled(enabled);
-        return action;
-    };
+    { return AddPlotMenuEntry(*menu, display, text, enabled, slot); };
     add("Zoom back", display.IsZoomed(), &CHistogramDisplay::ZoomBack);
     add("Show all", display.IsZoomed(), &CHistogramDisplay::ResetZoom);
     menu->addSeparator();

@@ -3,6 +3,7 @@
 #include "TranslatedText.h"
 
 #include <QClipboard>
+#include <QContextMenuEvent>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGuiApplication>
@@ -51,6 +52,19 @@ void CopyPictureAndCsv(const QImage& picture, const QString& csv)
     data->setText(csv);
     data->setData(QStringLiteral("text/csv"), csv.toUtf8());
     QGuiApplication::clipboard()->setMimeData(data);
+}
+
+void PopUpPlotMenu(const QContextMenuEvent& event, bool& zoomedBack,
+                   const std::function<QMenu*()>& make)
+{
+    const bool skip = event.reason() == QContextMenuEvent::Mouse && zoomedBack;
+    zoomedBack = false;
+    if (!skip)
+    {
+        QMenu* menu = make();
+        menu->setAttribute(Qt::WA_DeleteOnClose);
+        menu->popup(event.globalPos());
+    }
 }
 
 bool WriteWhole(const QString& fileName, const QByteArray& data)

@@ -1,10 +1,14 @@
 #pragma once
 
+#include "TranslatedText.h"
+
+#include <QMenu>
 #include <QString>
 
 #include <functional>
 
 class QByteArray;
+class QContextMenuEvent;
 class QImage;
 class QWidget;
 
@@ -22,6 +26,22 @@ QString CsvNumber(double value);
 void CopyPictureAndCsv(QWidget& widget, const QString& csv);
 /// The same with a picture made by the caller.
 void CopyPictureAndCsv(const QImage& picture, const QString& csv);
+
+/// Opens a plot's context menu, made by make and deleted when it closes, at the event's
+/// position; not for a right click that went back one zoom (zoomedBack, which is cleared), but
+/// always from the keyboard.
+void PopUpPlotMenu(const QContextMenuEvent& event, bool& zoomedBack,
+                   const std::function<QMenu*()>& make);
+
+/// Adds an entry to a plot's context menu: text translated, enabled or not, calling slot.
+template <typename Receiver, typename Slot>
+QAction* AddPlotMenuEntry(QMenu& menu, Receiver& receiver, const char* text, bool enabled,
+                          Slot slot)
+{
+    QAction* action = menu.addAction(TranslatedText(text), &receiver, slot);
+    action->setEnabled(enabled);
+    return action;
+}
 
 /// Writes data to fileName whole or not at all: a file that was there stays until the new one
 /// is complete.

@@ -354,16 +354,8 @@ void CTrendDisplay::focusOutEvent(QFocusEvent* event)
 
 void CTrendDisplay::contextMenuEvent(QContextMenuEvent* event)
 {
-    // A right click that went back one zoom opens no menu; the menu key always does.
-    Detail::STrendState& state = *m_pState;
-    const bool zoomedBack = event->reason() == QContextMenuEvent::Mouse && state.bRightClickZoomed;
-    state.bRightClickZoomed = false;
-    if (!zoomedBack)
-    {
-        QMenu* menu = Detail::TrendMenu(*this);
-        menu->setAttribute(Qt::WA_DeleteOnClose);
-        menu->popup(event->globalPos());
-    }
+    Detail::PopUpPlotMenu(*event, m_pState->bRightClickZoomed,
+                          [this] { return Detail::TrendMenu(*this); });
     event->accept();
 }
 
@@ -374,11 +366,7 @@ QMenu* TrendMenu(CTrendDisplay& trend)
 {
     auto* menu = new QMenu(&trend);
     const auto add = [&](const char* text, bool enabled, auto slot)
-    {
-        QAction* action = menu->addAction(TranslatedText(text), &trend, slot);
-        action->setEnabled(enabled);
-        return action;
-    };
+    { return AddPlotMenuEntry(*menu, trend, text, enabled, slot); };
     if (trend.IsInteractive())
     {
         add("Zoom back", trend.IsZoomed(), &CTrendDisplay::ZoomBack);
