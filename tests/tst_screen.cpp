@@ -47,10 +47,10 @@ QPoint Across(const QWidget& w, quint32 a)
     return {int(a % std::max(w.width(), 1)), w.height() / 2};
 }
 
-void Wheel(QWidget& w, QPoint at, int delta)
+void Wheel(QWidget& w, QPoint at, int delta, Qt::KeyboardModifiers keys = Qt::NoModifier)
 {
-    QWheelEvent wheel(at, w.mapToGlobal(at), QPoint(), QPoint(0, delta), Qt::NoButton,
-                      Qt::NoModifier, Qt::NoScrollPhase, false);
+    QWheelEvent wheel(at, w.mapToGlobal(at), QPoint(), QPoint(0, delta), Qt::NoButton, keys,
+                      Qt::NoScrollPhase, false);
     QApplication::sendEvent(&w, &wheel);
 }
 
@@ -179,7 +179,9 @@ std::vector<SStep> HistogramSteps()
                          ->setValue(a % 10)),
                 STEP(CHistogramDisplay, "pan",
                      w.findChild<QScrollBar*>(QStringLiteral("histogramPan"))->setValue(a % 300)),
-                STEP(CHistogramDisplay, "wheel", Wheel(w, Across(w, a), int(a % 240) - 120)),
+                STEP(CHistogramDisplay, "wheel",
+                     Wheel(w, Across(w, a), int(a % 240) - 120,
+                           a % 3 ? Qt::NoModifier : Qt::ControlModifier)),
                 STEP(CHistogramDisplay, "axes", w.SetAxesVisible(a % 3)),
                 STEP(CHistogramDisplay, "legend", w.SetLegendVisible(a % 2)),
                 STEP(CHistogramDisplay, "class labels",
