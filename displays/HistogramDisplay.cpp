@@ -540,14 +540,18 @@ Detail::SPlotLayout CHistogramDisplay::_Layout() const
     {
         area.setBottom(m_oHScrollBar.geometry().top() - 1);
     }
-    Detail::SPlotLayout layout = Detail::PlotLayout(area, fontMetrics(), m_bAxesVisible);
+    const Detail::CHistogramView& view = Detail::ViewOf(*this);
+    const bool valueTitle = !view.sValueTitle.isEmpty() || !view.sValueUnit.isEmpty();
+    const bool classTitle = !view.sClassTitle.isEmpty() || !view.sClassUnit.isEmpty();
+    Detail::SPlotLayout layout =
+        Detail::PlotLayout(area, fontMetrics(), m_bAxesVisible, 0, valueTitle, classTitle);
     // A range slider's handle fits right of the class axis, so that a slider as wide as the
     // histogram lines up with it (AlignToClassAxis).
     const int over = layout.oPlot.right() - (width() - 1 - Detail::kRangeHandleLength);
     if (m_bAxesVisible && over > 0)
     {
         area.setRight(area.right() - over);
-        layout = Detail::PlotLayout(area, fontMetrics(), m_bAxesVisible);
+        layout = Detail::PlotLayout(area, fontMetrics(), m_bAxesVisible, 0, valueTitle, classTitle);
     }
     return layout;
 }
@@ -587,6 +591,55 @@ Detail::SPlotScale CHistogramDisplay::_Scale() const
     return scale;
 }
 
+void CHistogramDisplay::SetGridVisible(bool visible)
+{
+    Detail::ViewOf(*this).bGrid = visible;
+    update();
+}
+
+bool CHistogramDisplay::IsGridVisible() const
+{
+    return Detail::ViewOf(*this).bGrid;
+}
+
+void CHistogramDisplay::SetClassAxisTitle(const QString& title, const QString& unit)
+{
+    Detail::CHistogramView& view = Detail::ViewOf(*this);
+    view.sClassTitle = title;
+    view.sClassUnit = unit;
+    _PlaceScrollBars(); // the plot's room changed
+    update();
+}
+
+QString CHistogramDisplay::ClassAxisTitle() const
+{
+    return Detail::ViewOf(*this).sClassTitle;
+}
+
+QString CHistogramDisplay::ClassAxisUnit() const
+{
+    return Detail::ViewOf(*this).sClassUnit;
+}
+
+void CHistogramDisplay::SetValueAxisTitle(const QString& title, const QString& unit)
+{
+    Detail::CHistogramView& view = Detail::ViewOf(*this);
+    view.sValueTitle = title;
+    view.sValueUnit = unit;
+    _PlaceScrollBars();
+    update();
+}
+
+QString CHistogramDisplay::ValueAxisTitle() const
+{
+    return Detail::ViewOf(*this).sValueTitle;
+}
+
+QString CHistogramDisplay::ValueAxisUnit() const
+{
+    return Detail::ViewOf(*this).sValueUnit;
+}
+
 void CHistogramDisplay::paintEvent(QPaintEvent* event)
 {
     QPainter painter(this);
@@ -595,10 +648,16 @@ void CHistogramDisplay::paintEvent(QPaintEvent* event)
     const Detail::SPlotScale scale = _Scale();
     Detail::FillAroundPlot(painter, event->rect(), layout.oPlot);
     const int maxTicks = std::max(layout.oPlot.height() / (2 * fontMetrics().height()), 1);
-    Detail::DrawAxes(painter, layout,
-                     m_bAxesVisible ? Detail::ValueTicks(scale, layout.oPlot, maxTicks)
-                                    : std::vector<Detail::SAxisTick>(),
-                     _ClassTicks(layout));
+    const std::vector<Detail::SAxisTick> valueTicks =
+        m_bAxesVisible ? Detail::ValueTicks(scale, layout.oPlot, maxTicks)
+                       : std::vector<Detail::SAxisTick>();
+    const std::vector<Detail::SAxisTick> classTicks = _ClassTicks(layout);
+    Detail::DrawAxes(painter, layout, valueTicks, classTicks);
+    const Detail::CHistogramView& view = Detail::ViewOf(*this);
+    if (view.bGrid)
+    {
+        Detail::DrawGrid(painter, layout.oPlot, valueTicks, classTicks);
+    }
     {
         Detail::CClipGuard clip(painter, layout.oPlot);
         Detail::CDevicePixels pixels(painter, dpr);
@@ -622,7 +681,8 @@ void CHistogramDisplay::paintEvent(QPaintEvent* event)
         }
         Detail::DrawLegend(painter, layout.oLegend, entries);
     }
-    const Detail::CHistogramView& view = Detail::ViewOf(*this);
+    Detail::DrawTitles(painter, layout, Detail::AxisTitle(view.sValueTitle, view.sValueUnit),
+                       Detail::AxisTitle(view.sClassTitle, view.sClassUnit));
     if (view.nReadoutList >= 0 && view.nReadoutClass >= m_nFirstVisible &&
         view.nReadoutClass < m_nFirstVisible + VisibleClassCount())
     {

@@ -91,6 +91,20 @@ public:
     void SetAxesVisible(bool visible);
     bool AreAxesVisible() const;
 
+    /// Grid lines across the plot at the ticks of both axes, behind the bars; off by default,
+    /// and none while the axes are hidden.
+    void SetGridVisible(bool visible);
+    bool IsGridVisible() const;
+    /// The axis titles, each with an optional unit, drawn "Grey value [DN]" under the class
+    /// labels and on its side left of the value labels, or the title or the unit alone. The
+    /// class unit also heads the CSV's class column. Empty texts leave the title out.
+    void SetClassAxisTitle(const QString& title, const QString& unit = QString());
+    QString ClassAxisTitle() const;
+    QString ClassAxisUnit() const;
+    void SetValueAxisTitle(const QString& title, const QString& unit = QString());
+    QString ValueAxisTitle() const;
+    QString ValueAxisUnit() const;
+
     /// The first visible class and the number of visible classes (all of them when not zoomed).
     int FirstVisibleClass() const;
     int VisibleClassCount() const;

@@ -364,7 +364,8 @@ QPoint CHistogramDisplay::_ReadoutPoint(const Detail::SPlotLayout& layout,
 
 QString CHistogramDisplay::CountsCsv() const
 {
-    QStringList header(QStringLiteral("class"));
+    QStringList header(Detail::CsvField(
+        Detail::AxisTitle(QStringLiteral("class"), Detail::ViewOf(*this).sClassUnit)));
     for (const SList& list : m_vLists)
     {
         header << Detail::CsvField(QString::fromStdString(list.oMode.m_sLabel));

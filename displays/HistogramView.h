@@ -2,6 +2,7 @@
 
 #include <QObject>
 #include <QPoint>
+#include <QString>
 
 #include <vector>
 
@@ -53,6 +54,11 @@ public:
     int nReadoutList = -1; // the readout's list, -1 for none
     int nReadoutClass = -1;
     bool bRightClickZoomed = false; // the last right click went back one zoom
+    bool bGrid = false;             // grid lines at the axes' ticks
+    QString sClassTitle;            // axis titles and units
+    QString sClassUnit;
+    QString sValueTitle;
+    QString sValueUnit;
 };
 
 /// The histogram's context menu, a child of it: zoom back and show all while zoomed, copy, save

@@ -414,6 +414,26 @@ void PaintSurround(QPainter& painter, const SPlotSurround& surround)
     DrawTitles(painter, surround.oLayout, surround.sValueTitle, surround.sBottomTitle);
 }
 
+void DrawGrid(QPainter& painter, const QRect& plot, const std::vector<SAxisTick>& rows,
+              const std::vector<SAxisTick>& columns)
+{
+    const QColor color = QColor::fromRgb(GridColor(QGuiApplication::palette()));
+    for (const SAxisTick& row : rows)
+    {
+        if (row.nPos > plot.top() && row.nPos < plot.bottom())
+        {
+            painter.fillRect(QRect(plot.left(), row.nPos, plot.width(), 1), color);
+        }
+    }
+    for (const SAxisTick& column : columns)
+    {
+        if (column.nPos > plot.left() && column.nPos < plot.right())
+        {
+            painter.fillRect(QRect(column.nPos, plot.top(), 1, plot.height()), color);
+        }
+    }
+}
+
 void DrawTitles(QPainter& painter, const SPlotLayout& layout, const QString& value,
                 const QString& bottom)
 {

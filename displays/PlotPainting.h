@@ -237,6 +237,11 @@ struct SPlotSurround
 /// Paints the surround: everything of the widget but its data area.
 void PaintSurround(QPainter& painter, const SPlotSurround& surround);
 
+/// Draws grid lines across plot at the ticks that lie inside it (not on its edges), one logical
+/// pixel wide, in GridColor.
+void DrawGrid(QPainter& painter, const QRect& plot, const std::vector<SAxisTick>& rows,
+              const std::vector<SAxisTick>& columns);
+
 /// Draws the axis titles in their places of layout, in the palette's Text colour.
 void DrawTitles(QPainter& painter, const SPlotLayout& layout, const QString& value,
                 const QString& bottom);

@@ -297,6 +297,9 @@ QWidget* MakeDisplayPage()
     const std::vector<double> counts = GreyCounts(MakeImage());
     histogram->AddDataList(mode, counts);
     histogram->SetLogScale(true);
+    histogram->SetGridVisible(true);
+    histogram->SetClassAxisTitle(QStringLiteral("Grey value"), QStringLiteral("DN"));
+    histogram->SetValueAxisTitle(QStringLiteral("Pixels"));
     auto* band = new ZRI::CRangeSlider(Qt::Horizontal);
     ZRI::AlignToClassAxis(*band, *histogram); // values are class edges: 0 to 256
     // The span from start to end covers the classes start to end - 1.

@@ -1308,6 +1308,14 @@ private slots:
         const QImage plain = Render(trend, 1.0);
         trend.SetGridVisible(true);
         const QImage grid = Render(trend, 1.0);
+        CHistogramDisplay histogram; // classes 3 to 5 empty: the grid's rows show there
+        histogram.resize(300, 200);
+        histogram.AddDataList(Mode(HistogramBars), {10, 50, 100, 0, 0, 0});
+        const QRect bare = histogram.PlotArea();
+        histogram.SetGridVisible(true);
+        histogram.SetValueAxisTitle("Count");
+        histogram.SetClassAxisTitle("Grey", "DN");
+        const QImage histogramGrid = Render(histogram, 1.0);
         QApplication::setPalette(ZriTest::TestPalette());
         const QRgb line = qRgb(203, 203, 203), base = qRgb(255, 255, 255);
         // Row 50 (not the edge rows) and column 100 from top to bottom, under the sawtooth.
@@ -1317,11 +1325,23 @@ private slots:
         const QRgb want[] = {line, line, line, base, base, line, base, kLine.rgb()};
         QVERIFY(std::equal(std::begin(got), std::end(got), std::begin(want)));
         QCOMPARE(plain.pixel(100, 5), base);
+        const int h = trend.fontMetrics().height();
+        const QRect plot = histogram.PlotArea();
+        QCOMPARE(plot, bare.adjusted(h + 2, 0, 0, -h));
+        QCOMPARE(histogram.CountsCsv().section('\n', 0, 0), "class [DN],");
+        QString rows; // down class 4 near its left edge (off the ticks at class middles), and
+        for (int y = plot.top() + 1; y < plot.bottom(); ++y) // along the first grid row there
+            rows +=
+                histogramGrid.pixel(plot.left() + plot.width() * 2 / 3 + 2, y) == line ? '-' : '.';
+        const int first = plot.top() + 1 + rows.indexOf('-');
+        QVERIFY2(rows.count('-') >= 1 && !rows.contains("--"), qPrintable(rows));
+        QImage row(20, 1, QImage::Format_RGB32);
+        row.fill(line);
+        QCOMPARE(histogramGrid.copy(plot.right() - 20, first, 20, 1), row);
 
         trend.SetAxesVisible(true);
         trend.resize(300, 200);
         const QRect before = trend.PlotArea();
-        const int h = trend.fontMetrics().height();
         trend.SetValueAxisTitle("Pressure", "bar");
         trend.SetTimeAxisTitle("Time", "s");
         QCOMPARE(trend.PlotArea(), before.adjusted(h + 2, 0, 0, -h));

@@ -184,6 +184,9 @@ std::vector<SStep> HistogramSteps()
                            a % 3 ? Qt::NoModifier : Qt::ControlModifier)),
                 STEP(CHistogramDisplay, "axes", w.SetAxesVisible(a % 3)),
                 STEP(CHistogramDisplay, "legend", w.SetLegendVisible(a % 2)),
+                STEP(CHistogramDisplay, "grid and titles", w.SetGridVisible(a % 3);
+                     w.SetValueAxisTitle(QString(a % 2, 'N'), QString());
+                     w.SetClassAxisTitle(a % 5 ? "grey" : "", "DN")),
                 STEP(CHistogramDisplay, "class labels",
                      w.SetClassLabels(a % 1000 * 1e6, 0.25 * (1 + a % 4))),
                 STEP(CHistogramDisplay, "clear", w.ClearDataLists()),

@@ -396,8 +396,9 @@ private slots:
             "P P mbar false true s");
         row("histogram",
             New<Histogram>([](Histogram& h) { h.SetLogScale(true), h.SetLegendVisible(false); }),
-            "logScale? legendVisible? axesVisible? axesVisible=false logScale?",
-            "true false true true");
+            "logScale? legendVisible? axesVisible? axesVisible=false logScale? gridVisible=true "
+            "gridVisible? classAxisUnit=DN classAxisTitle=Grey classAxisUnit? valueAxisUnit?",
+            "true false true true true DN ");
         row("range slider",
             New<Slider>([](Slider& r) { r.SetRange(-5, 5), r.SetValues(-2, 3), r.SetPageStep(4); }),
             "minimum? maximum? startValue? endValue? pageStep? minimum=10 maximum? startValue? "
