@@ -1,5 +1,7 @@
 #pragma once
 
+#include "PlotView.h"
+
 #include <QObject>
 #include <QPoint>
 #include <QString>
@@ -42,12 +44,8 @@ public:
 
     double dTop = 1.0;                 // the value zoom: 1 shows the whole axis
     std::vector<SHistogramZoom> vBack; // the views to go back to, the latest last
-    enum class EGesture
-    {
-        None,
-        Box,
-        Pan
-    } eGesture = EGesture::None;
+    using EGesture = EPlotGesture;
+    EGesture eGesture = EGesture::None;
     QPoint oPressed;       // where the gesture began
     int nPressedFirst = 0; // the first visible class then
     QRubberBand* pwBox = nullptr;

@@ -6,6 +6,14 @@
 namespace Varo::FenraQtGui::ZuRaradirIzurodudoz::Detail
 {
 
+/// The mouse gesture a plot is in: none, a rubber band being dragged, or a pan.
+enum class EPlotGesture
+{
+    None,
+    Box,
+    Pan
+};
+
 /// What a plot shows: dX0 to dX1 across its width (times, classes), dY0 to dY1 from its bottom
 /// to its top (values).
 struct SPlotView

@@ -238,10 +238,11 @@ void STrendState::PaintPicture(QPainter& painter, qreal dpr)
 {
     Sync(dpr);
     const QRect device = DeviceRect(Layout().oPlot, dpr);
-    PaintSurround(painter, Surround(dpr));
+    const STicks ticks = Ticks(dpr);
+    PaintSurround(painter, Surround(dpr, ticks));
     CPlotRaster fresh;
     fresh.Begin(device.size(), QGuiApplication::palette().color(QPalette::Base).rgb());
-    DrawColumns(fresh, 0, GridLines(dpr));
+    DrawColumns(fresh, 0, GridLines(dpr, ticks));
     {
         CDevicePixels pixels(painter, dpr);
         painter.drawImage(device.topLeft(), fresh.Image());
@@ -326,10 +327,11 @@ void STrendState::PaintVector(QPainter& painter)
 {
     Sync(1.0);
     const QRect plot = Layout().oPlot;
-    PaintSurround(painter, Surround(1.0));
+    const STicks ticks = Ticks(1.0);
+    PaintSurround(painter, Surround(1.0, ticks));
     painter.fillRect(plot, QGuiApplication::palette().color(QPalette::Base));
     CClipGuard clip(painter, plot);
-    const SGridLines grid = GridLines(1.0);
+    const SGridLines grid = GridLines(1.0, ticks);
     std::vector<QLineF> rules;
     for (const int row : grid.vRows)
     {

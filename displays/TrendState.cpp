@@ -202,14 +202,19 @@ std::vector<SAxisLabel> STrendState::TimeLabels(qreal dpr)
     return labels;
 }
 
-std::vector<SAxisTick> STrendState::TimeTicks(qreal dpr)
+STrendState::STicks STrendState::Ticks(qreal dpr)
+{
+    return bAxes || bGrid ? STicks{ValueTicks(), TimeLabels(dpr)} : STicks();
+}
+
+std::vector<SAxisTick> STrendState::TimeTicks(qreal dpr, const std::vector<SAxisLabel>& labels)
 {
     const QRect plot = Layout().oPlot;
     const SColumnGrid grid = Grid(dpr);
     const double start = grid.ColumnStart(grid.nFirst);
     const double end = grid.ColumnStart(grid.nFirst + grid.nCount);
     std::vector<SAxisTick> ticks;
-    for (const SAxisLabel& label : TimeLabels(dpr))
+    for (const SAxisLabel& label : labels)
     {
         // Relative to the window's start, so that large times place as exactly as small ones. A
         // window narrower than the times' resolution (half a second at nanoseconds since 1970)
@@ -223,7 +228,7 @@ std::vector<SAxisTick> STrendState::TimeTicks(qreal dpr)
     return ticks;
 }
 
-SGridLines STrendState::GridLines(qreal dpr)
+SGridLines STrendState::GridLines(qreal dpr, const STicks& ticks)
 {
     SGridLines lines;
     if (!bGrid)
@@ -234,7 +239,7 @@ SGridLines STrendState::GridLines(qreal dpr)
     // Rows at the value ticks (but not on the frame), columns where the tick times fall.
     const QRect plot = Layout().oPlot;
     const int height = DeviceRect(plot, dpr).height();
-    for (const SAxisTick& tick : ValueTicks())
+    for (const SAxisTick& tick : ticks.vValue)
     {
         const int row = qRound((tick.nPos - plot.top()) * dpr);
         if (row > 0 && row < height - 1)
@@ -244,7 +249,7 @@ SGridLines STrendState::GridLines(qreal dpr)
     }
     const SColumnGrid grid = Grid(dpr);
     lines.nFirst = grid.nFirst;
-    for (const SAxisLabel& label : TimeLabels(dpr))
+    for (const SAxisLabel& label : ticks.vTime)
     {
         const std::int64_t column = ColumnOf(grid, label.dValue);
         if (column > grid.nFirst && column < grid.nFirst + grid.nCount)
@@ -314,7 +319,7 @@ void STrendState::Invalidate()
     }
 }
 
-SPlotSurround STrendState::Surround(qreal dpr)
+SPlotSurround STrendState::Surround(qreal dpr, const STicks& ticks)
 {
     SPlotSurround surround;
     surround.oSize = Size();
@@ -324,8 +329,8 @@ SPlotSurround STrendState::Surround(qreal dpr)
     surround.sFont = rOwner.font().key();
     if (bAxes)
     {
-        surround.vLeft = ValueTicks();
-        surround.vBottom = TimeTicks(dpr);
+        surround.vLeft = ticks.vValue;
+        surround.vBottom = TimeTicks(dpr, ticks.vTime);
         surround.vLegend = Legend();
         surround.sValueTitle = Titles()[0];
         surround.sBottomTitle = Titles()[1];
@@ -475,8 +480,9 @@ bool STrendState::RefreshScreen(qreal dpr, QRect& changed)
     bool newSurround = false;
     if (!(inputs == oSurroundInputs))
     {
-        oGridLines = GridLines(dpr);
-        SPlotSurround surround = Surround(dpr);
+        const STicks ticks = Ticks(dpr);
+        oGridLines = GridLines(dpr, ticks);
+        SPlotSurround surround = Surround(dpr, ticks);
         newSurround = !(surround == oSurround);
         if (newSurround)
         {

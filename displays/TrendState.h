@@ -125,9 +125,17 @@ struct STrendState
     SPlotScale AutoScale();
     std::vector<SAxisTick> ValueTicks();
     std::vector<SAxisLabel> TimeLabels(qreal dpr);
-    std::vector<SAxisTick> TimeTicks(qreal dpr);
+    std::vector<SAxisTick> TimeTicks(qreal dpr, const std::vector<SAxisLabel>& labels);
+    /// The value ticks and time labels, measured once for the surround and the grid; none while
+    /// neither axes nor grid show.
+    struct STicks
+    {
+        std::vector<SAxisTick> vValue;
+        std::vector<SAxisLabel> vTime;
+    };
+    STicks Ticks(qreal dpr);
     /// The grid lines of the plot at the ticks (none while the grid is off).
-    SGridLines GridLines(qreal dpr);
+    SGridLines GridLines(qreal dpr, const STicks& ticks);
     /// The legend: the named series, a hidden one with an invalid colour; and the series of
     /// each entry.
     std::vector<std::pair<QString, QColor>> Legend() const;
@@ -137,7 +145,7 @@ struct STrendState
     /// The axis titles as drawn: value, then time.
     std::array<QString, 2> Titles() const;
     void Invalidate();
-    SPlotSurround Surround(qreal dpr);
+    SPlotSurround Surround(qreal dpr, const STicks& ticks);
     void DrawColumns(CPlotRaster& raster, int first, const SGridLines& grid);
     QRect RefreshScreenRaster(qreal dpr);
     bool RefreshScreen(qreal dpr, QRect& changed);
@@ -195,12 +203,8 @@ struct STrendState
     bool bZoomed = false;
     SHome oHome{};
     std::vector<SPlotView> vBack;
-    enum class EGesture
-    {
-        None,
-        Box,
-        Pan
-    } eGesture = EGesture::None;
+    using EGesture = EPlotGesture;
+    EGesture eGesture = EGesture::None;
     QPoint oPressed; // where the gesture began
     QPoint oLast;    // where a pan was last
     QRubberBand* pwBox = nullptr;
