@@ -89,6 +89,18 @@ QString HistogramDescription(const QWidget& control)
     return parts.join(QStringLiteral("; "));
 }
 
+bool AnyOnRightAxis(const CTrendDisplay& trend)
+{
+    for (int series = 0; series < trend.SeriesCount(); ++series)
+    {
+        if (trend.IsSeriesOnRightAxis(series))
+        {
+            return true;
+        }
+    }
+    return false;
+}
+
 // "Temperature 21.5; Pressure 1.02; range 0 to 50", zoomed "...; time 10 to 20; readout
 // Temperature 12 21.4"
 QString TrendDescription(const QWidget& control)
@@ -112,6 +124,15 @@ QString TrendDescription(const QWidget& control)
                  .arg(TranslatedText("to"))
                  .arg(trend.ValueMax())
                  .arg(unit(trend.ValueAxisUnit()));
+    if (AnyOnRightAxis(trend))
+    {
+        parts << QStringLiteral("%1 %2 %3 %4%5")
+                     .arg(TranslatedText("right axis"))
+                     .arg(trend.RightValueMin())
+                     .arg(TranslatedText("to"))
+                     .arg(trend.RightValueMax())
+                     .arg(unit(trend.RightAxisUnit()));
+    }
     // A zoomed view says which times it shows, in the time axis' words; the readout its sample.
     const auto text = [&](double time, double resolution)
     {
@@ -134,7 +155,10 @@ QString TrendDescription(const QWidget& control)
         parts << QStringLiteral("%1 %2 %3 %4")
                      .arg(TranslatedText("readout"), trend.SeriesName(trend.ReadoutSeries()),
                           text(sample.x(), resolution),
-                          QString::number(sample.y(), 'g', 10) + unit(trend.ValueAxisUnit()));
+                          QString::number(sample.y(), 'g', 10) +
+                              unit(trend.IsSeriesOnRightAxis(trend.ReadoutSeries())
+                                       ? trend.RightAxisUnit()
+                                       : trend.ValueAxisUnit()));
     }
     return parts.join(QStringLiteral("; "));
 }

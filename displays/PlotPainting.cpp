@@ -28,7 +28,7 @@ QRect Sized(int left, int top, int right, int bottom)
 } // namespace
 
 SPlotLayout PlotLayout(const QRect& area, const QFontMetrics& metrics, bool axes, int valueLabels,
-                       bool valueTitle, bool bottomTitle)
+                       bool valueTitle, bool bottomTitle, const SRightAxisRoom& rightAxis)
 {
     SPlotLayout layout;
     if (!axes)
@@ -37,13 +37,19 @@ SPlotLayout PlotLayout(const QRect& area, const QFontMetrics& metrics, bool axes
         return layout;
     }
     const int line = metrics.height();
-    const int labels = std::max(metrics.horizontalAdvance(QStringLiteral("-8888888")), valueLabels);
-    // The title and a gap, the labels, a gap, the tick, then the frame column.
+    const int least = metrics.horizontalAdvance(QStringLiteral("-8888888"));
+    const int labels = std::max(least, valueLabels);
+    // The title and a gap, the labels, a gap, the tick, then the frame column; a right axis the
+    // same mirrored (a pixel more between tick and label, where a tick could read as a minus
+    // sign), else room for the frame and half a time label.
     const int titleWidth = valueTitle ? line + 2 : 0;
     const int titleHeight = bottomTitle ? line : 0;
     const int left = area.left() + titleWidth + labels + 2 + kTick + 1;
     const int top = area.top() + line + 1;
-    const int right = area.right() - 1 - metrics.averageCharWidth();
+    const int rightTitle = rightAxis.bTitle ? line + 2 : 0;
+    const int rightLabels = std::max(least, rightAxis.nLabels);
+    const int right = rightAxis.bShown ? area.right() - rightTitle - rightLabels - 3 - kTick - 1
+                                       : area.right() - 1 - metrics.averageCharWidth();
     const int bottom = area.bottom() - line - kTick - 2 - titleHeight;
     layout.oPlot = Sized(left, top, right, bottom);
     layout.oLegend = Sized(area.left(), area.top(), area.right(), area.top() + line - 1);
@@ -58,6 +64,16 @@ SPlotLayout PlotLayout(const QRect& area, const QFontMetrics& metrics, bool axes
     if (bottomTitle)
     {
         layout.oBottomTitle = Sized(left, area.bottom() - line + 1, right, area.bottom());
+    }
+    if (rightAxis.bShown)
+    {
+        layout.oRightAxis =
+            Sized(right + kTick + 4, area.top(), area.right() - rightTitle, area.bottom());
+    }
+    if (rightAxis.bShown && rightAxis.bTitle)
+    {
+        layout.oRightTitle =
+            Sized(area.right() - line + 1, area.top(), area.right(), area.bottom());
     }
     return layout;
 }
@@ -350,6 +366,13 @@ std::vector<SPlacedLabel> ValueLabels(const std::vector<SAxisTick>& ticks, const
     return labels;
 }
 
+std::vector<SPlacedLabel> RightLabels(const std::vector<SAxisTick>& ticks, const QRect& axis,
+                                      const QFontMetrics& metrics)
+{
+    // Placed as the left axis places them; only their alignment differs.
+    return ValueLabels(ticks, axis, metrics);
+}
+
 void FillAroundPlot(QPainter& painter, const QRect& dirty, const QRect& plot)
 {
     const QColor window = QGuiApplication::palette().color(QPalette::Window);
@@ -398,8 +421,9 @@ void DrawAxes(QPainter& painter, const SPlotLayout& layout, const std::vector<SA
 bool SPlotSurround::operator==(const SPlotSurround& other) const
 {
     return oSize == other.oSize && dRatio == other.dRatio && oLayout == other.oLayout &&
-           vLeft == other.vLeft && vBottom == other.vBottom && vLegend == other.vLegend &&
-           sValueTitle == other.sValueTitle && sBottomTitle == other.sBottomTitle &&
+           vLeft == other.vLeft && vBottom == other.vBottom && vRight == other.vRight &&
+           vLegend == other.vLegend && sValueTitle == other.sValueTitle &&
+           sBottomTitle == other.sBottomTitle && sRightTitle == other.sRightTitle &&
            nPalette == other.nPalette && sFont == other.sFont;
 }
 
@@ -411,7 +435,28 @@ void PaintSurround(QPainter& painter, const SPlotSurround& surround)
     {
         DrawLegend(painter, surround.oLayout.oLegend, surround.vLegend);
     }
-    DrawTitles(painter, surround.oLayout, surround.sValueTitle, surround.sBottomTitle);
+    DrawRightAxis(painter, surround.oLayout, surround.vRight);
+    DrawTitles(painter, surround.oLayout, surround.sValueTitle, surround.sBottomTitle,
+               surround.sRightTitle);
+}
+
+void DrawRightAxis(QPainter& painter, const SPlotLayout& layout,
+                   const std::vector<SAxisTick>& right)
+{
+    if (layout.oRightAxis.isNull())
+    {
+        return;
+    }
+    CStyleStore store(painter, QGuiApplication::palette().color(QPalette::Text));
+    const int frame = layout.oPlot.right() + 1;
+    for (const SAxisTick& tick : right)
+    {
+        painter.drawLine(frame + 1, tick.nPos, frame + kTick, tick.nPos);
+    }
+    for (const SPlacedLabel& label : RightLabels(right, layout.oRightAxis, painter.fontMetrics()))
+    {
+        painter.drawText(label.oRect, Qt::AlignLeft | Qt::AlignVCenter, label.sText);
+    }
 }
 
 void DrawGrid(QPainter& painter, const QRect& plot, const std::vector<SAxisTick>& rows,
@@ -434,31 +479,45 @@ void DrawGrid(QPainter& painter, const QRect& plot, const std::vector<SAxisTick>
     }
 }
 
+namespace
+{
+
+// A value axis' title in rect, read from the bottom up, centred on the plot's height as far as
+// the widget allows, elided where it is longer.
+void DrawSideTitle(QPainter& painter, const QRect& rect, const QRect& plot, const QString& title)
+{
+    const QFontMetrics metrics = painter.fontMetrics();
+    const QString text = metrics.elidedText(title, Qt::ElideRight, rect.height());
+    const int length = metrics.horizontalAdvance(text);
+    const int bottom =
+        std::clamp(plot.center().y() + (length + 1) / 2, rect.top() + length, rect.bottom());
+    painter.save();
+    painter.translate(rect.left(), bottom + 1);
+    painter.rotate(-90.0);
+    painter.drawText(QRect(0, 0, length + 1, rect.width()), Qt::AlignLeft | Qt::AlignTop, text);
+    painter.restore();
+}
+
+} // namespace
+
 void DrawTitles(QPainter& painter, const SPlotLayout& layout, const QString& value,
-                const QString& bottom)
+                const QString& bottom, const QString& right)
 {
     CStyleStore store(painter, QGuiApplication::palette().color(QPalette::Text));
-    const QFontMetrics metrics = painter.fontMetrics();
     if (!layout.oBottomTitle.isNull())
     {
         // Centred under the plot, elided where it is longer.
         const QRect& rect = layout.oBottomTitle;
         painter.drawText(rect, Qt::AlignHCenter | Qt::AlignTop,
-                         metrics.elidedText(bottom, Qt::ElideRight, rect.width()));
+                         painter.fontMetrics().elidedText(bottom, Qt::ElideRight, rect.width()));
     }
     if (!layout.oValueTitle.isNull())
     {
-        // Read from the bottom up, centred on the plot's height as far as the widget allows.
-        const QRect& rect = layout.oValueTitle;
-        const QString text = metrics.elidedText(value, Qt::ElideRight, rect.height());
-        const int length = metrics.horizontalAdvance(text);
-        const int bottom = std::clamp(layout.oPlot.center().y() + (length + 1) / 2,
-                                      rect.top() + length, rect.bottom());
-        painter.save();
-        painter.translate(rect.left(), bottom + 1);
-        painter.rotate(-90.0);
-        painter.drawText(QRect(0, 0, length + 1, rect.width()), Qt::AlignLeft | Qt::AlignTop, text);
-        painter.restore();
+        DrawSideTitle(painter, layout.oValueTitle, layout.oPlot, value);
+    }
+    if (!layout.oRightTitle.isNull())
+    {
+        DrawSideTitle(painter, layout.oRightTitle, layout.oPlot, right);
     }
 }
 

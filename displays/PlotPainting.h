@@ -30,7 +30,9 @@ namespace Varo::FenraQtGui::ZuRaradirIzurodudoz::Detail
 
 /// Where a plot widget draws: the data area, the value labels at its left, the class or time
 /// labels below it, the legend row above it, and the axis titles (null when there is none): the
-/// value axis' turned on its side at the far left, the bottom axis' under its labels.
+/// value axis' turned on its side at the far left, the bottom axis' under its labels. A second
+/// value axis (null without one) has its labels at the plot's right and its title at the far
+/// right.
 struct SPlotLayout
 {
     QRect oPlot;
@@ -39,21 +41,35 @@ struct SPlotLayout
     QRect oLegend;
     QRect oValueTitle;
     QRect oBottomTitle;
+    QRect oRightAxis;
+    QRect oRightTitle;
 
     bool operator==(const SPlotLayout& other) const
     {
         return oPlot == other.oPlot && oValueAxis == other.oValueAxis &&
                oBottomAxis == other.oBottomAxis && oLegend == other.oLegend &&
-               oValueTitle == other.oValueTitle && oBottomTitle == other.oBottomTitle;
+               oValueTitle == other.oValueTitle && oBottomTitle == other.oBottomTitle &&
+               oRightAxis == other.oRightAxis && oRightTitle == other.oRightTitle;
     }
+};
+
+/// The right value axis of a layout: its labels' width (at least that of "-8888888"), and
+/// whether it has a title. Absent by default.
+struct SRightAxisRoom
+{
+    bool bShown = false;
+    int nLabels = 0;
+    bool bTitle = false;
 };
 
 /// The layout inside area. With axes the value labels get valueLabels pixels (at least the width
 /// of "-8888888") and a tick, the bottom labels and the legend one text line each, each axis
-/// title asked for one more text line, and a one-pixel frame runs around the plot; without axes
-/// the plot is the whole area.
+/// title asked for one more text line, and a one-pixel frame runs around the plot; a right axis
+/// takes the same room at the right as the value axis at the left. Without axes the plot is the
+/// whole area.
 SPlotLayout PlotLayout(const QRect& area, const QFontMetrics& metrics, bool axes,
-                       int valueLabels = 0, bool valueTitle = false, bool bottomTitle = false);
+                       int valueLabels = 0, bool valueTitle = false, bool bottomTitle = false,
+                       const SRightAxisRoom& right = SRightAxisRoom());
 
 /// An axis title as drawn: "Pressure [bar]", or the title or the unit alone when the other is
 /// empty.
@@ -205,6 +221,11 @@ std::vector<SPlacedLabel> BottomLabels(const std::vector<SAxisTick>& ticks, cons
 std::vector<SPlacedLabel> ValueLabels(const std::vector<SAxisTick>& ticks, const QRect& axis,
                                       const QFontMetrics& metrics);
 
+/// The labels of the right value axis: left-aligned in axis, centred on their rows, and left out
+/// where one would overlap the one before.
+std::vector<SPlacedLabel> RightLabels(const std::vector<SAxisTick>& ticks, const QRect& axis,
+                                      const QFontMetrics& metrics);
+
 /// Fills the dirty part of the widget around the plot in the palette's Window colour (the plot
 /// itself gets its Base from DrawAxes: each pixel is written once, which matters at ratio 2).
 void FillAroundPlot(QPainter& painter, const QRect& dirty, const QRect& plot);
@@ -225,9 +246,11 @@ struct SPlotSurround
     SPlotLayout oLayout;
     std::vector<SAxisTick> vLeft;
     std::vector<SAxisTick> vBottom;
+    std::vector<SAxisTick> vRight; // the right value axis' ticks, drawn while the layout has it
     std::vector<std::pair<QString, QColor>> vLegend;
     QString sValueTitle;
     QString sBottomTitle;
+    QString sRightTitle;
     qint64 nPalette = 0; ///< QPalette::cacheKey() of the application palette
     QString sFont;       ///< QFont::key() of the widget's font
 
@@ -242,9 +265,15 @@ void PaintSurround(QPainter& painter, const SPlotSurround& surround);
 void DrawGrid(QPainter& painter, const QRect& plot, const std::vector<SAxisTick>& rows,
               const std::vector<SAxisTick>& columns);
 
-/// Draws the axis titles in their places of layout, in the palette's Text colour.
+/// Draws the ticks and labels of the right value axis, when layout has one, in the palette's
+/// Text colour.
+void DrawRightAxis(QPainter& painter, const SPlotLayout& layout,
+                   const std::vector<SAxisTick>& right);
+
+/// Draws the axis titles in their places of layout, in the palette's Text colour; both value
+/// axes' titles read from the bottom up.
 void DrawTitles(QPainter& painter, const SPlotLayout& layout, const QString& value,
-                const QString& bottom);
+                const QString& bottom, const QString& right = QString());
 
 /// The picture of surround at its size and device pixel ratio, the data area left unpainted.
 QImage PaintSurround(const SPlotSurround& surround, const QFont& font);

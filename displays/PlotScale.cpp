@@ -95,6 +95,17 @@ double ScaleFraction(const SPlotScale& scale, double value)
     return (value * 0.5 - scale.dLow * 0.5) / (scale.dHigh * 0.5 - scale.dLow * 0.5);
 }
 
+SPlotScale Corresponding(const SPlotScale& from, const SPlotScale& to, double low, double high)
+{
+    // Through fractions of each axis, so that large values keep their precision.
+    const auto at = [&](double value)
+    {
+        const double fraction = (value - from.dLow) / (from.dHigh - from.dLow);
+        return to.dLow * (1.0 - fraction) + to.dHigh * fraction;
+    };
+    return {at(low), at(high), false};
+}
+
 double NiceStep(double span, int maxTicks)
 {
     if (!(span > 0.0) || !std::isfinite(span))

@@ -22,6 +22,10 @@ struct SPlotScale
 /// the span between the ends is larger than the largest double.
 double ScaleFraction(const SPlotScale& scale, double value);
 
+/// The range of `to` that lies where low to high lies on `from`, both linear: what a second
+/// value axis shows while the first shows low to high.
+SPlotScale Corresponding(const SPlotScale& from, const SPlotScale& to, double low, double high);
+
 /// The tick step of 1, 2 or 5 times a power of ten that cuts span into at most maxTicks parts.
 double NiceStep(double span, int maxTicks);
 

@@ -579,6 +579,73 @@ QString CTrendDisplay::ValueAxisUnit() const
     return m_pState->sValueUnit;
 }
 
+void CTrendDisplay::SetSeriesOnRightAxis(int series, bool right)
+{
+    auto* pSeries = FindSeries(*m_pState, series);
+    if (pSeries && pSeries->bRight != right)
+    {
+        pSeries->bRight = right;
+        _Reconfigured();
+    }
+}
+
+bool CTrendDisplay::IsSeriesOnRightAxis(int series) const
+{
+    const auto* pSeries = FindSeries(*m_pState, series);
+    return pSeries && pSeries->bRight;
+}
+
+void CTrendDisplay::SetRightValueRange(double min, double max)
+{
+    if (!std::isfinite(min) || !std::isfinite(max) || min == max)
+    {
+        return;
+    }
+    m_pState->oRightFixed = {std::min(min, max), std::max(min, max), false};
+    m_pState->bRightAuto = false;
+    _Reconfigured();
+}
+
+void CTrendDisplay::SetRightAutoRange()
+{
+    m_pState->bRightAuto = true;
+    _Reconfigured();
+}
+
+bool CTrendDisplay::IsRightAutoRange() const
+{
+    return m_pState->bRightAuto;
+}
+
+double CTrendDisplay::RightValueMin() const
+{
+    m_pState->Sync(devicePixelRatioF());
+    return m_pState->oRightShown.dLow;
+}
+
+double CTrendDisplay::RightValueMax() const
+{
+    m_pState->Sync(devicePixelRatioF());
+    return m_pState->oRightShown.dHigh;
+}
+
+void CTrendDisplay::SetRightAxisTitle(const QString& title, const QString& unit)
+{
+    m_pState->sRightTitle = title;
+    m_pState->sRightUnit = unit;
+    _Reconfigured();
+}
+
+QString CTrendDisplay::RightAxisTitle() const
+{
+    return m_pState->sRightTitle;
+}
+
+QString CTrendDisplay::RightAxisUnit() const
+{
+    return m_pState->sRightUnit;
+}
+
 void CTrendDisplay::SetTimeAxisFormat(std::shared_ptr<const CAxisFormat> format)
 {
     m_pState->pTimeFormat = std::move(format);
@@ -745,7 +812,8 @@ void CTrendDisplay::_EmitWindowChanged()
         m_pState->dShownEnd = end;
         emit windowChanged(start, end);
     }
-    const std::array<double, 4> view{start, end, ValueMin(), ValueMax()};
+    const std::array<double, 6> view{start,          end, ValueMin(), ValueMax(), RightValueMin(),
+                                     RightValueMax()};
     if (view != m_pState->aShownView)
     {
         m_pState->aShownView = view;

@@ -142,6 +142,24 @@ public:
     QString ValueAxisTitle() const;
     QString ValueAxisUnit() const;
 
+    /// A second value axis at the right, for series in another unit (pressure 0 to 10 beside
+    /// temperature 0 to 100). A series put on it is drawn, marked and read out against it; the
+    /// axis shows (ticks in plain numbers, its title like the left one's) while a series is on
+    /// it, shown or hidden. It fits its own series on round numbers, or shows a fixed range
+    /// (either order; a NaN or empty range is ignored). Zoom and pan move both axes together:
+    /// a box zoom shows the box's rows on each. Level markers and the grid follow the left axis.
+    void SetSeriesOnRightAxis(int series, bool right);
+    bool IsSeriesOnRightAxis(int series) const;
+    void SetRightValueRange(double min, double max);
+    void SetRightAutoRange();
+    bool IsRightAutoRange() const;
+    /// The right axis as it is drawn now.
+    double RightValueMin() const;
+    double RightValueMax() const;
+    void SetRightAxisTitle(const QString& title, const QString& unit = QString());
+    QString RightAxisTitle() const;
+    QString RightAxisUnit() const;
+
     /// A level marker (an alarm limit, say): a line across the plot at value in color, with
     /// label at its right end, drawn while the value axis holds it. Returns its index, or -1
     /// (nothing added) for a value that is not finite.
@@ -227,8 +245,9 @@ signals:
     /// Feeders dropped samples of a series: the total since the series was added. At most once
     /// a second, and always after the last loss.
     void samplesDropped(int series, qulonglong total);
-    /// The shown view changed: times start to end, values low to high. For every change, by
-    /// the user, by code or by new samples.
+    /// The shown view changed: times start to end, values low to high (of the left axis; also
+    /// sent when only the right axis changed). For every change, by the user, by code or by new
+    /// samples.
     void viewChanged(double start, double end, double low, double high);
     /// The readout shows another sample (series -1, time and value NaN: none).
     void readoutChanged(int series, double time, double value);

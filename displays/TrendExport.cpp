@@ -45,8 +45,8 @@ QString CTrendDisplay::SamplesCsv() const
         }
         const Detail::CSampleRing& ring = state.vSeries[i].oRing;
         const QString& name = state.vSeries[i].sName;
-        header << Detail::CsvField(name.isEmpty() ? name
-                                                  : Detail::AxisTitle(name, state.sValueUnit));
+        const QString& unit = state.vSeries[i].bRight ? state.sRightUnit : state.sValueUnit;
+        header << Detail::CsvField(name.isEmpty() ? name : Detail::AxisTitle(name, unit));
         for (std::uint64_t s = ring.LowerBound(start); s < ring.End() && ring.Time(s) <= end; ++s)
         {
             samples.emplace_back(ring.Time(s), shown.size(), s);
@@ -201,7 +201,8 @@ namespace Detail
 {
 
 CExportScope::CExportScope(STrendState& state, const QSize& size)
-    : m_rState(state), m_oShown(state.oShown), m_nValueLabels(state.nValueLabels),
+    : m_rState(state), m_oShown(state.oShown), m_oRightShown(state.oRightShown),
+      m_nValueLabels(state.nValueLabels), m_nRightLabels(state.nRightLabels),
       m_oLayout(state.oLayout), m_oLayoutSize(state.oLayoutSize),
       m_bLayoutValid(state.bLayoutValid), m_bSynced(state.bSynced),
       m_oSyncedGrid(state.oSyncedGrid), m_vSyncedSamples(state.vSyncedSamples)
@@ -225,7 +226,9 @@ CExportScope::~CExportScope()
     }
     state.oExportSize = QSize();
     state.oShown = m_oShown;
+    state.oRightShown = m_oRightShown;
     state.nValueLabels = m_nValueLabels;
+    state.nRightLabels = m_nRightLabels;
     state.oLayout = m_oLayout;
     state.oLayoutSize = m_oLayoutSize;
     state.bLayoutValid = m_bLayoutValid;
@@ -353,7 +356,7 @@ void STrendState::PaintVector(QPainter& painter)
             continue;
         }
         store.SetPen(QPen(series.oColor, 1.0, Qt::SolidLine, Qt::FlatCap, Qt::BevelJoin));
-        painter.drawPath(ReductionPath(series.oCache, plot, oShown));
+        painter.drawPath(ReductionPath(series.oCache, plot, Scale(series)));
     }
     DrawMarkers(painter, 1.0);
     DrawLevels(painter);

@@ -79,6 +79,8 @@ void CTrendDisplay::ResetZoom()
     state.dEnd = home.dEnd;
     state.bAuto = home.bAuto;
     state.oFixed = home.oFixed;
+    state.bRightAuto = home.bRightAuto;
+    state.oRightFixed = home.oRightFixed;
     state.bZoomed = false;
     state.vBack.clear();
     _Reconfigured();
@@ -87,15 +89,23 @@ void CTrendDisplay::ResetZoom()
 void CTrendDisplay::_ShowView(const Detail::SPlotView& view, bool remember)
 {
     Detail::STrendState& state = *m_pState;
+    state.Sync(devicePixelRatioF());
     // Refused: ends that are not finite, or closer than the doubles there tell apart (a window
     // of half a second at nanoseconds since 1970 is shown as set, but not zoomed or panned).
-    if (!Detail::IsShowable(view))
+    // The right axis shows the same rows of its own scale, as it did before the first zoom.
+    const Detail::SPlotScale right = Detail::Corresponding(
+        state.bZoomed ? state.aRightMap[0] : state.oShown,
+        state.bZoomed ? state.aRightMap[1] : state.oRightShown, view.dY0, view.dY1);
+    const bool rightShowable = Detail::IsShowable({view.dX0, view.dX1, right.dLow, right.dHigh});
+    if (!Detail::IsShowable(view) || (state.HasRightAxis() && !rightShowable))
     {
         return;
     }
     if (!state.bZoomed)
     {
-        state.oHome = {state.dWindow, state.bFollow, state.dEnd, state.bAuto, state.oFixed};
+        state.oHome = {state.dWindow, state.bFollow,    state.dEnd,       state.bAuto,
+                       state.oFixed,  state.bRightAuto, state.oRightFixed};
+        state.aRightMap = {state.oShown, state.oRightShown};
         state.bZoomed = true;
     }
     if (remember)
@@ -107,6 +117,11 @@ void CTrendDisplay::_ShowView(const Detail::SPlotView& view, bool remember)
     state.bFollow = false;
     state.oFixed = {view.dY0, view.dY1, false};
     state.bAuto = false;
+    if (rightShowable)
+    {
+        state.oRightFixed = right;
+        state.bRightAuto = false;
+    }
     _Reconfigured();
 }
 

@@ -36,8 +36,9 @@ SPlotLayout STrendState::Layout()
             area.setBottom(rScroll.geometry().top() - 1);
         }
         const auto titles = Titles();
-        oLayout = PlotLayout(area, rOwner.fontMetrics(), bAxes, nValueLabels, !titles[0].isEmpty(),
-                             !titles[1].isEmpty());
+        oLayout =
+            PlotLayout(area, rOwner.fontMetrics(), bAxes, nValueLabels, !titles[0].isEmpty(),
+                       !titles[1].isEmpty(), {HasRightAxis(), nRightLabels, !titles[2].isEmpty()});
         bLayoutValid = true;
     }
     return oLayout;
@@ -135,22 +136,26 @@ void STrendState::_Sync(qreal dpr)
             cache.Extend(series.oRing);
         }
         oShown = bAuto ? AutoScale() : oFixed;
+        oRightShown = bRightAuto ? AutoScale(true) : oRightFixed;
         const int labels = bAxes ? WidestLabel(ValueTicks(), rOwner.fontMetrics()) : 0;
-        if (labels == nValueLabels)
+        const int right =
+            bAxes && HasRightAxis() ? WidestLabel(RightTicks(), rOwner.fontMetrics()) : 0;
+        if (labels == nValueLabels && right == nRightLabels)
         {
             return;
         }
         nValueLabels = labels;
+        nRightLabels = right;
         bLayoutValid = false;
     }
 }
 
-SPlotScale STrendState::AutoScale()
+SPlotScale STrendState::AutoScale(bool right)
 {
     std::pair<double, double> range(kTrendNone, kTrendNone);
     for (const auto& series : vSeries)
     {
-        if (!series.bVisible)
+        if (!series.bVisible || series.bRight != right)
         {
             continue;
         }
@@ -167,6 +172,19 @@ std::vector<SAxisTick> STrendState::ValueTicks()
     const QRect plot = Layout().oPlot;
     return Detail::ValueTicks(oShown, plot, MaxValueTicks(plot, rOwner.fontMetrics()),
                               pValueFormat.get());
+}
+
+bool STrendState::HasRightAxis() const
+{
+    return std::any_of(vSeries.begin(), vSeries.end(),
+                       [](const STrendSeries& series) { return series.bRight; });
+}
+
+std::vector<SAxisTick> STrendState::RightTicks()
+{
+    // In plain numbers: the value axis' format may speak of its own unit.
+    const QRect plot = Layout().oPlot;
+    return Detail::ValueTicks(oRightShown, plot, MaxValueTicks(plot, rOwner.fontMetrics()));
 }
 
 const CAxisFormat& STrendState::TimeFormat() const
@@ -204,7 +222,12 @@ std::vector<SAxisLabel> STrendState::TimeLabels(qreal dpr)
 
 STrendState::STicks STrendState::Ticks(qreal dpr)
 {
-    return bAxes || bGrid ? STicks{ValueTicks(), TimeLabels(dpr)} : STicks();
+    if (!bAxes && !bGrid)
+    {
+        return STicks();
+    }
+    return {ValueTicks(), TimeLabels(dpr),
+            bAxes && HasRightAxis() ? RightTicks() : std::vector<SAxisTick>()};
 }
 
 std::vector<SAxisTick> STrendState::TimeTicks(qreal dpr, const std::vector<SAxisLabel>& labels)
@@ -303,9 +326,10 @@ int STrendState::LegendSeriesAt(const QPoint& at)
     return -1;
 }
 
-std::array<QString, 2> STrendState::Titles() const
+std::array<QString, 3> STrendState::Titles() const
 {
-    return {AxisTitle(sValueTitle, sValueUnit), AxisTitle(sTimeTitle, sTimeUnit)};
+    return {AxisTitle(sValueTitle, sValueUnit), AxisTitle(sTimeTitle, sTimeUnit),
+            HasRightAxis() ? AxisTitle(sRightTitle, sRightUnit) : QString()};
 }
 
 void STrendState::Invalidate()
@@ -332,8 +356,11 @@ SPlotSurround STrendState::Surround(qreal dpr, const STicks& ticks)
         surround.vLeft = ticks.vValue;
         surround.vBottom = TimeTicks(dpr, ticks.vTime);
         surround.vLegend = Legend();
-        surround.sValueTitle = Titles()[0];
-        surround.sBottomTitle = Titles()[1];
+        surround.vRight = ticks.vRight;
+        const auto titles = Titles();
+        surround.sValueTitle = titles[0];
+        surround.sBottomTitle = titles[1];
+        surround.sRightTitle = titles[2];
     }
     return surround;
 }
@@ -361,7 +388,7 @@ void STrendState::DrawColumns(CPlotRaster& raster, int first, const SGridLines& 
         }
         // From the column before: a sample a 256th of a column before a column's left edge is
         // drawn in that column.
-        ColumnLines(series.oCache, picture, oShown, first - 1,
+        ColumnLines(series.oCache, picture, Scale(series), first - 1,
                     static_cast<int>(series.oCache.Columns().size()) - 1, oDrawing);
         raster.DrawLines(oDrawing.vLines, series.oColor.rgb());
         raster.FillRects(oDrawing.vRanges, series.oColor.rgb());
@@ -418,8 +445,10 @@ QRect STrendState::RefreshScreenRaster(qreal dpr)
         screen.dRatio != dpr || !sameColumns || shift < 0 || shift >= grid.nCount ||
         screen.vColors != colors || screen.oScale.dLow != oShown.dLow ||
         screen.oScale.dHigh != oShown.dHigh || screen.oScale.bLog != oShown.bLog ||
+        screen.oRightScale.dLow != oRightShown.dLow ||
+        screen.oRightScale.dHigh != oRightShown.dHigh ||
         !KeepsGridLines(screen.oGridLines, oGridLines, screen.oGrid.nFirst + screen.oGrid.nCount);
-    screen = {std::move(screen.oRaster), true, dpr, grid, oShown, colors, oGridLines};
+    screen = {std::move(screen.oRaster), true, dpr, grid, oShown, oRightShown, colors, oGridLines};
     if (whole)
     {
         screen.oRaster.Begin(size, colors.front());
@@ -462,7 +491,8 @@ bool STrendState::RefreshScreen(qreal dpr, QRect& changed)
                            dpr,
                            Layout(),
                            {oShown.dLow, oShown.dHigh, grid.ColumnStart(grid.nFirst),
-                            grid.ColumnStart(grid.nFirst + grid.nCount)},
+                            grid.ColumnStart(grid.nFirst + grid.nCount), oRightShown.dLow,
+                            oRightShown.dHigh},
                            oShown.bLog,
                            QGuiApplication::palette().cacheKey(),
                            rOwner.font().key(),
@@ -555,7 +585,7 @@ void STrendState::DrawMarkers(QPainter& painter, qreal dpr) const
         QPen pen(series.oColor, 0);
         pen.setCosmetic(true);
         CStyleStore store(painter, pen);
-        DrawSampleMarkers(painter, series, device, begin, end, dpr, oShown);
+        DrawSampleMarkers(painter, series, device, begin, end, dpr, Scale(series));
     }
 }
 
@@ -635,7 +665,7 @@ std::pair<int, std::uint64_t> STrendState::Nearest(const QPoint& at)
                 continue;
             }
             const double dx = x(ring.Time(sample)) - at.x();
-            const double dy = ValueRow(oShown, plot, ring.Value(sample)) - 0.5 - at.y();
+            const double dy = ValueRow(Scale(vSeries[i]), plot, ring.Value(sample)) - 0.5 - at.y();
             if (dx * dx + dy * dy < best)
             {
                 best = dx * dx + dy * dy;
@@ -678,7 +708,7 @@ void STrendState::DrawReadout(QPainter& painter) const
     };
     const QPoint point(
         pixel(plot.left() + (time - start) / window * plot.width(), plot.left(), plot.right()),
-        pixel(ValueRow(oShown, plot, value), plot.top(), plot.bottom()));
+        pixel(ValueRow(Scale(series), plot, value), plot.top(), plot.bottom()));
     Detail::DrawReadout(
         painter, plot, point,
         ReadoutLabel(series.sName, TimeFormat().Text(time, window / plot.width()), value));

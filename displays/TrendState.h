@@ -52,6 +52,7 @@ struct SScreenRaster
     qreal dRatio = 0.0;
     SColumnGrid oGrid;
     SPlotScale oScale;
+    SPlotScale oRightScale;
     std::vector<QRgb> vColors; // the background, then every series' colour
     SGridLines oGridLines;
 };
@@ -62,7 +63,7 @@ struct SSurroundInputs
     QSize oSize;
     qreal dRatio = 0.0;
     SPlotLayout oLayout;
-    std::array<double, 4> aEnds{}; // value axis and window, low and high
+    std::array<double, 6> aEnds{}; // value axis, window and right axis, low and high
     bool bLog = false;
     qint64 nPalette = 0;
     QString sFont;
@@ -70,7 +71,7 @@ struct SSurroundInputs
     const CAxisFormat* pTimeFormat = nullptr;
     const CAxisFormat* pValueFormat = nullptr;
     std::vector<std::pair<QString, QColor>> vLegend;
-    std::array<QString, 2> aTitles; // value and time axis, as drawn
+    std::array<QString, 3> aTitles; // value, time and right axis, as drawn
     bool bGrid = false;
     SColumnGrid oGrid; // the grid lines' columns, also where the window's ends are one double
 
@@ -98,6 +99,7 @@ struct STrendSeries
     QColor oColor;
     ETrendDisplayMarker eMarker = TrendMarkerNone;
     bool bVisible = true; // shown, or hidden from its legend entry
+    bool bRight = false;  // drawn and read out against the right value axis
     CSampleRing oRing;
     CColumnCache oCache;
     EFeedOverload eOverload = FeedBlock; // what its feeders do with a full queue
@@ -122,8 +124,17 @@ struct STrendState
     SColumnGrid Grid(qreal dpr);
     void Sync(qreal dpr);
     void _Sync(qreal dpr);
-    SPlotScale AutoScale();
+    /// The automatic scale of the series on the left axis, or on the right one.
+    SPlotScale AutoScale(bool right = false);
     std::vector<SAxisTick> ValueTicks();
+    /// Whether a series is on the right axis, which is shown while one is.
+    bool HasRightAxis() const;
+    std::vector<SAxisTick> RightTicks();
+    /// The scale a series is drawn against.
+    const SPlotScale& Scale(const STrendSeries& series) const
+    {
+        return series.bRight ? oRightShown : oShown;
+    }
     std::vector<SAxisLabel> TimeLabels(qreal dpr);
     std::vector<SAxisTick> TimeTicks(qreal dpr, const std::vector<SAxisLabel>& labels);
     /// The value ticks and time labels, measured once for the surround and the grid; none while
@@ -132,6 +143,7 @@ struct STrendState
     {
         std::vector<SAxisTick> vValue;
         std::vector<SAxisLabel> vTime;
+        std::vector<SAxisTick> vRight;
     };
     STicks Ticks(qreal dpr);
     /// The grid lines of the plot at the ticks (none while the grid is off).
@@ -142,8 +154,8 @@ struct STrendState
     std::vector<int> LegendSeries() const;
     /// The series whose legend entry is at a point (widget pixels), or -1.
     int LegendSeriesAt(const QPoint& at);
-    /// The axis titles as drawn: value, then time.
-    std::array<QString, 2> Titles() const;
+    /// The axis titles as drawn: value, time, right.
+    std::array<QString, 3> Titles() const;
     void Invalidate();
     SPlotSurround Surround(qreal dpr, const STicks& ticks);
     void DrawColumns(CPlotRaster& raster, int first, const SGridLines& grid);
@@ -184,8 +196,15 @@ struct STrendState
     QString sTimeUnit;
     QString sValueTitle;
     QString sValueUnit;
-    SGridLines oGridLines;    // what the surround inputs last gave
-    double dScrollUnit = 1.0; // time per step of the scroll bar
+    // The right value axis: like the left one, with a map from left values to right ones that
+    // a zoom keeps, so that both axes zoom and pan together.
+    bool bRightAuto = true;
+    SPlotScale oRightFixed;
+    QString sRightTitle;
+    QString sRightUnit;
+    std::array<SPlotScale, 2> aRightMap{}; // the left and right scales before the zoom
+    SGridLines oGridLines;                 // what the surround inputs last gave
+    double dScrollUnit = 1.0;              // time per step of the scroll bar
     double dScrollOrigin = 0.0;
     double dShownStart = kTrendNone; // the window last announced by windowChanged
     double dShownEnd = kTrendNone;
@@ -198,6 +217,8 @@ struct STrendState
         double dEnd;
         bool bAuto;
         SPlotScale oFixed;
+        bool bRightAuto;
+        SPlotScale oRightFixed;
     };
     bool bInteractive = true;
     bool bZoomed = false;
@@ -211,7 +232,8 @@ struct STrendState
     bool bRightClickZoomed = false;   // the last right click went back one zoom
     int nReadout = -1;                // the readout's series, -1 for none
     std::uint64_t nReadoutSample = 0; // its sample in the series' ring
-    std::array<double, 4> aShownView{kTrendNone, kTrendNone, kTrendNone, kTrendNone};
+    std::array<double, 6> aShownView{kTrendNone, kTrendNone, kTrendNone,
+                                     kTrendNone, kTrendNone, kTrendNone};
     std::shared_ptr<CTrendFeedHub> pFeedHub; // while feeders were handed out
     CFeedPump* pFeedPump = nullptr;
     bool bLossesChanged = false;
@@ -231,7 +253,9 @@ struct STrendState
     bool bLayoutValid = false;
     QSize oLayoutSize;    // the size oLayout was made for
     int nValueLabels = 0; // width of the value labels the layout was made for
+    int nRightLabels = 0; // and of the right axis' labels
     SPlotScale oShown;
+    SPlotScale oRightShown;
     QSize oExportSize; // while a picture of another size is drawn (CExportScope)
 };
 
@@ -253,7 +277,9 @@ private:
     STrendState& m_rState;
     std::vector<CColumnCache> m_vCaches;
     SPlotScale m_oShown;
+    SPlotScale m_oRightShown;
     int m_nValueLabels;
+    int m_nRightLabels;
     SPlotLayout m_oLayout;
     QSize m_oLayoutSize;
     bool m_bLayoutValid;

@@ -171,8 +171,8 @@ QWidget* MakeTrend(ZRI::CBarGauge& level)
     return trend;
 }
 
-// A recording of a million samples, zoomed by a box into a tenth of it, with the readout of
-// the sample under a pointer that hovers over the plot.
+// A recording of a million samples, and a slower temperature on a second axis, zoomed by a box
+// into a tenth of it, with the readout of the sample under a pointer that hovers over the plot.
 QWidget* MakeRecording()
 {
     auto* trend = new ZRI::CTrendDisplay;
@@ -188,6 +188,15 @@ QWidget* MakeRecording()
                                     (i % 250000 == 125000 ? 2.5 : 0.0));
     }
     trend->Append(pressure, samples);
+    // The temperature, in another unit, on the right axis.
+    const int temperature = trend->AddSeries(QStringLiteral("Temperature"), QColor(200, 110, 20));
+    trend->SetSeriesOnRightAxis(temperature, true);
+    for (int i = 0; i < 10000; ++i)
+    {
+        const double t = i * 0.1; // 10 Hz
+        trend->Append(temperature, t, 40 + 25 * std::sin(t / 150) + 2 * std::sin(t / 9));
+    }
+    trend->SetRightAxisTitle(QStringLiteral("Temperature"), QStringLiteral("°C"));
     trend->SetTimeWindow(1000);
     trend->SetGridVisible(true);
     trend->SetValueAxisTitle(QStringLiteral("Pressure"), QStringLiteral("bar"));

@@ -1365,6 +1365,77 @@ private slots:
         QCOMPARE(trend.PlotArea(), before);
     }
 
+    // A second axis at the right: b, a constant 50 on 0 to 100, lies on row 50 (on the left
+    // axis, 0 to 10, it would be off the top). A box over rows 10 to 59 shows 4 to 9 on the
+    // left and 40 to 90 on the right: b a fifth up the 86 rows left above the history bar, on
+    // row 69. Going back restores both. The readout, the
+    // CSV and screen readers use the right axis' unit; the axis takes its room at the right.
+    void trendRightAxis()
+    {
+        CTrendDisplay trend;
+        Sawtooth(trend);
+        const int b = trend.AddSeries("b", Qt::blue);
+        for (int t = 0; t < 200; ++t)
+            trend.Append(b, t, 50);
+        trend.SetSeriesOnRightAxis(b, true);
+        trend.SetRightValueRange(100, 0);
+        trend.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&trend));
+        const QRgb blue = QColor(Qt::blue).rgb();
+        QImage shown = Screen(trend);
+        QVERIFY(shown.pixel(103, 50) == blue && shown.pixel(103, 0) != blue);
+        QSignalSpy views(&trend, &CTrendDisplay::viewChanged);
+        Drag(trend, Qt::LeftButton, {}, {50, 10}, {149, 59});
+        const auto view = [&]
+        {
+            return QStringLiteral("%1 %2 %3 %4")
+                .arg(qRound(trend.ValueMin()))
+                .arg(qRound(trend.ValueMax()))
+                .arg(qRound(trend.RightValueMin()))
+                .arg(qRound(trend.RightValueMax()));
+        };
+        QCOMPARE(view(), "4 9 40 90");
+        shown = Screen(trend);
+        QVERIFY(shown.pixel(103, 69) == blue && shown.pixel(103, 50) != blue);
+        QCOMPARE(shown, Render(trend, 1.0));
+        QCOMPARE(views.count(), 1);
+        trend.SetRightValueRange(0, 50); // only the right axis: told once
+        QCOMPARE(views.count(), 2);
+        trend.ZoomBack();
+        QCOMPARE(view(), "0 10 0 100");
+        QVERIFY(!trend.IsRightAutoRange());
+
+        QSignalSpy readouts(&trend, &CTrendDisplay::readoutChanged);
+        Hover(trend, {103, 51});
+        QCOMPARE(readouts.last(), QVariantList({b, 103.0, 50.0}));
+        trend.SetValueAxisTitle("", "bar");
+        trend.SetRightAxisTitle("T", "°C");
+        QCOMPARE(Heard(trend), "a 9; b 50; range 0 to 10 bar; right axis 0 to 100 °C; readout b "
+                               "103 50 °C");
+        QCOMPARE(trend.SamplesCsv().section('\n', 0, 0), "time,a [bar],b [°C]");
+
+        trend.SetAxesVisible(true);
+        trend.resize(300, 200);
+        const QFontMetrics metrics = trend.fontMetrics();
+        const int h = metrics.height(), labels = metrics.horizontalAdvance("-8888888");
+        const QRect plot = trend.PlotArea();
+        QCOMPARE(plot.right(), 299 - (h + 2) - labels - 8);
+        const QImage axes = Render(trend, 1.0);
+        // The tick of 0 at the bottom row, right of the frame; the title on its side at the far
+        // right, across the plot's middle.
+        const QRgb text = QGuiApplication::palette().color(QPalette::Text).rgb();
+        QString tick;
+        for (int x = plot.right() + 1; x <= plot.right() + 6; ++x)
+            tick += axes.pixel(x, plot.bottom()) == text ? 'x' : '.';
+        QCOMPARE(tick, ".xxxx.");
+        bool titled = false;
+        for (int x = 300 - h; x < 300; ++x)
+            titled = titled || qGray(axes.pixel(x, plot.center().y())) < 128;
+        QVERIFY(titled);
+        trend.SetSeriesOnRightAxis(b, false);
+        QCOMPARE(trend.PlotArea().right(), 299 - 1 - metrics.averageCharWidth());
+    }
+
     // 100,000 samples exported: the picture and the PNG are the screen's pixels, SVG and PDF
     // hold the reduction (the SVG at most 4 times a 600-point polyline's) and, drawn back, light
     // the same columns; the shown trend goes on exactly as before.

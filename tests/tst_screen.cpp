@@ -126,6 +126,10 @@ std::vector<SStep> TrendSteps()
                                : nullptr)),
                 STEP(CTrendDisplay, "titles", w.SetValueAxisTitle(QString(a % 3, 'P'), "bar");
                      w.SetTimeAxisTitle(a % 2 ? "time" : "", "")),
+                STEP(CTrendDisplay, "right axis", w.SetSeriesOnRightAxis(int(a % 2), a % 3 != 0);
+                     a % 4 ? w.SetRightValueRange(-double(a % 40), 50 + (a >> 6) % 90)
+                           : w.SetRightAutoRange();
+                     w.SetRightAxisTitle(a % 5 ? "T" : "", "K")),
                 STEP(CTrendDisplay, "clock axis",
                      w.SetTimeAxisFormat(a % 2 ? std::make_shared<CWallClockFormat>(Qt::UTC)
                                                : nullptr)),
