@@ -812,8 +812,9 @@ void CTrendDisplay::_EmitWindowChanged()
         m_pState->dShownEnd = end;
         emit windowChanged(start, end);
     }
-    const std::array<double, 6> view{start,          end, ValueMin(), ValueMax(), RightValueMin(),
-                                     RightValueMax()};
+    // The right axis too: its automatic range can change alone.
+    const std::array<double, 6> view = {
+        start, end, ValueMin(), ValueMax(), RightValueMin(), RightValueMax()};
     if (view != m_pState->aShownView)
     {
         m_pState->aShownView = view;
