@@ -52,6 +52,16 @@ void CTrendDisplay::setValueAxisUnit(const QString& unit)
     SetValueAxisTitle(ValueAxisTitle(), unit);
 }
 
+void CTrendDisplay::setRightAxisTitle(const QString& title)
+{
+    SetRightAxisTitle(title, RightAxisUnit());
+}
+
+void CTrendDisplay::setRightAxisUnit(const QString& unit)
+{
+    SetRightAxisTitle(RightAxisTitle(), unit);
+}
+
 double CTrendDisplay::valueMin() const
 {
     return _BoundsShown() ? m_dMin : ValueMin();

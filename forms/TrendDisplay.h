@@ -29,6 +29,8 @@ class ZRI_FORMS_EXPORT CTrendDisplay : public ZuRaradirIzurodudoz::CTrendDisplay
     Q_PROPERTY(QString timeAxisUnit READ TimeAxisUnit WRITE setTimeAxisUnit)
     Q_PROPERTY(QString valueAxisTitle READ ValueAxisTitle WRITE setValueAxisTitle)
     Q_PROPERTY(QString valueAxisUnit READ ValueAxisUnit WRITE setValueAxisUnit)
+    Q_PROPERTY(QString rightAxisTitle READ RightAxisTitle WRITE setRightAxisTitle)
+    Q_PROPERTY(QString rightAxisUnit READ RightAxisUnit WRITE setRightAxisUnit)
     Q_PROPERTY(bool autoRange READ IsAutoRange WRITE setAutoRange)
     Q_PROPERTY(double valueMin READ valueMin WRITE setValueMin)
     Q_PROPERTY(double valueMax READ valueMax WRITE setValueMax)
@@ -53,6 +55,9 @@ public:
     void setTimeAxisUnit(const QString& unit);
     void setValueAxisTitle(const QString& title);
     void setValueAxisUnit(const QString& unit);
+    /// The right axis' title, drawn while code puts a series on that axis.
+    void setRightAxisTitle(const QString& title);
+    void setRightAxisUnit(const QString& unit);
 
 private:
     bool _BoundsShown() const;

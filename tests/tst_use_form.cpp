@@ -392,8 +392,9 @@ private slots:
         row("trend: grid, titles and units",
             New<Trend>([](Trend& t) { t.SetValueAxisTitle("P", "bar"); }),
             "valueAxisTitle? valueAxisUnit=mbar valueAxisTitle? valueAxisUnit? gridVisible? "
-            "gridVisible=true timeAxisUnit=s timeAxisTitle=t gridVisible? timeAxisUnit?",
-            "P P mbar false true s");
+            "gridVisible=true timeAxisUnit=s timeAxisTitle=t gridVisible? timeAxisUnit? "
+            "rightAxisUnit=K rightAxisTitle=T rightAxisUnit?",
+            "P P mbar false true s K");
         row("histogram",
             New<Histogram>([](Histogram& h) { h.SetLogScale(true), h.SetLegendVisible(false); }),
             "logScale? legendVisible? axesVisible? axesVisible=false logScale? gridVisible=true "
