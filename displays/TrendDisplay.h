@@ -196,7 +196,10 @@ public:
     void ZoomTo(double start, double end, double low, double high);
     /// The readout: while the pointer is over the plot (interactive), a crosshair and a label
     /// show the real sample nearest to it, whatever the zoom: the series, the time (in the time
-    /// axis' format) and the value. ReadoutSeries() is -1 while there is none.
+    /// axis' format) and the value. From the keyboard, Shift and the left or right arrow move
+    /// it to the series' previous or next sample (the view pans to keep it in sight), Shift
+    /// and up or down to the next or previous shown series; it goes when the focus does.
+    /// ReadoutSeries() is -1 while there is none.
     int ReadoutSeries() const;
     QPointF ReadoutSample() const;
     /// The samples in view (the zoomed view when zoomed) as CSV for a spreadsheet: a line
@@ -284,6 +287,8 @@ private:
     void _EmitWindowChanged();
     void _ShowView(const Detail::SPlotView& view, bool remember);
     void _ShowReadout(const QPoint& at);
+    void _SetReadout(const std::pair<int, std::uint64_t>& readout);
+    void _KeyReadout(int along, int across);
     void _UpdateScrollBar();
     void _PlaceScrollBar();
 

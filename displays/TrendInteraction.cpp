@@ -208,16 +208,41 @@ void CTrendDisplay::_ShowReadout(const QPoint& at)
     const auto nearest = state.bInteractive && PlotArea().contains(at)
                              ? state.Nearest(at)
                              : std::pair<int, std::uint64_t>(-1, 0);
-    if (nearest.first == state.nReadout && nearest.second == state.nReadoutSample)
+    _SetReadout(nearest);
+}
+
+void CTrendDisplay::_SetReadout(const std::pair<int, std::uint64_t>& readout)
+{
+    Detail::STrendState& state = *m_pState;
+    if (readout.first == state.nReadout && readout.second == state.nReadoutSample)
     {
         return;
     }
-    state.nReadout = nearest.first;
-    state.nReadoutSample = nearest.second;
+    state.nReadout = readout.first;
+    state.nReadoutSample = readout.second;
     update();
     Detail::NotifyAccessible(this, QAccessible::DescriptionChanged);
     const QPointF sample = ReadoutSample();
     emit readoutChanged(state.nReadout, sample.x(), sample.y());
+}
+
+void CTrendDisplay::_KeyReadout(int along, int across)
+{
+    const auto readout = m_pState->KeyReadout(along, across);
+    if (readout.first >= 0)
+    {
+        // A sample outside the window is brought to its middle.
+        const auto& ring = m_pState->vSeries[static_cast<std::size_t>(readout.first)].oRing;
+        const double time = ring.Time(readout.second);
+        const double start = WindowStart();
+        const double end = WindowEnd();
+        if (time < start || time > end)
+        {
+            const double half = (end - start) / 2.0;
+            _ShowView({time - half, time + half, ValueMin(), ValueMax()}, false);
+        }
+    }
+    _SetReadout(readout);
 }
 
 void CTrendDisplay::leaveEvent(QEvent* event)
@@ -317,26 +342,38 @@ void CTrendDisplay::keyPressEvent(QKeyEvent* event)
         event->accept();
         return;
     }
+    const bool shift = event->modifiers() & Qt::ShiftModifier;
+    const int key = event->key();
     switch (m_pState->bInteractive ? event->key() : Qt::Key_unknown)
     {
+    case Qt::Key_Left:
+    case Qt::Key_Right:
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+        if (shift)
+        {
+            // The readout's cursor, for those who do not use the mouse.
+            _KeyReadout(key == Qt::Key_Left    ? -1
+                        : key == Qt::Key_Right ? 1
+                                               : 0,
+                        key == Qt::Key_Down ? 1
+                        : key == Qt::Key_Up ? -1
+                                            : 0);
+            break;
+        }
+        pan(key == Qt::Key_Left    ? kPanStep
+            : key == Qt::Key_Right ? -kPanStep
+                                   : 0,
+            key == Qt::Key_Up     ? kPanStep
+            : key == Qt::Key_Down ? -kPanStep
+                                  : 0);
+        break;
     case Qt::Key_Plus:
     case Qt::Key_Equal:
         zoom(kZoomStep);
         break;
     case Qt::Key_Minus:
         zoom(1.0 / kZoomStep);
-        break;
-    case Qt::Key_Left:
-        pan(kPanStep, 0);
-        break;
-    case Qt::Key_Right:
-        pan(-kPanStep, 0);
-        break;
-    case Qt::Key_Up:
-        pan(0, kPanStep);
-        break;
-    case Qt::Key_Down:
-        pan(0, -kPanStep);
         break;
     case Qt::Key_Backspace:
         ZoomBack();
@@ -364,6 +401,10 @@ void CTrendDisplay::focusInEvent(QFocusEvent* event)
 void CTrendDisplay::focusOutEvent(QFocusEvent* event)
 {
     CTrendDisplayBase::focusOutEvent(event);
+    if (event->reason() != Qt::PopupFocusReason && !underMouse())
+    {
+        _SetReadout({-1, 0}); // the keys' cursor goes with the focus
+    }
     update();
 }
 

@@ -676,6 +676,49 @@ std::pair<int, std::uint64_t> STrendState::Nearest(const QPoint& at)
     return nearest;
 }
 
+std::pair<int, std::uint64_t> STrendState::KeyReadout(int along, int across)
+{
+    const int series = Readout();
+    if (series < 0)
+    {
+        return Nearest(Layout().oPlot.center());
+    }
+    const CSampleRing& ring = vSeries[static_cast<std::size_t>(series)].oRing;
+    if (along != 0)
+    {
+        // Past gaps; a step off either end stays.
+        const auto step = static_cast<std::uint64_t>(static_cast<std::int64_t>(along));
+        for (std::uint64_t sample = nReadoutSample + step;
+             sample >= ring.Begin() && sample < ring.End(); sample += step)
+        {
+            if (std::isfinite(ring.Value(sample)))
+            {
+                return {series, sample};
+            }
+        }
+        return {series, nReadoutSample};
+    }
+    const double time = ring.Time(nReadoutSample);
+    const int count = static_cast<int>(vSeries.size());
+    for (int step = 1; step < count; ++step)
+    {
+        const int other = ((series + across * step) % count + count) % count;
+        const STrendSeries& next = vSeries[static_cast<std::size_t>(other)];
+        const CSampleRing& its = next.oRing;
+        if (!next.bVisible || its.Size() == 0)
+        {
+            continue;
+        }
+        std::uint64_t sample = std::min(its.LowerBound(time), its.End() - 1);
+        if (sample > its.Begin() && time - its.Time(sample - 1) <= its.Time(sample) - time)
+        {
+            --sample;
+        }
+        return {other, sample};
+    }
+    return {series, nReadoutSample};
+}
+
 int STrendState::Readout() const
 {
     if (nReadout < 0 || nReadout >= static_cast<int>(vSeries.size()))

@@ -176,6 +176,10 @@ struct STrendState
     /// The real sample nearest to a point of the plot (widget pixels), as {series, sample};
     /// series -1 when no sample lies in the window.
     std::pair<int, std::uint64_t> Nearest(const QPoint& at);
+    /// Where a key moves the readout: along its series to the previous (-1) or next (+1) sample
+    /// with a value, or across to the previous or next shown series, at its sample nearest in
+    /// time. Without a readout, the sample nearest the plot's centre.
+    std::pair<int, std::uint64_t> KeyReadout(int along, int across);
     const CAxisFormat& TimeFormat() const;
 
     const CTrendDisplay& rOwner;

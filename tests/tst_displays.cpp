@@ -1154,6 +1154,31 @@ private slots:
         QVERIFY(std::isnan(readouts.last()[1].toDouble()));
         QCOMPARE(Screen(trend), Render(trend, 1.0)); // and the crosshair with it
         QVERIFY(Screen(trend).pixel(37, 95) != mid);
+
+        // The keys' cursor: Shift and the arrows, from 101 along the series, out of the window
+        // (which then centres on it), across to b (5 at even times; 48 and 50 are as near as
+        // each other to 49: the earlier one), and gone with the focus.
+        Hover(trend, {100, 50});
+        QTest::keyClick(&trend, Qt::Key_Right, Qt::ShiftModifier);
+        QCOMPARE(readouts.last(), QVariantList({0, 102.0, 2.0}));
+        for (int i = 0; i < 53; ++i)
+            QTest::keyClick(&trend, Qt::Key_Left, Qt::ShiftModifier);
+        QCOMPARE(readouts.last(), QVariantList({0, 49.0, 9.0}));
+        QVERIFY2(std::abs(trend.WindowStart() + 1) <= 0.5 &&
+                     std::abs(trend.WindowEnd() - 99) <= 0.5,
+                 qPrintable(QString::number(trend.WindowStart())));
+        const int b = trend.AddSeries("b", Qt::blue);
+        for (int t = 0; t < 200; t += 2)
+            trend.Append(b, t, 5);
+        QTest::keyClick(&trend, Qt::Key_Down, Qt::ShiftModifier);
+        QCOMPARE(readouts.last(), QVariantList({b, 48.0, 5.0}));
+        QTest::keyClick(&trend, Qt::Key_Down, Qt::ShiftModifier);
+        QCOMPARE(readouts.last(), QVariantList({0, 48.0, 8.0}));
+        const int told = readouts.count();
+        QFocusEvent out(QEvent::FocusOut, Qt::TabFocusReason);
+        QApplication::sendEvent(&trend, &out);
+        QCOMPARE(readouts.count(), told + 1);
+        QCOMPARE(readouts.last()[0].toInt(), -1);
     }
 
     // Levels: a line at the value's row (7: row 30) with its label above; none off the axis.
