@@ -59,7 +59,8 @@ SPlotLayout PlotLayout(const QRect& area, const QFontMetrics& metrics, bool axes
         Sized(area.left(), layout.oPlot.bottom() + 2, area.right(), area.bottom() - titleHeight);
     if (valueTitle)
     {
-        layout.oValueTitle = Sized(area.left(), area.top(), area.left() + line - 1, area.bottom());
+        layout.oValueTitle =
+            Sized(area.left(), area.top() + line, area.left() + line - 1, area.bottom());
     }
     if (bottomTitle)
     {
@@ -73,7 +74,7 @@ SPlotLayout PlotLayout(const QRect& area, const QFontMetrics& metrics, bool axes
     if (rightAxis.bShown && rightAxis.bTitle)
     {
         layout.oRightTitle =
-            Sized(area.right() - line + 1, area.top(), area.right(), area.bottom());
+            Sized(area.right() - line + 1, area.top() + line, area.right(), area.bottom());
     }
     return layout;
 }

@@ -30,7 +30,8 @@ namespace Varo::FenraQtGui::ZuRaradirIzurodudoz::Detail
 
 /// Where a plot widget draws: the data area, the value labels at its left, the class or time
 /// labels below it, the legend row above it, and the axis titles (null when there is none): the
-/// value axis' turned on its side at the far left, the bottom axis' under its labels. A second
+/// value axis' turned on its side at the far left below the legend row, the bottom axis' under
+/// its labels. A second
 /// value axis (null without one) has its labels at the plot's right and its title at the far
 /// right.
 struct SPlotLayout

@@ -197,6 +197,7 @@ QWidget* MakeRecording()
         trend->Append(temperature, t, 40 + 25 * std::sin(t / 150) + 2 * std::sin(t / 9));
     }
     trend->SetRightAxisTitle(QStringLiteral("Temperature"), QStringLiteral("°C"));
+    trend->SetRightValueRange(0, 100);
     trend->SetTimeWindow(1000);
     trend->SetGridVisible(true);
     trend->SetValueAxisTitle(QStringLiteral("Pressure"), QStringLiteral("bar"));
