@@ -1429,13 +1429,18 @@ private slots:
         trend.ZoomBack();
         QCOMPARE(view(), "0 10 0 100");
         QVERIFY(!trend.IsRightAutoRange());
+        trend.SetRightAutoRange(); // a sample that stretches only the right axis
+        trend.Append(b, 199.5, 500);
+        QCOMPARE(Screen(trend), Render(trend, 1.0));
+        QCOMPARE(view(), "0 10 0 500");
+        trend.SetRightValueRange(0, 100);
 
         QSignalSpy readouts(&trend, &CTrendDisplay::readoutChanged);
         Hover(trend, {103, 51});
         QCOMPARE(readouts.last(), QVariantList({b, 103.0, 50.0}));
         trend.SetValueAxisTitle("", "bar");
         trend.SetRightAxisTitle("T", "°C");
-        QCOMPARE(Heard(trend), "a 9; b 50; range 0 to 10 bar; right axis 0 to 100 °C; readout b "
+        QCOMPARE(Heard(trend), "a 9; b 500; range 0 to 10 bar; right axis 0 to 100 °C; readout b "
                                "103 50 °C");
         QCOMPARE(trend.SamplesCsv().section('\n', 0, 0), "time,a [bar],b [°C]");
 
