@@ -308,6 +308,15 @@ int CTrendDisplay::LevelCount() const
     return static_cast<int>(m_pState->vLevels.size());
 }
 
+void CTrendDisplay::SetLevelOnRightAxis(int level, bool right)
+{
+    if (level >= 0 && level < LevelCount())
+    {
+        m_pState->vLevels[static_cast<std::size_t>(level)].bRight = right;
+        update();
+    }
+}
+
 void CTrendDisplay::RemoveLevels()
 {
     m_pState->vLevels.clear();

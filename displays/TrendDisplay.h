@@ -165,6 +165,8 @@ public:
     /// (nothing added) for a value that is not finite.
     int AddLevel(double value, const QString& label, const QColor& color);
     int LevelCount() const;
+    /// Measures a level against the right value axis (while one shows) instead of the left.
+    void SetLevelOnRightAxis(int level, bool right);
     void RemoveLevels();
 
     /// Where the lines are drawn, in widget coordinates.

@@ -623,7 +623,11 @@ void STrendState::DrawLevels(QPainter& painter) const
     const int line = painter.fontMetrics().height();
     for (const STrendLevel& level : vLevels)
     {
-        const double row = ValueRow(oShown, plot, level.dValue);
+        if (level.bRight && !HasRightAxis())
+        {
+            continue;
+        }
+        const double row = ValueRow(level.bRight ? oRightShown : oShown, plot, level.dValue);
         if (!(row >= plot.top() && row < plot.bottom() + 1.0))
         {
             continue; // off the value axis

@@ -91,6 +91,7 @@ struct STrendLevel
     double dValue;
     QString sLabel;
     QColor oColor;
+    bool bRight = false; // on the right value axis
 };
 
 struct STrendSeries

@@ -1434,6 +1434,8 @@ private slots:
         QCOMPARE(Screen(trend), Render(trend, 1.0));
         QCOMPARE(view(), "0 10 0 500");
         trend.SetRightValueRange(0, 100);
+        trend.SetLevelOnRightAxis(trend.AddLevel(30, "", Qt::red), true); // row 69, not off the top
+        QCOMPARE(Render(trend, 1.0).pixel(150, 69), QColor(Qt::red).rgb());
 
         QSignalSpy readouts(&trend, &CTrendDisplay::readoutChanged);
         Hover(trend, {103, 51});
