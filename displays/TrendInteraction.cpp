@@ -343,31 +343,29 @@ void CTrendDisplay::keyPressEvent(QKeyEvent* event)
         return;
     }
     const bool shift = event->modifiers() & Qt::ShiftModifier;
-    const int key = event->key();
-    switch (m_pState->bInteractive ? event->key() : Qt::Key_unknown)
+    const int key = m_pState->bInteractive ? event->key() : Qt::Key_unknown;
+    switch (key)
     {
     case Qt::Key_Left:
     case Qt::Key_Right:
     case Qt::Key_Up:
     case Qt::Key_Down:
+    {
+        // Steps right or left, down or up: with Shift the readout's cursor (along the series,
+        // across the legend), for those who do not use the mouse; else a pan, which brings in
+        // what lies that way.
+        const int dx = key == Qt::Key_Right ? 1 : key == Qt::Key_Left ? -1 : 0;
+        const int dy = key == Qt::Key_Down ? 1 : key == Qt::Key_Up ? -1 : 0;
         if (shift)
         {
-            // The readout's cursor, for those who do not use the mouse.
-            _KeyReadout(key == Qt::Key_Left    ? -1
-                        : key == Qt::Key_Right ? 1
-                                               : 0,
-                        key == Qt::Key_Down ? 1
-                        : key == Qt::Key_Up ? -1
-                                            : 0);
-            break;
+            _KeyReadout(dx, dy);
         }
-        pan(key == Qt::Key_Left    ? kPanStep
-            : key == Qt::Key_Right ? -kPanStep
-                                   : 0,
-            key == Qt::Key_Up     ? kPanStep
-            : key == Qt::Key_Down ? -kPanStep
-                                  : 0);
+        else
+        {
+            pan(-dx * kPanStep, -dy * kPanStep);
+        }
         break;
+    }
     case Qt::Key_Plus:
     case Qt::Key_Equal:
         zoom(kZoomStep);
