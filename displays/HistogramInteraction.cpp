@@ -12,7 +12,6 @@
 #include "TranslatedText.h"
 #include "WheelNotches.h"
 
-#include <QBuffer>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMouseEvent>
@@ -390,7 +389,7 @@ QString CHistogramDisplay::CountsCsv() const
 
 void CHistogramDisplay::CopyToClipboard()
 {
-    Detail::CopyPictureAndCsv(*this, CountsCsv());
+    Detail::CopyPictureAndCsv(Picture(size(), devicePixelRatioF()), CountsCsv());
 }
 
 QRect CHistogramDisplay::ClassAxisRect() const
@@ -435,14 +434,9 @@ QMenu* HistogramMenu(CHistogramDisplay& display)
     add("Save picture...", true,
         [&display]
         {
-            SaveFromDialog(display, "Save picture", QStringLiteral("PNG (*.png)"),
-                           [&display](const QString& name)
-                           {
-                               QByteArray png;
-                               QBuffer buffer(&png);
-                               buffer.open(QIODevice::WriteOnly);
-                               return display.grab().save(&buffer, "PNG") && WriteWhole(name, png);
-                           });
+            SaveFromDialog(display, "Save picture",
+                           QStringLiteral("PNG (*.png);;SVG (*.svg);;PDF (*.pdf)"),
+                           [&display](const QString& name) { return display.Save(name); });
         });
     add("Save counts...", true,
         [&display]

@@ -53,6 +53,7 @@ public:
     int nReadoutClass = -1;
     bool bRightClickZoomed = false; // the last right click went back one zoom
     bool bGrid = false;             // grid lines at the axes' ticks
+    bool bVector = false;           // the paint in progress is RenderTo's (vector devices)
     QString sClassTitle;            // axis titles and units
     QString sClassUnit;
     QString sValueTitle;

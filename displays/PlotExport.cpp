@@ -41,15 +41,6 @@ QString CsvNumber(double value)
                              : QString::number(value, 'g', QLocale::FloatingPointShortest);
 }
 
-void CopyPictureAndCsv(QWidget& widget, const QString& csv)
-{
-    const qreal dpr = widget.devicePixelRatioF();
-    QImage picture(widget.size() * dpr, QImage::Format_ARGB32_Premultiplied);
-    picture.setDevicePixelRatio(dpr);
-    widget.render(&picture);
-    CopyPictureAndCsv(picture, csv);
-}
-
 void CopyPictureAndCsv(const QImage& picture, const QString& csv)
 {
     auto* data = new QMimeData;

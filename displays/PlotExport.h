@@ -25,10 +25,7 @@ QString CsvField(QString text);
 /// The shortest text that reads back as the same double; NaN is an empty cell (never null).
 QString CsvNumber(double value);
 
-/// Puts the picture of widget (at its device pixel ratio) and csv, as text/csv and as plain
-/// text, on the clipboard.
-void CopyPictureAndCsv(QWidget& widget, const QString& csv);
-/// The same with a picture made by the caller.
+/// Puts picture and csv, as text/csv and as plain text, on the clipboard.
 void CopyPictureAndCsv(const QImage& picture, const QString& csv);
 
 /// Opens a plot's context menu, made by make and deleted when it closes, at the event's

@@ -694,6 +694,115 @@ private slots:
         QCOMPARE(QPoint(slider.Minimum(), slider.Maximum()), QPoint(4, 12));
     }
 
+    // Pictures and files of a histogram with a readout and the focus, neither of which they
+    // show: Picture as the screen without them (160 x 101 without axes: class 9, 50 of 100, from
+    // row 50; class 0, 5, from row 96), PNG as Picture, SVG and PDF drawn back with the bar
+    // columns of the screen lit, odd sizes and ratios held, a file kept when saving fails.
+    void histogramExport_data()
+    {
+        QTest::addColumn<int>("mode");
+        QTest::addColumn<bool>("axes");
+        QTest::addColumn<qreal>("dpr");
+        QTest::addColumn<QString>("points");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("bars") << int(HistogramBars) << false << 1.0 << "95,50 95,49 5,96 5,95"
+                              << "SBSB";
+        QTest::newRow("bars at ratio 2")
+            << int(HistogramBars) << false << 2.0 << "190,101 190,100 10,192 10,191"
+            << "SBSB";
+        QTest::newRow("outline") << int(HistogramOutline) << false << 1.0 << "95,50 95,51 90,70"
+                                 << "SBB";
+        QTest::newRow("axes, grid, titles") << int(HistogramBars) << true << 1.0 << ""
+                                            << "";
+    }
+
+    void histogramExport()
+    {
+        QFETCH(int, mode);
+        QFETCH(bool, axes);
+        QFETCH(qreal, dpr);
+        QFETCH(QString, points);
+        CHistogramDisplay histogram;
+        histogram.SetAxesVisible(axes);
+        histogram.SetGridVisible(axes);
+        histogram.SetClassAxisTitle("width", "px");
+        histogram.resize(axes ? QSize(400, 240) : QSize(160, 101));
+        std::vector<double> red(16, 100);
+        for (int i = 0; i < 15; ++i)
+            red[i] = i % 4 == 3 ? 0 : 5 * (i + 1);
+        histogram.AddDataList(Mode(EHistogramDrawMode(mode), "Red"), red);
+        const QImage screen = Render(histogram, dpr);
+        const QImage flat = Render(histogram, 1.0);
+        histogram.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&histogram));
+        QApplication::setActiveWindow(&histogram);
+        histogram.setFocus();
+        Hover(histogram, histogram.PlotArea().center());
+        QVERIFY(histogram.ReadoutList() == 0 && Render(histogram, dpr) != screen);
+        const QImage picture = histogram.Picture(QSize(), dpr);
+        QCOMPARE(picture, screen);
+        QTEST(points.isEmpty() ? "" : Probe(picture, points), "expected");
+        histogram.CopyToClipboard();
+        QCOMPARE(qvariant_cast<QImage>(QGuiApplication::clipboard()->mimeData()->imageData()),
+                 histogram.Picture(QSize(), histogram.devicePixelRatioF()));
+
+        QTemporaryDir dir;
+        const auto file = [&](const char* name) { return dir.filePath(name); };
+        for (const char* name : {"h.svg", "h.pdf", "h.png", "h.csv"})
+            QVERIFY2(histogram.Save(file(name)), name);
+        QCOMPARE(QImage(file("h.png")).convertToFormat(QImage::Format_RGB32), flat);
+        QFile kept(file("h.xyz"));
+        QVERIFY(kept.open(QIODevice::WriteOnly) && kept.write("edited") == 6);
+        kept.close();
+        QVERIFY(!histogram.Save(file("h.xyz")) && !histogram.Save(file("no/h.png")));
+        QVERIFY(kept.open(QIODevice::ReadOnly) && kept.readAll() == "edited");
+        const QRect plot = histogram.PlotArea();
+        // By column, the top row in the bars' colour (lines: whether there is one; a step
+        // between classes is a diagonal that the screen draws aliased).
+        const auto lit = [&](const QImage& image)
+        {
+            QStringList columns;
+            for (int x = plot.left(); x <= plot.right(); ++x)
+            {
+                int top = plot.bottom() + 1;
+                for (int y = plot.bottom(); y >= plot.top(); --y)
+                {
+                    const QColor c = image.pixelColor(x, y); // at least half way to the bars
+                    top = c.red() > 100 && c.green() < 100 && c.blue() < 100 ? y : top;
+                }
+                columns << QString::number(mode == HistogramBars ? top : top <= plot.bottom());
+            }
+            return columns.join(' ');
+        };
+        QImage drawn(histogram.size(), QImage::Format_RGB32);
+        drawn.fill(Qt::white);
+        QPainter painter(&drawn);
+        QSvgRenderer(file("h.svg")).render(&painter);
+        painter.end();
+        QCOMPARE(lit(drawn), lit(flat));
+        const QString pdftoppm = QStandardPaths::findExecutable("pdftoppm");
+        if (!pdftoppm.isEmpty())
+        {
+            const QString dpi = QString::number(histogram.logicalDpiX());
+            QCOMPARE(QProcess::execute(
+                         pdftoppm, {"-r", dpi, "-png", "-singlefile", file("h.pdf"), file("pdf")}),
+                     0);
+            const QImage page = QImage(file("pdf.png")).convertToFormat(QImage::Format_RGB32);
+            const QSize over = page.size() - histogram.size(); // 101 pixels: 75.75 points
+            QVERIFY(over.width() >= 0 && over.width() <= 1 && over.height() >= 0 &&
+                    over.height() <= 1);
+            QCOMPARE(lit(page), lit(flat));
+        }
+        for (const auto& [ratio, width] :
+             {std::pair(0.0, 400), {-1.0, 400}, {kNaN, 400}, {1e-9, 1}, {1e9, 8192}})
+            QCOMPARE(histogram.Picture(QSize(400, 4), ratio).width(), width);
+        QCOMPARE(histogram.Picture(QSize(100000, 0)).size(), QSize(8192, 1));
+        QImage target(10, 10, QImage::Format_RGB32);
+        histogram.RenderTo(target, QRectF(0, 0, kNaN, 1e300)); // nothing drawn, nothing broken
+        histogram.RenderTo(target, QRectF(-1e300, 0, 1e300, 1e300));
+        histogram.RenderTo(target, QRectF(0, 0, 1e-9, 1e-9));
+    }
+
     // The trend reduced per device column against a plain drawing of every sample, each joined
     // to the next by its own line (Qt's polyline leaves out sub-pixel segments): the same
     // columns lit, the top and bottom lit rows of each within a pixel. Times 0 to width and
