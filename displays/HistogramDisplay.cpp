@@ -325,6 +325,7 @@ void CHistogramDisplay::SetVisibleClasses(int first, int count)
     m_nVisibleCount = count;
     _UpdateScrollBars();
     update();
+    _FollowReadout();
     Detail::NotifyAccessible(this, QAccessible::DescriptionChanged);
     emit visibleClassesChanged(m_nFirstVisible, VisibleClassCount());
 }
@@ -403,6 +404,7 @@ bool CHistogramDisplay::event(QEvent* event)
         update();
         break;
     case QEvent::Leave:
+        Detail::ViewOf(*this).oPointer = QPoint(-1, -1);
         _ShowReadout(QPoint(-1, -1));
         break;
     case QEvent::ContextMenu:
@@ -485,14 +487,9 @@ void CHistogramDisplay::_DataChanged(int classesBefore)
         m_nVisibleCount = 0;
     }
     _UpdateScrollBars();
-    // A readout of a class that a list no longer has goes.
-    const Detail::CHistogramView& view = Detail::ViewOf(*this);
-    if (view.nReadoutList >= DataListCount() ||
-        (view.nReadoutList >= 0 &&
-         view.nReadoutClass >= static_cast<int>(Counts(view.nReadoutList).size())))
-    {
-        _ShowReadout(QPoint(-1, -1));
-    }
+    // Under a resting pointer, the readout moves to the bar top now nearest, and goes with a
+    // class that no list has any more.
+    _FollowReadout();
     Detail::NotifyAccessible(this, QAccessible::DescriptionChanged);
     update();
     // Fewer or more classes change what an unzoomed view shows, and a zoom that no longer fits

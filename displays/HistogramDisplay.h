@@ -4,6 +4,7 @@
 #include "HistogramDisplayBase.h"
 #include "HistogramFeeder.h"
 
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -232,6 +233,11 @@ private:
     bool _KeyPress(QKeyEvent& event);
     void _ZoomClasses(double fraction, double factor);
     void _ShowReadout(const QPoint& at);
+    // Makes one change of the view in several steps (classes, value zoom) and moves the readout
+    // once, after the last: it never stops at a view that was only on the way.
+    void _InOneStep(const std::function<void()>& change);
+    // The readout at the last pointer position, for a view or counts that changed under it.
+    void _FollowReadout();
     QPoint _ReadoutPoint(const Detail::SPlotLayout& layout, const Detail::SPlotScale& scale) const;
     void _FindRange();
     void _UpdateScrollBars();

@@ -632,6 +632,15 @@ private slots:
         QCOMPARE(readouts.count(), 4);
         QCOMPARE(readouts.last()[0].toInt(), -1);
         QCOMPARE(Screen(histogram), Render(histogram, 1.0)); // the crosshair went with it
+        // The readout follows the view under a resting pointer: + brings class 4 there (on the
+        // 87 rows the pan bar leaves), where Blue's top is nearer; Up keeps it; Home goes to Red
+        // of class 3 in one step (on the way, all classes on a zoomed value axis, Blue's).
+        Hover(histogram, {35, 86});
+        readouts.clear();
+        for (const Qt::Key key : {Qt::Key_Plus, Qt::Key_Up, Qt::Key_Home})
+            QTest::keyClick(&histogram, key);
+        QCOMPARE(QList<QVariantList>(readouts), QList<QVariantList>({{1, 4, 20.0}, {0, 3, 20.0}}));
+        QApplication::sendEvent(&histogram, &leave);
 
         histogram.SetClassLabels(0.5, 0.25);
         histogram.SetVisibleClasses(6, 4);
