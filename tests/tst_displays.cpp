@@ -626,7 +626,9 @@ private slots:
         const QRgb mid = QGuiApplication::palette().color(QPalette::Mid).rgb();
         QCOMPARE(QList<QRgb>({shown.pixel(35, 10), shown.pixel(155, 96), shown.pixel(34, 10)}),
                  QList<QRgb>({mid, mid, QGuiApplication::palette().color(QPalette::Base).rgb()}));
-        QVERIFY(Heard(histogram).endsWith("; readout Blue, \"b\": 3, 5"));
+        histogram.SetClassAxisTitle("width", "px"); // heard with the numbers
+        histogram.SetValueAxisTitle("", "counts");
+        QVERIFY(Heard(histogram).endsWith("; readout Blue, \"b\": 3 px, 5 counts"));
         QEvent leave(QEvent::Leave);
         QApplication::sendEvent(&histogram, &leave);
         QCOMPARE(readouts.count(), 4);
@@ -645,12 +647,12 @@ private slots:
         histogram.SetClassLabels(0.5, 0.25);
         histogram.SetVisibleClasses(6, 4);
         histogram.SetValueZoom(0.5);
-        QVERIFY(Heard(histogram).endsWith("; classes 2 to 2.75, 0 to 50"));
+        QVERIFY(Heard(histogram).endsWith("; classes 2 to 2.75 px, 0 to 50 counts"));
         QApplication::setActiveWindow(&histogram);
         QVERIFY(QTest::qWaitForWindowActive(&histogram));
         QTest::keyClick(&histogram, Qt::Key_C, Qt::ControlModifier);
         const QString csv =
-            "class,Red,\"Blue, \"\"b\"\"\"\n2,35,\n2.25,40,0.1\n2.5,45,\n2.75,50,\n";
+            "class [px],Red,\"Blue, \"\"b\"\"\"\n2,35,\n2.25,40,0.1\n2.5,45,\n2.75,50,\n";
         QCOMPARE(histogram.CountsCsv(), csv);
         const QMimeData* copied = QGuiApplication::clipboard()->mimeData();
         QCOMPARE(copied->text(), csv);
