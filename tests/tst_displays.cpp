@@ -3,6 +3,7 @@
 // hears.
 #include "AxisFormat.h"
 #include "HistogramDisplay.h"
+#include "HistogramView.h"
 #include "PlotPainting.h"
 #include "PlotRaster.h"
 #include "RangeSlider.h"
@@ -13,6 +14,7 @@
 #include <QAccessible>
 #include <QBuffer>
 #include <QClipboard>
+#include <QFileDialog>
 #include <QHelpEvent>
 #include <QMap>
 #include <QMenu>
@@ -28,6 +30,7 @@
 #include <QSvgGenerator>
 #include <QSvgRenderer>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QToolTip>
 #include <QWheelEvent>
 #include <QtMath>
@@ -639,8 +642,13 @@ private slots:
         // of class 3 in one step (on the way, all classes on a zoomed value axis, Blue's).
         Hover(histogram, {35, 86});
         readouts.clear();
+        QString classes;
         for (const Qt::Key key : {Qt::Key_Plus, Qt::Key_Up, Qt::Key_Home})
+        {
             QTest::keyClick(&histogram, key);
+            classes += QString::number(histogram.ReadoutClass());
+        }
+        QCOMPARE(classes, "443");
         QCOMPARE(QList<QVariantList>(readouts), QList<QVariantList>({{1, 4, 20.0}, {0, 3, 20.0}}));
         QApplication::sendEvent(&histogram, &leave);
 
@@ -706,8 +714,8 @@ private slots:
     }
 
     // Pictures and files of a histogram with a readout and the focus, neither of which they
-    // show: Picture as the screen without them (160 x 101 without axes: class 9, 50 of 100, from
-    // row 50; class 0, 5, from row 96), PNG as Picture, SVG and PDF drawn back with the bar
+    // show: Picture as the screen without them (160 x 100 without axes: class 9, 50 of 100, from
+    // row 50; class 0, 5, from row 95), PNG as Picture, SVG and PDF drawn back with the bar
     // columns of the screen lit, odd sizes and ratios held, a file kept when saving fails.
     void histogramExport_data()
     {
@@ -716,10 +724,10 @@ private slots:
         QTest::addColumn<qreal>("dpr");
         QTest::addColumn<QString>("points");
         QTest::addColumn<QString>("expected");
-        QTest::newRow("bars") << int(HistogramBars) << false << 1.0 << "95,50 95,49 5,96 5,95"
+        QTest::newRow("bars") << int(HistogramBars) << false << 1.0 << "95,50 95,49 5,95 5,94"
                               << "SBSB";
         QTest::newRow("bars at ratio 2")
-            << int(HistogramBars) << false << 2.0 << "190,101 190,100 10,192 10,191"
+            << int(HistogramBars) << false << 2.0 << "190,100 190,99 10,190 10,189"
             << "SBSB";
         QTest::newRow("outline") << int(HistogramOutline) << false << 1.0 << "95,50 95,51 90,70"
                                  << "SBB";
@@ -737,7 +745,7 @@ private slots:
         histogram.SetAxesVisible(axes);
         histogram.SetGridVisible(axes);
         histogram.SetClassAxisTitle("width", "px");
-        histogram.resize(axes ? QSize(400, 240) : QSize(160, 101));
+        histogram.resize(axes ? QSize(400, 300) : QSize(160, 100)); // whole points in a PDF
         std::vector<double> red(16, 100);
         for (int i = 0; i < 15; ++i)
             red[i] = i % 4 == 3 ? 0 : 5 * (i + 1);
@@ -768,6 +776,8 @@ private slots:
         QVERIFY(!histogram.Save(file("h.xyz")) && !histogram.Save(file("no/h.png")));
         QVERIFY(kept.open(QIODevice::ReadOnly) && kept.readAll() == "edited");
         const QRect plot = histogram.PlotArea();
+        const auto bar = [](const QColor& c) // at least half way to the bars' colour
+        { return c.red() > 100 && c.green() < 100 && c.blue() < 100; };
         // By column, the top row in the bars' colour (lines: whether there is one; a step
         // between classes is a diagonal that the screen draws aliased).
         const auto lit = [&](const QImage& image)
@@ -778,8 +788,7 @@ private slots:
                 int top = plot.bottom() + 1;
                 for (int y = plot.bottom(); y >= plot.top(); --y)
                 {
-                    const QColor c = image.pixelColor(x, y); // at least half way to the bars
-                    top = c.red() > 100 && c.green() < 100 && c.blue() < 100 ? y : top;
+                    top = bar(image.pixelColor(x, y)) ? y : top;
                 }
                 columns << QString::number(mode == HistogramBars ? top : top <= plot.bottom());
             }
@@ -794,15 +803,25 @@ private slots:
         const QString pdftoppm = QStandardPaths::findExecutable("pdftoppm");
         if (!pdftoppm.isEmpty())
         {
-            const QString dpi = QString::number(histogram.logicalDpiX());
-            QCOMPARE(QProcess::execute(
-                         pdftoppm, {"-r", dpi, "-png", "-singlefile", file("h.pdf"), file("pdf")}),
-                     0);
-            const QImage page = QImage(file("pdf.png")).convertToFormat(QImage::Format_RGB32);
-            const QSize over = page.size() - histogram.size(); // 101 pixels: 75.75 points
-            QVERIFY(over.width() >= 0 && over.width() <= 1 && over.height() >= 0 &&
-                    over.height() <= 1);
+            const auto drawPage = [&](int scale)
+            {
+                const QString dpi = QString::number(histogram.logicalDpiX() * scale);
+                QProcess::execute(pdftoppm,
+                                  {"-r", dpi, "-png", "-singlefile", file("h.pdf"), file("pdf")});
+                return QImage(file("pdf.png")).convertToFormat(QImage::Format_RGB32);
+            };
+            const QImage page = drawPage(1);
+            QCOMPARE(page.size(), histogram.size());
             QCOMPARE(lit(page), lit(flat));
+            // A line stays a pixel wide at four times the resolution: class 9's top, row 50, is
+            // rows 200 to 203 there.
+            const QImage fine = drawPage(4);
+            if (!axes)
+                QCOMPARE(QString("%1%2%3")
+                             .arg(bar(fine.pixelColor(381, 199)))
+                             .arg(bar(fine.pixelColor(381, 200)))
+                             .arg(bar(fine.pixelColor(381, 203))),
+                         "011");
         }
         for (const auto& [ratio, width] :
              {std::pair(0.0, 400), {-1.0, 400}, {kNaN, 400}, {1e-9, 1}, {1e9, 8192}})
@@ -812,6 +831,24 @@ private slots:
         histogram.RenderTo(target, QRectF(0, 0, kNaN, 1e300)); // nothing drawn, nothing broken
         histogram.RenderTo(target, QRectF(-1e300, 0, 1e300, 1e300));
         histogram.RenderTo(target, QRectF(0, 0, 1e-9, 1e-9));
+        if (axes) // the menu saves SVG too, the suffix from the filter chosen
+        {
+            QTimer::singleShot(0,
+                               [&]
+                               {
+                                   auto* dialog = qobject_cast<QFileDialog*>(
+                                       QApplication::activeModalWidget());
+                                   dialog->selectNameFilter("SVG (*.svg)");
+                                   dialog->selectFile(file("menu"));
+                                   static_cast<QDialog*>(dialog)->accept();
+                               });
+            Detail::HistogramMenu(histogram)->actions().at(4)->trigger();
+            QVERIFY(QFile(file("menu.svg")).size() == QFile(file("h.svg")).size());
+            return;
+        }
+        // Zoomed: the picture's plot takes the pan bar's rows too (class 4, 25, from row 75).
+        histogram.SetVisibleClasses(4, 8);
+        QCOMPARE(Probe(histogram.Picture(), "5,75 5,74"), "SB");
     }
 
     // The trend reduced per device column against a plain drawing of every sample, each joined
