@@ -45,7 +45,8 @@ struct SHistogramBar;
  * zoom the classes around the middle, Left and Right pan by a tenth of the view (at least a
  * class), Up and Down zoom the value axis in and out, Home resets, Ctrl+C copies. Hovering
  * shows a readout: a crosshair at the middle of the class under the pointer and the top of the
- * bar nearest to it, labelled with the list's name, the class and its count.
+ * bar nearest to it, labelled with the list's name, the class and its count; after a zoom, a pan
+ * or new counts it is looked up again where the pointer rests.
  *
  * Counts as given: negative, NaN and -inf counts are drawn as 0; +inf is drawn full height with
  * a mark on top in the palette's Text colour, and the value axis is scaled from the finite
