@@ -35,8 +35,14 @@ QString TrendName(const QWidget&)
     return TranslatedText("Trend");
 }
 
-// "Red: 256 classes, largest count 1200 at class 17; Green: ...", zoomed "...; classes 10 to 40,
-// 0 to 80; readout Red: 17, 1200"
+// A unit after a number, " px", or nothing without one.
+QString UnitSuffix(const QString& unit)
+{
+    return unit.isEmpty() ? unit : QLatin1Char(' ') + unit;
+}
+
+// "Red: 256 classes, largest count 1200 at class 17; Green: ...", zoomed "...; classes 10 to 40
+// px, 0 to 80 counts; readout Red: 17 px, 1200 counts", with the axes' units where they have them
 QString HistogramDescription(const QWidget& control)
 {
     const auto& histogram = static_cast<const CHistogramDisplay&>(control);
@@ -68,14 +74,16 @@ QString HistogramDescription(const QWidget& control)
     // A zoomed view says which classes (their labels) and values it shows; the readout its list,
     // class and count.
     const auto label = [&](int index) { return CountText(histogram.ClassLabel(index)); };
+    const QString classUnit = UnitSuffix(histogram.ClassAxisUnit());
+    const QString valueUnit = UnitSuffix(histogram.ValueAxisUnit());
     if (histogram.IsZoomed())
     {
         const int first = histogram.FirstVisibleClass();
-        parts << QStringLiteral("%1 %2 %3 %4, %5 %6 %7")
+        parts << QStringLiteral("%1 %2 %3 %4%5, %6 %7 %8%9")
                      .arg(TranslatedText("classes"), label(first), TranslatedText("to"),
-                          label(first + histogram.VisibleClassCount() - 1),
+                          label(first + histogram.VisibleClassCount() - 1), classUnit,
                           CountText(histogram.ValueAxisBottom()), TranslatedText("to"),
-                          CountText(histogram.ValueAxisTop()));
+                          CountText(histogram.ValueAxisTop()), valueUnit);
     }
     if (histogram.ReadoutList() >= 0)
     {
@@ -83,8 +91,9 @@ QString HistogramDescription(const QWidget& control)
         parts << TranslatedText("readout") + QLatin1Char(' ') +
                      ReadoutLabel(QString::fromStdString(
                                       histogram.DataListMode(histogram.ReadoutList()).m_sLabel),
-                                  label(index),
-                                  histogram.Counts(histogram.ReadoutList())[std::size_t(index)]);
+                                  label(index) + classUnit,
+                                  histogram.Counts(histogram.ReadoutList())[std::size_t(index)]) +
+                     valueUnit;
     }
     return parts.join(QStringLiteral("; "));
 }

@@ -325,6 +325,7 @@ void CHistogramDisplay::SetVisibleClasses(int first, int count)
     m_nVisibleCount = count;
     _UpdateScrollBars();
     update();
+    _FollowReadout();
     Detail::NotifyAccessible(this, QAccessible::DescriptionChanged);
     emit visibleClassesChanged(m_nFirstVisible, VisibleClassCount());
 }
@@ -403,6 +404,7 @@ bool CHistogramDisplay::event(QEvent* event)
         update();
         break;
     case QEvent::Leave:
+        Detail::ViewOf(*this).oPointer = QPoint(-1, -1);
         _ShowReadout(QPoint(-1, -1));
         break;
     case QEvent::ContextMenu:
@@ -485,14 +487,9 @@ void CHistogramDisplay::_DataChanged(int classesBefore)
         m_nVisibleCount = 0;
     }
     _UpdateScrollBars();
-    // A readout of a class that a list no longer has goes.
-    const Detail::CHistogramView& view = Detail::ViewOf(*this);
-    if (view.nReadoutList >= DataListCount() ||
-        (view.nReadoutList >= 0 &&
-         view.nReadoutClass >= static_cast<int>(Counts(view.nReadoutList).size())))
-    {
-        _ShowReadout(QPoint(-1, -1));
-    }
+    // Under a resting pointer, the readout moves to the bar top now nearest, and goes with a
+    // class that no list has any more.
+    _FollowReadout();
     Detail::NotifyAccessible(this, QAccessible::DescriptionChanged);
     update();
     // Fewer or more classes change what an unzoomed view shows, and a zoom that no longer fits
@@ -531,12 +528,17 @@ void CHistogramDisplay::_PlaceScrollBars()
 
 Detail::SPlotLayout CHistogramDisplay::_Layout() const
 {
-    QRect area = rect();
-    if (m_oVScrollBar.isVisibleTo(this))
+    return _Layout(size(), true);
+}
+
+Detail::SPlotLayout CHistogramDisplay::_Layout(const QSize& size, bool scrollBars) const
+{
+    QRect area(QPoint(0, 0), size);
+    if (scrollBars && m_oVScrollBar.isVisibleTo(this))
     {
-        area.setRight(width() - m_oVScrollBar.sizeHint().width() - 1);
+        area.setRight(size.width() - m_oVScrollBar.sizeHint().width() - 1);
     }
-    if (m_oHScrollBar.isVisibleTo(this))
+    if (scrollBars && m_oHScrollBar.isVisibleTo(this))
     {
         area.setBottom(m_oHScrollBar.geometry().top() - 1);
     }
@@ -547,7 +549,7 @@ Detail::SPlotLayout CHistogramDisplay::_Layout() const
         Detail::PlotLayout(area, fontMetrics(), m_bAxesVisible, 0, valueTitle, classTitle);
     // A range slider's handle fits right of the class axis, so that a slider as wide as the
     // histogram lines up with it (AlignToClassAxis).
-    const int over = layout.oPlot.right() - (width() - 1 - Detail::kRangeHandleLength);
+    const int over = layout.oPlot.right() - (size.width() - 1 - Detail::kRangeHandleLength);
     if (m_bAxesVisible && over > 0)
     {
         area.setRight(area.right() - over);
@@ -643,10 +645,14 @@ QString CHistogramDisplay::ValueAxisUnit() const
 void CHistogramDisplay::paintEvent(QPaintEvent* event)
 {
     QPainter painter(this);
-    const qreal dpr = Detail::PaintRatio(painter);
-    const Detail::SPlotLayout layout = _Layout();
+    _Paint(painter, event->rect(), _Layout(), Detail::PaintRatio(painter), true);
+}
+
+void CHistogramDisplay::_Paint(QPainter& painter, const QRect& dirty,
+                               const Detail::SPlotLayout& layout, qreal dpr, bool screen) const
+{
     const Detail::SPlotScale scale = _Scale();
-    Detail::FillAroundPlot(painter, event->rect(), layout.oPlot);
+    Detail::FillAroundPlot(painter, dirty, layout.oPlot);
     const int maxTicks = std::max(layout.oPlot.height() / (2 * fontMetrics().height()), 1);
     const std::vector<Detail::SAxisTick> valueTicks =
         m_bAxesVisible ? Detail::ValueTicks(scale, layout.oPlot, maxTicks)
@@ -683,6 +689,10 @@ void CHistogramDisplay::paintEvent(QPaintEvent* event)
     }
     Detail::DrawTitles(painter, layout, Detail::AxisTitle(view.sValueTitle, view.sValueUnit),
                        Detail::AxisTitle(view.sClassTitle, view.sClassUnit));
+    if (!screen)
+    {
+        return; // pictures show the data, not the pointer or the focus
+    }
     if (view.nReadoutList >= 0 && view.nReadoutClass >= m_nFirstVisible &&
         view.nReadoutClass < m_nFirstVisible + VisibleClassCount())
     {
@@ -818,9 +828,14 @@ void CHistogramDisplay::_DrawBars(QPainter& painter, const SList& list,
         painter.drawRects(rects.data(), static_cast<int>(rects.size()));
         return;
     }
+    // Vector devices stroke along the coordinates, half the width either side: one pixel wide
+    // through the pixels' middles, lines cover the pixels the screen's cosmetic pen lights
+    // (a cosmetic pen would be a hairline of the printer's resolution).
+    const bool vector = Detail::ViewOf(*this).bVector;
     QPen pen(color, 0);
     pen.setCosmetic(true);
-    CStyleStore store(painter, pen);
+    CStyleStore store(painter,
+                      vector ? QPen(color, 1.0, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin) : pen);
     std::vector<QPoint> points;
     points.reserve(bars.size() * 2 + 2);
     const bool outline = list.oMode.m_eDisplayMode == HistogramOutline;
@@ -844,6 +859,16 @@ void CHistogramDisplay::_DrawBars(QPainter& painter, const SList& list,
     if (outline && !bars.empty())
     {
         points.emplace_back(device.left() + bars.back().nRight, bottom);
+    }
+    if (vector)
+    {
+        QPolygonF middles;
+        for (const QPoint& point : points)
+        {
+            middles << QPointF(point) + QPointF(0.5, 0.5);
+        }
+        painter.drawPolyline(middles);
+        return;
     }
     painter.drawPolyline(points.data(), static_cast<int>(points.size()));
 }

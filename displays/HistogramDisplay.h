@@ -4,9 +4,12 @@
 #include "HistogramDisplayBase.h"
 #include "HistogramFeeder.h"
 
+#include <functional>
 #include <memory>
 #include <vector>
 
+class QImage;
+class QPaintDevice;
 class QPainter;
 
 namespace Varo::FenraQtGui::ZuRaradirIzurodudoz
@@ -42,7 +45,8 @@ struct SHistogramBar;
  * zoom the classes around the middle, Left and Right pan by a tenth of the view (at least a
  * class), Up and Down zoom the value axis in and out, Home resets, Ctrl+C copies. Hovering
  * shows a readout: a crosshair at the middle of the class under the pointer and the top of the
- * bar nearest to it, labelled with the list's name, the class and its count.
+ * bar nearest to it, labelled with the list's name, the class and its count; after a zoom, a pan
+ * or new counts it is looked up again where the pointer rests.
  *
  * Counts as given: negative, NaN and -inf counts are drawn as 0; +inf is drawn full height with
  * a mark on top in the palette's Text colour, and the value axis is scaled from the finite
@@ -137,6 +141,25 @@ public:
     /// of class labels under the plot.
     QRect ClassAxisRect() const;
 
+    /// Draws the histogram into target (in the device's units) with painter calls only, so that
+    /// SVG, PDF and printers get rectangles and lines, not an image: the view as shown (classes,
+    /// value zoom, shaded span, grid, axes, titles, legend), without the readout, the focus
+    /// frame and the scroll bars, whose room goes to the plot. It is laid out as a widget of the
+    /// target's physical size would be on this screen and scaled to fill it; layouts are at most
+    /// 8192 pixels a side. The device must not be painted on already; to draw into a painter of
+    /// your own (a page of a report), pass the painter.
+    void RenderTo(QPaintDevice& device, const QRectF& target) const;
+    void RenderTo(QPainter& painter, const QRectF& target) const;
+    /// The picture at size (the widget's when invalid; at most 8192 a side) and device pixel
+    /// ratio (1 when not positive and finite, lowered to keep 8192 device pixels a side), as
+    /// the screen shows it at that size, without readout, focus frame and scroll bars.
+    QImage Picture(const QSize& size = QSize(), qreal dpr = 1.0) const;
+    /// Saves the picture or the counts in view, by the file name's suffix: .svg and .pdf drawn
+    /// by RenderTo, .csv as CountsCsv(), any image format Qt writes (.png, .jpg, ...) as
+    /// Picture(size). A file that was there is replaced only once the new one is complete.
+    /// False when the suffix is unknown or the file cannot be written.
+    bool Save(const QString& fileName, const QSize& size = QSize()) const;
+
     /// A handle through which other threads add counts to the data lists or replace them (see
     /// CHistogramFeeder); what they push is merged once a frame. Clearing the data lists
     /// disconnects the feeders handed out before.
@@ -162,7 +185,8 @@ public slots:
     void ZoomBack();
     /// Shows every class and the whole value axis, and forgets the zoom stack.
     void ResetZoom();
-    /// Puts the picture and CountsCsv() (as text/csv and plain text) on the clipboard.
+    /// Puts Picture() at the widget's size and ratio and CountsCsv() (as text/csv and plain text)
+    /// on the clipboard.
     void CopyToClipboard();
 
 signals:
@@ -210,11 +234,22 @@ private:
     bool _KeyPress(QKeyEvent& event);
     void _ZoomClasses(double fraction, double factor);
     void _ShowReadout(const QPoint& at);
+    // Makes one change of the view in several steps (classes, value zoom) and moves the readout
+    // once, after the last: it never stops at a view that was only on the way.
+    void _InOneStep(const std::function<void()>& change);
+    // The readout at the last pointer position, for a view or counts that changed under it.
+    void _FollowReadout();
     QPoint _ReadoutPoint(const Detail::SPlotLayout& layout, const Detail::SPlotScale& scale) const;
     void _FindRange();
     void _UpdateScrollBars();
     void _PlaceScrollBars();
     Detail::SPlotLayout _Layout() const;
+    // The layout of a widget of size, with the room of the scroll bars shown or without them.
+    Detail::SPlotLayout _Layout(const QSize& size, bool scrollBars) const;
+    // Paints everything but the scroll bars at ratio dpr; the readout and the focus frame only
+    // on the screen. dirty: what needs painting around the plot.
+    void _Paint(QPainter& painter, const QRect& dirty, const Detail::SPlotLayout& layout, qreal dpr,
+                bool screen) const;
     Detail::SPlotScale _Scale() const;
     QString _ToolTip(int x) const;
     std::vector<Detail::SAxisTick> _ClassTicks(const Detail::SPlotLayout& layout) const;

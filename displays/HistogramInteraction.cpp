@@ -12,7 +12,6 @@
 #include "TranslatedText.h"
 #include "WheelNotches.h"
 
-#include <QBuffer>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMouseEvent>
@@ -110,6 +109,7 @@ void CHistogramDisplay::SetValueZoom(double fraction)
     }
     _UpdateScrollBars();
     update();
+    _FollowReadout();
     Detail::NotifyAccessible(this, QAccessible::DescriptionChanged);
     emit valueZoomChanged(ValueAxisTop());
 }
@@ -121,16 +121,42 @@ void CHistogramDisplay::ZoomBack()
     {
         const Detail::SHistogramZoom back = view.vBack.back();
         view.vBack.pop_back();
-        SetVisibleClasses(back.nFirst, back.nCount);
-        SetValueZoom(back.dTop);
+        _InOneStep(
+            [&]
+            {
+                SetVisibleClasses(back.nFirst, back.nCount);
+                SetValueZoom(back.dTop);
+            });
     }
 }
 
 void CHistogramDisplay::ResetZoom()
 {
     Detail::ViewOf(*this).vBack.clear();
-    ZoomOut();
-    SetValueZoom(1.0);
+    _InOneStep(
+        [this]
+        {
+            ZoomOut();
+            SetValueZoom(1.0);
+        });
+}
+
+void CHistogramDisplay::_InOneStep(const std::function<void()>& change)
+{
+    Detail::CHistogramView& view = Detail::ViewOf(*this);
+    ++view.nSteps;
+    change();
+    --view.nSteps;
+    _FollowReadout();
+}
+
+void CHistogramDisplay::_FollowReadout()
+{
+    const Detail::CHistogramView& view = Detail::ViewOf(*this);
+    if (view.nSteps == 0)
+    {
+        _ShowReadout(view.oPointer);
+    }
 }
 
 void CHistogramDisplay::_ZoomClasses(double fraction, double factor)
@@ -163,6 +189,7 @@ void CHistogramDisplay::wheelEvent(QWheelEvent* event)
         return;
     }
     const double factor = std::pow(kZoomStep, steps);
+    Detail::ViewOf(*this).oPointer = event->position().toPoint();
     if (values)
     {
         SetValueZoom(ValueZoom() * factor);
@@ -212,6 +239,7 @@ void CHistogramDisplay::_MouseMove(QMouseEvent& event)
 {
     Detail::CHistogramView& view = Detail::ViewOf(*this);
     const QRect plot = PlotArea();
+    view.oPointer = event.pos();
     if (view.eGesture == Detail::CHistogramView::EGesture::None)
     {
         _ShowReadout(event.pos());
@@ -250,8 +278,12 @@ void CHistogramDisplay::_MouseRelease(QMouseEvent& event)
         // (fraction 1) at the plot's top row to its bottom at the bottom row.
         const double top =
             view.dTop * std::min(1.0, double(plot.bottom() - box.top()) / (plot.height() - 1));
-        SetVisibleClasses(first, last - first + 1);
-        SetValueZoom(top);
+        _InOneStep(
+            [&]
+            {
+                SetVisibleClasses(first, last - first + 1);
+                SetValueZoom(top);
+            });
         if (before.nFirst != m_nFirstVisible || before.nCount != m_nVisibleCount ||
             before.dTop != view.dTop)
         {
@@ -390,7 +422,7 @@ QString CHistogramDisplay::CountsCsv() const
 
 void CHistogramDisplay::CopyToClipboard()
 {
-    Detail::CopyPictureAndCsv(*this, CountsCsv());
+    Detail::CopyPictureAndCsv(Picture(size(), devicePixelRatioF()), CountsCsv());
 }
 
 QRect CHistogramDisplay::ClassAxisRect() const
@@ -435,14 +467,9 @@ QMenu* HistogramMenu(CHistogramDisplay& display)
     add("Save picture...", true,
         [&display]
         {
-            SaveFromDialog(display, "Save picture", QStringLiteral("PNG (*.png)"),
-                           [&display](const QString& name)
-                           {
-                               QByteArray png;
-                               QBuffer buffer(&png);
-                               buffer.open(QIODevice::WriteOnly);
-                               return display.grab().save(&buffer, "PNG") && WriteWhole(name, png);
-                           });
+            SaveFromDialog(display, "Save picture",
+                           QStringLiteral("PNG (*.png);;SVG (*.svg);;PDF (*.pdf)"),
+                           [&display](const QString& name) { return display.Save(name); });
         });
     add("Save counts...", true,
         [&display]

@@ -49,10 +49,13 @@ public:
     QPoint oPressed;       // where the gesture began
     int nPressedFirst = 0; // the first visible class then
     QRubberBand* pwBox = nullptr;
-    int nReadoutList = -1; // the readout's list, -1 for none
+    QPoint oPointer{-1, -1}; // where the pointer was last seen over the display; off it once left
+    int nSteps = 0;          // above 0 while one change of the view is made in several steps
+    int nReadoutList = -1;   // the readout's list, -1 for none
     int nReadoutClass = -1;
     bool bRightClickZoomed = false; // the last right click went back one zoom
     bool bGrid = false;             // grid lines at the axes' ticks
+    bool bVector = false;           // the paint in progress is RenderTo's (vector devices)
     QString sClassTitle;            // axis titles and units
     QString sClassUnit;
     QString sValueTitle;

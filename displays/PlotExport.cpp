@@ -2,18 +2,23 @@
 
 #include "TranslatedText.h"
 
+#include <QBuffer>
 #include <QClipboard>
 #include <QContextMenuEvent>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QImage>
+#include <QImageWriter>
 #include <QLocale>
 #include <QMessageBox>
 #include <QMimeData>
+#include <QPdfWriter>
 #include <QSaveFile>
+#include <QSvgGenerator>
 #include <QWidget>
 
+#include <algorithm>
 #include <cmath>
 
 namespace Varo::FenraQtGui::ZuRaradirIzurodudoz::Detail
@@ -34,15 +39,6 @@ QString CsvNumber(double value)
 {
     return std::isnan(value) ? QStringLiteral("")
                              : QString::number(value, 'g', QLocale::FloatingPointShortest);
-}
-
-void CopyPictureAndCsv(QWidget& widget, const QString& csv)
-{
-    const qreal dpr = widget.devicePixelRatioF();
-    QImage picture(widget.size() * dpr, QImage::Format_ARGB32_Premultiplied);
-    picture.setDevicePixelRatio(dpr);
-    widget.render(&picture);
-    CopyPictureAndCsv(picture, csv);
 }
 
 void CopyPictureAndCsv(const QImage& picture, const QString& csv)
@@ -71,6 +67,63 @@ bool WriteWhole(const QString& fileName, const QByteArray& data)
 {
     QSaveFile file(fileName);
     return file.open(QIODevice::WriteOnly) && file.write(data) == data.size() && file.commit();
+}
+
+QSize PictureSize(const QSizeF& size)
+{
+    // A grid of columns as wide as the picture is allocated, and a larger one shows nothing a
+    // reader could tell apart.
+    const auto side = [](qreal length)
+    {
+        return std::isfinite(length)
+                   ? static_cast<int>(std::clamp(std::round(length), 1.0, qreal(kLargestPicture)))
+                   : 1;
+    };
+    return QSize(side(size.width()), side(size.height()));
+}
+
+qreal PictureRatio(const QSize& size, qreal dpr)
+{
+    const qreal largest = qreal(kLargestPicture) / std::max({size.width(), size.height(), 1});
+    return std::isfinite(dpr) && dpr > 0.0 ? std::min(dpr, largest) : 1.0;
+}
+
+bool SavePlot(const QString& fileName, const QSize& size, int dpi, const QString& title,
+              const SPlotFileParts& parts)
+{
+    const QByteArray suffix = QFileInfo(fileName).suffix().toLower().toLatin1();
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    if (suffix == "csv")
+    {
+        buffer.write(parts.fCsv().toUtf8());
+    }
+    else if (suffix == "svg")
+    {
+        QSvgGenerator svg;
+        svg.setOutputDevice(&buffer);
+        svg.setSize(size);
+        svg.setViewBox(QRect(QPoint(0, 0), size));
+        svg.setResolution(dpi);
+        svg.setTitle(title);
+        parts.fRender(svg, QRectF(QPointF(0, 0), size));
+    }
+    else if (suffix == "pdf")
+    {
+        // A page as large as the picture, at 1200 dpi.
+        QPdfWriter pdf(&buffer);
+        pdf.setResolution(1200);
+        pdf.setPageMargins(QMarginsF(0, 0, 0, 0));
+        pdf.setPageSize(QPageSize(QSizeF(size) * 72.0 / std::max(dpi, 1), QPageSize::Point,
+                                  QString(), QPageSize::ExactMatch));
+        parts.fRender(pdf, QRectF(0, 0, pdf.width(), pdf.height()));
+    }
+    else if (!QImageWriter::supportedImageFormats().contains(suffix) ||
+             !parts.fPicture(size).save(&buffer, suffix.constData()))
+    {
+        return false;
+    }
+    return WriteWhole(fileName, buffer.data());
 }
 
 void SaveFromDialog(QWidget& parent, const char* title, const QString& filter,

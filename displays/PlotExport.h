@@ -10,6 +10,10 @@
 class QByteArray;
 class QContextMenuEvent;
 class QImage;
+class QPaintDevice;
+class QRectF;
+class QSize;
+class QSizeF;
 class QWidget;
 
 namespace Varo::FenraQtGui::ZuRaradirIzurodudoz::Detail
@@ -21,10 +25,7 @@ QString CsvField(QString text);
 /// The shortest text that reads back as the same double; NaN is an empty cell (never null).
 QString CsvNumber(double value);
 
-/// Puts the picture of widget (at its device pixel ratio) and csv, as text/csv and as plain
-/// text, on the clipboard.
-void CopyPictureAndCsv(QWidget& widget, const QString& csv);
-/// The same with a picture made by the caller.
+/// Puts picture and csv, as text/csv and as plain text, on the clipboard.
 void CopyPictureAndCsv(const QImage& picture, const QString& csv);
 
 /// Opens a plot's context menu, made by make and deleted when it closes, at the event's
@@ -46,6 +47,33 @@ QAction* AddPlotMenuEntry(QMenu& menu, Receiver& receiver, const char* text, boo
 /// Writes data to fileName whole or not at all: a file that was there stays until the new one
 /// is complete.
 bool WriteWhole(const QString& fileName, const QByteArray& data);
+
+/// Pictures are laid out at most this many pixels wide and high (device pixels too).
+inline constexpr int kLargestPicture = 8192;
+
+/// The logical size of a picture asked for as size: each side rounded and held to 1 to
+/// kLargestPicture, a side that is not finite 1.
+QSize PictureSize(const QSizeF& size);
+
+/// The device pixel ratio of a picture of that logical size: a ratio that is not positive and
+/// finite is 1, others are held below what keeps its device pixels within kLargestPicture.
+qreal PictureRatio(const QSize& size, qreal dpr);
+
+/// What a plot's files are made of: the CSV text, a vector drawing onto a device's target
+/// rectangle, and a raster picture of a logical size.
+struct SPlotFileParts
+{
+    std::function<QString()> fCsv;
+    std::function<void(QPaintDevice&, const QRectF&)> fRender;
+    std::function<QImage(const QSize&)> fPicture;
+};
+
+/// Saves a plot in the format its suffix names: .csv the CSV; .svg a vector drawing of size
+/// (logical pixels at dpi) titled title; .pdf a page as large as the picture, drawn at 1200 dpi;
+/// any image format Qt writes a picture of size. Written whole (WriteWhole); false for a suffix
+/// it does not know or a file it could not write, which leaves a file already there as it was.
+bool SavePlot(const QString& fileName, const QSize& size, int dpi, const QString& title,
+              const SPlotFileParts& parts);
 
 /// Asks for a file to save to (title translated, filter as given, "PNG (*.png)" and the like)
 /// and calls save with its name, given the chosen filter's suffix when it has none; says so in

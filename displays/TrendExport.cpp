@@ -6,17 +6,12 @@
 #include "StyleStore.h"
 #include "TrendState.h"
 
-#include <QBuffer>
-#include <QFileInfo>
 #include <QFontInfo>
 #include <QGuiApplication>
 #include <QImage>
-#include <QImageWriter>
 #include <QLocale>
 #include <QPainter>
 #include <QPainterPath>
-#include <QPdfWriter>
-#include <QSvgGenerator>
 
 #include <algorithm>
 #include <cmath>
@@ -89,26 +84,6 @@ void CTrendDisplay::CopyToClipboard()
     Detail::CopyPictureAndCsv(Picture(size(), devicePixelRatioF()), SamplesCsv());
 }
 
-namespace
-{
-
-// Pictures are laid out at most this many pixels wide and high: a grid of columns as wide as
-// the picture is allocated, and a larger one shows nothing a reader could tell apart.
-constexpr int kLargestPicture = 8192;
-
-QSize PictureSize(const QSizeF& size)
-{
-    const auto side = [](qreal length)
-    {
-        return std::isfinite(length)
-                   ? static_cast<int>(std::clamp(std::round(length), 1.0, qreal(kLargestPicture)))
-                   : 1;
-    };
-    return QSize(side(size.width()), side(size.height()));
-}
-
-} // namespace
-
 void CTrendDisplay::RenderTo(QPaintDevice& device, const QRectF& target) const
 {
     QPainter painter;
@@ -128,7 +103,7 @@ void CTrendDisplay::RenderTo(QPainter& painter, const QRectF& target) const
     // Laid out as a widget of the target's physical size on this screen would be: a target of
     // 1200 device units at 1200 dpi is laid out 96 pixels wide at 96 dpi, and scaled to it.
     const qreal scale = painter.device()->logicalDpiX() / qreal(std::max(logicalDpiX(), 1));
-    const QSize size = PictureSize(target.size() / std::max(scale, 1e-3));
+    const QSize size = Detail::PictureSize(target.size() / std::max(scale, 1e-3));
     painter.save();
     painter.translate(target.topLeft());
     painter.scale(target.width() / size.width(), target.height() / size.height());
@@ -143,11 +118,8 @@ void CTrendDisplay::RenderTo(QPainter& painter, const QRectF& target) const
 
 QImage CTrendDisplay::Picture(const QSize& size, qreal dpr) const
 {
-    const QSize logical = PictureSize(size.isValid() ? size : this->size());
-    // A ratio that is not positive and finite is 1; others are held below what keeps the
-    // picture's pixels within the limit, and the picture has at least one.
-    const qreal largest = qreal(kLargestPicture) / std::max(logical.width(), logical.height());
-    const qreal ratio = std::isfinite(dpr) && dpr > 0.0 ? std::min(dpr, largest) : 1.0;
+    const QSize logical = Detail::PictureSize(size.isValid() ? size : this->size());
+    const qreal ratio = Detail::PictureRatio(logical, dpr);
     QImage picture(
         Detail::DeviceRect(QRect(QPoint(0, 0), logical), ratio).size().expandedTo({1, 1}),
         QImage::Format_RGB32);
@@ -161,40 +133,12 @@ QImage CTrendDisplay::Picture(const QSize& size, qreal dpr) const
 
 bool CTrendDisplay::Save(const QString& fileName, const QSize& size) const
 {
-    const QSize logical = PictureSize(size.isValid() ? size : this->size());
-    const QByteArray suffix = QFileInfo(fileName).suffix().toLower().toLatin1();
-    QBuffer buffer;
-    buffer.open(QIODevice::WriteOnly);
-    if (suffix == "csv")
-    {
-        buffer.write(SamplesCsv().toUtf8());
-    }
-    else if (suffix == "svg")
-    {
-        QSvgGenerator svg;
-        svg.setOutputDevice(&buffer);
-        svg.setSize(logical);
-        svg.setViewBox(QRect(QPoint(0, 0), logical));
-        svg.setResolution(logicalDpiX());
-        svg.setTitle(accessibleName().isEmpty() ? objectName() : accessibleName());
-        RenderTo(svg, QRectF(QPointF(0, 0), logical));
-    }
-    else if (suffix == "pdf")
-    {
-        // A page as large as the picture, at 1200 dpi.
-        QPdfWriter pdf(&buffer);
-        pdf.setResolution(1200);
-        pdf.setPageMargins(QMarginsF(0, 0, 0, 0));
-        pdf.setPageSize(QPageSize(QSizeF(logical) * 72.0 / std::max(logicalDpiX(), 1),
-                                  QPageSize::Point, QString(), QPageSize::ExactMatch));
-        RenderTo(pdf, QRectF(0, 0, pdf.width(), pdf.height()));
-    }
-    else if (!QImageWriter::supportedImageFormats().contains(suffix) ||
-             !Picture(logical).save(&buffer, suffix.constData()))
-    {
-        return false;
-    }
-    return Detail::WriteWhole(fileName, buffer.data());
+    return Detail::SavePlot(
+        fileName, Detail::PictureSize(size.isValid() ? size : this->size()), logicalDpiX(),
+        accessibleName().isEmpty() ? objectName() : accessibleName(),
+        {[this] { return SamplesCsv(); },
+         [this](QPaintDevice& device, const QRectF& target) { RenderTo(device, target); },
+         [this](const QSize& picture) { return Picture(picture); }});
 }
 
 namespace Detail

@@ -3,6 +3,7 @@
 // hears.
 #include "AxisFormat.h"
 #include "HistogramDisplay.h"
+#include "HistogramView.h"
 #include "PlotPainting.h"
 #include "PlotRaster.h"
 #include "RangeSlider.h"
@@ -13,6 +14,7 @@
 #include <QAccessible>
 #include <QBuffer>
 #include <QClipboard>
+#include <QFileDialog>
 #include <QHelpEvent>
 #include <QMap>
 #include <QMenu>
@@ -28,6 +30,7 @@
 #include <QSvgGenerator>
 #include <QSvgRenderer>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QToolTip>
 #include <QWheelEvent>
 #include <QtMath>
@@ -626,22 +629,38 @@ private slots:
         const QRgb mid = QGuiApplication::palette().color(QPalette::Mid).rgb();
         QCOMPARE(QList<QRgb>({shown.pixel(35, 10), shown.pixel(155, 96), shown.pixel(34, 10)}),
                  QList<QRgb>({mid, mid, QGuiApplication::palette().color(QPalette::Base).rgb()}));
-        QVERIFY(Heard(histogram).endsWith("; readout Blue, \"b\": 3, 5"));
+        histogram.SetClassAxisTitle("width", "px"); // heard with the numbers
+        histogram.SetValueAxisTitle("", "counts");
+        QVERIFY(Heard(histogram).endsWith("; readout Blue, \"b\": 3 px, 5 counts"));
         QEvent leave(QEvent::Leave);
         QApplication::sendEvent(&histogram, &leave);
         QCOMPARE(readouts.count(), 4);
         QCOMPARE(readouts.last()[0].toInt(), -1);
         QCOMPARE(Screen(histogram), Render(histogram, 1.0)); // the crosshair went with it
+        // The readout follows the view under a resting pointer: + brings class 4 there (on the
+        // 87 rows the pan bar leaves), where Blue's top is nearer; Up keeps it; Home goes to Red
+        // of class 3 in one step (on the way, all classes on a zoomed value axis, Blue's).
+        Hover(histogram, {35, 86});
+        readouts.clear();
+        QString classes;
+        for (const Qt::Key key : {Qt::Key_Plus, Qt::Key_Up, Qt::Key_Home})
+        {
+            QTest::keyClick(&histogram, key);
+            classes += QString::number(histogram.ReadoutClass());
+        }
+        QCOMPARE(classes, "443");
+        QCOMPARE(QList<QVariantList>(readouts), QList<QVariantList>({{1, 4, 20.0}, {0, 3, 20.0}}));
+        QApplication::sendEvent(&histogram, &leave);
 
         histogram.SetClassLabels(0.5, 0.25);
         histogram.SetVisibleClasses(6, 4);
         histogram.SetValueZoom(0.5);
-        QVERIFY(Heard(histogram).endsWith("; classes 2 to 2.75, 0 to 50"));
+        QVERIFY(Heard(histogram).endsWith("; classes 2 to 2.75 px, 0 to 50 counts"));
         QApplication::setActiveWindow(&histogram);
         QVERIFY(QTest::qWaitForWindowActive(&histogram));
         QTest::keyClick(&histogram, Qt::Key_C, Qt::ControlModifier);
         const QString csv =
-            "class,Red,\"Blue, \"\"b\"\"\"\n2,35,\n2.25,40,0.1\n2.5,45,\n2.75,50,\n";
+            "class [px],Red,\"Blue, \"\"b\"\"\"\n2,35,\n2.25,40,0.1\n2.5,45,\n2.75,50,\n";
         QCOMPARE(histogram.CountsCsv(), csv);
         const QMimeData* copied = QGuiApplication::clipboard()->mimeData();
         QCOMPARE(copied->text(), csv);
@@ -692,6 +711,144 @@ private slots:
         histogram.SetVisibleClasses(4, 8);
         AlignToClassAxis(slider, histogram);
         QCOMPARE(QPoint(slider.Minimum(), slider.Maximum()), QPoint(4, 12));
+    }
+
+    // Pictures and files of a histogram with a readout and the focus, neither of which they
+    // show: Picture as the screen without them (160 x 100 without axes: class 9, 50 of 100, from
+    // row 50; class 0, 5, from row 95), PNG as Picture, SVG and PDF drawn back with the bar
+    // columns of the screen lit, odd sizes and ratios held, a file kept when saving fails.
+    void histogramExport_data()
+    {
+        QTest::addColumn<int>("mode");
+        QTest::addColumn<bool>("axes");
+        QTest::addColumn<qreal>("dpr");
+        QTest::addColumn<QString>("points");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("bars") << int(HistogramBars) << false << 1.0 << "95,50 95,49 5,95 5,94"
+                              << "SBSB";
+        QTest::newRow("bars at ratio 2")
+            << int(HistogramBars) << false << 2.0 << "190,100 190,99 10,190 10,189"
+            << "SBSB";
+        QTest::newRow("outline") << int(HistogramOutline) << false << 1.0 << "95,50 95,51 90,70"
+                                 << "SBB";
+        QTest::newRow("axes, grid, titles") << int(HistogramBars) << true << 1.0 << ""
+                                            << "";
+    }
+
+    void histogramExport()
+    {
+        QFETCH(int, mode);
+        QFETCH(bool, axes);
+        QFETCH(qreal, dpr);
+        QFETCH(QString, points);
+        CHistogramDisplay histogram;
+        histogram.SetAxesVisible(axes);
+        histogram.SetGridVisible(axes);
+        histogram.SetClassAxisTitle("width", "px");
+        histogram.resize(axes ? QSize(400, 300) : QSize(160, 100)); // whole points in a PDF
+        std::vector<double> red(16, 100);
+        for (int i = 0; i < 15; ++i)
+            red[i] = i % 4 == 3 ? 0 : 5 * (i + 1);
+        histogram.AddDataList(Mode(EHistogramDrawMode(mode), "Red"), red);
+        const QImage screen = Render(histogram, dpr);
+        const QImage flat = Render(histogram, 1.0);
+        histogram.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&histogram));
+        QApplication::setActiveWindow(&histogram);
+        histogram.setFocus();
+        Hover(histogram, histogram.PlotArea().center());
+        QVERIFY(histogram.ReadoutList() == 0 && Render(histogram, dpr) != screen);
+        const QImage picture = histogram.Picture(QSize(), dpr);
+        QCOMPARE(picture, screen);
+        QTEST(points.isEmpty() ? "" : Probe(picture, points), "expected");
+        histogram.CopyToClipboard();
+        QCOMPARE(qvariant_cast<QImage>(QGuiApplication::clipboard()->mimeData()->imageData()),
+                 histogram.Picture(QSize(), histogram.devicePixelRatioF()));
+
+        QTemporaryDir dir;
+        const auto file = [&](const char* name) { return dir.filePath(name); };
+        for (const char* name : {"h.svg", "h.pdf", "h.png", "h.csv"})
+            QVERIFY2(histogram.Save(file(name)), name);
+        QCOMPARE(QImage(file("h.png")).convertToFormat(QImage::Format_RGB32), flat);
+        QFile kept(file("h.xyz"));
+        QVERIFY(kept.open(QIODevice::WriteOnly) && kept.write("edited") == 6);
+        kept.close();
+        QVERIFY(!histogram.Save(file("h.xyz")) && !histogram.Save(file("no/h.png")));
+        QVERIFY(kept.open(QIODevice::ReadOnly) && kept.readAll() == "edited");
+        const QRect plot = histogram.PlotArea();
+        const auto bar = [](const QColor& c) // at least half way to the bars' colour
+        { return c.red() > 100 && c.green() < 100 && c.blue() < 100; };
+        // By column, the top row in the bars' colour (lines: whether there is one; a step
+        // between classes is a diagonal that the screen draws aliased).
+        const auto lit = [&](const QImage& image)
+        {
+            QStringList columns;
+            for (int x = plot.left(); x <= plot.right(); ++x)
+            {
+                int top = plot.bottom() + 1;
+                for (int y = plot.bottom(); y >= plot.top(); --y)
+                {
+                    top = bar(image.pixelColor(x, y)) ? y : top;
+                }
+                columns << QString::number(mode == HistogramBars ? top : top <= plot.bottom());
+            }
+            return columns.join(' ');
+        };
+        QImage drawn(histogram.size(), QImage::Format_RGB32);
+        drawn.fill(Qt::white);
+        QPainter painter(&drawn);
+        QSvgRenderer(file("h.svg")).render(&painter);
+        painter.end();
+        QCOMPARE(lit(drawn), lit(flat));
+        const QString pdftoppm = QStandardPaths::findExecutable("pdftoppm");
+        if (!pdftoppm.isEmpty())
+        {
+            const auto drawPage = [&](int scale)
+            {
+                const QString dpi = QString::number(histogram.logicalDpiX() * scale);
+                QProcess::execute(pdftoppm,
+                                  {"-r", dpi, "-png", "-singlefile", file("h.pdf"), file("pdf")});
+                return QImage(file("pdf.png")).convertToFormat(QImage::Format_RGB32);
+            };
+            const QImage page = drawPage(1);
+            QCOMPARE(page.size(), histogram.size());
+            QCOMPARE(lit(page), lit(flat));
+            // A line stays a pixel wide at four times the resolution: class 9's top, row 50, is
+            // rows 200 to 203 there.
+            const QImage fine = drawPage(4);
+            if (!axes)
+                QCOMPARE(QString("%1%2%3")
+                             .arg(bar(fine.pixelColor(381, 199)))
+                             .arg(bar(fine.pixelColor(381, 200)))
+                             .arg(bar(fine.pixelColor(381, 203))),
+                         "011");
+        }
+        for (const auto& [ratio, width] :
+             {std::pair(0.0, 400), {-1.0, 400}, {kNaN, 400}, {1e-9, 1}, {1e9, 8192}})
+            QCOMPARE(histogram.Picture(QSize(400, 4), ratio).width(), width);
+        QCOMPARE(histogram.Picture(QSize(100000, 0)).size(), QSize(8192, 1));
+        QImage target(10, 10, QImage::Format_RGB32);
+        histogram.RenderTo(target, QRectF(0, 0, kNaN, 1e300)); // nothing drawn, nothing broken
+        histogram.RenderTo(target, QRectF(-1e300, 0, 1e300, 1e300));
+        histogram.RenderTo(target, QRectF(0, 0, 1e-9, 1e-9));
+        if (axes) // the menu saves SVG too, the suffix from the filter chosen
+        {
+            QTimer::singleShot(0,
+                               [&]
+                               {
+                                   auto* dialog = qobject_cast<QFileDialog*>(
+                                       QApplication::activeModalWidget());
+                                   dialog->selectNameFilter("SVG (*.svg)");
+                                   dialog->selectFile(file("menu"));
+                                   static_cast<QDialog*>(dialog)->accept();
+                               });
+            Detail::HistogramMenu(histogram)->actions().at(4)->trigger();
+            QVERIFY(QFile(file("menu.svg")).size() == QFile(file("h.svg")).size());
+            return;
+        }
+        // Zoomed: the picture's plot takes the pan bar's rows too (class 4, 25, from row 75).
+        histogram.SetVisibleClasses(4, 8);
+        QCOMPARE(Probe(histogram.Picture(), "5,75 5,74"), "SB");
     }
 
     // The trend reduced per device column against a plain drawing of every sample, each joined
