@@ -400,7 +400,14 @@ bool CHistogramDisplay::event(QEvent* event)
     case QEvent::FontChange:
     case QEvent::PaletteChange:
     case QEvent::FocusIn: // the focus frame
+        update();
+        break;
     case QEvent::FocusOut:
+        if (static_cast<QFocusEvent*>(event)->reason() != Qt::PopupFocusReason &&
+            Detail::ViewOf(*this).bKeyReadout)
+        {
+            _SetReadout(-1, -1); // the keys' cursor goes with the focus
+        }
         update();
         break;
     case QEvent::Leave:

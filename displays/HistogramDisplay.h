@@ -46,7 +46,9 @@ struct SHistogramBar;
  * class), Up and Down zoom the value axis in and out, Home resets, Ctrl+C copies. Hovering
  * shows a readout: a crosshair at the middle of the class under the pointer and the top of the
  * bar nearest to it, labelled with the list's name, the class and its count; after a zoom, a pan
- * or new counts it is looked up again where the pointer rests.
+ * or new counts it is looked up again where the pointer rests. Shift and the left or right arrow
+ * move it from class to class (panning a zoomed view along), Shift and up or down from list to
+ * list; it goes when the focus does.
  *
  * Counts as given: negative, NaN and -inf counts are drawn as 0; +inf is drawn full height with
  * a mark on top in the palette's Text colour, and the value axis is scaled from the finite
@@ -234,6 +236,10 @@ private:
     bool _KeyPress(QKeyEvent& event);
     void _ZoomClasses(double fraction, double factor);
     void _ShowReadout(const QPoint& at);
+    void _SetReadout(int list, int classIndex);
+    // Moves the readout by keys: along the classes (-1, +1), or across the lists that have its
+    // class; the view pans to keep it in sight.
+    void _KeyReadout(int along, int across);
     // Makes one change of the view in several steps (classes, value zoom) and moves the readout
     // once, after the last: it never stops at a view that was only on the way.
     void _InOneStep(const std::function<void()>& change);

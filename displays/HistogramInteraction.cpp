@@ -153,9 +153,18 @@ void CHistogramDisplay::_InOneStep(const std::function<void()>& change)
 void CHistogramDisplay::_FollowReadout()
 {
     const Detail::CHistogramView& view = Detail::ViewOf(*this);
-    if (view.nSteps == 0)
+    if (view.nSteps > 0)
+    {
+        return;
+    }
+    if (!view.bKeyReadout)
     {
         _ShowReadout(view.oPointer);
+    }
+    else if (view.nReadoutList >= DataListCount() ||
+             view.nReadoutClass >= static_cast<int>(Counts(view.nReadoutList).size()))
+    {
+        _SetReadout(-1, -1); // the keys' class is gone; else it stays where the keys put it
     }
 }
 
@@ -242,6 +251,7 @@ void CHistogramDisplay::_MouseMove(QMouseEvent& event)
     view.oPointer = event.pos();
     if (view.eGesture == Detail::CHistogramView::EGesture::None)
     {
+        view.bKeyReadout = false;
         _ShowReadout(event.pos());
     }
     else if (view.eGesture == Detail::CHistogramView::EGesture::Box)
@@ -311,6 +321,7 @@ bool CHistogramDisplay::_KeyPress(QKeyEvent& event)
         return true;
     }
     const int pan = std::max(VisibleClassCount() / 10, 1);
+    const bool shift = event.modifiers() & Qt::ShiftModifier;
     switch (event.key())
     {
     case Qt::Key_Plus:
@@ -322,17 +333,26 @@ bool CHistogramDisplay::_KeyPress(QKeyEvent& event)
         break;
     case Qt::Key_Left:
     case Qt::Key_Right:
-        if (m_nVisibleCount > 0)
+        if (shift)
+        {
+            _KeyReadout(event.key() == Qt::Key_Left ? -1 : 1, 0);
+        }
+        else if (m_nVisibleCount > 0)
         {
             SetVisibleClasses(m_nFirstVisible + (event.key() == Qt::Key_Left ? -pan : pan),
                               m_nVisibleCount);
         }
         break;
     case Qt::Key_Up:
-        SetValueZoom(ValueZoom() * kZoomStep);
-        break;
     case Qt::Key_Down:
-        SetValueZoom(ValueZoom() / kZoomStep);
+        if (shift)
+        {
+            _KeyReadout(0, event.key() == Qt::Key_Down ? 1 : -1);
+        }
+        else
+        {
+            SetValueZoom(ValueZoom() * (event.key() == Qt::Key_Up ? kZoomStep : 1.0 / kZoomStep));
+        }
         break;
     case Qt::Key_Backspace:
         ZoomBack();
@@ -349,7 +369,6 @@ bool CHistogramDisplay::_KeyPress(QKeyEvent& event)
 
 void CHistogramDisplay::_ShowReadout(const QPoint& at)
 {
-    Detail::CHistogramView& view = Detail::ViewOf(*this);
     const Detail::SPlotLayout layout = _Layout();
     const Detail::SPlotScale scale = _Scale();
     const int index = layout.oPlot.contains(at) ? ClassAt(at.x()) : -1;
@@ -369,18 +388,73 @@ void CHistogramDisplay::_ShowReadout(const QPoint& at)
             }
         }
     }
-    const int shownClass = nearest < 0 ? -1 : index;
-    if (nearest == view.nReadoutList && shownClass == view.nReadoutClass)
+    _SetReadout(nearest, nearest < 0 ? -1 : index);
+}
+
+void CHistogramDisplay::_SetReadout(int list, int classIndex)
+{
+    Detail::CHistogramView& view = Detail::ViewOf(*this);
+    view.bKeyReadout = false;
+    if (list == view.nReadoutList && classIndex == view.nReadoutClass)
     {
         return;
     }
-    view.nReadoutList = nearest;
-    view.nReadoutClass = shownClass;
+    view.nReadoutList = list;
+    view.nReadoutClass = classIndex;
     update();
     Detail::NotifyAccessible(this, QAccessible::DescriptionChanged);
-    emit readoutChanged(nearest, shownClass,
-                        nearest < 0 ? std::numeric_limits<double>::quiet_NaN()
-                                    : Counts(nearest)[static_cast<std::size_t>(shownClass)]);
+    emit readoutChanged(list, classIndex,
+                        list < 0 ? std::numeric_limits<double>::quiet_NaN()
+                                 : Counts(list)[static_cast<std::size_t>(classIndex)]);
+}
+
+void CHistogramDisplay::_KeyReadout(int along, int across)
+{
+    const Detail::CHistogramView& view = Detail::ViewOf(*this);
+    const int lists = DataListCount();
+    const auto has = [this](int list, int classIndex)
+    { return classIndex >= 0 && classIndex < static_cast<int>(Counts(list).size()); };
+    int list = view.nReadoutList;
+    int classIndex = view.nReadoutClass;
+    if (list < 0)
+    {
+        // From none: the middle visible class of the first list that has it.
+        classIndex = m_nFirstVisible + VisibleClassCount() / 2;
+        for (list = 0; list < lists && !has(list, classIndex); ++list)
+        {
+        }
+    }
+    else if (along != 0 && has(list, classIndex + along))
+    {
+        classIndex += along;
+    }
+    else if (across != 0)
+    {
+        for (int step = 1; step < lists; ++step)
+        {
+            const int other = ((list + across * step) % lists + lists) % lists;
+            if (has(other, classIndex))
+            {
+                list = other;
+                break;
+            }
+        }
+    }
+    if (list >= lists)
+    {
+        return; // no list has a class there
+    }
+    // A class outside a zoomed view pans it just far enough.
+    if (m_nVisibleCount > 0 && classIndex < m_nFirstVisible)
+    {
+        SetVisibleClasses(classIndex, m_nVisibleCount);
+    }
+    else if (m_nVisibleCount > 0 && classIndex >= m_nFirstVisible + m_nVisibleCount)
+    {
+        SetVisibleClasses(classIndex - m_nVisibleCount + 1, m_nVisibleCount);
+    }
+    _SetReadout(list, classIndex);
+    Detail::ViewOf(*this).bKeyReadout = true;
 }
 
 QPoint CHistogramDisplay::_ReadoutPoint(const Detail::SPlotLayout& layout,

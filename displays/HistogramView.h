@@ -53,6 +53,7 @@ public:
     int nSteps = 0;          // above 0 while one change of the view is made in several steps
     int nReadoutList = -1;   // the readout's list, -1 for none
     int nReadoutClass = -1;
+    bool bKeyReadout = false;       // the readout was last moved by keys, not by the pointer
     bool bRightClickZoomed = false; // the last right click went back one zoom
     bool bGrid = false;             // grid lines at the axes' ticks
     bool bVector = false;           // the paint in progress is RenderTo's (vector devices)

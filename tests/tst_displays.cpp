@@ -656,6 +656,22 @@ private slots:
         histogram.SetVisibleClasses(6, 4);
         histogram.SetValueZoom(0.5);
         QVERIFY(Heard(histogram).endsWith("; classes 2 to 2.75 px, 0 to 50 counts"));
+        // The keys' cursor over classes 6 to 9: from the middle class, right past the view's
+        // end (which pans one class), across to Blue only where Blue has the class, and gone
+        // with the focus.
+        readouts.clear();
+        for (const Qt::Key key : {Qt::Key_Right, Qt::Key_Right, Qt::Key_Right, Qt::Key_Down,
+                                  Qt::Key_Left, Qt::Key_Left, Qt::Key_Left, Qt::Key_Down})
+            QTest::keyClick(&histogram, key, Qt::ShiftModifier);
+        QFocusEvent out(QEvent::FocusOut, Qt::TabFocusReason);
+        QApplication::sendEvent(&histogram, &out);
+        QString steps;
+        for (const QVariantList& readout : readouts)
+            steps += QStringLiteral("%1:%2 ").arg(readout[0].toInt()).arg(readout[1].toInt());
+        QCOMPARE(steps, "0:8 0:9 0:10 0:9 0:8 0:7 1:7 -1:-1 ");
+        QCOMPARE(readouts[2][2].toDouble(), 55.0);
+        QCOMPARE(histogram.FirstVisibleClass(), 7);
+        histogram.SetVisibleClasses(6, 4);
         QApplication::setActiveWindow(&histogram);
         QVERIFY(QTest::qWaitForWindowActive(&histogram));
         QTest::keyClick(&histogram, Qt::Key_C, Qt::ControlModifier);
