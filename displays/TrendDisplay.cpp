@@ -593,6 +593,11 @@ void CTrendDisplay::SetSeriesOnRightAxis(int series, bool right)
     auto* pSeries = FindSeries(*m_pState, series);
     if (pSeries && pSeries->bRight != right)
     {
+        // An axis that appears in a zoomed view fits its series there, until a zoom moves it.
+        if (right && m_pState->bZoomed && m_pState->oHome.bRightAuto && !m_pState->HasRightAxis())
+        {
+            m_pState->bRightAuto = true;
+        }
         pSeries->bRight = right;
         _Reconfigured();
     }

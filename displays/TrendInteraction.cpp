@@ -92,10 +92,9 @@ void CTrendDisplay::_ShowView(const Detail::SPlotView& view, bool remember)
     state.Sync(devicePixelRatioF());
     // Refused: ends that are not finite, or closer than the doubles there tell apart (a window
     // of half a second at nanoseconds since 1970 is shown as set, but not zoomed or panned).
-    // The right axis shows the same rows of its own scale, as it did before the first zoom.
-    const Detail::SPlotScale right = Detail::Corresponding(
-        state.bZoomed ? state.aRightMap[0] : state.oShown,
-        state.bZoomed ? state.aRightMap[1] : state.oRightShown, view.dY0, view.dY1);
+    // The right axis shows the same rows of its own scale as the left one.
+    const Detail::SPlotScale right =
+        Detail::Corresponding(state.oShown, state.oRightShown, view.dY0, view.dY1);
     const bool rightShowable = Detail::IsShowable({view.dX0, view.dX1, right.dLow, right.dHigh});
     if (!Detail::IsShowable(view) || (state.HasRightAxis() && !rightShowable))
     {
@@ -105,7 +104,6 @@ void CTrendDisplay::_ShowView(const Detail::SPlotView& view, bool remember)
     {
         state.oHome = {state.dWindow, state.bFollow,    state.dEnd,       state.bAuto,
                        state.oFixed,  state.bRightAuto, state.oRightFixed};
-        state.aRightMap = {state.oShown, state.oRightShown};
         state.bZoomed = true;
     }
     if (remember)

@@ -201,15 +201,13 @@ struct STrendState
     QString sTimeUnit;
     QString sValueTitle;
     QString sValueUnit;
-    // The right value axis: like the left one, with a map from left values to right ones that
-    // a zoom keeps, so that both axes zoom and pan together.
+    // The right value axis: like the left one; zooms and pans move both together.
     bool bRightAuto = true;
     SPlotScale oRightFixed;
     QString sRightTitle;
     QString sRightUnit;
-    std::array<SPlotScale, 2> aRightMap{}; // the left and right scales before the zoom
-    SGridLines oGridLines;                 // what the surround inputs last gave
-    double dScrollUnit = 1.0;              // time per step of the scroll bar
+    SGridLines oGridLines;    // what the surround inputs last gave
+    double dScrollUnit = 1.0; // time per step of the scroll bar
     double dScrollOrigin = 0.0;
     double dShownStart = kTrendNone; // the window last announced by windowChanged
     double dShownEnd = kTrendNone;

@@ -1639,6 +1639,10 @@ private slots:
         QVERIFY(titled);
         trend.SetSeriesOnRightAxis(b, false);
         QCOMPARE(trend.PlotArea().right(), 299 - 1 - metrics.averageCharWidth());
+        trend.SetRightAutoRange(); // an automatic axis that appears in a zoomed view fits b there
+        trend.ZoomTo(0, 200, 0, 5);
+        trend.SetSeriesOnRightAxis(b, true);
+        QVERIFY(trend.RightValueMin() <= 50 && trend.RightValueMax() >= 500);
     }
 
     // 100,000 samples exported: the picture and the PNG are the screen's pixels, SVG and PDF
