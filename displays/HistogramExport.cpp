@@ -6,46 +6,27 @@
 #include "HistogramView.h"
 #include "PlotExport.h"
 #include "PlotPainting.h"
-#include "StyleStore.h"
 
-#include <QFontInfo>
 #include <QImage>
 #include <QPainter>
 
-#include <algorithm>
-#include <cmath>
 
 namespace Varo::FenraQtGui::ZuRaradirIzurodudoz
 {
 
 void CHistogramDisplay::RenderTo(QPaintDevice& device, const QRectF& target) const
 {
-    QPainter painter;
-    if (painter.begin(&device))
-    {
-        RenderTo(painter, target);
-    }
+    Detail::DrawOnDevice(device, [&](QPainter& painter) { RenderTo(painter, target); });
 }
 
 void CHistogramDisplay::RenderTo(QPainter& painter, const QRectF& target) const
 {
-    if (!painter.isActive() || !target.isValid() || !std::isfinite(target.width()) ||
-        !std::isfinite(target.height()) || !std::isfinite(target.x()) || !std::isfinite(target.y()))
+    const Detail::CExportPainter exporting(painter, target, logicalDpiX(), font());
+    if (!exporting.IsDrawing())
     {
         return;
     }
-    // Laid out as a widget of the target's physical size on this screen would be: a target of
-    // 1200 device units at 1200 dpi is laid out 96 pixels wide at 96 dpi, and scaled to it.
-    const qreal scale = painter.device()->logicalDpiX() / qreal(std::max(logicalDpiX(), 1));
-    const QSize size = Detail::PictureSize(target.size() / std::max(scale, 1e-3));
-    // Restores the painter's transform when done; ratio 1: one unit a logical pixel.
-    const Detail::CDevicePixels transform(painter, 1.0);
-    painter.translate(target.topLeft());
-    painter.scale(target.width() / size.width(), target.height() / size.height());
-    // In pixels, so that the text scales with the picture rather than with the device's dpi.
-    CStyleStore style(painter);
-    painter.setFont(font());
-    style.SetFontPixelSize(QFontInfo(font()).pixelSize());
+    const QSize size = exporting.Size();
     Detail::CHistogramView& view = Detail::ViewOf(*this);
     view.bVector = true;
     _Paint(painter, QRect(QPoint(0, 0), size), _Layout(size, false), 1.0, false);

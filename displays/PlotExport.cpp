@@ -7,6 +7,8 @@
 #include <QContextMenuEvent>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QFont>
+#include <QFontInfo>
 #include <QGuiApplication>
 #include <QImage>
 #include <QImageWriter>
@@ -80,6 +82,33 @@ QSize PictureSize(const QSizeF& size)
                    : 1;
     };
     return QSize(side(size.width()), side(size.height()));
+}
+
+CExportPainter::CExportPainter(QPainter& painter, const QRectF& target, int dpi, const QFont& font)
+    : m_rPainter(painter)
+{
+    if (!painter.isActive() || !target.isValid() || !std::isfinite(target.width()) ||
+        !std::isfinite(target.height()) || !std::isfinite(target.x()) || !std::isfinite(target.y()))
+    {
+        return;
+    }
+    const qreal scale = painter.device()->logicalDpiX() / qreal(std::max(dpi, 1));
+    m_oSize = PictureSize(target.size() / std::max(scale, 1e-3));
+    m_bDrawing = true;
+    painter.save();
+    painter.translate(target.topLeft());
+    painter.scale(target.width() / m_oSize.width(), target.height() / m_oSize.height());
+    QFont pixels = font;
+    pixels.setPixelSize(QFontInfo(font).pixelSize());
+    painter.setFont(pixels);
+}
+
+CExportPainter::~CExportPainter()
+{
+    if (m_bDrawing)
+    {
+        m_rPainter.restore();
+    }
 }
 
 qreal PictureRatio(const QSize& size, qreal dpr)

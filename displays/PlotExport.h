@@ -3,11 +3,14 @@
 #include "TranslatedText.h"
 
 #include <QMenu>
+#include <QPainter>
+#include <QSize>
 #include <QString>
 
 #include <functional>
 
 class QByteArray;
+class QFont;
 class QContextMenuEvent;
 class QImage;
 class QPaintDevice;
@@ -58,6 +61,39 @@ QSize PictureSize(const QSizeF& size);
 /// The device pixel ratio of a picture of that logical size: a ratio that is not positive and
 /// finite is 1, others are held below what keeps its device pixels within kLargestPicture.
 qreal PictureRatio(const QSize& size, qreal dpr);
+
+/// Sets a painter up to draw a plot into target (in the device's units) and puts it back when
+/// it ends: the plot is laid out as a widget of the target's physical size would be on a screen
+/// of dpi (a target of 1200 units at 1200 dpi is laid out 96 pixels wide at 96 dpi) and scaled
+/// to fill the target, its font in pixels so that text scales with the picture. A painter that
+/// is not active, or a target that is empty or not finite, draws nothing (IsDrawing false).
+class CExportPainter
+{
+public:
+    CExportPainter(QPainter& painter, const QRectF& target, int dpi, const QFont& font);
+    ~CExportPainter();
+    CExportPainter(const CExportPainter&) = delete;
+    CExportPainter& operator=(const CExportPainter&) = delete;
+
+    bool IsDrawing() const { return m_bDrawing; }
+    /// The logical size the plot is laid out for.
+    QSize Size() const { return m_oSize; }
+
+private:
+    QPainter& m_rPainter;
+    bool m_bDrawing = false;
+    QSize m_oSize;
+};
+
+/// Draws on device through a painter of its own, when the device can be painted on.
+template <typename Draw> void DrawOnDevice(QPaintDevice& device, const Draw& draw)
+{
+    QPainter painter;
+    if (painter.begin(&device))
+    {
+        draw(painter);
+    }
+}
 
 /// What a plot's files are made of: the CSV text, a vector drawing onto a device's target
 /// rectangle, and a raster picture of a logical size.

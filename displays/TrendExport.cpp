@@ -6,7 +6,6 @@
 #include "StyleStore.h"
 #include "TrendState.h"
 
-#include <QFontInfo>
 #include <QGuiApplication>
 #include <QImage>
 #include <QLocale>
@@ -86,34 +85,17 @@ void CTrendDisplay::CopyToClipboard()
 
 void CTrendDisplay::RenderTo(QPaintDevice& device, const QRectF& target) const
 {
-    QPainter painter;
-    if (painter.begin(&device))
-    {
-        RenderTo(painter, target);
-    }
+    Detail::DrawOnDevice(device, [&](QPainter& painter) { RenderTo(painter, target); });
 }
 
 void CTrendDisplay::RenderTo(QPainter& painter, const QRectF& target) const
 {
-    if (!painter.isActive() || !target.isValid() || !std::isfinite(target.width()) ||
-        !std::isfinite(target.height()) || !std::isfinite(target.x()) || !std::isfinite(target.y()))
+    const Detail::CExportPainter exporting(painter, target, logicalDpiX(), font());
+    if (exporting.IsDrawing())
     {
-        return;
+        Detail::CExportScope scope(*m_pState, exporting.Size());
+        m_pState->PaintVector(painter);
     }
-    // Laid out as a widget of the target's physical size on this screen would be: a target of
-    // 1200 device units at 1200 dpi is laid out 96 pixels wide at 96 dpi, and scaled to it.
-    const qreal scale = painter.device()->logicalDpiX() / qreal(std::max(logicalDpiX(), 1));
-    const QSize size = Detail::PictureSize(target.size() / std::max(scale, 1e-3));
-    painter.save();
-    painter.translate(target.topLeft());
-    painter.scale(target.width() / size.width(), target.height() / size.height());
-    // In pixels, so that the text scales with the picture rather than with the device's dpi.
-    QFont font = this->font();
-    font.setPixelSize(QFontInfo(this->font()).pixelSize());
-    painter.setFont(font);
-    Detail::CExportScope scope(*m_pState, size);
-    m_pState->PaintVector(painter);
-    painter.restore();
 }
 
 QImage CTrendDisplay::Picture(const QSize& size, qreal dpr) const
