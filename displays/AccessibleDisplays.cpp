@@ -57,7 +57,11 @@ QString HistogramDescription(const QWidget& control)
         QString part = QString::fromStdString(histogram.DataListMode(list).m_sLabel);
         part += (part.isEmpty() ? QString() : QStringLiteral(": ")) +
                 QStringLiteral("%1 %2").arg(counts.size()).arg(TranslatedText("classes"));
-        if (largest != counts.end() && !std::isnan(*largest))
+        if (!histogram.IsDataListVisible(list))
+        {
+            part += QStringLiteral(", ") + TranslatedText("hidden");
+        }
+        else if (largest != counts.end() && !std::isnan(*largest))
         {
             part += QStringLiteral(", %1 %2 %3 %4")
                         .arg(TranslatedText("largest count"))

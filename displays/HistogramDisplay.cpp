@@ -169,6 +169,7 @@ void CHistogramDisplay::ClearDataLists()
 {
     const int classes = ClassCount();
     m_vLists.clear();
+    Detail::ViewOf(*this).vHidden.clear();
     if (CHistogramFeed* feed = FeedOf(*this))
     {
         feed->Reopen();
@@ -203,6 +204,75 @@ int CHistogramDisplay::ClassCount() const
         count = std::max(count, list.vCounts.size());
     }
     return static_cast<int>(std::min<std::size_t>(count, 1u << 30));
+}
+
+void CHistogramDisplay::SetDataListVisible(int list, bool visible)
+{
+    if (list < 0 || list >= DataListCount() || IsDataListVisible(list) == visible)
+    {
+        return;
+    }
+    std::vector<bool>& hidden = Detail::ViewOf(*this).vHidden;
+    hidden.resize(std::max(hidden.size(), static_cast<std::size_t>(list) + 1), false);
+    hidden[static_cast<std::size_t>(list)] = !visible;
+    _FindRange(); // the value axis follows the shown lists
+    update();
+    _FollowReadout();
+    Detail::NotifyAccessible(this, QAccessible::DescriptionChanged);
+    emit dataListVisibilityChanged(list, visible);
+}
+
+bool CHistogramDisplay::IsDataListVisible(int list) const
+{
+    const std::vector<bool>& hidden = Detail::ViewOf(*this).vHidden;
+    return list >= 0 && list < DataListCount() &&
+           (static_cast<std::size_t>(list) >= hidden.size() ||
+            !hidden[static_cast<std::size_t>(list)]);
+}
+
+bool CHistogramDisplay::_IsShown(const SList& list) const
+{
+    return IsDataListVisible(static_cast<int>(&list - m_vLists.data()));
+}
+
+std::vector<std::pair<QString, QColor>>
+CHistogramDisplay::_LegendEntries(std::vector<int>* lists) const
+{
+    std::vector<std::pair<QString, QColor>> entries;
+    for (int index = 0; index < DataListCount(); ++index)
+    {
+        const SDataListMode& mode = m_vLists[static_cast<std::size_t>(index)].oMode;
+        if (!mode.m_sLabel.empty())
+        {
+            entries.emplace_back(QString::fromStdString(mode.m_sLabel),
+                                 IsDataListVisible(index) ? ListColor(mode) : QColor());
+            if (lists)
+            {
+                lists->push_back(index);
+            }
+        }
+    }
+    return entries;
+}
+
+bool CHistogramDisplay::_ToggleFromLegend(const QPoint& at)
+{
+    const Detail::SPlotLayout layout = _Layout();
+    if (!m_bAxesVisible || !m_bLegendVisible || !layout.oLegend.contains(at))
+    {
+        return false;
+    }
+    std::vector<int> lists;
+    const auto rects = Detail::LegendRects(layout.oLegend, _LegendEntries(&lists), fontMetrics());
+    for (std::size_t i = 0; i < rects.size(); ++i)
+    {
+        if (rects[i].contains(at))
+        {
+            SetDataListVisible(lists[i], !IsDataListVisible(lists[i]));
+            return true;
+        }
+    }
+    return false;
 }
 
 void CHistogramDisplay::SetLogScale(bool logScale)
@@ -466,6 +536,10 @@ QString CHistogramDisplay::_ToolTip(int x) const
                        : Detail::TranslatedText("Class %1").arg(name(first));
     for (const SList& list : m_vLists)
     {
+        if (!_IsShown(list))
+        {
+            continue;
+        }
         double count = 0.0;
         for (int i = first; i <= last && i < static_cast<int>(list.vCounts.size()); ++i)
         {
@@ -572,6 +646,10 @@ void CHistogramDisplay::_FindRange()
     m_dLowest = 0.0; // the smallest positive count
     for (const SList& list : m_vLists)
     {
+        if (!_IsShown(list))
+        {
+            continue;
+        }
         for (const double count : list.vCounts)
         {
             const double drawn = std::isfinite(count) ? Detail::DrawnCount(count) : 0.0;
@@ -678,21 +756,15 @@ void CHistogramDisplay::_Paint(QPainter& painter, const QRect& dirty,
         _DrawShadedSpan(painter, device);
         for (const SList& list : m_vLists)
         {
-            _DrawList(painter, list, device, scale, dpr);
+            if (_IsShown(list))
+            {
+                _DrawList(painter, list, device, scale, dpr);
+            }
         }
     }
     if (m_bAxesVisible && m_bLegendVisible)
     {
-        std::vector<std::pair<QString, QColor>> entries;
-        for (const SList& list : m_vLists)
-        {
-            if (!list.oMode.m_sLabel.empty())
-            {
-                entries.emplace_back(QString::fromStdString(list.oMode.m_sLabel),
-                                     ListColor(list.oMode));
-            }
-        }
-        Detail::DrawLegend(painter, layout.oLegend, entries);
+        Detail::DrawLegend(painter, layout.oLegend, _LegendEntries());
     }
     Detail::DrawTitles(painter, layout, Detail::AxisTitle(view.sValueTitle, view.sValueUnit),
                        Detail::AxisTitle(view.sClassTitle, view.sClassUnit));

@@ -162,6 +162,14 @@ public:
     /// False when the suffix is unknown or the file cannot be written.
     bool Save(const QString& fileName, const QSize& size = QSize()) const;
 
+    /// Shows or hides a list (shown by default; lists added after ClearDataLists are shown): a
+    /// hidden one is not drawn, read out, exported or counted in the value axis' range, and its
+    /// legend entry is an empty box. The user clicks the legend entry, presses the list's number
+    /// key (1 to 9) or checks it in the context menu; dataListVisibilityChanged tells each
+    /// change. Ignored for a list that does not exist.
+    void SetDataListVisible(int list, bool visible);
+    bool IsDataListVisible(int list) const;
+
     /// A handle through which other threads add counts to the data lists or replace them (see
     /// CHistogramFeeder); what they push is merged once a frame. Clearing the data lists
     /// disconnects the feeders handed out before.
@@ -203,6 +211,8 @@ signals:
     /// The readout moved to another list or class: its count as given, or list -1 (and class
     /// -1, count NaN) when it went away.
     void readoutChanged(int list, int classIndex, double count);
+    /// A list was shown or hidden, by code or by the user.
+    void dataListVisibilityChanged(int list, bool visible);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -236,6 +246,11 @@ private:
     bool _KeyPress(QKeyEvent& event);
     void _ZoomClasses(double fraction, double factor);
     void _ShowReadout(const QPoint& at);
+    bool _IsShown(const SList& list) const;
+    // The legend's entries (labelled lists, a hidden one with an invalid colour) and their lists.
+    std::vector<std::pair<QString, QColor>> _LegendEntries(std::vector<int>* lists = nullptr) const;
+    // Shows or hides the list whose legend entry is at a point; false when none is there.
+    bool _ToggleFromLegend(const QPoint& at);
     void _SetReadout(int list, int classIndex);
     // Moves the readout by keys: along the classes (-1, +1), or across the lists that have its
     // class; the view pans to keep it in sight.

@@ -10,7 +10,6 @@
 #include <QImage>
 #include <QPainter>
 
-
 namespace Varo::FenraQtGui::ZuRaradirIzurodudoz
 {
 

@@ -161,7 +161,7 @@ void CHistogramDisplay::_FollowReadout()
     {
         _ShowReadout(view.oPointer);
     }
-    else if (view.nReadoutList >= DataListCount() ||
+    else if (!IsDataListVisible(view.nReadoutList) ||
              view.nReadoutClass >= static_cast<int>(Counts(view.nReadoutList).size()))
     {
         _SetReadout(-1, -1); // the keys' class is gone; else it stays where the keys put it
@@ -214,6 +214,10 @@ bool CHistogramDisplay::_MousePress(QMouseEvent& event)
 {
     Detail::CHistogramView& view = Detail::ViewOf(*this);
     const QPoint at = event.pos();
+    if (event.button() == Qt::LeftButton && _ToggleFromLegend(at))
+    {
+        return true; // a legend entry shows or hides its list
+    }
     if (!PlotArea().contains(at))
     {
         return false;
@@ -320,6 +324,14 @@ bool CHistogramDisplay::_KeyPress(QKeyEvent& event)
         CopyToClipboard();
         return true;
     }
+    if (event.key() >= Qt::Key_1 && event.key() <= Qt::Key_9 &&
+        event.key() - Qt::Key_1 < DataListCount())
+    {
+        // The number keys show or hide lists 1 to 9, as their legend entries do.
+        const int list = event.key() - Qt::Key_1;
+        SetDataListVisible(list, !IsDataListVisible(list));
+        return true;
+    }
     const int pan = std::max(VisibleClassCount() / 10, 1);
     const bool shift = event.modifiers() & Qt::ShiftModifier;
     switch (event.key())
@@ -377,6 +389,10 @@ void CHistogramDisplay::_ShowReadout(const QPoint& at)
     double distance = std::numeric_limits<double>::infinity();
     for (int list = 0; index >= 0 && list < DataListCount(); ++list)
     {
+        if (!IsDataListVisible(list))
+        {
+            continue;
+        }
         const std::vector<double>& counts = m_vLists[static_cast<std::size_t>(list)].vCounts;
         if (index < static_cast<int>(counts.size()))
         {
@@ -413,7 +429,10 @@ void CHistogramDisplay::_KeyReadout(int along, int across)
     const Detail::CHistogramView& view = Detail::ViewOf(*this);
     const int lists = DataListCount();
     const auto has = [this](int list, int classIndex)
-    { return classIndex >= 0 && classIndex < static_cast<int>(Counts(list).size()); };
+    {
+        return IsDataListVisible(list) && classIndex >= 0 &&
+               classIndex < static_cast<int>(Counts(list).size());
+    };
     int list = view.nReadoutList;
     int classIndex = view.nReadoutClass;
     if (list < 0)
@@ -472,21 +491,26 @@ QString CHistogramDisplay::CountsCsv() const
 {
     QStringList header(Detail::CsvField(
         Detail::AxisTitle(QStringLiteral("class"), Detail::ViewOf(*this).sClassUnit)));
+    std::vector<const SList*> shown; // hidden lists are not in view
     for (const SList& list : m_vLists)
     {
-        header << Detail::CsvField(QString::fromStdString(list.oMode.m_sLabel));
+        if (_IsShown(list))
+        {
+            header << Detail::CsvField(QString::fromStdString(list.oMode.m_sLabel));
+            shown.push_back(&list);
+        }
     }
     QString csv = header.join(QLatin1Char(',')) + QLatin1Char('\n');
     const int end = m_nFirstVisible + VisibleClassCount();
     for (int index = m_nFirstVisible; index < end; ++index)
     {
         csv += Detail::CsvNumber(ClassLabel(index));
-        for (const SList& list : m_vLists)
+        for (const SList* list : shown)
         {
             csv += QLatin1Char(',');
-            if (index < static_cast<int>(list.vCounts.size()))
+            if (index < static_cast<int>(list->vCounts.size()))
             {
-                csv += Detail::CsvNumber(list.vCounts[static_cast<std::size_t>(index)]);
+                csv += Detail::CsvNumber(list->vCounts[static_cast<std::size_t>(index)]);
             }
         }
         csv += QLatin1Char('\n');
@@ -536,6 +560,12 @@ QMenu* HistogramMenu(CHistogramDisplay& display)
     { return AddPlotMenuEntry(*menu, display, text, enabled, slot); };
     add("Zoom back", display.IsZoomed(), &CHistogramDisplay::ZoomBack);
     add("Show all", display.IsZoomed(), &CHistogramDisplay::ResetZoom);
+    menu->addSeparator();
+    AddShownChecks(
+        *menu, display, display.DataListCount(),
+        [&display](int list)
+        { return QString::fromStdString(display.DataListMode(list).m_sLabel); },
+        &CHistogramDisplay::IsDataListVisible, &CHistogramDisplay::SetDataListVisible);
     menu->addSeparator();
     add("Copy", true, &CHistogramDisplay::CopyToClipboard)->setShortcut(QKeySequence::Copy);
     add("Save picture...", true,

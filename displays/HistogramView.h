@@ -54,6 +54,7 @@ public:
     int nReadoutList = -1;   // the readout's list, -1 for none
     int nReadoutClass = -1;
     bool bKeyReadout = false;       // the readout was last moved by keys, not by the pointer
+    std::vector<bool> vHidden;      // per list (shown past its end): hidden from its legend entry
     bool bRightClickZoomed = false; // the last right click went back one zoom
     bool bGrid = false;             // grid lines at the axes' ticks
     bool bVector = false;           // the paint in progress is RenderTo's (vector devices)

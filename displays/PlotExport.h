@@ -47,6 +47,23 @@ QAction* AddPlotMenuEntry(QMenu& menu, Receiver& receiver, const char* text, boo
     return action;
 }
 
+/// Adds a checked entry per series or list of a plot, named by name(i) (its number when that is
+/// empty), checked while shown, that shows or hides it: for those who do not use the mouse on
+/// the legend.
+template <typename Plot>
+void AddShownChecks(QMenu& menu, Plot& plot, int count, const std::function<QString(int)>& name,
+                    bool (Plot::*isShown)(int) const, void (Plot::*setShown)(int, bool))
+{
+    for (int i = 0; i < count; ++i)
+    {
+        QAction* action =
+            menu.addAction(name(i).isEmpty() ? QString::number(i + 1) : name(i), &plot,
+                           [&plot, i, setShown](bool shown) { (plot.*setShown)(i, shown); });
+        action->setCheckable(true);
+        action->setChecked((plot.*isShown)(i));
+    }
+}
+
 /// Writes data to fileName whole or not at all: a file that was there stays until the new one
 /// is complete.
 bool WriteWhole(const QString& fileName, const QByteArray& data);

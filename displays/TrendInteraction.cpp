@@ -426,16 +426,10 @@ QMenu* TrendMenu(CTrendDisplay& trend)
         add("Follow newest", !trend.IsFollowing(), &CTrendDisplay::FollowNewest);
         menu->addSeparator();
     }
-    for (int series = 0; series < trend.SeriesCount(); ++series)
-    {
-        // Checked while shown, for those who do not use the mouse on the legend.
-        QAction* action = menu->addAction(
-            trend.SeriesName(series).isEmpty() ? QString::number(series + 1)
-                                               : trend.SeriesName(series),
-            &trend, [&trend, series](bool shown) { trend.SetSeriesVisible(series, shown); });
-        action->setCheckable(true);
-        action->setChecked(trend.IsSeriesVisible(series));
-    }
+    AddShownChecks(
+        *menu, trend, trend.SeriesCount(),
+        [&trend](int series) { return trend.SeriesName(series); }, &CTrendDisplay::IsSeriesVisible,
+        &CTrendDisplay::SetSeriesVisible);
     menu->addSeparator();
     add("Copy", true, &CTrendDisplay::CopyToClipboard)->setShortcut(QKeySequence::Copy);
     const auto save = [&trend](const char* title, const QString& filter)

@@ -59,10 +59,13 @@ QImage Render(QWidget& widget, qreal dpr)
     return image;
 }
 
-SDataListMode Mode(EHistogramDrawMode mode, const char* label = "")
+SDataListMode Mode(EHistogramDrawMode mode, const char* label = "",
+                   const QColor& color = QColor(200, 0, 0))
 {
     SDataListMode list;
-    list.m_oColor = Varo::Fenra::Color::CRGBColor<unsigned char>(200, 0, 0);
+    list.m_oColor = Varo::Fenra::Color::CRGBColor<unsigned char>(
+        static_cast<unsigned char>(color.red()), static_cast<unsigned char>(color.green()),
+        static_cast<unsigned char>(color.blue()));
     list.m_eDisplayMode = mode;
     list.m_sLabel = label;
     return list;
@@ -132,6 +135,15 @@ void Hover(QWidget& widget, QPoint at)
 {
     QMouseEvent move(QEvent::MouseMove, at, widget.mapToGlobal(at), Qt::NoButton, {}, {});
     QApplication::sendEvent(&widget, &move);
+}
+
+// A menu's entries, "-" before a disabled one, separators empty: "Zoom back,,-Copy".
+QString Entries(QMenu* menu)
+{
+    QStringList entries;
+    for (QAction* action : menu ? menu->actions() : QList<QAction*>())
+        entries << (action->isEnabled() ? "" : "-") + action->text();
+    return entries.join(',');
 }
 
 // What a screen reader hears of a widget.
@@ -858,7 +870,9 @@ private slots:
                                    dialog->selectFile(file("menu"));
                                    static_cast<QDialog*>(dialog)->accept();
                                });
-            Detail::HistogramMenu(histogram)->actions().at(4)->trigger();
+            QMenu* menu = Detail::HistogramMenu(histogram);
+            QCOMPARE(Entries(menu).section(',', 6, 6), "Save picture...");
+            menu->actions().at(6)->trigger();
             QVERIFY(QFile(file("menu.svg")).size() == QFile(file("h.svg")).size());
             return;
         }
@@ -1388,10 +1402,7 @@ private slots:
             QContextMenuEvent event(reason, {100, 50}, trend.mapToGlobal(QPoint(100, 50)));
             QApplication::sendEvent(&trend, &event);
             auto* popup = qobject_cast<QMenu*>(QApplication::activePopupWidget());
-            QStringList entries;
-            for (QAction* action : popup ? popup->actions() : QList<QAction*>())
-                entries << (action->isEnabled() ? "" : "-") + action->text();
-            return std::make_pair(popup, entries.join(','));
+            return std::make_pair(popup, Entries(popup));
         };
         const auto act = [](QMenu* popup, int entry)
         {
@@ -1449,13 +1460,15 @@ private slots:
         QVERIFY(!histogramMenu() && !histogram.IsZoomed());
         QTest::mousePress(&histogram, Qt::RightButton, {}, middle);
         QMenu* shown = histogramMenu();
-        QVERIFY(shown && shown->actions().size() == 6 && !shown->actions().at(0)->isEnabled());
-        act(shown, 3);
+        QCOMPARE(Entries(shown), "-Zoom back,-Show all,,Red,,Copy,Save picture...,Save counts...");
+        act(shown, 5);
         QCOMPARE(QGuiApplication::clipboard()->text(), histogram.CountsCsv());
+        act(histogramMenu(), 3);
+        QVERIFY(!histogram.IsDataListVisible(0));
     }
 
-    // Hiding a series from its legend entry (a click) or its number key: not drawn, not in the
-    // automatic axis, the readout or the CSV; its entry an empty box.
+    // Hiding a series, or a histogram's list, from its legend entry (a click) or its number key:
+    // not drawn, not in the automatic axis, the readout or the CSV; its entry an empty box.
     void trendHideSeries()
     {
         CTrendDisplay trend;
@@ -1492,6 +1505,33 @@ private slots:
         QTest::keyClick(&trend, Qt::Key_1);
         QCOMPARE(changes.count(), 4);
         QCOMPARE(Screen(trend), both);
+
+        // The histogram's lists the same way; the hidden one leaves the value axis to the other.
+        CHistogramDisplay histogram;
+        histogram.resize(300, 160);
+        histogram.AddDataList(Mode(HistogramBars, "high", kLine), {10, 90});
+        histogram.AddDataList(Mode(HistogramBars, "low", Qt::blue), {200, 5});
+        histogram.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&histogram));
+        QSignalSpy listChanges(&histogram, &CHistogramDisplay::dataListVisibilityChanged);
+        const QImage lists = Screen(histogram);
+        QPoint legend; // the first pixel of low's line in the legend row
+        for (int x = 0; x < 300 && legend.isNull(); ++x)
+            legend = lists.pixel(x, line) == QColor(Qt::blue).rgb() ? QPoint(x, line) : legend;
+        QTest::mouseClick(&histogram, Qt::LeftButton, {}, legend);
+        QCOMPARE(listChanges.count(), 1);
+        QCOMPARE(listChanges.last(), QVariantList({1, false}));
+        QCOMPARE(Screen(histogram), Render(histogram, 1.0));
+        QVERIFY(blue(lists) > 36 + 20 && blue(Screen(histogram)) == 0);
+        QVERIFY(histogram.ValueAxisTop() < 150);
+        QCOMPARE(histogram.CountsCsv(), "class,high\n0,10\n1,90\n");
+        QVERIFY(Heard(histogram).contains("low: 2 classes, hidden"));
+        QTest::keyClick(&histogram, Qt::Key_1);
+        QTest::keyClick(&histogram, Qt::Key_2);
+        QTest::keyClick(&histogram, Qt::Key_1);
+        QCOMPARE(listChanges.count(), 4);
+        QCOMPARE(blue(Screen(histogram)), blue(lists)); // the focus frame aside, as before
+        QCOMPARE(Screen(histogram), Render(histogram, 1.0));
     }
 
     // Grid lines behind the lines at the ticks (value 5: row 50; time 100: column 100), and axis
@@ -1717,6 +1757,25 @@ private slots:
             QCOMPARE(page.size(), trend.size());
             QCOMPARE(lit(page), lit(screen));
         }
+        // At four times the screen's dpi, laid out as on the screen: its text four times as
+        // large, not sixteen (as a font in points would be, measured at the target's dpi).
+        QImage fine(2400, 1200, QImage::Format_RGB32);
+        fine.setDotsPerMeterX(qRound(trend.logicalDpiX() * 4 / 0.0254));
+        fine.setDotsPerMeterY(fine.dotsPerMeterX());
+        fine.fill(Qt::white);
+        trend.RenderTo(fine, QRectF(0, 0, 2400, 1200));
+        const auto ink = [&](const QImage& image) // the time labels' dark pixels
+        {
+            int dark = 0;
+            for (int y = plot.bottom() + 2; y < image.height(); ++y)
+                for (int x = 0; x < image.width(); ++x)
+                    dark += qGray(image.pixel(x, y)) < 100;
+            return dark;
+        };
+        const double text = double(ink(fine.scaled(trend.size(), Qt::IgnoreAspectRatio,
+                                                   Qt::SmoothTransformation))) /
+                            ink(screen);
+        QVERIFY2(text > 0.7 && text < 1.3, qPrintable(QString::number(text)));
         trend.Append(0, 1001, 1.0);
         const QImage shown = Screen(trend); // after the frame, which shows the history bar
         QCOMPARE(shown, Render(trend, 1.0));
