@@ -130,21 +130,20 @@ QString TrendDescription(const QWidget& control)
                                           : QString::number(last));
     }
     // Values and times with their units where the axes have them: "range 0 to 80 bar".
-    const auto unit = [](const QString& unit) { return unit.isEmpty() ? unit : ' ' + unit; };
-    parts << QStringLiteral("%1 %2 %3 %4%5")
-                 .arg(TranslatedText("range"))
-                 .arg(trend.ValueMin())
-                 .arg(TranslatedText("to"))
-                 .arg(trend.ValueMax())
-                 .arg(unit(trend.ValueAxisUnit()));
+    const auto range = [](const char* word, double low, double high, const QString& unit)
+    {
+        return QStringLiteral("%1 %2 %3 %4%5")
+            .arg(TranslatedText(word))
+            .arg(low)
+            .arg(TranslatedText("to"))
+            .arg(high)
+            .arg(UnitSuffix(unit));
+    };
+    parts << range("range", trend.ValueMin(), trend.ValueMax(), trend.ValueAxisUnit());
     if (AnyOnRightAxis(trend))
     {
-        parts << QStringLiteral("%1 %2 %3 %4%5")
-                     .arg(TranslatedText("right axis"))
-                     .arg(trend.RightValueMin())
-                     .arg(TranslatedText("to"))
-                     .arg(trend.RightValueMax())
-                     .arg(unit(trend.RightAxisUnit()));
+        parts << range("right axis", trend.RightValueMin(), trend.RightValueMax(),
+                       trend.RightAxisUnit());
     }
     // A zoomed view says which times it shows, in the time axis' words; the readout its sample.
     const auto text = [&](double time, double resolution)
@@ -160,7 +159,7 @@ QString TrendDescription(const QWidget& control)
         parts << QStringLiteral("%1 %2 %3 %4%5")
                      .arg(TranslatedText("time"), text(trend.WindowStart(), resolution),
                           TranslatedText("to"), text(trend.WindowEnd(), resolution),
-                          unit(trend.TimeAxisUnit()));
+                          UnitSuffix(trend.TimeAxisUnit()));
     }
     if (trend.ReadoutSeries() >= 0)
     {
@@ -169,9 +168,9 @@ QString TrendDescription(const QWidget& control)
                      .arg(TranslatedText("readout"), trend.SeriesName(trend.ReadoutSeries()),
                           text(sample.x(), resolution),
                           QString::number(sample.y(), 'g', 10) +
-                              unit(trend.IsSeriesOnRightAxis(trend.ReadoutSeries())
-                                       ? trend.RightAxisUnit()
-                                       : trend.ValueAxisUnit()));
+                              UnitSuffix(trend.IsSeriesOnRightAxis(trend.ReadoutSeries())
+                                             ? trend.RightAxisUnit()
+                                             : trend.ValueAxisUnit()));
     }
     return parts.join(QStringLiteral("; "));
 }

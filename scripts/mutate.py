@@ -725,7 +725,7 @@ FAULTS = [
       ": Detail::AxisTitle(name, unit));", ": name);",
       "The CSV header without the value unit."),
     F("trend-heard-no-unit", "displays/AccessibleDisplays.cpp",
-      "                 .arg(unit(trend.ValueAxisUnit()));", "                 .arg(QString());",
+      "trend.ValueMax(), trend.ValueAxisUnit());", "trend.ValueMax(), QString());",
       "Screen readers hear the value range without its unit."),
     F("trend-right-axis-ignored", "displays/TrendState.h",
       "return series.bRight ? oRightShown : oShown;", "return oShown;",
