@@ -167,7 +167,7 @@ QString TrendDescription(const QWidget& control)
         parts << QStringLiteral("%1 %2 %3 %4")
                      .arg(TranslatedText("readout"), trend.SeriesName(trend.ReadoutSeries()),
                           text(sample.x(), resolution),
-                          QString::number(sample.y(), 'g', 10) +
+                          ReadoutValue(sample.y()) +
                               UnitSuffix(trend.IsSeriesOnRightAxis(trend.ReadoutSeries())
                                              ? trend.RightAxisUnit()
                                              : trend.ValueAxisUnit()));

@@ -283,9 +283,14 @@ std::vector<SAxisTick> ValueTicks(const SPlotScale& scale, const QRect& plot, in
     return ticks;
 }
 
+QString ReadoutValue(double value)
+{
+    return QString::number(value, 'g', 10);
+}
+
 QString ReadoutLabel(const QString& name, const QString& time, double value)
 {
-    const QString text = QStringLiteral("%1, %2").arg(time, QString::number(value, 'g', 10));
+    const QString text = QStringLiteral("%1, %2").arg(time, ReadoutValue(value));
     return name.isEmpty() ? text : name + QStringLiteral(": ") + text;
 }
 

@@ -186,6 +186,9 @@ struct SAxisTick
 std::vector<SAxisTick> ValueTicks(const SPlotScale& scale, const QRect& plot, int maxTicks,
                                   const CAxisFormat* format = nullptr);
 
+/// A value as a readout shows it: up to ten significant digits.
+QString ReadoutValue(double value);
+
 /// The label of a readout beside its sample: "name: time, value" ("time, value" without a
 /// name), the value with up to ten significant digits.
 QString ReadoutLabel(const QString& name, const QString& time, double value);
