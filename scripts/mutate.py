@@ -510,7 +510,7 @@ FAULTS = [
       "area.setBottom(rScroll.geometry().top() - 1);", "",
       "The history bar covers the time labels and the bottom rows of the plot."),
     F("readout-label-four-digits", "displays/PlotPainting.cpp",
-      "arg(time, QString::number(value, 'g', 10))", "arg(time, QString::number(value, 'g', 4))",
+      "return QString::number(value, 'g', 10);", "return QString::number(value, 'g', 4);",
       "The readout label rounds 1234.5678 to 1235."),
     F("german-classes-reversed", "translation/ZuRaradirIzurodudozGerman.trl",
       '"Classes %1 to %2"="Klassen %1 bis %2"', '"Classes %1 to %2"="Klassen %2 bis %1"',
