@@ -34,26 +34,15 @@ void CHistogramDisplay::RenderTo(QPainter& painter, const QRectF& target) const
 
 QImage CHistogramDisplay::Picture(const QSize& size, qreal dpr) const
 {
-    const QSize logical = Detail::PictureSize(size.isValid() ? size : this->size());
-    const qreal ratio = Detail::PictureRatio(logical, dpr);
-    QImage picture(
-        Detail::DeviceRect(QRect(QPoint(0, 0), logical), ratio).size().expandedTo({1, 1}),
-        QImage::Format_RGB32);
-    picture.setDevicePixelRatio(ratio);
-    QPainter painter(&picture);
-    painter.setFont(font());
-    _Paint(painter, QRect(QPoint(0, 0), logical), _Layout(logical, false), ratio, false);
-    return picture;
+    return Detail::DrawPicture(
+        *this, size, dpr,
+        [this](QPainter& painter, const QSize& logical, qreal ratio)
+        { _Paint(painter, QRect(QPoint(0, 0), logical), _Layout(logical, false), ratio, false); });
 }
 
 bool CHistogramDisplay::Save(const QString& fileName, const QSize& size) const
 {
-    return Detail::SavePlot(
-        fileName, Detail::PictureSize(size.isValid() ? size : this->size()), logicalDpiX(),
-        accessibleName().isEmpty() ? objectName() : accessibleName(),
-        {[this] { return CountsCsv(); },
-         [this](QPaintDevice& device, const QRectF& target) { RenderTo(device, target); },
-         [this](const QSize& picture) { return Picture(picture); }});
+    return Detail::SavePlotAs(*this, fileName, size, [this] { return CountsCsv(); });
 }
 
 } // namespace Varo::FenraQtGui::ZuRaradirIzurodudoz

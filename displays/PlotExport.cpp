@@ -1,5 +1,6 @@
 #include "PlotExport.h"
 
+#include "PlotPainting.h"
 #include "TranslatedText.h"
 
 #include <QBuffer>
@@ -82,6 +83,20 @@ QSize PictureSize(const QSizeF& size)
                    : 1;
     };
     return QSize(side(size.width()), side(size.height()));
+}
+
+QImage DrawPicture(const QWidget& plot, const QSize& size, qreal dpr,
+                   const std::function<void(QPainter&, const QSize&, qreal)>& paint)
+{
+    const QSize logical = PictureSize(size.isValid() ? size : plot.size());
+    const qreal ratio = PictureRatio(logical, dpr);
+    QImage picture(DeviceRect(QRect(QPoint(0, 0), logical), ratio).size().expandedTo({1, 1}),
+                   QImage::Format_RGB32);
+    picture.setDevicePixelRatio(ratio);
+    QPainter painter(&picture);
+    painter.setFont(plot.font());
+    paint(painter, logical, ratio);
+    return picture;
 }
 
 CExportPainter::CExportPainter(QPainter& painter, const QRectF& target, int dpi, const QFont& font)

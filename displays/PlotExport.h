@@ -112,6 +112,12 @@ template <typename Draw> void DrawOnDevice(QPaintDevice& device, const Draw& dra
     }
 }
 
+/// A plot's picture at size (the plot's when invalid; held as PictureSize holds it) and ratio
+/// (held as PictureRatio holds it), in the plot's font, drawn by paint at its logical size and
+/// ratio.
+QImage DrawPicture(const QWidget& plot, const QSize& size, qreal dpr,
+                   const std::function<void(QPainter&, const QSize&, qreal)>& paint);
+
 /// What a plot's files are made of: the CSV text, a vector drawing onto a device's target
 /// rectangle, and a raster picture of a logical size.
 struct SPlotFileParts
@@ -127,6 +133,20 @@ struct SPlotFileParts
 /// it does not know or a file it could not write, which leaves a file already there as it was.
 bool SavePlot(const QString& fileName, const QSize& size, int dpi, const QString& title,
               const SPlotFileParts& parts);
+
+/// Saves a plot (a trend or a histogram) by the file name's suffix, as SavePlot: at size (the
+/// plot's when invalid), titled with its accessible or object name, its CSV from csv.
+template <typename Plot>
+bool SavePlotAs(const Plot& plot, const QString& fileName, const QSize& size,
+                const std::function<QString()>& csv)
+{
+    return SavePlot(fileName, PictureSize(size.isValid() ? size : plot.size()), plot.logicalDpiX(),
+                    plot.accessibleName().isEmpty() ? plot.objectName() : plot.accessibleName(),
+                    {csv,
+                     [&plot](QPaintDevice& device, const QRectF& target)
+                     { plot.RenderTo(device, target); },
+                     [&plot](const QSize& picture) { return plot.Picture(picture); }});
+}
 
 /// Asks for a file to save to (title translated, filter as given, "PNG (*.png)" and the like)
 /// and calls save with its name, given the chosen filter's suffix when it has none; says so in
