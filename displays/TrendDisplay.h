@@ -147,7 +147,8 @@ public:
     /// axis shows (ticks in plain numbers, its title like the left one's) while a series is on
     /// it, shown or hidden. It fits its own series on round numbers, or shows a fixed range
     /// (either order; a NaN or empty range is ignored). Zoom and pan move both axes together:
-    /// a box zoom shows the box's rows on each. Level markers and the grid follow the left axis.
+    /// a box zoom shows the box's rows on each. The grid follows the left axis, and so do level
+    /// markers unless SetLevelOnRightAxis puts them on this one.
     void SetSeriesOnRightAxis(int series, bool right);
     bool IsSeriesOnRightAxis(int series) const;
     void SetRightValueRange(double min, double max);
