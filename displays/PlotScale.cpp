@@ -100,7 +100,7 @@ SPlotScale Corresponding(const SPlotScale& from, const SPlotScale& to, double lo
     // Through fractions of each axis, so that large values keep their precision.
     const auto at = [&](double value)
     {
-        const double fraction = (value - from.dLow) / (from.dHigh - from.dLow);
+        const double fraction = ScaleFraction(from, value);
         return to.dLow * (1.0 - fraction) + to.dHigh * fraction;
     };
     return {at(low), at(high), false};
